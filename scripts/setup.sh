@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Pictavo and its tests need, then builds into build/.
+# Safe to run again: installed packages are kept, the build is incremental.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
+  ffmpeg atomicparsley
+  googletest libgtest-dev
+  clang libclang-rt-14-dev
+)
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${PACKAGES[@]}"
+
+BUILD_DIR=${BUILD_DIR:-build}
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
+cmake --build "$BUILD_DIR" -j"$(nproc)"

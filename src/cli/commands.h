@@ -1,0 +1,10 @@
+// The commands of pictavo-cli. Each takes the arguments after its own name and returns the
+// process exit code.
+#pragma once
+
+namespace pictavo::cli {
+
+int runFrame(int argc, char** argv);
+int runInfo(int argc, char** argv);
+
+}  // namespace pictavo::cli

@@ -1,0 +1,36 @@
+// pictavo-cli: the command-line front end of the Pictavo core.
+#include <cstdio>
+#include <cstring>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(int argc, char** argv);
+  const char* usage;
+};
+
+const Command kCommands[] = {
+    {"frame", pictavo::cli::runFrame,
+     "frame [IN OUT] [--size WxH] [--background black|white] [--turn DEG]\n"
+     "      one picture fitted onto a video frame, as JPEG (default: a built-in picture)"},
+    {"info", pictavo::cli::runInfo, "info FILE...\n      the picture information line of each file"},
+};
+
+int usage() {
+  std::fprintf(stderr, "usage: pictavo-cli COMMAND ...\n\n");
+  for (const Command& c : kCommands) std::fprintf(stderr, "  %s\n", c.usage);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return usage();
+  for (const Command& c : kCommands) {
+    if (std::strcmp(argv[1], c.name) == 0) return c.run(argc, argv);
+  }
+  return usage();
+}

@@ -1,0 +1,25 @@
+// The caption font table: display name -> font file, for the fonts found in the folders
+// fontconfig knows. The classic Chinese Windows fonts are looked for first, then CJK fonts
+// common on Linux, so captions work on a stock machine.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pictavo {
+
+struct CaptionFont {
+  std::string name;  // display name (GBK), at most 15 bytes
+  std::string file;  // font file, file-system name
+};
+
+// Searches the font folders once per process; the order is the table's.
+const std::vector<CaptionFont>& captionFonts();
+
+// The font of that display name, or null.
+const CaptionFont* findCaptionFont(const std::string& gbkName);
+
+// Builds a table from explicit folders (tests, and the cached search above).
+std::vector<CaptionFont> searchCaptionFonts(const std::vector<std::string>& folders);
+
+}  // namespace pictavo

@@ -1,0 +1,77 @@
+// Canvases of the video size, fitting pictures onto them and encoding frames as JPEG.
+#include "imaging/image.h"
+
+namespace pictavo {
+namespace {
+
+// round() of the fitting rule: the truncated value plus 1 when the fraction is 0.5 or more.
+long roundHalfUp(float value) {
+  long whole = static_cast<long>(value);
+  return value - static_cast<float>(whole) >= 0.5f ? whole + 1 : whole;
+}
+
+// The shrunk size of a w x h picture that is larger than the W x H canvas.
+void shrunkSize(long W, long H, long w, long h, long* newW, long* newH) {
+  float heightRatio = static_cast<float>(static_cast<double>(H) / static_cast<double>(h));
+  long sw = roundHalfUp(heightRatio * static_cast<float>(w));
+  if (sw < W) {
+    *newW = sw > 0 ? sw : 1;
+    *newH = H;
+    return;
+  }
+  float widthRatio = static_cast<float>(static_cast<double>(W) / static_cast<double>(w));
+  long sh = roundHalfUp(static_cast<float>(h) * widthRatio);
+  *newW = W;
+  *newH = sh > 0 ? sh : 1;
+}
+
+}  // namespace
+
+WandPtr newCanvas(int width, int height, const char* colour) {
+  WandPtr canvas(NewMagickWand());
+  PixelPtr fill = makePixel(colour);
+  MagickNewImage(canvas.get(), static_cast<size_t>(width), static_cast<size_t>(height), fill.get());
+  return canvas;
+}
+
+WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour) {
+  WandPtr canvas = newCanvas(width, height, colour);
+  long w = static_cast<long>(MagickGetImageWidth(picture));
+  long h = static_cast<long>(MagickGetImageHeight(picture));
+  if (w == width && h == height) {
+    MagickCompositeImage(canvas.get(), picture, OverCompositeOp, 0, 0);
+    return canvas;
+  }
+  if (w > width || h > height) {
+    long newW, newH;
+    shrunkSize(width, height, w, h, &newW, &newH);
+    MagickResizeImage(picture, static_cast<size_t>(newW), static_cast<size_t>(newH), LanczosFilter, 1.0);
+    w = newW;
+    h = newH;
+  }
+  MagickCompositeImage(canvas.get(), picture, OverCompositeOp, (width - w) / 2, (height - h) / 2);
+  return canvas;
+}
+
+ImageBlob encodeFrame(MagickWand* frame, const PreviewLogo* logo) {
+  markAsSrgb(frame);
+  MagickWand* target = frame;
+  WandPtr copy;
+  if (logo && logo->image) {
+    copy = cloneWand(frame);
+    MagickCompositeImage(copy.get(), logo->image, OverCompositeOp, logo->x, logo->y);
+    target = copy.get();
+  }
+  MagickSetImageFormat(target, "JPEG");
+  // Half-resolution chroma: what the video ends up with anyway (yuv420p), and a third of
+  // the bytes for the encoder to decode compared with the library's full-resolution default.
+  MagickSetOption(target, "jpeg:sampling-factor", "2x2,1x1,1x1");
+  size_t length = 0;
+  unsigned char* bytes = MagickGetImageBlob(target, &length);
+  ImageBlob blob;
+  blob.bytes.reset(bytes);
+  blob.length = bytes ? length : 0;
+  return blob;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,173 @@
+// Reading pictures safely and normalising them for frames.
+#include <cctype>
+#include <cstring>
+
+#include "imaging/image.h"
+#include "imaging/image_library.h"
+#include "platform/files.h"
+#include "util/charset.h"
+#include "util/paths.h"
+
+namespace pictavo {
+namespace {
+
+std::string conversionError() { return gbk("iconvStr() 字符转码时发生错误"); }
+
+// Refuses a file whose declared size is beyond what the program accepts, reading only
+// its header (ImageMagick's ping).
+bool withinSizeLimits(std::FILE* file, std::string* error) {
+  WandPtr ping(NewMagickWand());
+  if (MagickPingImageFile(ping.get(), file) == MagickFalse) {
+    if (error) *error = takeWandError(ping.get());
+    return false;
+  }
+  MagickResetIterator(ping.get());
+  while (MagickNextImage(ping.get()) != MagickFalse) {
+    long long w = static_cast<long long>(MagickGetImageWidth(ping.get()));
+    long long h = static_cast<long long>(MagickGetImageHeight(ping.get()));
+    if (w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels) {
+      if (error)
+        *error = gbk("图片尺寸过大(") + std::to_string(w) + " x " + std::to_string(h) +
+                 gbk(")，无法处理。");
+      return false;
+    }
+  }
+  return true;
+}
+
+// Keeps only the current image of a multi-image wand (the first one after a reset).
+WandPtr firstImageOnly(WandPtr wand) {
+  if (MagickGetNumberImages(wand.get()) <= 1) return wand;
+  MagickResetIterator(wand.get());
+  MagickNextImage(wand.get());
+  WandPtr first(MagickGetImage(wand.get()));
+  return first ? std::move(first) : std::move(wand);
+}
+
+void flattenAlpha(MagickWand* wand, const char* background, const std::string& format) {
+  if (MagickGetImageAlphaChannel(wand) == MagickFalse) return;
+  PixelPtr colour = makePixel(background);
+  MagickSetImageBackgroundColor(wand, colour.get());
+  MagickSetImageAlphaChannel(wand, format == "BMP" ? DeactivateAlphaChannel : RemoveAlphaChannel);
+}
+
+WandPtr normalise(WandPtr wand, const char* background) {
+  std::string format = imageFormat(wand.get());
+  MagickStripImage(wand.get());
+  wand = firstImageOnly(std::move(wand));
+  flattenAlpha(wand.get(), background, format);
+  convertCmykToSrgb(wand.get());
+  return wand;
+}
+
+const char* formatForExtension(const std::string& path) {
+  std::string ext = extensionOf(path);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == "jpg" || ext == "jpeg") return "JPEG";
+  if (ext == "png") return "PNG";
+  if (ext == "bmp") return "BMP";
+  if (ext == "gif") return "GIF";
+  if (ext == "ico") return "ICO";
+  return nullptr;
+}
+
+// The first bytes of the picture formats the program reads.
+bool hasKnownSignature(const std::string& path) {
+  FilePtr file = openFile(path, "rb");
+  if (!file) return false;
+  unsigned char head[12] = {};
+  size_t n = std::fread(head, 1, sizeof head, file.get());
+  auto starts = [&](const char* magic, size_t len) {
+    return n >= len && std::memcmp(head, magic, len) == 0;
+  };
+  return starts("\xFF\xD8\xFF", 3) || starts("\x89PNG", 4) || starts("GIF8", 4) ||
+         starts("BM", 2) || starts("8BPS", 4) ||
+         (starts("RIFF", 4) && n >= 12 && std::memcmp(head + 8, "WEBP", 4) == 0);
+}
+
+}  // namespace
+
+bool readImageFile(MagickWand* wand, const std::string& path, std::string* error) {
+  if (!toFsName(path)) {
+    if (error) *error = conversionError();
+    return false;
+  }
+  FilePtr file = openFile(path, "rb");
+  if (!file) {
+    if (error) *error = gbk("无法打开文件: ") + path;
+    return false;
+  }
+  if (!withinSizeLimits(file.get(), error)) return false;
+  std::rewind(file.get());
+  if (MagickReadImageFile(wand, file.get()) == MagickFalse) {
+    if (error) *error = takeWandError(wand);
+    return false;
+  }
+  return true;
+}
+
+bool writeImageFile(MagickWand* wand, const std::string& path, std::string* error) {
+  if (!toFsName(path)) {
+    if (error) *error = conversionError();
+    return false;
+  }
+  if (const char* format = formatForExtension(path)) MagickSetImageFormat(wand, format);
+  FilePtr file = openFile(path, "wb");
+  bool ok = file && MagickWriteImageFile(wand, file.get()) != MagickFalse;
+  if (file) ok = std::fflush(file.get()) == 0 && ok;
+  if (!ok && error) *error = gbk("写入图片文件时出错: ") + path + " " + takeWandError(wand);
+  return ok;
+}
+
+WandPtr readPicture(const std::string& path, const char* background, std::string* error) {
+  WandPtr wand(NewMagickWand());
+  std::string why;
+  if (!readImageFile(wand.get(), path, &why)) {
+    if (error) *error = gbk("MagickReadImage() 发生错误：\n\n") + "image.cpp unknown 185 " + why;
+    return nullptr;
+  }
+  return normalise(std::move(wand), background);
+}
+
+WandPtr readBuiltinPicture(const std::string& name, const char* background) {
+  static const char* const kBuiltins[] = {"logo:", "rose:", "wizard:", "granite:", "netscape:"};
+  bool known = false;
+  for (const char* builtin : kBuiltins) known = known || name == builtin;
+  if (!known) return nullptr;
+  WandPtr wand(NewMagickWand());
+  if (MagickReadImage(wand.get(), name.c_str()) == MagickFalse) return nullptr;
+  return normalise(std::move(wand), background);
+}
+
+void convertCmykToSrgb(MagickWand* wand) {
+  if (MagickGetImageColorspace(wand) == CMYKColorspace)
+    MagickTransformImageColorspace(wand, sRGBColorspace);
+}
+
+void markAsSrgb(MagickWand* wand) {
+  if (MagickGetImageColorspace(wand) != sRGBColorspace)
+    MagickSetImageColorspace(wand, sRGBColorspace);
+}
+
+bool isCmykFile(const std::string& path) {
+  WandPtr wand(NewMagickWand());
+  return readImageFile(wand.get(), path) && MagickGetImageColorspace(wand.get()) == CMYKColorspace;
+}
+
+bool isStillImage(MagickWand* wand) {
+  if (MagickGetImageDelay(wand) == 0) return true;
+  return MagickGetNumberImages(wand) == 1;
+}
+
+PictureKind classifyPicture(const std::string& path, std::string* error) {
+  if (!fileExists(path)) {
+    if (error) *error = gbk("文件不存在: ") + path;
+    return PictureKind::Unreadable;
+  }
+  if (!hasKnownSignature(path)) return PictureKind::Unknown;
+  WandPtr wand(NewMagickWand());
+  if (!readImageFile(wand.get(), path, error)) return PictureKind::Unreadable;
+  return isStillImage(wand.get()) ? PictureKind::Still : PictureKind::Animated;
+}
+
+}  // namespace pictavo

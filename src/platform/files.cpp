@@ -1,0 +1,124 @@
+#include "platform/files.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "util/paths.h"
+
+namespace pictavo {
+namespace {
+
+bool statPath(std::string_view gbkPath, struct stat* st) {
+  auto name = toFsName(gbkPath);
+  return name && ::stat(name->c_str(), st) == 0;
+}
+
+bool writeAll(int fd, std::string_view data) {
+  size_t done = 0;
+  while (done < data.size()) {
+    ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+FilePtr openFile(std::string_view gbkPath, const char* mode) {
+  auto name = toFsName(gbkPath);
+  if (!name) return nullptr;
+  return FilePtr(std::fopen(name->c_str(), mode));
+}
+
+bool fileExists(std::string_view gbkPath) {
+  struct stat st;
+  return statPath(gbkPath, &st) && S_ISREG(st.st_mode);
+}
+
+bool folderExists(std::string_view gbkPath) {
+  struct stat st;
+  return statPath(gbkPath, &st) && S_ISDIR(st.st_mode);
+}
+
+std::optional<uint64_t> fileSize(std::string_view gbkPath) {
+  struct stat st;
+  if (!statPath(gbkPath, &st) || !S_ISREG(st.st_mode)) return std::nullopt;
+  return static_cast<uint64_t>(st.st_size);
+}
+
+std::optional<std::string> readWholeFile(std::string_view gbkPath) {
+  FilePtr f = openFile(gbkPath, "rb");
+  if (!f) return std::nullopt;
+  std::string data;
+  char buffer[65536];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) data.append(buffer, n);
+  if (std::ferror(f.get())) return std::nullopt;
+  return data;
+}
+
+bool writeWholeFile(std::string_view gbkPath, std::string_view data) {
+  FilePtr f = openFile(gbkPath, "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(data.data(), 1, data.size(), f.get()) == data.size();
+  ok = std::fflush(f.get()) == 0 && ok;
+  return ok;
+}
+
+bool replaceFileAtomically(std::string_view gbkPath, std::string_view data) {
+  auto target = toFsName(gbkPath);
+  if (!target) return false;
+  std::string temp = *target + ".saving-XXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  if (ok) {
+    // Keep the usual permissions of a new file rather than mkstemp's 0600.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(temp.c_str(), 0666 & ~mask);
+    ok = ::rename(temp.c_str(), target->c_str()) == 0;
+  }
+  if (!ok) ::unlink(temp.c_str());
+  return ok;
+}
+
+bool copyFile(std::string_view fromGbk, std::string_view toGbk) {
+  auto data = readWholeFile(fromGbk);
+  return data && writeWholeFile(toGbk, *data);
+}
+
+bool removeFile(std::string_view gbkPath) {
+  auto name = toFsName(gbkPath);
+  return name && ::unlink(name->c_str()) == 0;
+}
+
+bool renameFile(std::string_view fromGbk, std::string_view toGbk) {
+  auto from = toFsName(fromGbk);
+  auto to = toFsName(toGbk);
+  return from && to && ::rename(from->c_str(), to->c_str()) == 0;
+}
+
+bool makeFolders(std::string_view gbkPath) {
+  auto name = toFsName(gbkPath);
+  if (!name) return false;
+  std::error_code ec;
+  std::filesystem::create_directories(*name, ec);
+  return std::filesystem::is_directory(*name, ec);
+}
+
+bool touchFile(std::string_view gbkPath) {
+  auto name = toFsName(gbkPath);
+  return name && ::utimensat(AT_FDCWD, name->c_str(), nullptr, 0) == 0;
+}
+
+}  // namespace pictavo

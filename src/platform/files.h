@@ -1,0 +1,48 @@
+// File operations on GBK paths. Each converts the path to its file-system name first and
+// fails (never guesses) when that is impossible.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pictavo {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const {
+    if (f) std::fclose(f);
+  }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// fopen on a GBK path; null when the path cannot be converted or the file not opened.
+FilePtr openFile(std::string_view gbkPath, const char* mode);
+
+bool fileExists(std::string_view gbkPath);     // a regular file
+bool folderExists(std::string_view gbkPath);   // a directory
+std::optional<uint64_t> fileSize(std::string_view gbkPath);
+
+// Whole-file read; nothing when the file cannot be opened or read in full.
+std::optional<std::string> readWholeFile(std::string_view gbkPath);
+
+// Writes `data` in one go (binary). False when the file cannot be created or written.
+bool writeWholeFile(std::string_view gbkPath, std::string_view data);
+
+// Writes `data` to a temporary file in the same folder, flushes it to disk and renames it
+// over `gbkPath`, so a failure leaves the previous file exactly as it was.
+bool replaceFileAtomically(std::string_view gbkPath, std::string_view data);
+
+bool copyFile(std::string_view fromGbk, std::string_view toGbk);
+bool removeFile(std::string_view gbkPath);
+bool renameFile(std::string_view fromGbk, std::string_view toGbk);
+
+// Creates the folder and any missing parents; true when it exists afterwards.
+bool makeFolders(std::string_view gbkPath);
+
+// Sets the file's last-write time to now.
+bool touchFile(std::string_view gbkPath);
+
+}  // namespace pictavo

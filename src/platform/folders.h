@@ -1,0 +1,36 @@
+// The program's folders. The per-user data folder stands in for the folder beside the
+// program file: $PICTAVO_HOME when set, else $XDG_DATA_HOME/pictavo, else
+// ~/.local/share/pictavo. Read-only resources live beside the binary.
+#pragma once
+
+#include <string>
+
+namespace pictavo {
+
+struct ProgramFolders {
+  std::string program;   // the data folder (GBK)
+  std::string temp;      // temporary files: imports, logo copies, frames pipes
+  std::string pics;      // pictures copied out of the temporary folder by a save
+  std::string music;     // "mp3"
+  std::string settings;  // "sz", video settings files
+  std::string tool;      // bundled ffmpeg / AtomicParsley, when present
+  std::string projects;  // "我的项目"
+  std::string videos;    // "我的视频"
+};
+
+// Resolves the folders once per process (re-reading the environment after
+// resetProgramFolders). Nothing is created here.
+const ProgramFolders& programFolders();
+
+// Creates the program, temp and pics folders when missing; false when one cannot be made
+// or the data folder's name cannot be carried as GBK. `error` receives the reason.
+bool ensureProgramFolders(std::string* error);
+
+// Forgets the resolved folders, so that a changed PICTAVO_HOME takes effect (tests).
+void resetProgramFolders();
+
+// Folder of read-only resources (the image library policy), as a file-system name:
+// "share" beside the binary's folder, or the build's own share folder.
+std::string resourceFolder();
+
+}  // namespace pictavo

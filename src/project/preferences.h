@@ -1,0 +1,38 @@
+// The per-user settings that outlive a project. This is the in-memory record the rest of
+// the program reads; loading and storing it is the preferences store's business.
+#pragma once
+
+#include <string>
+
+namespace pictavo {
+
+struct CaptionMargins {
+  // Fractions of the video size; 0.06001 rather than 0.06 so that trunc(x * 400) gives 24.
+  float top = 0.06001f;
+  float bottom = 0.06001f;
+  float left = 0.06001f;
+  float right = 0.06001f;
+  float centreBottom = 0.15001f;
+};
+
+struct Preferences {
+  // Folders in which the file choosers start (GBK).
+  std::string imageFolder;
+  std::string musicFolder;
+  std::string projectFolder;
+  std::string videoFolder;
+  std::string logoFolder;
+  std::string importFolder;
+
+  int backgroundFill = 0;        // video_bg_fill_color: 0 white, 1 black
+  int defaultFileName = 0;       // mp4_default_file_name: 0 empty, 1 time, 2 first picture
+  CaptionMargins margins;
+  int loopStartEffect = 31;      // image_loop_play_animation; 99 keeps "无动画"
+  int closeButtonHides = 0;      // click_close_button_status
+  int audioBitRate = 128;        // kbit/s; the remote settings may set 96..320
+
+  // The frame background colour text: "#000000" for black, "#ffffff" otherwise.
+  const char* frameBackground() const { return backgroundFill == 1 ? "#000000" : "#ffffff"; }
+};
+
+}  // namespace pictavo

@@ -1,0 +1,40 @@
+#include "project/project_model.h"
+
+#include "effects/effect_names.h"
+#include "util/charset.h"
+#include "util/paths.h"
+#include "video/pause_table.h"
+
+namespace pictavo {
+
+void ImageItem::setEffect(int index) {
+  animationIndex = index;
+  animationName = effectName(index);
+}
+
+void ProjectSettings::selectSize(const SizeList& sizes, int index) {
+  videoSize = index >= 0 && index < sizes.count() ? index : 0;
+  width = sizes.at(videoSize).width;
+  height = sizes.at(videoSize).height;
+}
+
+void ProjectSettings::selectPause(int index) {
+  pauseIndex = index;
+  pauseFrames = pauseFramesForIndex(index);
+  customPauseText.clear();
+}
+
+void ProjectSettings::applyPauseText(const std::string& text) {
+  customPauseText = text;
+  pauseFrames = pauseFramesForText(text);
+}
+
+std::string Project::title() const { return path.empty() ? gbk("新项目") : baseName(path); }
+
+void Project::clear() {
+  pictures.clear();
+  settings = ProjectSettings();
+  path.clear();
+}
+
+}  // namespace pictavo

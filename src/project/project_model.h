@@ -1,0 +1,89 @@
+// The project: the ordered picture list with each picture's effect, caption and rotation,
+// the project-wide options and the background-music tracks. All text is GBK.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "project/caption_styles.h"
+#include "project/size_list.h"
+
+namespace pictavo {
+
+inline constexpr int kMaxPictures = 1000;
+inline constexpr size_t kFontNameBytes = 15;
+
+struct CaptionSpec {
+  int mode = 0;  // 0 none, 1 caption, 2 caption drawn like 1
+  int location = kDefaultCaptionLocation;
+  std::string fontName;  // at most 15 bytes
+  WindowsColour bandColour = 0;
+  WindowsColour textColour = 0;
+  std::string text;
+
+  bool shown() const { return mode != 0 && !text.empty(); }
+};
+
+struct ImageItem {
+  std::string path;
+  int animationIndex = 99;
+  std::string animationName;
+  std::string fileName;  // base name of path
+  CaptionSpec caption;
+  int turnAngle = 0;  // clockwise degrees; only values above 0 rotate
+
+  // Sets the effect and keeps its name in step.
+  void setEffect(int index);
+};
+
+struct MusicTrack {
+  std::string path;
+  float durationMs = 0;
+  int sampleRate = 0;
+};
+
+struct ProjectSettings {
+  bool captionsOn = false;
+  int captionFont = 0;  // index into the caption font table
+  int captionFontSize = kDefaultCaptionPointSizeIndex;
+  int captionColour = kDefaultColourScheme;
+  bool logoOn = false;
+  std::string logoPath;
+  int logoLocation = kDefaultLogoLocation;
+  bool musicOn = true;
+  bool autoPause = false;
+  bool loopPictures = false;
+  std::vector<MusicTrack> musicTracks;
+  bool coverOn = false;
+  std::string coverPath;
+  int videoSize = 0;  // index into the size list; 0 = no size chosen
+  int width = 400;
+  int height = 400;
+  int pauseIndex = 21;
+  int pauseFrames = 50;
+  // While the automatic pause time is on, the pause comes from this text ("%0.2f秒").
+  std::string customPauseText;
+
+  // Selects a size list entry and takes its width and height.
+  void selectSize(const SizeList& sizes, int index);
+  // Selects a pause list entry and its frames.
+  void selectPause(int index);
+  // Applies a computed pause text; the frames follow its leading number.
+  void applyPauseText(const std::string& text);
+};
+
+struct Project {
+  std::vector<ImageItem> pictures;
+  ProjectSettings settings;
+  SizeList sizes;
+  std::string path;  // empty for a project never saved or opened
+  int maxPictures = kMaxPictures;
+
+  // "新项目" for a project without a file, else the file name of its path.
+  std::string title() const;
+
+  // Removes every picture and track, resets every option, empties the path.
+  void clear();
+};
+
+}  // namespace pictavo
