@@ -31,6 +31,10 @@ WandPtr readPicture(const std::string& path, const char* background, std::string
 // "netscape:"), normalised like readPicture; null for any other name.
 WandPtr readBuiltinPicture(const std::string& name, const char* background);
 
+// True when the library read the file but warned that its data is damaged (a truncated
+// JPEG, for example); the missing part then shows grey. Logs the path once per call.
+bool reportDamagedPicture(MagickWand* wand, const std::string& path);
+
 void convertCmykToSrgb(MagickWand* wand);
 void markAsSrgb(MagickWand* wand);
 bool isCmykFile(const std::string& path);

@@ -5,6 +5,7 @@
 #include "imaging/image.h"
 #include "imaging/image_library.h"
 #include "platform/files.h"
+#include "util/info_log.h"
 #include "util/charset.h"
 #include "util/paths.h"
 
@@ -13,26 +14,44 @@ namespace {
 
 std::string conversionError() { return gbk("iconvStr() 字符转码时发生错误"); }
 
-// Refuses a file whose declared size is beyond what the program accepts, reading only
-// its header (ImageMagick's ping).
-bool withinSizeLimits(std::FILE* file, std::string* error) {
+bool sizeAcceptable(long long w, long long h, std::string* error) {
+  if (w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels) return true;
+  if (error)
+    *error = gbk("图片尺寸过大(") + std::to_string(w) + " x " + std::to_string(h) +
+             gbk(")，无法处理。");
+  return false;
+}
+
+// Reads only the headers of the open file (the image library's ping), after our own probe
+// of the first bytes, and refuses a file whose declared size is beyond what the program
+// accepts. Null when the file is refused or cannot be pinged.
+WandPtr pingWithinLimits(const std::string& path, std::FILE* file, std::string* error) {
+  PictureHeader header;
+  if (probePictureHeader(path, &header) && !sizeAcceptable(header.width, header.height, error))
+    return nullptr;
   WandPtr ping(NewMagickWand());
   if (MagickPingImageFile(ping.get(), file) == MagickFalse) {
-    if (error) *error = takeWandError(ping.get());
-    return false;
+    std::string why = takeWandError(ping.get());
+    if (error) *error = why.empty() ? gbk("无法识别的图片格式，或图片已损坏。") : why;
+    return nullptr;
   }
   MagickResetIterator(ping.get());
   while (MagickNextImage(ping.get()) != MagickFalse) {
-    long long w = static_cast<long long>(MagickGetImageWidth(ping.get()));
-    long long h = static_cast<long long>(MagickGetImageHeight(ping.get()));
-    if (w > kMaxPictureSide || h > kMaxPictureSide || w * h > kMaxPicturePixels) {
-      if (error)
-        *error = gbk("图片尺寸过大(") + std::to_string(w) + " x " + std::to_string(h) +
-                 gbk(")，无法处理。");
-      return false;
-    }
+    if (!sizeAcceptable(static_cast<long long>(MagickGetImageWidth(ping.get())),
+                        static_cast<long long>(MagickGetImageHeight(ping.get())), error))
+      return nullptr;
   }
-  return true;
+  return ping;
+}
+
+FilePtr openPicture(const std::string& path, std::string* error) {
+  if (!toFsName(path)) {
+    if (error) *error = conversionError();
+    return nullptr;
+  }
+  FilePtr file = openFile(path, "rb");
+  if (!file && error) *error = gbk("无法打开文件: ") + path;
+  return file;
 }
 
 // Keeps only the current image of a multi-image wand (the first one after a reset).
@@ -88,16 +107,8 @@ bool hasKnownSignature(const std::string& path) {
 }  // namespace
 
 bool readImageFile(MagickWand* wand, const std::string& path, std::string* error) {
-  if (!toFsName(path)) {
-    if (error) *error = conversionError();
-    return false;
-  }
-  FilePtr file = openFile(path, "rb");
-  if (!file) {
-    if (error) *error = gbk("无法打开文件: ") + path;
-    return false;
-  }
-  if (!withinSizeLimits(file.get(), error)) return false;
+  FilePtr file = openPicture(path, error);
+  if (!file || !pingWithinLimits(path, file.get(), error)) return false;
   std::rewind(file.get());
   if (MagickReadImageFile(wand, file.get()) == MagickFalse) {
     if (error) *error = takeWandError(wand);
@@ -126,7 +137,19 @@ WandPtr readPicture(const std::string& path, const char* background, std::string
     if (error) *error = gbk("MagickReadImage() 发生错误：\n\n") + "image.cpp unknown 185 " + why;
     return nullptr;
   }
+  reportDamagedPicture(wand.get(), path);
   return normalise(std::move(wand), background);
+}
+
+bool reportDamagedPicture(MagickWand* wand, const std::string& path) {
+  // Decoders record such warnings on the image rather than on the wand.
+  ExceptionInfo* found = AcquireExceptionInfo();
+  GetImageException(GetImageFromMagickWand(wand), found);
+  bool damaged = found->severity == CorruptImageWarning;
+  DestroyExceptionInfo(found);
+  if (!damaged) return false;
+  infoLog(gbk("图片数据不完整，缺失的部分将显示为灰色:\r\n") + path);
+  return true;
 }
 
 WandPtr readBuiltinPicture(const std::string& name, const char* background) {
@@ -165,9 +188,12 @@ PictureKind classifyPicture(const std::string& path, std::string* error) {
     return PictureKind::Unreadable;
   }
   if (!hasKnownSignature(path)) return PictureKind::Unknown;
-  WandPtr wand(NewMagickWand());
-  if (!readImageFile(wand.get(), path, error)) return PictureKind::Unreadable;
-  return isStillImage(wand.get()) ? PictureKind::Still : PictureKind::Animated;
+  FilePtr file = openPicture(path, error);
+  WandPtr ping = file ? pingWithinLimits(path, file.get(), error) : nullptr;
+  if (!ping) return PictureKind::Unreadable;
+  MagickResetIterator(ping.get());
+  MagickNextImage(ping.get());
+  return isStillImage(ping.get()) ? PictureKind::Still : PictureKind::Animated;
 }
 
 }  // namespace pictavo

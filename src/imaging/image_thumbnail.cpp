@@ -49,6 +49,7 @@ int makeListIcon(const std::string& path, int iconWidth, int iconHeight, int rot
   WandPtr wand(NewMagickWand());
   if (!readImageFile(wand.get(), path, error)) return kIconFailed;
   if (!isStillImage(wand.get())) return kIconAnimated;
+  reportDamagedPicture(wand.get(), path);
   std::string format = imageFormat(wand.get());
   if (format == "PSD") MagickResetIterator(wand.get());
   if (MagickGetImageAlphaChannel(wand.get()) != MagickFalse && format == "BMP")
