@@ -6,5 +6,6 @@ namespace pictavo::cli {
 
 int runFrame(int argc, char** argv);
 int runInfo(int argc, char** argv);
+int runMp3Info(int argc, char** argv);
 
 }  // namespace pictavo::cli

@@ -17,6 +17,8 @@ const Command kCommands[] = {
      "frame [IN OUT] [--size WxH] [--background black|white] [--turn DEG]\n"
      "      one picture fitted onto a video frame, as JPEG (default: a built-in picture)"},
     {"info", pictavo::cli::runInfo, "info FILE...\n      the picture information line of each file"},
+    {"mp3info", pictavo::cli::runMp3Info,
+     "mp3info FILE...\n      duration in milliseconds and sample rate of each MP3 file"},
 };
 
 int usage() {

@@ -1,0 +1,38 @@
+// pictavo-cli mp3info: the duration and sample rate of each MP3 file, as the music list
+// takes them.
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "music/mp3_analysis.h"
+#include "util/charset.h"
+#include "util/text_format.h"
+#include "util/time_text.h"
+
+namespace pictavo::cli {
+
+int runMp3Info(int argc, char** argv) {
+  Args args = parseArgs(argc, argv, 2, {});
+  if (args.positional.empty()) {
+    complain(gbk("用法: pictavo-cli mp3info MP3文件..."));
+    return 2;
+  }
+  int failures = 0;
+  for (const std::string& name : args.positional) {
+    auto path = gbkPathArg(name);
+    if (!path) {
+      ++failures;
+      continue;
+    }
+    int sampleRate = 0;
+    float durationMs = analyseMp3(*path, &sampleRate);
+    if (durationMs <= 0) {
+      complain(*path + gbk(": 无法读取, 或者不是有效的MP3文件"));
+      ++failures;
+      continue;
+    }
+    say(*path + strprintf(gbk(": 时长 %.3f 毫秒 (%s), 采样率 %d Hz").c_str(), durationMs,
+                          timeText(durationMs / 1000.0f).c_str(), sampleRate));
+  }
+  return failures ? 1 : 0;
+}
+
+}  // namespace pictavo::cli
