@@ -29,7 +29,9 @@ struct CaptionRequest {
   int location = 4;        // 0..8; any other value is placed like 4
 };
 
-// Renders the caption. Null only when the image library fails.
+// Renders the caption: the text on its band, or outlined on transparency when band and
+// text share one colour. A font file the library cannot use gives way to its fallback font.
+// Null when the image library fails or the font size is not positive.
 std::unique_ptr<CaptionOverlay> renderCaption(const CaptionRequest& request,
                                               const CaptionMargins& margins = {});
 

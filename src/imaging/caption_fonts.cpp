@@ -90,4 +90,14 @@ const CaptionFont* findCaptionFont(const std::string& gbkName) {
   return nullptr;
 }
 
+std::string captionFontFile(const std::vector<CaptionFont>& table, const std::string& gbkName) {
+  for (const CaptionFont& font : table)
+    if (font.name == gbkName) return font.file;
+  return table.empty() ? std::string() : table.front().file;
+}
+
+std::string captionFontFile(const std::string& gbkName) {
+  return captionFontFile(captionFonts(), gbkName);
+}
+
 }  // namespace pictavo

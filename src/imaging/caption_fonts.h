@@ -19,6 +19,11 @@ const std::vector<CaptionFont>& captionFonts();
 // The font of that display name, or null.
 const CaptionFont* findCaptionFont(const std::string& gbkName);
 
+// The font file for a caption's font name: that font when the table has it, else the
+// table's first font; empty when the table is empty (then no caption can be drawn).
+std::string captionFontFile(const std::vector<CaptionFont>& table, const std::string& gbkName);
+std::string captionFontFile(const std::string& gbkName);  // over captionFonts()
+
 // Builds a table from explicit folders (tests, and the cached search above).
 std::vector<CaptionFont> searchCaptionFonts(const std::vector<std::string>& folders);
 

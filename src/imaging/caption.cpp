@@ -1,0 +1,126 @@
+// Caption rendering: measuring the text, the caption image, its outline and band.
+#include "imaging/caption.h"
+
+#include <cmath>
+#include <vector>
+
+#include "imaging/caption_layout.h"
+#include "util/charset.h"
+
+namespace pictavo {
+namespace {
+
+using FontMetrics = std::unique_ptr<double, MagickMemoryDeleter>;
+
+// Indexes into the array of MagickQueryFontMetrics.
+constexpr int kAscender = 2;
+constexpr int kDescender = 3;
+constexpr int kOriginX = 11;
+
+// Anything larger than the library's own side limit cannot be drawn anyway.
+constexpr double kMaxSide = 16384;
+
+struct TextBox {
+  int width = 0;
+  int height = 0;
+};
+
+DrawingPtr newTextDrawing(const std::string& fontFile, int fontSize) {
+  DrawingPtr draw(NewDrawingWand());
+  if (!fontFile.empty()) DrawSetFont(draw.get(), fontFile.c_str());
+  DrawSetFontSize(draw.get(), fontSize);
+  return draw;
+}
+
+// The text box of `text` drawn with `draw`: the width up to the end of the text and the
+// height from descender to ascender, with a pixel to spare on each. False when the library
+// cannot measure it or the box is beyond any canvas.
+bool measureText(DrawingWand* draw, const std::string& text, TextBox* box) {
+  WandPtr ruler(NewMagickWand());
+  PixelPtr clear = makePixel("none");
+  if (!MagickNewImage(ruler.get(), 960, 1, clear.get())) return false;
+  FontMetrics metrics(MagickQueryFontMetrics(ruler.get(), draw, text.c_str()));
+  if (!metrics) return false;
+  const double* m = metrics.get();
+  double width = m[kOriginX] + 1;
+  double extent = m[kAscender] - m[kDescender];
+  if (!(width >= 0 && width < kMaxSide && extent >= 0 && extent < kMaxSide)) return false;
+  box->width = static_cast<int>(width);
+  box->height = static_cast<int>(extent + 2) + (extent != std::floor(extent) ? 1 : 0);
+  return true;
+}
+
+// Measures with the requested font; a font file the library cannot use (missing, empty,
+// not a font) is dropped for the library's fallback font.
+DrawingPtr measureWithUsableFont(const CaptionRequest& request, const std::string& text,
+                                 TextBox* box) {
+  DrawingPtr draw = newTextDrawing(request.fontFile, request.fontSize);
+  if (measureText(draw.get(), text, box)) return draw;
+  if (request.fontFile.empty()) return nullptr;
+  draw = newTextDrawing(std::string(), request.fontSize);
+  return measureText(draw.get(), text, box) ? std::move(draw) : nullptr;
+}
+
+// The UTF-8 text for the library. Bytes that are not GBK are dropped, and a text cut in the
+// middle of a character keeps everything before it.
+std::string captionUtf8(const std::string& gbkText) {
+  std::vector<char> buffer(4 * gbkText.size() + 1);
+  size_t written = 0;
+  iconvStr("GBK", "UTF-8", gbkText.data(), gbkText.size(), buffer.data(), buffer.size(), &written);
+  return std::string(buffer.data(), written);
+}
+
+void annotate(MagickWand* caption, DrawingWand* draw, const char* colour, double x, double y,
+              const std::string& text) {
+  PixelPtr fill = makePixel(colour);
+  DrawSetFillColor(draw, fill.get());
+  MagickAnnotateImage(caption, draw, x, y, 0, text.c_str());
+}
+
+// A thin outline that keeps a band-less caption readable on any picture: the text drawn
+// one pixel around its place in black for white text, in white for any other colour.
+void drawOutline(MagickWand* caption, DrawingWand* draw, const std::string& textColour,
+                 const std::string& text) {
+  const char* colour = textColour == "#ffffff" ? "#000000" : "#ffffff";
+  const double offsets[4][2] = {{0, 1}, {1, 0}, {2, 1}, {1, 2}};
+  for (const auto& offset : offsets) annotate(caption, draw, colour, offset[0], offset[1], text);
+}
+
+}  // namespace
+
+std::unique_ptr<CaptionOverlay> renderCaption(const CaptionRequest& request,
+                                              const CaptionMargins& margins) {
+  if (request.fontSize <= 0) return nullptr;
+  const bool band = request.bandColour != request.textColour;
+  const std::string text = captionUtf8(request.text);
+
+  TextBox box;
+  DrawingPtr draw = measureWithUsableFont(request, text, &box);
+  if (!draw) return nullptr;
+
+  const int padding = band ? 6 : 0;
+  const int w = band ? box.width + 1 + 2 * padding : box.width + 3;
+  const int h = band ? box.height + 1 + 2 * padding : box.height + 3;
+  CaptionPlacement place = placeCaption(request.location, request.canvasWidth,
+                                        request.canvasHeight, w, h, band, margins);
+
+  WandPtr caption(NewMagickWand());
+  PixelPtr background = makePixel(band ? request.bandColour.c_str() : "none");
+  if (!MagickNewImage(caption.get(), place.width, h, background.get())) return nullptr;
+
+  DrawSetGravity(draw.get(), place.gravity);
+  if (!band) drawOutline(caption.get(), draw.get(), request.textColour, text);
+  annotate(caption.get(), draw.get(), request.textColour.c_str(),
+           place.flush ? padding + 1 : 1, 1, text);
+  if (request.bandColour == "#ff619d") MagickSharpenImage(caption.get(), 10, 10);
+  MagickClearException(caption.get());
+
+  auto overlay = std::make_unique<CaptionOverlay>();
+  overlay->image = std::move(caption);
+  overlay->x = place.x;
+  overlay->y = place.y;
+  overlay->keepAlpha = band ? 0 : 1;
+  return overlay;
+}
+
+}  // namespace pictavo
