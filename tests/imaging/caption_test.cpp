@@ -75,8 +75,6 @@ TEST(CaptionPlace, CentreBottomAndInsetCornersUseTheMargins) {
   auto topLeft = caption("Hello 中文", "#000000", "#ffffff", 5);
   EXPECT_NEAR(topLeft->x, 76.8, 1e-4);
   EXPECT_NEAR(topLeft->y, 43.2, 1e-4);
-  EXPECT_EQ(long(topLeft->x), 76);
-  EXPECT_EQ(long(topLeft->y), 43);
   auto bottomRight = caption("Hello 中文", "#000000", "#ffffff", 8);
   EXPECT_NEAR(bottomRight->x + width(*bottomRight), 1280 - 76.8, 1e-4);
   EXPECT_NEAR(bottomRight->y + height(*bottomRight), 720 - 43.2, 1e-4);
@@ -115,12 +113,14 @@ TEST(CaptionPlace, FlushLocationsTouchTheEdge) {
     }
     // Band only: the widening and padding on the outer side, the padding on the inner one.
     Pixels px = pixelsOf(c->image.get());
-    auto column = [&](int fromOuterEdge) { return left ? fromOuterEdge : px.width - 1 - fromOuterEdge; };
-    for (int y = 0; y < px.height; ++y) {
-      for (int x = 0; x < 19 + 6; ++x) ASSERT_EQ(px.at(column(x), y).r, 0) << location << " " << x;
-      for (int x = px.width - 6; x < px.width; ++x)
-        ASSERT_EQ(px.at(column(x), y).r, 0) << location << " " << x;
-    }
+    auto bandOnly = [&](int fromOuterEdge) {
+      int x = left ? fromOuterEdge : px.width - 1 - fromOuterEdge;
+      for (int y = 0; y < px.height; ++y)
+        if (px.at(x, y).r != 0) return false;
+      return true;
+    };
+    for (int x = 0; x < 19 + 6; ++x) EXPECT_TRUE(bandOnly(x)) << location << " outer " << x;
+    for (int x = px.width - 6; x < px.width; ++x) EXPECT_TRUE(bandOnly(x)) << location << " " << x;
     auto noBand = caption("Hello", "#ffffff", "#ffffff", location);
     EXPECT_EQ(noBand->x, left ? 0 : 1280 - width(*noBand)) << location;
   }
