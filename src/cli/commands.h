@@ -7,5 +7,7 @@ namespace pictavo::cli {
 int runFrame(int argc, char** argv);
 int runInfo(int argc, char** argv);
 int runMp3Info(int argc, char** argv);
+int runFrames(int argc, char** argv);
+int runEffects(int argc, char** argv);
 
 }  // namespace pictavo::cli

@@ -19,6 +19,10 @@ const Command kCommands[] = {
     {"info", pictavo::cli::runInfo, "info FILE...\n      the picture information line of each file"},
     {"mp3info", pictavo::cli::runMp3Info,
      "mp3info FILE...\n      duration in milliseconds and sample rate of each MP3 file"},
+    {"frames", pictavo::cli::runFrames,
+     "frames --effect N [--size WxH] [--hold H] [--caption TEXT] [--out DIR] [--count] [--time]\n"
+     "      one effect between two built-in pictures, every frame as a numbered PNG"},
+    {"effects", pictavo::cli::runEffects, "effects\n      every effect's index and name"},
 };
 
 int usage() {

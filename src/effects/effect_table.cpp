@@ -1,0 +1,177 @@
+#include "effects/effect_table.h"
+
+#include <array>
+
+#include "effects/no_animation.h"
+
+namespace pictavo {
+namespace {
+
+constexpr ParamRule kNone{};
+constexpr ParamRule kZoom{ParamRule::Zoom, 20};  // 20 frames, steps of W x 0.02
+constexpr ParamRule widthOver(int d) { return {ParamRule::WidthOver, static_cast<double>(d)}; }
+constexpr ParamRule heightOver(int d) { return {ParamRule::HeightOver, static_cast<double>(d)}; }
+constexpr ParamRule fixed(int v) { return {ParamRule::Fixed, static_cast<double>(v)}; }
+constexpr ParamRule angle(double a) { return {ParamRule::Angle, a}; }
+
+// Families not built yet render as "无动画" until their renderers take their rows.
+constexpr EffectRenderer kStandIn = renderNoAnimation;
+
+const std::vector<EffectRow> kRows = {
+    // Zoom and fade.
+    {0, "逐渐缩小", kZoom, kStandIn},
+    {1, "逐渐放大", kZoom, kStandIn},
+    {31, "淡入淡出", fixed(6), kStandIn},
+    // Edge and corner wipes.
+    {2, "从四周向中间展开(方)", widthOver(16), kStandIn},
+    {3, "从左右两侧向中间展开", widthOver(16), kStandIn},
+    {4, "从上下两侧向中间展开", heightOver(16), kStandIn},
+    {37, "从四角向中间展开", widthOver(32), kStandIn},
+    {38, "从中间向四角展开", widthOver(32), kStandIn},
+    // Clock wipes and windmill.
+    {32, "12点顺时针方向展开", angle(19.8), kStandIn},
+    {33, "顺逆时针方向同时展开", angle(11.0), kStandIn},
+    {34, "9点顺时针方向展开", angle(19.8), kStandIn},
+    {35, "9点逆时针方向展开", angle(19.8), kStandIn},
+    {36, "12点逆时针方向展开", angle(19.8), kStandIn},
+    {57, "风车", angle(5.45), kStandIn},
+    // Circle, diamond and X reveals.
+    {25, "从中间向四周展开(圆)", widthOver(16), kStandIn},
+    {26, "从四周向中间展开(圆)", widthOver(16), kStandIn},
+    {55, "从中间向四周展开(菱)", kNone, kStandIn},
+    {56, "从四周向中间展开(菱)", kNone, kStandIn},
+    {58, "从中间向四周展开(X)", widthOver(32), kStandIn},
+    {59, "从四周向中间展开(X)", widthOver(32), kStandIn},
+    // Drags, slides out and slides in.
+    {27, "从左向右拖出", widthOver(16), kStandIn},
+    {28, "从右向左拖出", widthOver(16), kStandIn},
+    {29, "从上向下拖出", heightOver(16), kStandIn},
+    {30, "从下向上拖出", heightOver(16), kStandIn},
+    {69, "从左向右滑出", kNone, kStandIn},
+    {70, "从右向左滑出", kNone, kStandIn},
+    {71, "从上向下滑出", kNone, kStandIn},
+    {72, "从下向上滑出", kNone, kStandIn},
+    {85, "从左向右滑入", kNone, kStandIn},
+    {86, "从右向左滑入", kNone, kStandIn},
+    {87, "从上向下滑入", kNone, kStandIn},
+    {88, "从下向上滑入", kNone, kStandIn},
+    // Rotating zooms.
+    {45, "顺时针旋转由小变大", kNone, kStandIn},
+    {46, "逆时针旋转由小变大", kNone, kStandIn},
+    {47, "顺时针旋转由大变小", kNone, kStandIn},
+    {48, "逆时针旋转由大变小", kNone, kStandIn},
+    // Doors and flying quarters.
+    {39, "从四角向中间飞进", widthOver(32), kStandIn},
+    {40, "从中间向四角飞出", widthOver(32), kStandIn},
+    {95, "左右开门", kNone, kStandIn},
+    {96, "上下开门", kNone, kStandIn},
+    {97, "左右关门", kNone, kStandIn},
+    {98, "上下关门", kNone, kStandIn},
+    // Raster staircase and blinds.
+    {41, "从左到右光栅阶梯展开", fixed(16), kStandIn},
+    {42, "从右到左光栅阶梯展开", fixed(16), kStandIn},
+    {43, "从上到下光栅阶梯展开", fixed(16), kStandIn},
+    {44, "从下到上光栅阶梯展开", fixed(16), kStandIn},
+    {49, "百叶窗式从左到右展开", fixed(14), kStandIn},
+    {50, "百叶窗式从上到下展开", fixed(14), kStandIn},
+    // Arrows and sweeps.
+    {73, "箭头从左到右展开", kNone, kStandIn},
+    {74, "箭头从右到左展开", kNone, kStandIn},
+    {75, "箭头从上到下展开", kNone, kStandIn},
+    {76, "箭头从下到上展开", kNone, kStandIn},
+    {77, "下方向两边扫射展开", kNone, kStandIn},
+    {78, "上方向两边扫射展开", kNone, kStandIn},
+    {79, "左方向两边扫射展开", kNone, kStandIn},
+    {80, "右方向两边扫射展开", kNone, kStandIn},
+    // Diagonal wipes and scans.
+    {51, "对角线左上到右下展开", kNone, kStandIn},
+    {52, "对角线左下到右上展开", kNone, kStandIn},
+    {53, "对角线右上到左下展开", kNone, kStandIn},
+    {54, "对角线右下到左上展开", kNone, kStandIn},
+    {64, "对角线互动扫描进来", kNone, kStandIn},
+    {65, "对角线互动扫描出去", kNone, kStandIn},
+    // Edge flips.
+    {60, "绕左边向外翻转进来", kNone, kStandIn},
+    {61, "绕右边向外翻转进来", kNone, kStandIn},
+    {62, "绕上边向外翻转进来", kNone, kStandIn},
+    {63, "绕下边向外翻转进来", kNone, kStandIn},
+    // Squeezes and shrinks to a corner.
+    {66, "从四周向中间缩小", widthOver(17), kStandIn},
+    {67, "从左右两边向中间缩小", widthOver(16), kStandIn},
+    {68, "从上下两边向中间缩小", heightOver(16), kStandIn},
+    {81, "向左上角逐渐缩小", kNone, kStandIn},
+    {82, "向左下角逐渐缩小", kNone, kStandIn},
+    {83, "向右上角逐渐缩小", kNone, kStandIn},
+    {84, "向右下角逐渐缩小", kNone, kStandIn},
+    // Move to the middle and grow.
+    {89, "从上移到中间由小变大", kNone, kStandIn},
+    {90, "从下移到中间由小变大", kNone, kStandIn},
+    {91, "从左移到中间由小变大", kNone, kStandIn},
+    {92, "从右移到中间由小变大", kNone, kStandIn},
+    // Grow and reveal from a corner, a side or the centre.
+    {5, "从左上角由小变大", widthOver(16), kStandIn},
+    {6, "从左上角展开", widthOver(16), kStandIn},
+    {7, "从左下角由小变大", widthOver(16), kStandIn},
+    {8, "从左下角展开", widthOver(16), kStandIn},
+    {9, "从右上角由小变大", widthOver(16), kStandIn},
+    {10, "从右上角展开", widthOver(16), kStandIn},
+    {11, "从右下角由小变大", widthOver(16), kStandIn},
+    {12, "从右下角展开", widthOver(16), kStandIn},
+    {13, "从左侧中间由小变大", widthOver(16), kStandIn},
+    {14, "从上侧中间由小变大", heightOver(16), kStandIn},
+    {15, "从右侧中间由小变大", widthOver(16), kStandIn},
+    {16, "从下侧中间由小变大", heightOver(16), kStandIn},
+    {17, "从中间由小变大", widthOver(17), kStandIn},
+    {18, "从中间向四周展开(方)", widthOver(16), kStandIn},
+    {19, "从中间向左右展开", widthOver(16), kStandIn},
+    {20, "从中间向上下展开", heightOver(16), kStandIn},
+    {21, "从左向右展开", widthOver(16), kStandIn},
+    {22, "从上向下展开", heightOver(16), kStandIn},
+    {23, "从下向上展开", heightOver(16), kStandIn},
+    {24, "从右向左展开", widthOver(16), kStandIn},
+};
+
+// Index -> row, built once.
+const std::array<const EffectRow*, 100>& rowByIndex() {
+  static const std::array<const EffectRow*, 100> table = [] {
+    std::array<const EffectRow*, 100> byIndex{};
+    for (const EffectRow& row : kRows) byIndex[row.index] = &row;
+    return byIndex;
+  }();
+  return table;
+}
+
+}  // namespace
+
+const std::vector<EffectRow>& effectRows() { return kRows; }
+
+const EffectRow* findEffectRow(int animationIndex) {
+  if (animationIndex < 0 || animationIndex >= 100) return nullptr;
+  return rowByIndex()[animationIndex];
+}
+
+EffectRenderer rendererFor(int animationIndex) {
+  const EffectRow* row = findEffectRow(animationIndex);
+  return row ? row->renderer : renderNoAnimation;
+}
+
+EffectParams effectParams(int animationIndex, int canvasWidth, int canvasHeight) {
+  EffectParams params;
+  const EffectRow* row = findEffectRow(animationIndex);
+  if (!row) return params;
+  const ParamRule& rule = row->rule;
+  switch (rule.kind) {
+    case ParamRule::None: break;
+    case ParamRule::Zoom:
+      params.frames = static_cast<int>(rule.value);
+      params.step = static_cast<int>(canvasWidth * 0.02);
+      break;
+    case ParamRule::WidthOver: params.step = canvasWidth / static_cast<int>(rule.value); break;
+    case ParamRule::HeightOver: params.step = canvasHeight / static_cast<int>(rule.value); break;
+    case ParamRule::Fixed: params.step = static_cast<int>(rule.value); break;
+    case ParamRule::Angle: params.angleStep = rule.value; break;
+  }
+  return params;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,63 @@
+#include "effects/frame_handoff.h"
+
+#include <cmath>
+
+namespace pictavo {
+namespace {
+
+bool send(FrameSink& sink, const ImageBlob& bytes, bool repeat) {
+  return repeat ? sink.repeatFrame(bytes.data(), bytes.length)
+                : sink.writeFrame(bytes.data(), bytes.length);
+}
+
+}  // namespace
+
+void destroyFramePair(WandPtr& first, WandPtr& second) {
+  if (first.get() == second.get()) second.release();
+  first.reset();
+  second.reset();
+}
+
+ImageBlob encodeCaptionedFrame(MagickWand* frame, CaptionOverlay* caption, double opacity,
+                               FrameSink& sink) {
+  WandPtr clone = cloneWand(frame);
+  if (!caption->keepAlpha) MagickSetImageOpacity(caption->image.get(), opacity + 0.2);
+  MagickCompositeImage(clone.get(), caption->image.get(), OverCompositeOp,
+                       static_cast<ssize_t>(std::trunc(caption->x)),
+                       static_cast<ssize_t>(std::trunc(caption->y)));
+  return encodeFor(sink, clone.get());
+}
+
+bool holdFinalFrame(FrameSink& sink, ImageBlob bytes, int holdFrames, WandPtr& finalFrame,
+                    CaptionOverlay* caption, WandPtr& previous) {
+  for (int i = 0; i < holdFrames; ++i) {
+    bool fading = caption && caption->image && i < 3;
+    if (fading) bytes = encodeCaptionedFrame(finalFrame.get(), caption, 0.15 + 0.25 * i, sink);
+    if (!send(sink, bytes, !fading)) {
+      destroyFramePair(finalFrame, previous);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool FrameHandOn::write(MagickWand* frame) {
+  ImageBlob bytes = encodeFor(*sink_, frame);
+  return sink_->writeFrame(bytes.data(), bytes.length);
+}
+
+WandPtr FrameHandOn::holdFinal(WandPtr finalFrame, WandPtr previous) {
+  ImageBlob bytes = encodeFor(*sink_, finalFrame.get());
+  if (!sink_->writeFrame(bytes.data(), bytes.length)) return nullptr;
+  if (!holdFinalFrame(*sink_, std::move(bytes), holdFrames_, finalFrame, caption_, previous))
+    return nullptr;
+  return finalFrame;
+}
+
+MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height) {
+  if (previous) return previous.get();
+  if (!black) black = newCanvas(width, height, "#000000");
+  return black.get();
+}
+
+}  // namespace pictavo

@@ -1,0 +1,83 @@
+// Handing frames on and holding the final picture: the part of the renderer contract that
+// every effect shares. FrameHandOn runs the same frame sequence in render and in counting
+// mode, so the count can never drift from what rendering writes.
+#pragma once
+
+#include <utility>
+
+#include "effects/effect_renderer.h"
+
+namespace pictavo {
+
+// Destroys both wands and empties both slots; a wand held in both is destroyed once.
+void destroyFramePair(WandPtr& first, WandPtr& second);
+
+// The JPEG bytes of `frame` with the caption composited at the given opacity step (the
+// caption image's opacity becomes opacity + 0.2 unless it keeps its own transparency). The
+// caption image keeps that opacity afterwards.
+ImageBlob encodeCaptionedFrame(MagickWand* frame, CaptionOverlay* caption, double opacity,
+                               FrameSink& sink);
+
+// The hold phase after the final frame was written with `bytes`: holdFrames more frames,
+// the first three fading the caption in at 0.35, 0.60 and 0.85, the rest repeating. On a
+// failed write the final frame and previous are destroyed and false is returned.
+bool holdFinalFrame(FrameSink& sink, ImageBlob bytes, int holdFrames, WandPtr& finalFrame,
+                    CaptionOverlay* caption, WandPtr& previous);
+
+class FrameHandOn {
+ public:
+  FrameHandOn(FrameSink* sink, int* countOut, CaptionOverlay* caption, int holdFrames)
+      : sink_(sink), countOut_(countOut), caption_(caption), holdFrames_(holdFrames) {}
+
+  bool counting() const { return countOut_ != nullptr; }
+
+  // One transition frame made by compose() (a new wand, destroyed once written). In
+  // counting mode compose is not called. False when the sink refused the frame.
+  template <class Compose>
+  bool frame(Compose&& compose) {
+    ++frames_;
+    if (counting()) return true;
+    WandPtr made = std::forward<Compose>(compose)();
+    return write(made.get());
+  }
+
+  // One transition frame drawn onto a wand the renderer keeps: draw() returns it, borrowed.
+  template <class Draw>
+  bool frameInPlace(Draw&& draw) {
+    ++frames_;
+    if (counting()) return true;
+    MagickWand* drawn = std::forward<Draw>(draw)();
+    return write(drawn);
+  }
+
+  // The final frame made by compose(): written, then held with the caption fade. Returns it
+  // for the next picture, or null when a write failed. In counting mode stores the count of
+  // frames (this one and the hold included) and returns null. previous is destroyed.
+  template <class Compose>
+  WandPtr finish(Compose&& compose, WandPtr previous) {
+    ++frames_;
+    if (counting()) {
+      *countOut_ = frames_ + holdFrames_;
+      return nullptr;
+    }
+    return holdFinal(std::forward<Compose>(compose)(), std::move(previous));
+  }
+
+  int framesSoFar() const { return frames_; }
+
+ private:
+  bool write(MagickWand* frame);
+  WandPtr holdFinal(WandPtr finalFrame, WandPtr previous);
+
+  FrameSink* sink_;
+  int* countOut_;
+  CaptionOverlay* caption_;
+  int holdFrames_;
+  int frames_ = 0;
+};
+
+// The outgoing picture: previous itself, or a black canvas made into `black` when there is
+// none (the first picture).
+MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height);
+
+}  // namespace pictavo

@@ -1,0 +1,90 @@
+#include "video/dispatch.h"
+
+#include <cstdio>
+
+#include "effects/effect_table.h"
+#include "imaging/caption.h"
+#include "imaging/caption_fonts.h"
+#include "util/charset.h"
+#include "util/info_log.h"
+
+namespace pictavo {
+namespace {
+
+// The picture fitted on the canvas; a canvas of the background colour when the file can no
+// longer be read (the run goes on and the log names the file).
+WandPtr preparePicture(const DispatchContext& context, const ImageItem& item) {
+  std::string error;
+  WandPtr picture = readPicture(item.path, context.background, &error);
+  if (!picture) {
+    infoLog(gbk("图片读取失败:\r\n") + item.path);
+    return newCanvas(context.width, context.height, context.background);
+  }
+  if (item.turnAngle > 0) {
+    PixelPtr fill(NewPixelWand());
+    MagickRotateImage(picture.get(), fill.get(), item.turnAngle);
+  }
+  return fitToCanvas(context.width, context.height, picture.get(), context.background);
+}
+
+std::unique_ptr<CaptionOverlay> prepareCaption(const DispatchContext& context, const ImageItem& item) {
+  const CaptionSpec& spec = item.caption;
+  if (!spec.shown()) return nullptr;
+  std::string fontFile = captionFontFile(spec.fontName);
+  if (fontFile.empty()) {
+    infoLog(gbk("没有找到可用的字体，这张图片的文字没有加上:\r\n") + item.path);
+    return nullptr;
+  }
+  CaptionRequest request;
+  request.canvasWidth = context.width;
+  request.canvasHeight = context.height;
+  request.text = spec.text;
+  request.bandColour = colourText(spec.bandColour);
+  request.textColour = colourText(spec.textColour);
+  request.fontFile = fontFile;
+  request.fontSize = context.captionPointSize;
+  request.location = spec.location;
+  return renderCaption(request, context.margins);
+}
+
+}  // namespace
+
+DispatchContext dispatchContextFor(const Project& project, const Preferences& preferences,
+                                   FrameSink* sink) {
+  DispatchContext context = countingContextFor(project);
+  context.background = preferences.frameBackground();
+  context.captionPointSize = captionPointSize(project.settings.captionFontSize);
+  context.margins = preferences.margins;
+  context.sink = sink;
+  return context;
+}
+
+DispatchContext countingContextFor(const Project& project) {
+  DispatchContext context;
+  context.width = project.settings.width;
+  context.height = project.settings.height;
+  context.pauseFrames = project.settings.pauseFrames;
+  return context;
+}
+
+WandPtr dispatchPicture(const DispatchContext& context, const ImageItem& item, WandPtr previous,
+                        int* countOut) {
+  EffectRenderer renderer = rendererFor(item.animationIndex);
+  EffectParams params = effectParams(item.animationIndex, context.width, context.height);
+  if (countOut) {
+    return renderer(context.width, context.height, nullptr, nullptr, params, context.pauseFrames,
+                    nullptr, nullptr, countOut);
+  }
+  WandPtr picture = preparePicture(context, item);
+  std::unique_ptr<CaptionOverlay> caption = prepareCaption(context, item);
+  return renderer(context.width, context.height, picture.get(), caption.get(), params,
+                  context.pauseFrames, std::move(previous), context.sink, nullptr);
+}
+
+int pictureFrames(const DispatchContext& context, const ImageItem& item) {
+  int count = 0;
+  dispatchPicture(context, item, nullptr, &count);
+  return count;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,34 @@
+#include "video/length_texts.h"
+
+#include "imaging/image.h"
+#include "util/charset.h"
+#include "util/info_log.h"
+#include "util/text_format.h"
+#include "util/time_text.h"
+#include "video/pause_table.h"
+#include "video/timeline.h"
+
+namespace pictavo {
+
+std::string videoLengthText(const Project& project, int loopStartEffect) {
+  float seconds = 0;
+  runPictureTotal(project, loopStartEffect, &seconds);
+  return gbk("视频长度: ") + timeText(seconds);
+}
+
+std::string selectionInfoText(const Project& project, const ImageItem& item) {
+  std::string line = pictureInformation(item.path);
+  if (line.empty()) {
+    infoLog(gbk("无法识别的图片:\r\n") + item.path);
+    return std::string();
+  }
+  int frames = pictureFrames(countingContextFor(project), item);
+  double seconds = static_cast<double>(frames) / kFramesPerSecond;
+  return line + strprintf(gbk(", 动画长度: %0.2f秒").c_str(), seconds);
+}
+
+std::string selectionCountText(int count) {
+  return strprintf(gbk("选中了 %d 张图片").c_str(), count);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,92 @@
+#include "video/timeline.h"
+
+#include <algorithm>
+
+#include "effects/effect_names.h"
+#include "music/music_length.h"
+#include "video/pause_table.h"
+
+namespace pictavo {
+namespace {
+
+// The picture at position `index` of pass `pass` (0-based): on later passes a first picture
+// with "无动画" comes in with the loop-start effect.
+ImageItem pictureOfPass(const Project& project, size_t index, int pass, int loopStartEffect) {
+  ImageItem item = project.pictures[index];
+  if (pass > 0 && index == 0 && item.animationIndex == kNoAnimation && loopStartEffect != kNoAnimation)
+    item.setEffect(loopStartEffect);
+  return item;
+}
+
+}  // namespace
+
+int countProjectFrames(const Project& project) {
+  DispatchContext context = countingContextFor(project);
+  int total = 0;
+  for (const ImageItem& item : project.pictures) total += pictureFrames(context, item);
+  return total;
+}
+
+int videoLength(const Project& project, int loopStartEffect, float* seconds) {
+  int pictureCount = static_cast<int>(project.pictures.size());
+  float music = totalMusicLength(project.settings.musicTracks);
+  int onePass = countProjectFrames(project);
+  *seconds = static_cast<float>(onePass) / kFramesPerSecond;
+  // Later passes never take fewer frames than the first, so a pass without frames can
+  // never fill the music.
+  if (music <= 0 || onePass <= 0 || *seconds >= music) return pictureCount;
+
+  DispatchContext context = countingContextFor(project);
+  int total = 0, pictures = 0;
+  for (int pass = 0;; ++pass) {
+    for (size_t i = 0; i < project.pictures.size(); ++i) {
+      int frames = pictureFrames(context, pictureOfPass(project, i, pass, loopStartEffect));
+      total += frames;
+      if (static_cast<float>(total) / kFramesPerSecond <= music) {
+        ++pictures;
+        continue;
+      }
+      // Past the music: the picture stays when it ends within the music's last whole second.
+      float length = static_cast<float>(total) / kFramesPerSecond;
+      if (static_cast<long>(length) == static_cast<long>(music)) {
+        ++pictures;
+        *seconds = length;
+      } else {
+        *seconds = static_cast<float>(total - frames) / kFramesPerSecond;
+      }
+      return std::max(pictures, pictureCount);
+    }
+  }
+}
+
+bool loopPlayApplies(const Project& project) {
+  const ProjectSettings& s = project.settings;
+  return s.musicOn && s.loopPictures && totalMusicLength(s.musicTracks) > 0;
+}
+
+int runPictureTotal(const Project& project, int loopStartEffect, float* seconds) {
+  if (loopPlayApplies(project)) return videoLength(project, loopStartEffect, seconds);
+  *seconds = static_cast<float>(countProjectFrames(project)) / kFramesPerSecond;
+  return static_cast<int>(project.pictures.size());
+}
+
+TimelineEnd runTimeline(const Project& project, const DispatchContext& context, int loopStartEffect,
+                        const std::atomic<bool>& cancel, const std::function<void(int)>& progress) {
+  if (project.pictures.empty()) return TimelineEnd::Finished;
+  float seconds = 0;
+  int total = runPictureTotal(project, loopStartEffect, &seconds);
+  WandPtr previous;
+  int k = 1;
+  for (int pass = 0;; ++pass) {
+    for (size_t i = 0; i < project.pictures.size(); ++i, ++k) {
+      if (cancel.load()) return TimelineEnd::Cancelled;
+      if (progress) progress(k);
+      ImageItem item = pictureOfPass(project, i, pass, loopStartEffect);
+      previous = dispatchPicture(context, item, std::move(previous), nullptr);
+      if (!previous) return TimelineEnd::SinkFailed;
+      if (k >= total) return TimelineEnd::Finished;
+    }
+  }
+}
+
+}  // namespace pictavo
