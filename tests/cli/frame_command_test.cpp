@@ -9,8 +9,7 @@ namespace {
 using test::shellQuote;
 
 test::CommandResult cli(const std::string& arguments, const std::string& folder = "") {
-  std::string line = folder.empty() ? "" : "cd " + shellQuote(folder) + " && ";
-  return test::runCommand(line + shellQuote(PICTAVO_CLI_PATH) + " " + arguments);
+  return test::runCli(arguments, folder);
 }
 
 TEST(FrameCommand, FitsAPictureOntoTheFrame) {

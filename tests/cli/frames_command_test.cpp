@@ -10,9 +10,7 @@ namespace {
 
 using test::shellQuote;
 
-test::CommandResult cli(const std::string& arguments) {
-  return test::runCommand(shellQuote(PICTAVO_CLI_PATH) + " " + arguments);
-}
+test::CommandResult cli(const std::string& arguments) { return test::runCli(arguments); }
 
 TEST(FramesCommand, WritesEveryFrameAsAPngAndAgreesWithCounting) {
   test::TempDir dir;

@@ -12,7 +12,7 @@ namespace {
 using test::shellQuote;
 
 test::CommandResult mp3info(const std::string& arguments) {
-  return test::runCommand(shellQuote(PICTAVO_CLI_PATH) + " mp3info " + arguments);
+  return test::runCli("mp3info " + arguments);
 }
 
 TEST(Mp3InfoCommand, PrintsDurationAndSampleRateOrRefusesTheFile) {

@@ -110,14 +110,7 @@ TEST_F(HostileInput, DecompressionBombIsRefusedBeforeDecoding) {
 }
 
 TEST_F(HostileInput, AnimatedGifIsRefused) {
-  WandPtr gif = test::solidPicture(8, 8, "#ff0000");
-  WandPtr second = test::solidPicture(8, 8, "#00ff00");
-  MagickSetLastIterator(gif.get());
-  MagickAddImage(gif.get(), second.get());
-  MagickResetIterator(gif.get());
-  while (MagickNextImage(gif.get()) != MagickFalse) MagickSetImageDelay(gif.get(), 20);
-  std::string target = "GIF:" + dir.file("moving.gif");
-  ASSERT_NE(MagickWriteImages(gif.get(), target.c_str(), MagickTrue), MagickFalse);
+  test::writeGif(dir.file("moving.gif"), 2, 20);
   std::string log;
   EXPECT_FALSE(add("moving.gif", &log));
   EXPECT_NE(log.find("不支持gif动画图片"), std::string::npos) << log;

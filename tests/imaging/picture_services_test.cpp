@@ -78,13 +78,7 @@ TEST_F(PictureServices, ListIconTurnsThePicture) {
 }
 
 TEST_F(PictureServices, ListIconRefusesAnimationsAndUnreadableFiles) {
-  WandPtr gif = test::solidPicture(8, 8, "#ff0000");
-  WandPtr second = test::solidPicture(8, 8, "#0000ff");
-  MagickSetLastIterator(gif.get());
-  MagickAddImage(gif.get(), second.get());
-  MagickResetIterator(gif.get());
-  while (MagickNextImage(gif.get()) != MagickFalse) MagickSetImageDelay(gif.get(), 10);
-  MagickWriteImages(gif.get(), ("GIF:" + dir.file("a.gif")).c_str(), MagickTrue);
+  test::writeGif(dir.file("a.gif"), 2, 10);
   ListIcon icon;
   EXPECT_EQ(makeListIcon(fromFsName(dir.file("a.gif")).value(), 144, 144, 0, &icon), kIconAnimated);
   test::writeBytes(dir.file("bad.png"), "\x89PNG broken");

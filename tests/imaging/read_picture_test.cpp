@@ -81,19 +81,6 @@ TEST_F(ReadPicture, StripsMetadata) {
   EXPECT_EQ(comment, nullptr);
 }
 
-// Frames of a GIF: the delay and the frame count decide whether it is an animation.
-WandPtr gifFrames(int frames, size_t delay) {
-  WandPtr gif = test::solidPicture(8, 8, "#ff0000");
-  for (int i = 1; i < frames; ++i) {
-    WandPtr next = test::solidPicture(8, 8, i % 2 ? "#0000ff" : "#ff0000");
-    MagickSetLastIterator(gif.get());
-    MagickAddImage(gif.get(), next.get());
-  }
-  MagickResetIterator(gif.get());
-  while (MagickNextImage(gif.get()) != MagickFalse) MagickSetImageDelay(gif.get(), delay);
-  return gif;
-}
-
 TEST_F(ReadPicture, StillAndAnimatedGifs) {
   struct Case {
     int frames;
@@ -101,8 +88,8 @@ TEST_F(ReadPicture, StillAndAnimatedGifs) {
     bool still;
   } cases[] = {{1, 0, true}, {1, 10, true}, {3, 0, true}, {3, 10, false}};
   for (const Case& c : cases) {
-    WandPtr gif = gifFrames(c.frames, c.delay);
-    std::string path = save(gif.get(), dir.file("g.gif"), "GIF");
+    test::writeGif(dir.file("g.gif"), c.frames, c.delay);
+    std::string path = fromFsName(dir.file("g.gif")).value();
     WandPtr read(NewMagickWand());
     ASSERT_TRUE(readImageFile(read.get(), path));
     EXPECT_EQ(isStillImage(read.get()), c.still) << c.frames << " frames, delay " << c.delay;

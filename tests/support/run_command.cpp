@@ -18,6 +18,11 @@ CommandResult runCommand(const std::string& commandLine) {
   return result;
 }
 
+CommandResult runCli(const std::string& arguments, const std::string& folder) {
+  std::string line = folder.empty() ? "" : "cd " + shellQuote(folder) + " && ";
+  return runCommand(line + shellQuote(PICTAVO_CLI_PATH) + " " + arguments);
+}
+
 std::string shellQuote(const std::string& word) {
   std::string quoted = "'";
   for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);

@@ -12,6 +12,9 @@ struct CommandResult {
 
 CommandResult runCommand(const std::string& commandLine);
 
+// Runs pictavo-cli with the given (already quoted) arguments, in `folder` when given.
+CommandResult runCli(const std::string& arguments, const std::string& folder = "");
+
 // A single-quoted shell word.
 std::string shellQuote(const std::string& word);
 

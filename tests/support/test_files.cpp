@@ -47,6 +47,20 @@ void writeSolidPicture(const std::string& fsPath, int width, int height, const c
     throw std::runtime_error("cannot write " + fsPath + ": " + takeWandError(wand.get()));
 }
 
+void writeGif(const std::string& fsPath, int frames, size_t delay) {
+  WandPtr gif = solidPicture(8, 8, "#ff0000");
+  for (int i = 1; i < frames; ++i) {
+    WandPtr next = solidPicture(8, 8, i % 2 ? "#0000ff" : "#ff0000");
+    MagickSetLastIterator(gif.get());
+    MagickAddImage(gif.get(), next.get());
+  }
+  MagickResetIterator(gif.get());
+  while (MagickNextImage(gif.get()) != MagickFalse) MagickSetImageDelay(gif.get(), delay);
+  std::string target = "GIF:" + fsPath;
+  if (MagickWriteImages(gif.get(), target.c_str(), MagickTrue) == MagickFalse)
+    throw std::runtime_error("cannot write " + fsPath);
+}
+
 WandPtr coordinatePicture(int width, int height) {
   std::string pixels(static_cast<size_t>(width) * height * 3, '\0');
   for (int y = 0; y < height; ++y)

@@ -31,6 +31,9 @@ std::string readBytes(const std::string& fsPath);
 void writeSolidPicture(const std::string& fsPath, int width, int height, const char* colour,
                        const char* format);
 
+// A GIF of `frames` alternating red and blue 8 x 8 frames, each with `delay`.
+void writeGif(const std::string& fsPath, int frames, size_t delay);
+
 // A picture whose pixel (x, y) has red = x mod 256 and green = y mod 256 (blue 0): any
 // sample tells where it came from.
 WandPtr coordinatePicture(int width, int height);
