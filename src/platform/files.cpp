@@ -30,6 +30,26 @@ bool writeAll(int fd, std::string_view data) {
   return true;
 }
 
+// The permissions the replacement gets: those of the file it replaces, else the usual ones
+// of a new file rather than mkstemp's 0600.
+mode_t modeForReplacement(const std::string& target) {
+  struct stat st;
+  if (::stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+// Makes the rename itself durable; a folder that cannot be synced changes nothing.
+void syncFolderOf(const std::string& target) {
+  size_t cut = target.rfind('/');
+  std::string folder = cut == std::string::npos ? "." : cut == 0 ? "/" : target.substr(0, cut);
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 }  // namespace
 
 FilePtr openFile(std::string_view gbkPath, const char* mode) {
@@ -73,23 +93,28 @@ bool writeWholeFile(std::string_view gbkPath, std::string_view data) {
   return ok;
 }
 
-bool replaceFileAtomically(std::string_view gbkPath, std::string_view data) {
+bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
+                           ReplaceFailure* failure) {
+  ReplaceFailure ignored;
+  ReplaceFailure& stage = failure ? *failure : ignored;
+  stage = ReplaceFailure::NotCreated;
   auto target = toFsName(gbkPath);
   if (!target) return false;
   std::string temp = *target + ".saving-XXXXXX";
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
-  bool ok = writeAll(fd, data) && ::fsync(fd) == 0;
+  stage = ReplaceFailure::NotWritten;
+  bool ok = writeAll(fd, data) && ::fchmod(fd, modeForReplacement(*target)) == 0 &&
+            ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  if (ok) {
-    // Keep the usual permissions of a new file rather than mkstemp's 0600.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(temp.c_str(), 0666 & ~mask);
-    ok = ::rename(temp.c_str(), target->c_str()) == 0;
+  ok = ok && ::rename(temp.c_str(), target->c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
   }
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  syncFolderOf(*target);
+  stage = ReplaceFailure::None;
+  return true;
 }
 
 bool copyFile(std::string_view fromGbk, std::string_view toGbk) {

@@ -31,9 +31,15 @@ std::optional<std::string> readWholeFile(std::string_view gbkPath);
 // Writes `data` in one go (binary). False when the file cannot be created or written.
 bool writeWholeFile(std::string_view gbkPath, std::string_view data);
 
+// Where replaceFileAtomically stopped: the temporary file could not be created, or it could
+// not be written, flushed or renamed over the target.
+enum class ReplaceFailure { None, NotCreated, NotWritten };
+
 // Writes `data` to a temporary file in the same folder, flushes it to disk and renames it
-// over `gbkPath`, so a failure leaves the previous file exactly as it was.
-bool replaceFileAtomically(std::string_view gbkPath, std::string_view data);
+// over `gbkPath`, so a failure leaves the previous file exactly as it was. A replaced file
+// keeps its permissions. `failure` (optional) tells which stage failed.
+bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
+                           ReplaceFailure* failure = nullptr);
 
 bool copyFile(std::string_view fromGbk, std::string_view toGbk);
 bool removeFile(std::string_view gbkPath);

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 #include <optional>
 
@@ -18,12 +19,37 @@ std::mutex gFoldersMutex;
 std::optional<ProgramFolders> gFolders;
 bool gNameRefused = false;
 
+std::string homeFsName() {
+  const char* home = std::getenv("HOME");
+  return home && *home ? home : ".";
+}
+
 std::string dataFolderFsName() {
   if (const char* home = std::getenv("PICTAVO_HOME"); home && *home) return home;
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
     return std::string(xdg) + "/pictavo";
-  const char* home = std::getenv("HOME");
-  return std::string(home && *home ? home : ".") + "/.local/share/pictavo";
+  return homeFsName() + "/.local/share/pictavo";
+}
+
+std::string configHomeFsName() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return xdg;
+  return homeFsName() + "/.config";
+}
+
+// XDG_DESKTOP_DIR="$HOME/Desktop" from the user-dirs file; empty when it is not there.
+std::string userDirsDesktop() {
+  std::ifstream in(configHomeFsName() + "/user-dirs.dirs");
+  const std::string key = "XDG_DESKTOP_DIR=\"";
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.rfind(key, 0) != 0) continue;
+    std::string value = line.substr(key.size());
+    if (value.empty() || value.back() != '"') return std::string();
+    value.pop_back();
+    if (value.rfind("$HOME", 0) == 0) value = homeFsName() + value.substr(5);
+    return value;
+  }
+  return std::string();
 }
 
 ProgramFolders resolve() {
@@ -67,6 +93,17 @@ bool ensureProgramFolders(std::string* error) {
     }
   }
   return true;
+}
+
+std::string configFolder() { return configHomeFsName() + "/pictavo"; }
+
+std::string desktopFolder() {
+  std::error_code ec;
+  for (const std::string& candidate : {userDirsDesktop(), homeFsName() + "/Desktop"}) {
+    if (candidate.empty() || !std::filesystem::is_directory(candidate, ec)) continue;
+    if (auto name = fromFsName(candidate)) return *name;
+  }
+  return fromFsName(homeFsName()).value_or(std::string());
 }
 
 std::string resourceFolder() {

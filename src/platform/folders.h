@@ -29,6 +29,14 @@ bool ensureProgramFolders(std::string* error);
 // Forgets the resolved folders, so that a changed PICTAVO_HOME takes effect (tests).
 void resetProgramFolders();
 
+// Folder of the preferences store, as a file-system name: $XDG_CONFIG_HOME/pictavo, else
+// ~/.config/pictavo. Nothing is created here.
+std::string configFolder();
+
+// The user's desktop folder (GBK): XDG_DESKTOP_DIR of the user-dirs file, else ~/Desktop,
+// else the home folder. The file choosers start there when no other folder is known.
+std::string desktopFolder();
+
 // Folder of read-only resources (the image library policy), as a file-system name:
 // "share" beside the binary's folder, or the build's own share folder.
 std::string resourceFolder();

@@ -1,5 +1,6 @@
 #include "util/charset.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
@@ -80,6 +81,16 @@ std::string gbk(std::string_view utf8Literal) {
 
 std::string utf8(std::string_view gbkText) {
   return gbkToUtf8(gbkText).value_or(std::string());
+}
+
+std::string gbkPrefix(std::string_view gbkText, size_t maxBytes) {
+  size_t end = 0;
+  while (end < gbkText.size()) {
+    size_t width = static_cast<unsigned char>(gbkText[end]) >= 0x81 ? 2 : 1;
+    if (end + width > maxBytes) break;
+    end += width;
+  }
+  return std::string(gbkText.substr(0, std::min(end, gbkText.size())));
 }
 
 }  // namespace pictavo

@@ -35,4 +35,7 @@ std::string gbk(std::string_view utf8Literal);
 // The UTF-8 form of a GBK text, for terminals and logs; invalid bytes are dropped.
 std::string utf8(std::string_view gbkText);
 
+// At most the first `maxBytes` bytes of a GBK text, never ending inside a two-byte character.
+std::string gbkPrefix(std::string_view gbkText, size_t maxBytes);
+
 }  // namespace pictavo
