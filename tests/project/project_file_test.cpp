@@ -1,0 +1,402 @@
+// Saving and opening project files, and the changed test built on them.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <regex>
+
+#include "platform/folders.h"
+#include "project/picture_list.h"
+#include "project/project_file.h"
+#include "support/run_command.h"
+#include "support/test_files.h"
+#include "util/charset.h"
+#include "util/info_log.h"
+#include "util/paths.h"
+
+namespace pictavo {
+namespace {
+
+using test::g;
+
+std::string gbkPath(const std::string& fsPath) { return fromFsName(fsPath).value(); }
+
+std::string picture(const test::TempDir& dir, const std::string& name, const char* colour) {
+  test::writeSolidPicture(dir.file(name), 32, 24, colour, "PNG");
+  return gbkPath(dir.file(name));
+}
+
+std::string mp3(const test::TempDir& dir, const std::string& name) {
+  std::string out = dir.file(name);
+  auto made = test::runCommand("ffmpeg -hide_banner -loglevel error -f lavfi -i "
+                               "sine=frequency=440:duration=1 -ar 44100 -b:a 128k -f mp3 -y " +
+                               test::shellQuote(out));
+  EXPECT_EQ(made.exitCode, 0) << made.output;
+  return gbkPath(out);
+}
+
+// A project with two pictures (one with a Chinese name), captions, a custom size and music.
+Project sampleProject(const test::TempDir& dir) {
+  Project project;
+  EXPECT_TRUE(addPicture(project, picture(dir, "red.png", "red")));
+  EXPECT_TRUE(addPicture(project, picture(dir, "照片一.png", "blue")));
+  project.pictures[1].setEffect(57);
+  project.pictures[1].caption.location = 7;
+  project.pictures[1].caption.text = g("春天的花");
+  project.pictures[1].turnAngle = 90;
+  ProjectSettings& s = project.settings;
+  s.captionsOn = true;
+  s.captionColour = 3;
+  s.logoOn = true;
+  s.logoPath = g("/没有/标志.png");
+  s.logoLocation = 1;
+  s.autoPause = true;
+  s.selectSize(project.sizes, project.sizes.addCustom(1000, 600));
+  s.selectPause(15);
+  std::string track = mp3(dir, "歌.mp3");
+  s.musicTracks.push_back({track, 1000, 44100});
+  return project;
+}
+
+TEST(ProjectFile, SavedProjectReopensToTheSameBytes) {
+  test::TempDir dir;
+  Project project = sampleProject(dir);
+  std::string path = gbkPath(dir.file("album.dat"));
+  UserMessage error;
+  ASSERT_TRUE(saveProject(project, path, &error)) << utf8(error.text);
+  EXPECT_EQ(project.path, path);
+  EXPECT_EQ(project.title(), "album.dat");
+  EXPECT_FALSE(projectChanged(project));
+
+  std::string bytes = test::readBytes(dir.file("album.dat"));
+  EXPECT_NE(bytes.find(g("照片一.png")), std::string::npos) << "GBK bytes unescaped";
+  EXPECT_NE(bytes.find("\t\"video_size\":\t\"1000x600\""), std::string::npos);
+  EXPECT_NE(bytes.find("\"turnAngle\":\t90"), std::string::npos);
+
+  Project reopened;  // its size list does not hold 1000x600 yet
+  UserMessage message;
+  ASSERT_TRUE(openProject(reopened, path, &message)) << utf8(message.text);
+  EXPECT_EQ(reopened.path, path);
+  EXPECT_EQ(projectDocument(reopened), bytes);
+  EXPECT_FALSE(projectChanged(reopened));
+  ASSERT_EQ(reopened.pictures.size(), 2u);
+  const ImageItem& second = reopened.pictures[1];
+  EXPECT_EQ(second.animationIndex, 57);
+  EXPECT_EQ(second.animationName, project.pictures[1].animationName);
+  EXPECT_EQ(second.caption.text, g("春天的花"));
+  EXPECT_EQ(second.caption.mode, 1);
+  EXPECT_EQ(second.caption.textColour, colourScheme(3).text);
+  EXPECT_EQ(reopened.settings.width, 1000);
+  EXPECT_EQ(reopened.settings.pauseFrames, project.settings.pauseFrames);
+  ASSERT_EQ(reopened.settings.musicTracks.size(), 1u);
+  EXPECT_EQ(reopened.settings.musicTracks[0].sampleRate, 44100);
+  EXPECT_GT(reopened.settings.musicTracks[0].durationMs, 900);
+}
+
+TEST(ProjectFile, DocumentLayout) {
+  Project project;
+  std::string text = projectDocument(project);
+  EXPECT_NE(text.find("\"bgsound_items\":\t[]"), std::string::npos);
+  EXPECT_NE(text.find("\"imgs\":\t[]"), std::string::npos);
+  EXPECT_NE(text.find("\"video_size\":\t\"\""), std::string::npos);
+  const char* order[] = {"text_watermark", "text_watermark_font", "text_watermark_font_size",
+                         "text_watermark_color", "logo", "logo_path", "logo_location",
+                         "bgsound", "bgsound_auto_set_pause_time",
+                         "bgsound_auto_set_image_loop_play", "cover", "cover_path",
+                         "video_size", "pause_time", "bgsound_items", "imgs"};
+  size_t last = 0;
+  for (const char* key : order) {
+    size_t at = text.find("\"" + std::string(key) + "\":");
+    ASSERT_NE(at, std::string::npos) << key;
+    EXPECT_GT(at, last) << key;
+    last = at;
+  }
+}
+
+TEST(ProjectFile, TemporaryPicturesAreCopiedIntoPics) {
+  test::TempDir dir;
+  const ProgramFolders& folders = programFolders();
+  std::filesystem::create_directories(toFsName(folders.temp).value());
+  std::string kept = joinPath(folders.temp, "import.png");
+  test::writeSolidPicture(toFsName(kept).value(), 16, 16, "green", "PNG");
+  Project project;
+  ASSERT_TRUE(addPicture(project, kept));
+  ASSERT_TRUE(saveProject(project, gbkPath(dir.file("p.dat")), nullptr));
+
+  const ImageItem& item = project.pictures[0];
+  EXPECT_TRUE(isInsideFolder(item.path, folders.pics));
+  EXPECT_TRUE(std::regex_match(item.fileName, std::regex(R"(\d{4}(-\d\d){5}-\d{5}\.png)")))
+      << item.fileName;
+  EXPECT_EQ(item.fileName, baseName(item.path));
+  EXPECT_TRUE(std::filesystem::exists(toFsName(kept).value())) << "the temporary file stays";
+  EXPECT_EQ(test::readBytes(toFsName(item.path).value()),
+            test::readBytes(toFsName(kept).value()));
+  EXPECT_FALSE(projectChanged(project));
+}
+
+TEST(ProjectFile, FailedCopyIsReported) {
+  const ProgramFolders& folders = programFolders();
+  Project project;
+  project.pictures.push_back(ImageItem{});
+  project.pictures[0].path = joinPath(folders.temp, "gone.png");
+  UserMessage error;
+  EXPECT_FALSE(serialiseProject(project, true, &error));
+  EXPECT_EQ(error.caption, g("错误"));
+  EXPECT_EQ(error.text.rfind(g("图片 '") + project.pictures[0].path + "'", 0), 0u);
+  EXPECT_NE(error.text.find(g("' 发生错误, 请联系客服。")), std::string::npos);
+}
+
+TEST(ProjectChanged, FollowsTheFileOnDisk) {
+  test::TempDir dir;
+  Project project;
+  EXPECT_FALSE(projectChanged(project)) << "no pictures";
+  ASSERT_TRUE(addPicture(project, picture(dir, "a.png", "red")));
+  EXPECT_TRUE(projectChanged(project)) << "never saved";
+  ASSERT_TRUE(saveProject(project, gbkPath(dir.file("p.dat")), nullptr));
+  EXPECT_FALSE(projectChanged(project));
+  project.pictures[0].caption.text = "x";
+  EXPECT_TRUE(projectChanged(project));
+  project.pictures[0].caption.text.clear();
+  EXPECT_FALSE(projectChanged(project)) << "an undone edit";
+  std::filesystem::remove(dir.file("p.dat"));
+  EXPECT_TRUE(projectChanged(project)) << "file gone";
+}
+
+// Opening -----------------------------------------------------------------------------------
+
+struct Opened {
+  bool ok;
+  UserMessage message;
+  Project project;
+};
+
+Opened openText(const test::TempDir& dir, const std::string& text) {
+  test::writeBytes(dir.file("in.dat"), text);
+  Opened result;
+  result.ok = openProject(result.project, gbkPath(dir.file("in.dat")), &result.message);
+  return result;
+}
+
+std::string minimalDocument(const std::string& extra, const std::string& imgs = "[]") {
+  return "{\"text_watermark\":0,\"text_watermark_font\":0,\"text_watermark_color\":8,"
+         "\"logo\":0,\"logo_location\":2,\"bgsound\":1,\"bgsound_auto_set_pause_time\":0,"
+         "\"video_size\":\"\",\"pause_time\":21" +
+         extra + ",\"imgs\":" + imgs + "}";
+}
+
+TEST(OpenProject, ReadFailuresHaveTheirMessages) {
+  test::TempDir dir;
+  Project project;
+  UserMessage message;
+  EXPECT_FALSE(openProject(project, gbkPath(dir.file("missing.dat")), &message));
+  EXPECT_EQ(message.text, g("读取文件时出错, 无法打开文件句柄"));
+  EXPECT_EQ(message.caption, g("提示"));
+  EXPECT_FALSE(openProject(project, gbkPath(dir.path()), &message));
+  EXPECT_EQ(message.text, g("读取文件时出错"));
+
+  EXPECT_EQ(openText(dir, "").message.text, g("读取文件时出错，这是一个空白文件。"));
+  for (const char* broken : {"not json", "{\"imgs\": [", "\xff\xfe", "[1,2,3]", "7"}) {
+    Opened opened = openText(dir, broken);
+    EXPECT_FALSE(opened.ok) << broken;
+    EXPECT_EQ(opened.message.text, g("文件格式不对！")) << broken;
+    EXPECT_TRUE(opened.project.path.empty());
+  }
+}
+
+TEST(OpenProject, WrongTypesInEveryKeyAreAFormatError) {
+  test::TempDir dir;
+  Opened opened = openText(
+      dir,
+      "{\"text_watermark\":\"1\",\"text_watermark_font\":\"0\",\"text_watermark_font_size\":[],"
+      "\"text_watermark_color\":{},\"logo\":\"x\",\"logo_path\":5,\"logo_location\":\"2\","
+      "\"bgsound\":null,\"bgsound_auto_set_pause_time\":true,"
+      "\"bgsound_auto_set_image_loop_play\":\"1\",\"cover\":\"1\",\"cover_path\":[1],"
+      "\"video_size\":400,\"pause_time\":\"21\",\"bgsound_items\":{\"a\":\"b.mp3\"},"
+      "\"imgs\":7}");
+  EXPECT_FALSE(opened.ok);
+  EXPECT_EQ(opened.message.text, g("文件格式不对！"));
+  EXPECT_TRUE(opened.project.pictures.empty());
+  EXPECT_TRUE(opened.project.settings.musicTracks.empty());
+
+  // Right keys, wrong entries: a number for a picture, a picture without a path, a
+  // number among the tracks. The usable rest is kept, the file is still reported.
+  test::TempDir pics;
+  std::string good = utf8(picture(pics, "ok.png", "red"));
+  opened = openText(dir, minimalDocument(",\"bgsound_items\":[3]",
+                                         "[5,{\"turnAngle\":1},{\"path\":\"" + good +
+                                             "\",\"turnAngle\":\"9\"}]"));
+  EXPECT_FALSE(opened.ok);
+  EXPECT_EQ(opened.message.text, g("文件格式不对！"));
+  ASSERT_EQ(opened.project.pictures.size(), 1u);
+  EXPECT_EQ(opened.project.pictures[0].turnAngle, 0);
+}
+
+TEST(OpenProject, MissingPauseTimeKeepsPicturesAndTracks) {
+  test::TempDir dir;
+  std::string red = utf8(picture(dir, "r.png", "red"));
+  std::string track = utf8(mp3(dir, "t.mp3"));
+  std::string text = minimalDocument(",\"bgsound_items\":[\"" + track + "\"]",
+                                     "[{\"path\":\"" + red + "\",\"animationIndex\":4}]");
+  size_t cut = text.find(",\"pause_time\":21");
+  text.erase(cut, std::string(",\"pause_time\":21").size());
+  Opened opened = openText(dir, text);
+  EXPECT_FALSE(opened.ok);
+  EXPECT_EQ(opened.message.text, g("文件格式不对！"));
+  EXPECT_TRUE(opened.project.path.empty());
+  EXPECT_EQ(opened.project.title(), g("新项目"));
+  ASSERT_EQ(opened.project.pictures.size(), 1u);
+  EXPECT_EQ(opened.project.pictures[0].animationIndex, 4);
+  EXPECT_EQ(opened.project.settings.musicTracks.size(), 1u);
+}
+
+TEST(OpenProject, DefaultsAndCorrections) {
+  test::TempDir dir;
+  Opened opened = openText(dir, minimalDocument(""));
+  ASSERT_TRUE(opened.ok) << utf8(opened.message.text);
+  EXPECT_EQ(opened.project.settings.captionFontSize, 8);
+  EXPECT_FALSE(opened.project.settings.loopPictures);
+  EXPECT_FALSE(opened.project.settings.coverOn);
+
+  std::string text = minimalDocument("");
+  text.replace(text.find("\"logo_location\":2"), 17, "\"logo_location\":7");
+  text.replace(text.find("\"video_size\":\"\""), 15, "\"video_size\":\"1280x720\"");
+  opened = openText(dir, text);
+  ASSERT_TRUE(opened.ok);
+  EXPECT_EQ(opened.project.settings.logoLocation, 2);
+  EXPECT_EQ(opened.project.settings.videoSize, kSizeIndex1280x720);
+
+  int listed = SizeList().count();
+  text.replace(text.find("\"1280x720\""), 10, "\"1002x600\"");
+  opened = openText(dir, text);
+  ASSERT_TRUE(opened.ok);
+  EXPECT_EQ(opened.project.sizes.count(), listed + 1) << "an unknown size is added";
+  EXPECT_EQ(opened.project.settings.width, 1002);
+
+  for (const char* unusable : {"\"1001x600\"", "\"9x9\"", "\"big\"", "\"99999999999x2\""}) {
+    std::string bad = text;
+    bad.replace(bad.find("\"1002x600\""), 10, unusable);
+    opened = openText(dir, bad);
+    EXPECT_EQ(opened.project.settings.videoSize, 0) << unusable;
+    EXPECT_EQ(opened.project.sizes.count(), listed) << unusable;
+  }
+}
+
+TEST(OpenProject, OnlyMp3TracksWithADurationAreKept) {
+  test::TempDir dir;
+  std::string song = utf8(mp3(dir, "song.MP3"));
+  test::writeBytes(dir.file("fake.mp3"), std::string(4000, 'x'));
+  std::string wav = dir.file("tone.wav");
+  test::runCommand("ffmpeg -hide_banner -loglevel error -f lavfi -i sine=duration=1 -y " + wav);
+  Opened opened = openText(
+      dir, minimalDocument(",\"bgsound_items\":[\"" + song + "\",\"" + dir.file("fake.mp3") +
+                           "\",\"" + wav + "\",\"" + dir.file("none.mp3") + "\"]"));
+  ASSERT_TRUE(opened.ok);
+  ASSERT_EQ(opened.project.settings.musicTracks.size(), 1u);
+  EXPECT_EQ(opened.project.settings.musicTracks[0].path, gbkPath(song));
+}
+
+TEST(OpenProject, UnreadablePicturesAreDroppedAndLogged) {
+  test::TempDir dir;
+  std::string red = utf8(picture(dir, "r.png", "red"));
+  takeKeptInfoMessages();
+  std::vector<std::pair<int, int>> progress;
+  ProjectReadHooks hooks;
+  hooks.progress = [&](int number, int total) { progress.emplace_back(number, total); };
+  test::writeBytes(dir.file("in.dat"),
+                   minimalDocument("", "[{\"path\":\"" + dir.file("gone.png") +
+                                           "\",\"animationIndex\":3},{\"path\":\"" + red +
+                                           "\",\"animationIndex\":5,\"watermark_location\":42}]"));
+  Project project;
+  ASSERT_TRUE(openProject(project, gbkPath(dir.file("in.dat")), nullptr, hooks));
+  ASSERT_EQ(project.pictures.size(), 1u);
+  EXPECT_EQ(project.pictures[0].animationIndex, 5);
+  EXPECT_EQ(project.pictures[0].caption.location, kDefaultCaptionLocation);
+  EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 2}, {2, 2}}));
+  EXPECT_EQ(utf8(loadingPicturesText(1, 2)), "加载图片: 1 / 2");
+  auto logged = takeKeptInfoMessages();
+  ASSERT_EQ(logged.size(), 1u);
+  EXPECT_NE(logged[0].find(g("图片读取失败")), std::string::npos);
+}
+
+// Failed saves ------------------------------------------------------------------------------
+
+// Runs `body` in a child process, as an unprivileged user when asked (root writes anywhere),
+// and returns its exit code.
+int inChild(const std::function<int()>& body, bool unprivileged) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
+    _exit(body());
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+// 0: the save failed with `expected`; 1: it succeeded; 2: another message.
+int saveExpectingFailure(Project& project, const std::string& path, const std::string& expected) {
+  UserMessage error;
+  if (saveProject(project, path, &error)) return 1;
+  return error.text == expected && error.caption == g("错误") ? 0 : 2;
+}
+
+struct SavedBefore {
+  test::TempDir dir{"pictavo-save"};
+  std::string fsFile;
+  std::string bytes;
+  Project project;
+
+  SavedBefore() {
+    std::filesystem::permissions(dir.path(), std::filesystem::perms(0755));
+    project = sampleProject(dir);
+    fsFile = dir.file("album.dat");
+    EXPECT_TRUE(saveProject(project, gbkPath(fsFile), nullptr));
+    bytes = test::readBytes(fsFile);
+    for (int i = 0; i < 20; ++i) project.pictures[0].caption.text += g("很长的文字");
+  }
+  size_t filesInFolder() const {
+    return std::distance(std::filesystem::directory_iterator(dir.path()), {});
+  }
+};
+
+TEST(SaveProject, ReadOnlyFolderKeepsTheOldFile) {
+  SavedBefore saved;
+  size_t files = saved.filesInFolder();
+  std::filesystem::permissions(saved.dir.path(), std::filesystem::perms(0555));
+  int result = inChild(
+      [&] {
+        return saveExpectingFailure(saved.project, gbkPath(saved.fsFile),
+                                    g("写入文件时出错，文件句柄打开出错"));
+      },
+      true);
+  std::filesystem::permissions(saved.dir.path(), std::filesystem::perms(0755));
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(test::readBytes(saved.fsFile), saved.bytes);
+  EXPECT_EQ(saved.filesInFolder(), files);
+}
+
+// The file-size limit makes the write fail part way through, as a full disk would.
+TEST(SaveProject, WriteFailingHalfWayKeepsTheOldFile) {
+  SavedBefore saved;
+  size_t files = saved.filesInFolder();
+  ASSERT_GT(projectDocument(saved.project).size(), 600u);
+  int result = inChild(
+      [&] {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{300, 300};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+        return saveExpectingFailure(saved.project, gbkPath(saved.fsFile), g("写入文件时出错"));
+      },
+      false);
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(test::readBytes(saved.fsFile), saved.bytes);
+  EXPECT_EQ(saved.filesInFolder(), files) << "no temporary file is left behind";
+}
+
+}  // namespace
+}  // namespace pictavo
