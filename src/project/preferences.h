@@ -1,5 +1,5 @@
 // The per-user settings that outlive a project. This is the in-memory record the rest of
-// the program reads; loading and storing it is the preferences store's business.
+// the program reads; project/stored_preferences.h loads and stores it.
 #pragma once
 
 #include <string>
