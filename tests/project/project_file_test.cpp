@@ -13,7 +13,7 @@
 #include "platform/folders.h"
 #include "project/picture_list.h"
 #include "project/project_file.h"
-#include "support/run_command.h"
+#include "support/make_audio.h"
 #include "support/test_files.h"
 #include "util/charset.h"
 #include "util/info_log.h"
@@ -33,10 +33,7 @@ std::string picture(const test::TempDir& dir, const std::string& name, const cha
 
 std::string mp3(const test::TempDir& dir, const std::string& name) {
   std::string out = dir.file(name);
-  auto made = test::runCommand("ffmpeg -hide_banner -loglevel error -f lavfi -i "
-                               "sine=frequency=440:duration=1 -ar 44100 -b:a 128k -f mp3 -y " +
-                               test::shellQuote(out));
-  EXPECT_EQ(made.exitCode, 0) << made.output;
+  EXPECT_EQ(test::makeSineAudio(out, 1.0, "-ar 44100 -b:a 128k -c:a libmp3lame -f mp3"), "");
   return gbkPath(out);
 }
 
@@ -291,7 +288,7 @@ TEST(OpenProject, OnlyMp3TracksWithADurationAreKept) {
   std::string song = utf8(mp3(dir, "song.MP3"));
   test::writeBytes(dir.file("fake.mp3"), std::string(4000, 'x'));
   std::string wav = dir.file("tone.wav");
-  test::runCommand("ffmpeg -hide_banner -loglevel error -f lavfi -i sine=duration=1 -y " + wav);
+  ASSERT_EQ(test::makeSineAudio(wav, 1.0, "-ar 44100"), "");
   Opened opened = openText(
       dir, minimalDocument(",\"bgsound_items\":[\"" + song + "\",\"" + dir.file("fake.mp3") +
                            "\",\"" + wav + "\",\"" + dir.file("none.mp3") + "\"]"));
