@@ -107,9 +107,9 @@ bool copyIntoPics(ImageItem& picture, UserMessage* error) {
   bool copied = data && makeFolders(programFolders().pics) && !fileExists(copy) &&
                 replaceFileAtomically(copy, *data);
   if (!copied) {
+    std::string format = gbk("图片 '%s' 复制到 pics 文件夹 '%s' 发生错误, 请联系客服。");
     if (error)
-      *error = errorMessage(strprintf(gbk("图片 '%s' 复制到 pics 文件夹 '%s' 发生错误, 请联系客服。").c_str(),
-                                      picture.path.c_str(), copy.c_str()));
+      *error = errorMessage(strprintf(format.c_str(), picture.path.c_str(), copy.c_str()));
     return false;
   }
   picture.path = copy;

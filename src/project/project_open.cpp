@@ -132,9 +132,9 @@ void applyCaptionSwitch(Project& project, bool on) {
 void applyCaptionFont(Project& project, int index) {
   const auto& fonts = captionFonts();
   bool listed = index >= 0 && index < static_cast<int>(fonts.size());
-  project.settings.captionFont = listed ? index : 0;
-  std::string name = fonts.empty() ? std::string()
-                                   : fonts[project.settings.captionFont].name.substr(0, kFontNameBytes);
+  int chosen = listed ? index : 0;
+  project.settings.captionFont = chosen;
+  std::string name = fonts.empty() ? std::string() : fonts[chosen].name.substr(0, kFontNameBytes);
   for (ImageItem& picture : project.pictures) picture.caption.fontName = name;
 }
 

@@ -175,7 +175,8 @@ bool applyNumberedVideoSettings(Project& project, const std::string& menuText,
   std::string name = menuText.size() > kMenuPrefixBytes ? menuText.substr(kMenuPrefixBytes) : "";
   std::string path = joinPath(programFolders().settings, name);
   if (name.empty() || !fileExists(path)) {
-    if (error) *error = errorMessage(strprintf(gbk("视频设置文件:[%s]不存在").c_str(), path.c_str()));
+    std::string format = gbk("视频设置文件:[%s]不存在");
+    if (error) *error = errorMessage(strprintf(format.c_str(), path.c_str()));
     return false;
   }
   return applyVideoSettings(project, path, applied, error);

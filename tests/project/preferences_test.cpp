@@ -48,7 +48,8 @@ TEST_F(PreferencesFixture, MissingStoreGivesDefaultsAndWritesTheThreeNumbers) {
   EXPECT_FLOAT_EQ(p.margins.bottom, 0.06001f);
 
   int32_t value = -1;
-  for (const char* written : {names::kBackgroundFill, names::kDefaultFileName, names::kCloseButton}) {
+  for (const char* written :
+       {names::kBackgroundFill, names::kDefaultFileName, names::kCloseButton}) {
     EXPECT_TRUE(store.readNumber(written, &value)) << written;
     EXPECT_EQ(value, 0);
   }
