@@ -55,13 +55,13 @@ WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colo
 
 ImageBlob encodeFrame(MagickWand* frame, const PreviewLogo* logo) {
   markAsSrgb(frame);
-  MagickWand* target = frame;
-  WandPtr copy;
-  if (logo && logo->image) {
-    copy = cloneWand(frame);
-    MagickCompositeImage(copy.get(), logo->image, OverCompositeOp, logo->x, logo->y);
-    target = copy.get();
-  }
+  // The bytes come from a copy, which shares the frame's pixels until one of them changes.
+  // The JPEG coder marks an all-grey image as greyscale: a renderer that goes on drawing
+  // colour onto a frame so marked would have every later frame encoded without colour.
+  WandPtr copy = cloneWand(frame);
+  MagickWand* target = copy.get();
+  if (logo && logo->image)
+    MagickCompositeImage(target, logo->image, OverCompositeOp, logo->x, logo->y);
   MagickSetImageFormat(target, "JPEG");
   // Half-resolution chroma: what the video ends up with anyway (yuv420p), and a third of
   // the bytes for the encoder to decode compared with the library's full-resolution default.

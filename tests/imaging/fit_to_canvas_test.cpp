@@ -79,6 +79,21 @@ TEST(EncodeFrame, PreviewLogoShowsInTheBytesButNeverOnTheFrame) {
   EXPECT_TRUE(near(pixelAt(again.get(), 56, 40), {0, 0, 255}, 16));
 }
 
+// Effects draw frame after frame onto one canvas: one that was all grey when it was
+// encoded must still give colour bytes once colour is drawn on it.
+TEST(EncodeFrame, AFrameThatWasGreyStillEncodesInColour) {
+  for (const char* grey : {"#000000", "#808080"}) {
+    WandPtr frame = newCanvas(64, 48, grey);
+    ImageBlob first = encodeFrame(frame.get());
+    WandPtr red = test::solidPicture(32, 24, "#ff0000");
+    MagickCompositeImage(frame.get(), red.get(), OverCompositeOp, 0, 0);
+    ImageBlob second = encodeFrame(frame.get());
+    WandPtr shown = test::decode(second.data(), second.length);
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(near(pixelAt(shown.get(), 8, 8), {255, 0, 0}, 16)) << grey;
+  }
+}
+
 TEST(NewCanvas, IsFilledWithTheColour) {
   WandPtr canvas = newCanvas(10, 6, "#ffffff");
   EXPECT_EQ(MagickGetImageWidth(canvas.get()), 10u);
