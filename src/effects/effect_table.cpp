@@ -2,7 +2,11 @@
 
 #include <array>
 
+#include "effects/edge_flip_effects.h"
+#include "effects/grow_reveal_effects.h"
+#include "effects/move_grow_effects.h"
 #include "effects/no_animation.h"
+#include "effects/squeeze_shrink_effects.h"
 
 namespace pictavo {
 namespace {
@@ -91,44 +95,44 @@ const std::vector<EffectRow> kRows = {
     {64, "对角线互动扫描进来", kNone, kStandIn},
     {65, "对角线互动扫描出去", kNone, kStandIn},
     // Edge flips.
-    {60, "绕左边向外翻转进来", kNone, kStandIn},
-    {61, "绕右边向外翻转进来", kNone, kStandIn},
-    {62, "绕上边向外翻转进来", kNone, kStandIn},
-    {63, "绕下边向外翻转进来", kNone, kStandIn},
+    {60, "绕左边向外翻转进来", kNone, renderFlipInAroundLeft},
+    {61, "绕右边向外翻转进来", kNone, renderFlipInAroundRight},
+    {62, "绕上边向外翻转进来", kNone, renderFlipInAroundTop},
+    {63, "绕下边向外翻转进来", kNone, renderFlipInAroundBottom},
     // Squeezes and shrinks to a corner.
-    {66, "从四周向中间缩小", widthOver(17), kStandIn},
-    {67, "从左右两边向中间缩小", widthOver(16), kStandIn},
-    {68, "从上下两边向中间缩小", heightOver(16), kStandIn},
-    {81, "向左上角逐渐缩小", kNone, kStandIn},
-    {82, "向左下角逐渐缩小", kNone, kStandIn},
-    {83, "向右上角逐渐缩小", kNone, kStandIn},
-    {84, "向右下角逐渐缩小", kNone, kStandIn},
+    {66, "从四周向中间缩小", widthOver(17), renderShrinkToMiddle},
+    {67, "从左右两边向中间缩小", widthOver(16), renderSqueezeFromLeftAndRight},
+    {68, "从上下两边向中间缩小", heightOver(16), renderSqueezeFromTopAndBottom},
+    {81, "向左上角逐渐缩小", kNone, renderShrinkToTopLeft},
+    {82, "向左下角逐渐缩小", kNone, renderShrinkToBottomLeft},
+    {83, "向右上角逐渐缩小", kNone, renderShrinkToTopRight},
+    {84, "向右下角逐渐缩小", kNone, renderShrinkToBottomRight},
     // Move to the middle and grow.
-    {89, "从上移到中间由小变大", kNone, kStandIn},
-    {90, "从下移到中间由小变大", kNone, kStandIn},
-    {91, "从左移到中间由小变大", kNone, kStandIn},
-    {92, "从右移到中间由小变大", kNone, kStandIn},
+    {89, "从上移到中间由小变大", kNone, renderMoveFromTopAndGrow},
+    {90, "从下移到中间由小变大", kNone, renderMoveFromBottomAndGrow},
+    {91, "从左移到中间由小变大", kNone, renderMoveFromLeftAndGrow},
+    {92, "从右移到中间由小变大", kNone, renderMoveFromRightAndGrow},
     // Grow and reveal from a corner, a side or the centre.
-    {5, "从左上角由小变大", widthOver(16), kStandIn},
-    {6, "从左上角展开", widthOver(16), kStandIn},
-    {7, "从左下角由小变大", widthOver(16), kStandIn},
-    {8, "从左下角展开", widthOver(16), kStandIn},
-    {9, "从右上角由小变大", widthOver(16), kStandIn},
-    {10, "从右上角展开", widthOver(16), kStandIn},
-    {11, "从右下角由小变大", widthOver(16), kStandIn},
-    {12, "从右下角展开", widthOver(16), kStandIn},
-    {13, "从左侧中间由小变大", widthOver(16), kStandIn},
-    {14, "从上侧中间由小变大", heightOver(16), kStandIn},
-    {15, "从右侧中间由小变大", widthOver(16), kStandIn},
-    {16, "从下侧中间由小变大", heightOver(16), kStandIn},
-    {17, "从中间由小变大", widthOver(17), kStandIn},
-    {18, "从中间向四周展开(方)", widthOver(16), kStandIn},
-    {19, "从中间向左右展开", widthOver(16), kStandIn},
-    {20, "从中间向上下展开", heightOver(16), kStandIn},
-    {21, "从左向右展开", widthOver(16), kStandIn},
-    {22, "从上向下展开", heightOver(16), kStandIn},
-    {23, "从下向上展开", heightOver(16), kStandIn},
-    {24, "从右向左展开", widthOver(16), kStandIn},
+    {5, "从左上角由小变大", widthOver(16), renderGrowFromTopLeft},
+    {6, "从左上角展开", widthOver(16), renderRevealFromTopLeft},
+    {7, "从左下角由小变大", widthOver(16), renderGrowFromBottomLeft},
+    {8, "从左下角展开", widthOver(16), renderRevealFromBottomLeft},
+    {9, "从右上角由小变大", widthOver(16), renderGrowFromTopRight},
+    {10, "从右上角展开", widthOver(16), renderRevealFromTopRight},
+    {11, "从右下角由小变大", widthOver(16), renderGrowFromBottomRight},
+    {12, "从右下角展开", widthOver(16), renderRevealFromBottomRight},
+    {13, "从左侧中间由小变大", widthOver(16), renderGrowFromLeftMiddle},
+    {14, "从上侧中间由小变大", heightOver(16), renderGrowFromTopMiddle},
+    {15, "从右侧中间由小变大", widthOver(16), renderGrowFromRightMiddle},
+    {16, "从下侧中间由小变大", heightOver(16), renderGrowFromBottomMiddle},
+    {17, "从中间由小变大", widthOver(17), renderGrowFromCentre},
+    {18, "从中间向四周展开(方)", widthOver(16), renderRevealFromCentre},
+    {19, "从中间向左右展开", widthOver(16), renderRevealToLeftAndRight},
+    {20, "从中间向上下展开", heightOver(16), renderRevealUpAndDown},
+    {21, "从左向右展开", widthOver(16), renderRevealLeftToRight},
+    {22, "从上向下展开", heightOver(16), renderRevealTopToBottom},
+    {23, "从下向上展开", heightOver(16), renderRevealBottomToTop},
+    {24, "从右向左展开", widthOver(16), renderRevealRightToLeft},
 };
 
 // Index -> row, built once.

@@ -1,0 +1,118 @@
+#include "effects/squeeze_shrink_effects.h"
+
+#include <vector>
+
+#include "effects/canvas_ratio.h"
+#include "effects/frame_handoff.h"
+#include "effects/shrink_steps.h"
+
+namespace pictavo {
+namespace {
+
+// Size and top-left corner of the outgoing picture on the canvas.
+struct Placement {
+  long width, height, x, y;
+};
+
+// Canvas size, its height-to-width ratio (rounded to single precision) and the current size d.
+struct ShrinkState {
+  int W, H;
+  double r;
+  int d;
+};
+using PlaceOutgoing = Placement (*)(const ShrinkState&);
+
+Placement allSidesToMiddle(const ShrinkState& s) {
+  return {s.d, wholePixels(s.d * s.r), (s.W - s.d) / 2, wholePixels((s.H - s.d * s.r) * 0.5)};
+}
+Placement leftAndRightToMiddle(const ShrinkState& s) { return {s.d, s.H, (s.W - s.d) / 2, 0}; }
+Placement topAndBottomToMiddle(const ShrinkState& s) { return {s.W, s.d, 0, (s.H - s.d) / 2}; }
+Placement towardTopLeft(const ShrinkState& s) { return {s.d, wholePixels(s.d * s.r), 0, 0}; }
+Placement towardBottomLeft(const ShrinkState& s) {
+  return {s.d, wholePixels(s.d * s.r), 0, wholePixels(s.H - s.d * s.r)};
+}
+Placement towardTopRight(const ShrinkState& s) {
+  return {wholePixels(s.d / s.r), s.d, wholePixels(s.W - s.d / s.r), 0};
+}
+Placement towardBottomRight(const ShrinkState& s) {
+  return {wholePixels(s.d / s.r), s.d, wholePixels(s.W - s.d / s.r), s.H - s.d};
+}
+
+// The outgoing picture, shrunk in place from the size it had in the frame before, laid over a
+// fresh copy of the incoming picture. Once a side reaches zero it has shrunk out of sight.
+WandPtr composeShrinkFrame(MagickWand* picture, MagickWand* outgoing, const Placement& place) {
+  WandPtr frame = cloneWand(picture);
+  if (place.width <= 0 || place.height <= 0) return frame;
+  MagickResizeImage(outgoing, place.width, place.height, LanczosFilter, 1.0);
+  MagickCompositeImage(frame.get(), outgoing, OverCompositeOp, place.x, place.y);
+  return frame;
+}
+
+WandPtr renderShrink(const std::vector<int>& sizes, PlaceOutgoing placeOutgoing, int W, int H,
+                     MagickWand* picture, CaptionOverlay* caption, int holdFrames,
+                     WandPtr previous, FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  WandPtr black;  // stands in for a missing previous frame
+  const double r = canvasRatio(W, H);
+  for (int d : sizes) {
+    bool handedOn = out.frame([&] {
+      MagickWand* outgoing = outgoingOrBlack(previous, black, W, H);
+      return composeShrinkFrame(picture, outgoing, placeOutgoing({W, H, r, d}));
+    });
+    if (!handedOn) return nullptr;
+  }
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
+
+}  // namespace
+
+WandPtr renderShrinkToMiddle(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                             const EffectParams& params, int holdFrames, WandPtr previous,
+                             FrameSink* sink, int* countOut) {
+  return renderShrink(evenShrinkSizes(W, params.step), allSidesToMiddle, W, H, picture, caption,
+                      holdFrames, std::move(previous), sink, countOut);
+}
+
+WandPtr renderSqueezeFromLeftAndRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                                      const EffectParams& params, int holdFrames,
+                                      WandPtr previous, FrameSink* sink, int* countOut) {
+  return renderShrink(squeezeSizes(W, params.step), leftAndRightToMiddle, W, H, picture,
+                      caption, holdFrames, std::move(previous), sink, countOut);
+}
+
+WandPtr renderSqueezeFromTopAndBottom(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                                      const EffectParams& params, int holdFrames,
+                                      WandPtr previous, FrameSink* sink, int* countOut) {
+  return renderShrink(squeezeSizes(H, params.step), topAndBottomToMiddle, W, H, picture,
+                      caption, holdFrames, std::move(previous), sink, countOut);
+}
+
+WandPtr renderShrinkToTopLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                              const EffectParams&, int holdFrames, WandPtr previous,
+                              FrameSink* sink, int* countOut) {
+  return renderShrink(cornerShrinkSizes(W / 16), towardTopLeft, W, H, picture, caption,
+                      holdFrames, std::move(previous), sink, countOut);
+}
+
+WandPtr renderShrinkToBottomLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                                 const EffectParams&, int holdFrames, WandPtr previous,
+                                 FrameSink* sink, int* countOut) {
+  return renderShrink(cornerShrinkSizes(W / 16), towardBottomLeft, W, H, picture, caption,
+                      holdFrames, std::move(previous), sink, countOut);
+}
+
+WandPtr renderShrinkToTopRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                               const EffectParams&, int holdFrames, WandPtr previous,
+                               FrameSink* sink, int* countOut) {
+  return renderShrink(cornerShrinkSizes(H / 16), towardTopRight, W, H, picture, caption,
+                      holdFrames, std::move(previous), sink, countOut);
+}
+
+WandPtr renderShrinkToBottomRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                                  const EffectParams&, int holdFrames, WandPtr previous,
+                                  FrameSink* sink, int* countOut) {
+  return renderShrink(cornerShrinkSizes(H / 16), towardBottomRight, W, H, picture, caption,
+                      holdFrames, std::move(previous), sink, countOut);
+}
+
+}  // namespace pictavo
