@@ -1,0 +1,79 @@
+// Time per transition frame (composition and JPEG, frames discarded) of each effect at one
+// canvas size: wall clock and this process's CPU time, so a busy machine shows as the gap
+// between them. Arguments: [WxH] [index ...]; by default 1280x720 and every effect. Prints
+// one line per effect.
+#include <time.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "effects/effect_names.h"
+#include "effects/effect_table.h"
+#include "imaging/image.h"
+#include "imaging/image_library.h"
+#include "util/charset.h"
+
+using namespace pictavo;
+
+namespace {
+
+class DiscardingSink : public FrameSink {
+ public:
+  bool writeFrame(const unsigned char*, size_t) override { return true; }
+  bool repeatFrame(const unsigned char*, size_t) override { return true; }
+};
+
+double cpuMs() {
+  timespec now{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+  return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+WandPtr builtinOnCanvas(const char* name, int width, int height) {
+  WandPtr picture = readBuiltinPicture(name, "#000000");
+  return picture ? fitToCanvas(width, height, picture.get(), "#000000")
+                 : newCanvas(width, height, "#000000");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int width = 1280, height = 720;
+  int first = 1;
+  if (argc > 1 && std::sscanf(argv[1], "%dx%d", &width, &height) == 2) first = 2;
+  std::vector<int> indices;
+  for (int i = first; i < argc; ++i) indices.push_back(std::atoi(argv[i]));
+  if (indices.empty()) indices = effectIndices();
+  std::string error;
+  if (!startImageLibrary(&error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  WandPtr picture = builtinOnCanvas("logo:", width, height);
+  std::printf("size %dx%d\n", width, height);
+  for (int index : indices) {
+    EffectRenderer renderer = rendererFor(index);
+    EffectParams params = effectParams(index, width, height);
+    int frames = 0;
+    renderer(width, height, nullptr, nullptr, params, 0, nullptr, nullptr, &frames);
+    WandPtr previous = builtinOnCanvas("netscape:", width, height);
+    DiscardingSink sink;
+    const double cpuStart = cpuMs();
+    const auto wallStart = std::chrono::steady_clock::now();
+    WandPtr last = renderer(width, height, picture.get(), nullptr, params, 0,
+                            std::move(previous), &sink, nullptr);
+    const double wall =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart)
+            .count();
+    const double cpu = cpuMs() - cpuStart;
+    const int transition = frames;  // with no hold: the transition and its final frame
+    std::printf("effect %2d  frames %2d  wall_ms_per_transition_frame %6.1f  "
+                "cpu_ms_per_transition_frame %6.1f  %s\n",
+                index, transition, transition > 0 ? wall / transition : 0.0,
+                transition > 0 ? cpu / transition : 0.0, utf8(effectName(index)).c_str());
+  }
+  return 0;
+}
