@@ -92,7 +92,7 @@ int runFrames(int argc, char** argv) {
     }
   }
   auto captionText = utf8ToGbk(args.value("caption").value_or(""));
-  WandPtr previous = builtinOnCanvas("rose:", width, height);
+  WandPtr previous = builtinOnCanvas("netscape:", width, height);
   WandPtr picture = builtinOnCanvas("logo:", width, height);
   auto caption = captionFor(captionText.value_or(""), width, height);
   FolderFrameSink sink(folder);

@@ -27,7 +27,7 @@ bool writeImageFile(MagickWand* wand, const std::string& path, std::string* erro
 // the first image of a layered or multi-frame file. Null when the file cannot be read.
 WandPtr readPicture(const std::string& path, const char* background, std::string* error = nullptr);
 
-// One of ImageMagick's built-in sample pictures ("logo:", "rose:", "wizard:", "granite:",
+// One of ImageMagick's built-in sample pictures ("logo:", "wizard:", "granite:",
 // "netscape:"), normalised like readPicture; null for any other name.
 WandPtr readBuiltinPicture(const std::string& name, const char* background);
 

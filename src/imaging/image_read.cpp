@@ -153,7 +153,7 @@ bool reportDamagedPicture(MagickWand* wand, const std::string& path) {
 }
 
 WandPtr readBuiltinPicture(const std::string& name, const char* background) {
-  static const char* const kBuiltins[] = {"logo:", "rose:", "wizard:", "granite:", "netscape:"};
+  static const char* const kBuiltins[] = {"logo:", "wizard:", "granite:", "netscape:"};
   bool known = false;
   for (const char* builtin : kBuiltins) known = known || name == builtin;
   if (!known) return nullptr;

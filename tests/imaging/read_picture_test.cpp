@@ -97,6 +97,16 @@ TEST_F(ReadPicture, StillAndAnimatedGifs) {
   }
 }
 
+TEST_F(ReadPicture, BuiltInSamplesAndNothingElseByName) {
+  for (const char* name : {"logo:", "wizard:", "granite:", "netscape:"}) {
+    WandPtr picture = readBuiltinPicture(name, "#000000");
+    ASSERT_TRUE(picture) << name;
+    EXPECT_GT(MagickGetImageWidth(picture.get()), 100u) << name;
+  }
+  EXPECT_EQ(readBuiltinPicture("msl:x.msl", "#000000"), nullptr);
+  EXPECT_EQ(readBuiltinPicture(dir.file("x.png"), "#000000"), nullptr);
+}
+
 TEST_F(ReadPicture, WritesByExtension) {
   WandPtr picture = test::solidPicture(8, 8, "#123456");
   std::string path = fromFsName(dir.file("out.png")).value();
