@@ -1,0 +1,26 @@
+// Steps the product loaders share: their messages, and turning an item data answer into
+// downloaded pictures.
+#pragma once
+
+#include <string>
+
+#include "net/http_client.h"
+#include "net/item_json.h"
+#include "net/product_import.h"
+
+namespace pictavo {
+
+ImportNotice importWarning(std::string gbkText);
+ImportNotice importError(std::string gbkText);
+
+// The status text while the list is fetched.
+std::string fetchingListText();
+
+// The error box of a failed item data request: its header text and error message.
+ImportNotice itemRequestFailure(const HttpResponse& response);
+
+// Reads the item data answer and downloads its pictures, or records why there are none.
+void importItemData(const HttpResponse& response, ItemLayout layout, const ProductQuery& query,
+                    ImportSink& sink, ImportResult* result);
+
+}  // namespace pictavo
