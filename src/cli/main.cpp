@@ -23,6 +23,9 @@ const Command kCommands[] = {
      "frames --effect N [--size WxH] [--hold H] [--caption TEXT] [--out DIR] [--count] [--time]\n"
      "      one effect between two built-in pictures, every frame as a numbered PNG"},
     {"effects", pictavo::cli::runEffects, "effects\n      every effect's index and name"},
+    {"import", pictavo::cli::runImport,
+     "import [--type 0|1|2] --out DIR TEXT\n"
+     "      the pictures of a product address (or picture addresses) downloaded into DIR"},
 };
 
 int usage() {
