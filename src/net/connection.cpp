@@ -9,8 +9,8 @@
 namespace pictavo {
 namespace {
 
-std::atomic<int> gConnectMs{10000};
-std::atomic<int> gIoMs{10000};
+std::atomic<int> gConnectMs{NetTimeouts{}.connectMs};
+std::atomic<int> gIoMs{NetTimeouts{}.ioMs};
 
 void say(std::string* error, const std::string& text) {
   if (error) *error = text;
