@@ -261,6 +261,15 @@ TEST_F(HttpClientTest, ASilentServerEndsAtTheReceiveTimeOut) {
   HttpResponse response = get(silent.url("/"));
   EXPECT_EQ(response.errorKind, kHttpProtocolFailed);
   EXPECT_EQ(response.error, g("读取 HTTP Head 失败: 已接收:0, ret:-1, errno:11"));
+
+  // A body that only the end of the connection delimits is cut short by a time-out.
+  TestHttpServer stalls([](const ReceivedRequest&, ServerConnection& c) {
+    c.send("HTTP/1.0 200 OK\r\n\r\npartial");
+    c.waitUntilStopped();
+  });
+  HttpResponse cut = get(stalls.url("/"));
+  EXPECT_FALSE(cut.ok);
+  EXPECT_EQ(cut.error, g("文件大小:-1, 实际接收到的文件大小:7, ret:-1, errno:11"));
 }
 
 TEST_F(HttpClientTest, DownloadsIntoAFile) {

@@ -163,6 +163,7 @@ TEST_F(ProductImportTest, ItemApiMessages) {
       {R"({"ret":["FAIL_SYS::宝贝不存在"]})", g("宝贝不存在或已被删除！")},
       {R"({"ret":["FAIL::商品已被删除了"]})", g("宝贝不存在或已被删除！")},
       {R"({"ret":["ERR_A::first","ERR_B::请稍后再试"]})", g("ERR_B::请稍后再试")},
+      {R"({"ret":["ERR::淺"]})", g("ERR::淺")},  // its GBK form ends in a backslash byte
       {R"({"ret":[],"msg":"空"})", g(R"({"ret":[],"msg":"空"})")},
       {"<html>not json", g("无法解析宝贝的JSON数据，请检查宝贝地址输入是否正确。")},
       {R"({"ret":["SUCCESS"],"data":{}})", g("宝贝图片列表为空")},
