@@ -10,9 +10,9 @@
 
 namespace pictavo::test {
 
-class RecordingSink : public ImportSink {
+class RecordingImportSink : public ImportSink {
  public:
-  explicit RecordingSink(std::string folder, int limit = 1000)
+  explicit RecordingImportSink(std::string folder, int limit = 1000)
       : folder_(std::move(folder)), limit_(limit) {}
   std::string folder() const override { return folder_; }
   bool full() const override { return static_cast<int>(files.size()) >= limit_; }

@@ -37,10 +37,11 @@ class ProductImportTest : public test::NetTest {
     return paths;
   }
 
+  // The server goes first: its handler reads json_.
   test::TempDir dir_;
-  test::RecordingSink sink_{dir_.path()};
-  std::unique_ptr<test::TestHttpServer> server_;
+  test::RecordingImportSink sink_{dir_.path()};
   std::string json_;
+  std::unique_ptr<test::TestHttpServer> server_;
 };
 
 TEST(ExtractItemId, TakesANumericIdByPreference) {
@@ -234,7 +235,7 @@ TEST_F(ProductImportTest, ItemPageRetriesWithTheCookie) {
 
 TEST_F(ProductImportTest, StopsWhenTheSinkIsFullAndLogsFailures) {
   serve("");
-  test::RecordingSink small(dir_.path(), 2);
+  test::RecordingImportSink small(dir_.path(), 2);
   std::vector<std::string> list{pic("1.jpg"), server_->url("/none"), pic("2.jpg"), pic("3.jpg")};
   test::TestHttpServer missing([](const ReceivedRequest&, ServerConnection& c) {
     c.send("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
