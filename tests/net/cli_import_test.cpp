@@ -1,22 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 
+#include "support/run_command.h"
 #include "support/test_files.h"
 #include "support/test_http_server.h"
 
 namespace pictavo {
 namespace {
 
-// Runs pictavo-cli with the service at `serviceUrl`; returns its exit code.
-int runCli(const std::string& serviceUrl, const std::string& arguments, const std::string& out) {
-  std::string command = "PICTAVO_SERVICE_URL='" + serviceUrl + "' '" PICTAVO_CLI_PATH "' " +
-                        arguments + " >'" + out + "' 2>&1";
-  int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+using test::shellQuote;
+
+// pictavo-cli import with the vendor service at `serviceUrl`.
+test::CommandResult runImport(const std::string& serviceUrl, const std::string& arguments) {
+  return test::runCommand("PICTAVO_SERVICE_URL=" + shellQuote(serviceUrl) + " " +
+                          shellQuote(PICTAVO_CLI_PATH) + " import " + arguments);
 }
 
 TEST(CliImport, DownloadsTheServiceListIntoAFolder) {
@@ -31,22 +29,23 @@ TEST(CliImport, DownloadsTheServiceListIntoAFolder) {
       c.send("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
   });
   test::TempDir dir;
-  std::string folder = dir.file("out");
-  std::string log = dir.file("log.txt");
-  EXPECT_EQ(runCli(service.url(""), "import --type 1 --out '" + folder + "' 'https://item.example/?id=5'", log), 0)
-      << test::readBytes(log);
+  std::string out = shellQuote(dir.file("out"));
+  test::CommandResult run =
+      runImport(service.url(""), "--type 1 --out " + out + " 'https://item.example/?id=5'");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("已下载 2 / 2 张图片"), std::string::npos) << run.output;
   int files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+  for (const auto& entry : std::filesystem::directory_iterator(dir.file("out"))) {
     EXPECT_EQ(test::readBytes(entry.path()).rfind("bytes of /", 0), 0u);
     ++files;
   }
   EXPECT_EQ(files, 2);
-  EXPECT_NE(test::readBytes(log).find("已下载 2 / 2 张图片"), std::string::npos);
 
-  EXPECT_EQ(runCli("", "import --type 1 --out '" + folder + "' x", log), 1);
-  EXPECT_NE(test::readBytes(log).find("获取宝贝图片列表时出错"), std::string::npos);
-  EXPECT_EQ(runCli("", "import --type 4 --out '" + folder + "' x", log), 2);
-  EXPECT_EQ(runCli("", "import x", log), 2);
+  test::CommandResult noService = runImport("", "--out " + out + " x");
+  EXPECT_EQ(noService.exitCode, 1);
+  EXPECT_NE(noService.output.find("获取宝贝图片列表时出错"), std::string::npos);
+  EXPECT_EQ(runImport("", "--type 4 --out " + out + " x").exitCode, 2);
+  EXPECT_EQ(runImport("", "x").exitCode, 2);
 }
 
 }  // namespace
