@@ -24,8 +24,9 @@ const Command kCommands[] = {
      "      one effect between two built-in pictures, every frame as a numbered PNG"},
     {"effects", pictavo::cli::runEffects, "effects\n      every effect's index and name"},
     {"import", pictavo::cli::runImport,
-     "import [--type 0|1|2] --out DIR TEXT\n"
-     "      the pictures of a product address (or picture addresses) downloaded into DIR"},
+     "import [--type 0|1|2] (--out DIR | --save PROJECT.dat) TEXT\n"
+     "      the pictures of a product address (or picture addresses), downloaded into DIR\n"
+     "      or added to a new project saved as PROJECT.dat"},
 };
 
 int usage() {

@@ -5,14 +5,10 @@
 
 namespace pictavo {
 
-ImportNotice importWarning(std::string gbkText) { return {gbk("提示"), std::move(gbkText), false}; }
-
-ImportNotice importError(std::string gbkText) { return {gbk("错误"), std::move(gbkText), true}; }
-
 std::string fetchingListText() { return gbk("获取宝贝图片列表..."); }
 
-ImportNotice itemRequestFailure(const HttpResponse& response) {
-  return importError(gbk("获取宝贝图片列表时出错:\n\n") + response.headerText + "\n\n" +
+UserMessage itemRequestFailure(const HttpResponse& response) {
+  return errorMessage(gbk("获取宝贝图片列表时出错:\n\n") + response.headerText + "\n\n" +
                      response.error.substr(0, 256));
 }
 

@@ -1,5 +1,5 @@
-// Steps the product loaders share: their messages, and turning an item data answer into
-// downloaded pictures.
+// Steps the product loaders share: the failure of an item data request, and turning an item
+// data answer into downloaded pictures.
 #pragma once
 
 #include <string>
@@ -10,14 +10,11 @@
 
 namespace pictavo {
 
-ImportNotice importWarning(std::string gbkText);
-ImportNotice importError(std::string gbkText);
-
 // The status text while the list is fetched.
 std::string fetchingListText();
 
 // The error box of a failed item data request: its header text and error message.
-ImportNotice itemRequestFailure(const HttpResponse& response);
+UserMessage itemRequestFailure(const HttpResponse& response);
 
 // Reads the item data answer and downloads its pictures, or records why there are none.
 void importItemData(const HttpResponse& response, ItemLayout layout, const ProductQuery& query,

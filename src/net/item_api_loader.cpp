@@ -14,7 +14,7 @@ ImportResult loadProductImagesFromItemApi(const ProductQuery& query,
   if (query.text.empty()) return result;
   std::string id;
   if (!extractItemId(query.text, &id)) {
-    result.notices.push_back(importWarning(gbk("输入的宝贝地址不符合规范！")));
+    result.notices.push_back(noticeMessage(gbk("输入的宝贝地址不符合规范！")));
     return result;
   }
   HttpRequest request;

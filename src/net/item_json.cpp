@@ -100,8 +100,8 @@ ItemJson readItemJson(std::string_view utf8Body, ItemLayout layout, int pictureT
   return item;
 }
 
-std::optional<ImportNotice> itemJsonNotice(const ItemJson& item, std::string_view utf8Body) {
-  auto warning = [](std::string text) { return ImportNotice{gbk("提示"), std::move(text), false}; };
+std::optional<UserMessage> itemJsonNotice(const ItemJson& item, std::string_view utf8Body) {
+  auto warning = [](const std::string& text) { return noticeMessage(text); };
   if (!item.parsed)
     return warning(gbk("无法解析宝贝的JSON数据，请检查宝贝地址输入是否正确。"));
   if (item.success)

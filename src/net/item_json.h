@@ -27,6 +27,6 @@ struct ItemJson {
 ItemJson readItemJson(std::string_view utf8Body, ItemLayout layout, int pictureType);
 
 // The message for an answer that gives no pictures to download; nothing when it gives some.
-std::optional<ImportNotice> itemJsonNotice(const ItemJson& item, std::string_view utf8Body);
+std::optional<UserMessage> itemJsonNotice(const ItemJson& item, std::string_view utf8Body);
 
 }  // namespace pictavo

@@ -59,12 +59,12 @@ ImportResult loadProductImagesFromItemPage(const ProductQuery& query,
     return result;
   }
   if (settings.serviceMode == 6) {
-    result.notices.push_back(importWarning(gbk("输入的图片地址不符合规范！")));
+    result.notices.push_back(noticeMessage(gbk("输入的图片地址不符合规范！")));
     return result;
   }
   std::string id;
   if (!extractItemId(query.text, &id)) {
-    result.notices.push_back(importWarning(gbk("输入的宝贝地址不符合规范！")));
+    result.notices.push_back(noticeMessage(gbk("输入的宝贝地址不符合规范！")));
     return result;
   }
   sink.status(fetchingListText());

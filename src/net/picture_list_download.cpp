@@ -81,7 +81,7 @@ void downloadPictureList(const std::vector<std::string>& addresses, ImportSink& 
   makeFolders(sink.folder());
   for (int i = 1; i <= n; ++i) {
     if (sink.full()) {
-      result->notices.push_back({gbk("提示"), sink.fullMessage(), false});
+      result->notices.push_back(noticeMessage(sink.fullMessage()));
       return;
     }
     downloadOne(addresses[static_cast<size_t>(i - 1)], i, n, sink, result);

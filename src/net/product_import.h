@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "net/service_config.h"
+#include "project/user_message.h"
 
 namespace pictavo {
 
@@ -15,13 +16,6 @@ namespace pictavo {
 struct ProductQuery {
   int pictureType = 0;  // 0 main pictures, 1 colour-category pictures, 2 both
   std::string text;     // GBK, blanks trimmed: a product address or picture addresses
-};
-
-// A message box for the user.
-struct ImportNotice {
-  std::string caption;  // "提示" or "错误" (GBK)
-  std::string text;     // GBK
-  bool isError = false;
 };
 
 // Where downloaded pictures go: the project, or a plain folder.
@@ -42,7 +36,7 @@ class ImportSink {
 struct ImportResult {
   std::vector<std::string> addresses;  // picture addresses found, in order
   int added = 0;                       // pictures downloaded and taken by the sink
-  std::vector<ImportNotice> notices;   // message boxes, in order
+  std::vector<UserMessage> notices;    // message boxes, in order ("提示" or "错误")
 };
 
 enum class ProductLoader { VendorService, ItemApi, ItemPage };

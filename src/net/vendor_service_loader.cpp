@@ -36,7 +36,7 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
                                           const ServiceSettings& settings, ImportSink& sink) {
   ImportResult result;
   if (query.text.empty()) return result;
-  ImportNotice failed = importError(
+  UserMessage failed = errorMessage(
       gbk("获取宝贝图片列表时出错，可以重试一次，或进入官网联系我们的客服。"));
   std::string base = serviceAddress(settings, kProductImagesPath);
   if (base.empty()) {
@@ -55,9 +55,9 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
     result.addresses = addressLines(response.body);
     downloadPictureList(result.addresses, sink, &result);
   } else if (response.body.empty() || response.body[0] == '\n') {
-    result.notices.push_back(importWarning(gbk("宝贝图片列表为空")));
+    result.notices.push_back(noticeMessage(gbk("宝贝图片列表为空")));
   } else {
-    result.notices.push_back(importWarning(utf8ToGbk(response.body).value_or(std::string())));
+    result.notices.push_back(noticeMessage(utf8ToGbk(response.body).value_or(std::string())));
   }
   return result;
 }

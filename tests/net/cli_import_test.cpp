@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "project/project_file.h"
 #include "support/run_command.h"
 #include "support/test_files.h"
 #include "support/test_http_server.h"
@@ -46,6 +47,28 @@ TEST(CliImport, DownloadsTheServiceListIntoAFolder) {
   EXPECT_NE(noService.output.find("获取宝贝图片列表时出错"), std::string::npos);
   EXPECT_EQ(runImport("", "--type 4 --out " + out + " x").exitCode, 2);
   EXPECT_EQ(runImport("", "x").exitCode, 2);
+}
+
+TEST(CliImport, SavesTheDownloadedPicturesAsANewProject) {
+  test::TempDir dir;
+  test::writeSolidPicture(dir.file("p.png"), 64, 48, "blue", "PNG");
+  std::string png = test::readBytes(dir.file("p.png"));
+  // The remote settings choose the loader that takes picture addresses directly.
+  test::TestHttpServer pictures([&](const test::ReceivedRequest& r, test::ServerConnection& c) {
+    if (r.path == "/settings.txt") c.send(test::okResponse("service_mode=6\n"));
+    else c.send(test::okResponse(r.path == "/broken.png" ? std::string("no picture") : png));
+  });
+  std::string text = pictures.url("/a.png") + ";" + pictures.url("/broken.png") + ";" +
+                     pictures.url("/b.png");
+  test::CommandResult run = runImport(
+      pictures.url(""), "--save " + shellQuote(dir.file("shop.dat")) + " " + shellQuote(text));
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("已下载 2 / 3 张图片"), std::string::npos) << run.output;
+
+  Project project;
+  UserMessage message;
+  ASSERT_TRUE(openProject(project, dir.file("shop.dat"), &message)) << message.text;
+  EXPECT_EQ(project.pictures.size(), 2u);
 }
 
 }  // namespace

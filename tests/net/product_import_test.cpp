@@ -113,12 +113,12 @@ TEST_F(ProductImportTest, ServiceMessagesAndFailures) {
   EXPECT_EQ(loadProductImagesFromService(query, settings, sink_).notices.at(0).text,
             g("宝贝图片列表为空"));
   json_ = "服务暂停";
-  ImportNotice message = loadProductImagesFromService(query, settings, sink_).notices.at(0);
+  UserMessage message = loadProductImagesFromService(query, settings, sink_).notices.at(0);
   EXPECT_EQ(message.text, g("服务暂停"));
   EXPECT_EQ(message.caption, g("提示"));
   settings.baseUrl = "";
-  ImportNotice none = loadProductImagesFromService(query, settings, sink_).notices.at(0);
-  EXPECT_TRUE(none.isError);
+  UserMessage none = loadProductImagesFromService(query, settings, sink_).notices.at(0);
+  EXPECT_EQ(none.caption, g("错误"));
   EXPECT_EQ(none.text, g("获取宝贝图片列表时出错，可以重试一次，或进入官网联系我们的客服。"));
   EXPECT_TRUE(loadProductImagesFromService({0, ""}, settings, sink_).notices.empty());
 }
@@ -183,8 +183,8 @@ TEST_F(ProductImportTest, ItemApiMessages) {
     c.send("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
   });
   settings.itemDataTemplate = notFound.url("/api?id=");
-  ImportNotice failure = loadProductImagesFromItemApi(query, settings, sink_).notices.at(0);
-  EXPECT_TRUE(failure.isError);
+  UserMessage failure = loadProductImagesFromItemApi(query, settings, sink_).notices.at(0);
+  EXPECT_EQ(failure.caption, g("错误"));
   EXPECT_EQ(failure.text, g("获取宝贝图片列表时出错:\n\nHTTP/1.1 404 Not Found\r\nContent-Length: 0\n\n"
                             "404 Not Found - 文件不存在"));
 }
