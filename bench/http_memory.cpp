@@ -23,7 +23,7 @@ namespace {
 
 void stream(int fd, const std::string& head, const std::string& block) {
   if (::send(fd, head.data(), head.size(), MSG_NOSIGNAL) < 0) return;
-  while (::send(fd, block.data(), block.size(), MSG_NOSIGNAL) > 0) {}
+  while (::send(fd, block.data(), block.size(), MSG_NOSIGNAL) > 0) continue;
 }
 
 // Serves one connection: what it streams depends on the request path.

@@ -55,8 +55,9 @@ std::string trimmed(const std::string& text) {
 }
 
 int usageError() {
-  complain(gbk("用法: pictavo-cli import [--type 0|1|2] (--out 文件夹 | --save 项目.dat) "
-               "宝贝地址或图片地址"));
+  complain(
+      gbk("用法: pictavo-cli import [--type 0|1|2] (--out 文件夹 | --save 项目.dat) "
+          "宝贝地址或图片地址"));
   return 2;
 }
 

@@ -40,10 +40,17 @@ size_t ChunkedDecoder::feed(const char* data, size_t length, BodySink& sink) {
     size_t left = length - used;
     switch (state_) {
       case State::SizeLine:
-      case State::Trailer: used += takeLine(at, left); break;
-      case State::Data: used += takeData(at, left, sink); break;
-      case State::DataEnd: used += takeDataEnd(at, left); break;
-      default: break;
+      case State::Trailer:
+        used += takeLine(at, left);
+        break;
+      case State::Data:
+        used += takeData(at, left, sink);
+        break;
+      case State::DataEnd:
+        used += takeDataEnd(at, left);
+        break;
+      default:
+        break;
     }
   }
   return used;
@@ -94,8 +101,8 @@ void ChunkedDecoder::startChunk(const std::string& line) {
 }
 
 size_t ChunkedDecoder::takeData(const char* data, size_t length, BodySink& sink) {
-  size_t take = static_cast<size_t>(
-      std::min<long long>(chunkLeft_, static_cast<long long>(length)));
+  size_t take =
+      static_cast<size_t>(std::min<long long>(chunkLeft_, static_cast<long long>(length)));
   if (!sink.write(data, take)) {
     sinkFailed_ = true;
     fail("fwrite() fail");

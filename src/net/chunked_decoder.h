@@ -27,8 +27,8 @@ class ChunkedDecoder {
   bool sinkFailed() const { return sinkFailed_; }
   const std::string& error() const { return error_; }  // GBK, when failed
 
-  long long announced() const { return announced_; }  // sum of the chunk sizes so far
-  long long received() const { return received_; }    // data bytes handed to the sink
+  long long announced() const { return announced_; }    // sum of the chunk sizes so far
+  long long received() const { return received_; }      // data bytes handed to the sink
   size_t pendingBytes() const { return line_.size(); }  // part of a line not yet complete
 
  private:
@@ -41,10 +41,10 @@ class ChunkedDecoder {
 
   long long limit_;
   State state_ = State::SizeLine;
-  std::string line_;          // the line being collected, without its CRLF
-  long long chunkLeft_ = 0;   // data bytes still due in the current chunk
-  size_t dataEndSeen_ = 0;    // bytes of the CRLF after the data already seen
-  size_t trailerBytes_ = 0;   // bytes of trailer lines so far
+  std::string line_;         // the line being collected, without its CRLF
+  long long chunkLeft_ = 0;  // data bytes still due in the current chunk
+  size_t dataEndSeen_ = 0;   // bytes of the CRLF after the data already seen
+  size_t trailerBytes_ = 0;  // bytes of trailer lines so far
   long long announced_ = 0;
   long long received_ = 0;
   bool sinkFailed_ = false;

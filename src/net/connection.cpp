@@ -79,8 +79,9 @@ SocketHandle connectTcp(const std::string& host, uint16_t port, std::string* err
   int code = 0;
   if (int failed = setSocketNonBlocking(socket, true); failed != 0) {
     // Connect in blocking mode instead; the note stays even when that works.
-    say(error, strprintf(gbk("开启非阻塞方式连接失败，错误代码：%d，继续使用阻塞方式进行连接。").c_str(),
-                         failed));
+    say(error,
+        strprintf(gbk("开启非阻塞方式连接失败，错误代码：%d，继续使用阻塞方式进行连接。").c_str(),
+                  failed));
     connected = startConnect(socket, address, port, &code) == ConnectStart::Connected;
     if (!connected) say(error, "socket bio connect() failed");
   } else {

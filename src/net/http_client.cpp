@@ -73,8 +73,8 @@ std::string downloadTarget(std::string location) {
   return location;
 }
 
-void readInto(const HttpRequest& request, SocketHandle socket, BodyTarget& target,
-              Attempt* a, bool* reusable) {
+void readInto(const HttpRequest& request, SocketHandle socket, BodyTarget& target, Attempt* a,
+              bool* reusable) {
   BodySink* sink = target.begin();
   if (!sink) {
     a->errorKind = kHttpFileOpenFailed;

@@ -24,7 +24,7 @@ struct HttpResponse {
   std::string body;        // the whole body when ok
   long long length = 0;    // body bytes received
   int errorKind = kHttpNoError;
-  std::string error;       // GBK, when not ok
+  std::string error;  // GBK, when not ok
 };
 
 // As HttpResponse, without the body: it went into the file.

@@ -8,7 +8,7 @@
 
 namespace pictavo {
 
-inline constexpr size_t kHttpBufferSize = 8192;     // receive buffer and largest header
+inline constexpr size_t kHttpBufferSize = 8192;        // receive buffer and largest header
 inline constexpr long long kHttpBodyLimit = 10485760;  // 10 MB
 inline constexpr int kHttpRedirectLimit = 8;
 
@@ -22,11 +22,11 @@ inline constexpr size_t kCharsetBytes = 15;
 struct ResponseHeader {
   long long contentLength = -1;  // -1 when absent
   bool isChunked = false;
-  std::string location;          // made absolute against the request address
+  std::string location;  // made absolute against the request address
   std::string connection;
   std::string contentEncoding;
-  std::string contentType;       // up to ";"
-  std::string charset;           // after "charset=" in the Content-Type line
+  std::string contentType;  // up to ";"
+  std::string charset;      // after "charset=" in the Content-Type line
 };
 
 // Reads the header lines (from the status line to the blank line) with case-insensitive

@@ -14,8 +14,8 @@ struct HttpRequest {
   std::string cookie;   // "" for none
   std::string referer;  // "" for none
   bool keepAlive = false;
-  int redirectDepth = 0;                 // 0 for a new request
-  std::optional<std::string> postBody;   // a form body makes it a POST
+  int redirectDepth = 0;                // 0 for a new request
+  std::optional<std::string> postBody;  // a form body makes it a POST
 };
 
 inline constexpr size_t kUserAgentBytes = 255;

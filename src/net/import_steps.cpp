@@ -9,7 +9,7 @@ std::string fetchingListText() { return gbk("获取宝贝图片列表..."); }
 
 UserMessage itemRequestFailure(const HttpResponse& response) {
   return errorMessage(gbk("获取宝贝图片列表时出错:\n\n") + response.headerText + "\n\n" +
-                     response.error.substr(0, 256));
+                      response.error.substr(0, 256));
 }
 
 void importItemData(const HttpResponse& response, ItemLayout layout, const ProductQuery& query,

@@ -37,7 +37,8 @@ void add(std::vector<std::string>* out, const cJSON* text) {
 }
 
 bool isColourProperty(const cJSON* id) {
-  if (cJSON_IsString(id) && id->valuestring) return std::string(id->valuestring) == kColourPropertyId;
+  if (cJSON_IsString(id) && id->valuestring)
+    return std::string(id->valuestring) == kColourPropertyId;
   return cJSON_IsNumber(id) && id->valuedouble == 1627207.0;
 }
 
@@ -89,8 +90,8 @@ ItemJson readItemJson(std::string_view utf8Body, ItemLayout layout, int pictureT
   const cJSON* data = cJSON_GetObjectItemCaseSensitive(root.get(), "data");
   bool api = layout == ItemLayout::ItemApi;
   if (pictureType == 0 || pictureType == 2)
-    addStrings(&item.addresses, api ? path(data, {"itemInfoModel", "picsPath"})
-                                    : path(data, {"item", "images"}));
+    addStrings(&item.addresses,
+               api ? path(data, {"itemInfoModel", "picsPath"}) : path(data, {"item", "images"}));
   if (pictureType == 1 || pictureType == 2) {
     if (api)
       addColourPictures(&item.addresses, path(data, {"skuModel", "skuProps"}), "propId", "imgUrl");
@@ -102,8 +103,7 @@ ItemJson readItemJson(std::string_view utf8Body, ItemLayout layout, int pictureT
 
 std::optional<UserMessage> itemJsonNotice(const ItemJson& item, std::string_view utf8Body) {
   auto warning = [](const std::string& text) { return noticeMessage(text); };
-  if (!item.parsed)
-    return warning(gbk("无法解析宝贝的JSON数据，请检查宝贝地址输入是否正确。"));
+  if (!item.parsed) return warning(gbk("无法解析宝贝的JSON数据，请检查宝贝地址输入是否正确。"));
   if (item.success)
     return item.addresses.empty() ? std::optional(warning(gbk("宝贝图片列表为空"))) : std::nullopt;
   const std::string& ret = item.retText;

@@ -16,9 +16,9 @@ enum class ItemLayout { ItemApi, ItemPage };
 inline constexpr const char* kColourPropertyId = "1627207";
 
 struct ItemJson {
-  bool parsed = false;   // the body is JSON
-  bool success = false;  // a "ret" element says the call succeeded
-  std::string retText;   // the last "ret" element looked at (GBK, at most 1023 bytes)
+  bool parsed = false;                 // the body is JSON
+  bool success = false;                // a "ret" element says the call succeeded
+  std::string retText;                 // the last "ret" element looked at (GBK, at most 1023 bytes)
   std::vector<std::string> addresses;  // main pictures first, then colour pictures
 };
 

@@ -39,7 +39,8 @@ std::vector<std::string> directAddresses(std::string_view text) {
 HttpResponse requestItemData(const ServiceSettings& settings, const std::string& id) {
   HttpRequest request;
   request.url = fillTemplate(settings.itemDataTemplate, id);
-  if (!settings.itemPageReferer.empty()) request.referer = fillTemplate(settings.itemPageReferer, id);
+  if (!settings.itemPageReferer.empty())
+    request.referer = fillTemplate(settings.itemPageReferer, id);
   request.keepAlive = true;
   HttpResponse response = webRequest(request);
   if (response.ok || settings.cookie.empty()) return response;

@@ -21,8 +21,7 @@ int randomFrom100To999() {
   return std::uniform_int_distribution<int>(100, 999)(generator);
 }
 
-void downloadOne(const std::string& address, int i, int n, ImportSink& sink,
-                 ImportResult* result) {
+void downloadOne(const std::string& address, int i, int n, ImportSink& sink, ImportResult* result) {
   std::string path = newDownloadPath(sink.folder());
   HttpRequest request;
   request.url = address;
@@ -68,8 +67,8 @@ std::string newDownloadPath(const std::string& folder) {
     char clock[16];
     std::strftime(clock, sizeof clock, "%H-%M-%S", &local);
     std::string name = attempt < 1000
-        ? strprintf("%s-%d.jpg", clock, randomFrom100To999())
-        : strprintf("%s-%d-%d.jpg", clock, randomFrom100To999(), attempt);
+                           ? strprintf("%s-%d.jpg", clock, randomFrom100To999())
+                           : strprintf("%s-%d-%d.jpg", clock, randomFrom100To999(), attempt);
     std::string path = joinPath(folder, name);
     if (!fileExists(path)) return path;
   }

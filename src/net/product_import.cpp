@@ -13,9 +13,12 @@ ProductLoader chooseProductLoader(const ServiceSettings& settings) {
 ImportResult loadProductImages(const ProductQuery& query, const ServiceSettings& settings,
                                ImportSink& sink) {
   switch (chooseProductLoader(settings)) {
-    case ProductLoader::ItemApi: return loadProductImagesFromItemApi(query, settings, sink);
-    case ProductLoader::ItemPage: return loadProductImagesFromItemPage(query, settings, sink);
-    case ProductLoader::VendorService: break;
+    case ProductLoader::ItemApi:
+      return loadProductImagesFromItemApi(query, settings, sink);
+    case ProductLoader::ItemPage:
+      return loadProductImagesFromItemPage(query, settings, sink);
+    case ProductLoader::VendorService:
+      break;
   }
   return loadProductImagesFromService(query, settings, sink);
 }

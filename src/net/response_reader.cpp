@@ -28,8 +28,7 @@ bool isClose(const std::string& connection) {
 
 class ResponseReader {
  public:
-  ResponseReader(ByteSource& source, const ResponseRules& rules)
-      : source_(source), rules_(rules) {}
+  ResponseReader(ByteSource& source, const ResponseRules& rules) : source_(source), rules_(rules) {}
 
   ResponseOutcome read(BodySink& sink);
 
@@ -48,7 +47,7 @@ class ResponseReader {
   ByteSource& source_;
   const ResponseRules& rules_;
   char buffer_[kHttpBufferSize];
-  size_t size_ = 0;      // bytes in the buffer
+  size_t size_ = 0;       // bytes in the buffer
   size_t bodyStart_ = 0;  // where the body begins in the buffer
   long lastRet_ = 0;
   int lastErrno_ = 0;
@@ -107,13 +106,13 @@ bool ResponseReader::deliver(BodySink& sink, const char* data, size_t length, Bo
   return true;
 }
 
-void ResponseReader::readSized(long long length, long long limit, BodySink& sink,
-                               BodyRead* body) {
+void ResponseReader::readSized(long long length, long long limit, BodySink& sink, BodyRead* body) {
   if (length > limit) {
     body->errorKind = 2;
     body->error = rules_.download
-        ? strprintf(gbk("header.contentLength: %lld, >允许的最大值: %lld").c_str(), length, limit)
-        : strprintf(gbk("header.contentLength: %lld, 大于10M").c_str(), length);
+                      ? strprintf(gbk("header.contentLength: %lld, >允许的最大值: %lld").c_str(),
+                                  length, limit)
+                      : strprintf(gbk("header.contentLength: %lld, 大于10M").c_str(), length);
     return;
   }
   sink.expect(length);
@@ -148,12 +147,13 @@ void ResponseReader::readChunked(long long limit, BodySink& sink, BodyRead* body
     body->errorKind = 2;
     if (decoder.state() == ChunkedDecoder::State::Trailer) {
       body->error = strprintf(
-          gbk("读取chunk最后的结束符时出错: syCount:%zu, bufferSize:%zu, ret:%ld, errno:%d").c_str(),
+          gbk("读取chunk最后的结束符时出错: syCount:%zu, bufferSize:%zu, ret:%ld, errno:%d")
+              .c_str(),
           decoder.pendingBytes(), kHttpBufferSize, lastRet_, lastErrno_);
     } else {
-      body->error =
-          strprintf(gbk("读取失败3: body大小:%lld, 实际接收到的body大小:%lld, ret:%ld, errno:%d").c_str(),
-                    decoder.announced(), decoder.received(), lastRet_, lastErrno_);
+      body->error = strprintf(
+          gbk("读取失败3: body大小:%lld, 实际接收到的body大小:%lld, ret:%ld, errno:%d").c_str(),
+          decoder.announced(), decoder.received(), lastRet_, lastErrno_);
     }
   } else {
     body->complete = true;
@@ -213,17 +213,19 @@ void ResponseReader::completeBody(const ResponseHeader& header, const BodyRead& 
   }
   out->errorKind = 2;
   if (rules_.keepAlive && header.contentLength >= 0) {
-    out->error = strprintf("(fileSize:%lld, readTotal:%lld), (header.isChunked:%d, "
-                           "isChunkReceiveCompleted:%d)",
-                           header.contentLength, body.total, header.isChunked ? 1 : 0,
-                           chunkDone_ ? 1 : 0);
+    out->error = strprintf(
+        "(fileSize:%lld, readTotal:%lld), (header.isChunked:%d, "
+        "isChunkReceiveCompleted:%d)",
+        header.contentLength, body.total, header.isChunked ? 1 : 0, chunkDone_ ? 1 : 0);
   } else if (rules_.keepAlive) {
     out->error = strprintf(gbk("(fileSize:未定义, readTotal:%lld), (header.isChunked:%d, "
-                               "isChunkReceiveCompleted:%d)").c_str(),
+                               "isChunkReceiveCompleted:%d)")
+                               .c_str(),
                            body.total, header.isChunked ? 1 : 0, chunkDone_ ? 1 : 0);
   } else {
-    out->error = strprintf(gbk("文件大小:%lld, 实际接收到的文件大小:%lld, ret:%ld, errno:%d").c_str(),
-                           header.contentLength, body.total, lastRet_, lastErrno_);
+    out->error =
+        strprintf(gbk("文件大小:%lld, 实际接收到的文件大小:%lld, ret:%ld, errno:%d").c_str(),
+                  header.contentLength, body.total, lastRet_, lastErrno_);
   }
 }
 
@@ -246,7 +248,8 @@ ResponseOutcome ResponseReader::read(BodySink& sink) {
   if (!readHead(&out)) return out;
   std::string_view received(buffer_, size_);
   switch (classifyStatus(received, out.header)) {
-    case ResponseStatus::Ok: break;
+    case ResponseStatus::Ok:
+      break;
     case ResponseStatus::Redirect:
       finishRedirect(&out);
       out.errorKind = 0;

@@ -15,7 +15,7 @@ struct ResponseRules {
   std::string requestUrl;  // for relative redirect targets
   bool keepAlive = false;  // the request asked to keep the connection
   long long bodyLimit = kHttpBodyLimit;
-  bool download = false;   // the over-limit message of a download
+  bool download = false;  // the over-limit message of a download
 };
 
 struct ResponseOutcome {
@@ -25,8 +25,8 @@ struct ResponseOutcome {
   std::string error;       // GBK
   std::string headerText;  // status line to the blank line (exclusive)
   ResponseHeader header;
-  long long length = 0;    // body bytes handed to the sink
-  bool reusable = false;   // the connection may carry another request
+  long long length = 0;   // body bytes handed to the sink
+  bool reusable = false;  // the connection may carry another request
 };
 
 ResponseOutcome readResponse(ByteSource& source, const ResponseRules& rules, BodySink& sink);

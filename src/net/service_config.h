@@ -12,7 +12,7 @@ namespace pictavo {
 inline constexpr int kDefaultAudioBitRate = 128;  // kbit/s
 
 struct ServiceSettings {
-  std::string baseUrl;           // "http://host[:port]" without a trailing "/"; "" = none
+  std::string baseUrl;  // "http://host[:port]" without a trailing "/"; "" = none
   int audioBitRate = kDefaultAudioBitRate;
   int serviceMode = 0;           // 1, 3, 5, 6 choose the direct loaders
   int pictureTypes = 1;          // 3 offers the colour-category choices

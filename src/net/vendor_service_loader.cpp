@@ -36,8 +36,8 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
                                           const ServiceSettings& settings, ImportSink& sink) {
   ImportResult result;
   if (query.text.empty()) return result;
-  UserMessage failed = errorMessage(
-      gbk("获取宝贝图片列表时出错，可以重试一次，或进入官网联系我们的客服。"));
+  UserMessage failed =
+      errorMessage(gbk("获取宝贝图片列表时出错，可以重试一次，或进入官网联系我们的客服。"));
   std::string base = serviceAddress(settings, kProductImagesPath);
   if (base.empty()) {
     result.notices.push_back(failed);

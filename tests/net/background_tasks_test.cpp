@@ -68,7 +68,8 @@ TEST_F(BackgroundTaskTest, RemoteSettingsAreReadAndApplied) {
 TEST(SampleMusicList, SkipsUnusableLines) {
   auto tracks = parseSampleMusicList(
       "http://m/a.mp3|100|a.mp3\r\nhttp://m/b.mp3|x|b.mp3\nhttp://m/c.mp3|0|c.mp3\n"
-      "http://m/d.mp3|5|../d.mp3\nhttp://m/e.mp3|5|sub/e.mp3\n|5|f.mp3\nhttp://m/g.mp3|7|g|h.mp3\n");
+      "http://m/d.mp3|5|../d.mp3\nhttp://m/e.mp3|5|sub/e.mp3\n|5|f.mp3\nhttp://m/"
+      "g.mp3|7|g|h.mp3\n");
   ASSERT_EQ(tracks.size(), 2u);
   EXPECT_EQ(tracks[0].url, "http://m/a.mp3");
   EXPECT_EQ(tracks[0].size, 100);
@@ -80,8 +81,10 @@ TEST_F(BackgroundTaskTest, SampleMusicDownloadsWhatIsMissingOrDifferent) {
   EXPECT_EQ(downloadSampleMusic(), 0);
   std::string list;
   test::TestHttpServer server([&](const ReceivedRequest& r, ServerConnection& c) {
-    if (r.path == "/mp3/list.txt") c.send(test::okResponse(list));
-    else c.send(test::okResponse(r.path == "/short.mp3" ? "abc" : "0123456789"));
+    if (r.path == "/mp3/list.txt")
+      c.send(test::okResponse(list));
+    else
+      c.send(test::okResponse(r.path == "/short.mp3" ? "abc" : "0123456789"));
   });
   std::string folder = programFolders().music;
   makeFolders(folder);
@@ -101,10 +104,12 @@ TEST_F(BackgroundTaskTest, ErrorReportsAreLoggedWithoutAService) {
   removeFile(errorLogPath());
   std::vector<std::thread> threads;
   for (int i = 0; i < 4; ++i)
-    threads.emplace_back([i] { EXPECT_FALSE(reportError("thread_make_video", g("第") + std::to_string(i))); });
+    threads.emplace_back(
+        [i] { EXPECT_FALSE(reportError("thread_make_video", g("第") + std::to_string(i))); });
   for (std::thread& t : threads) t.join();
   std::string log = readWholeFile(errorLogPath()).value_or("");
-  for (int i = 0; i < 4; ++i) EXPECT_NE(log.find("thread_make_video\n第" + std::to_string(i) + "\n"), std::string::npos);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_NE(log.find("thread_make_video\n第" + std::to_string(i) + "\n"), std::string::npos);
 }
 
 TEST_F(BackgroundTaskTest, ErrorReportsAreSentAndLoggedWhenSendingFails) {

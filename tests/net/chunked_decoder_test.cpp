@@ -1,6 +1,7 @@
+#include "net/chunked_decoder.h"
+
 #include <gtest/gtest.h>
 
-#include "net/chunked_decoder.h"
 #include "support/test_files.h"
 
 namespace pictavo {
@@ -60,7 +61,8 @@ TEST(ChunkedDecoder, RefusesHostileInput) {
       {"3e9\r\n", "chunk 数据总大小超过10M: readTotal:0, chunksize:1001"},
       {"3\r\nabcXY", "chunk 数据之后不是 \\r\\n"},
       {std::string(9000, '1'), "chunk 大小行超过 HTTP_BUFFER_SIZE 字节, 也没有找到 \\r\\n"},
-      {"0\r\n" + std::string(9000, 't'), "读取完 HTTP_BUFFER_SIZE 长度, 也没有找到 chunk 最后一个结束符"},
+      {"0\r\n" + std::string(9000, 't'),
+       "读取完 HTTP_BUFFER_SIZE 长度, 也没有找到 chunk 最后一个结束符"},
   };
   for (const Case& c : cases) {
     ChunkedDecoder decoder(1000);

@@ -55,11 +55,13 @@ TEST(CliImport, SavesTheDownloadedPicturesAsANewProject) {
   std::string png = test::readBytes(dir.file("p.png"));
   // The remote settings choose the loader that takes picture addresses directly.
   test::TestHttpServer pictures([&](const test::ReceivedRequest& r, test::ServerConnection& c) {
-    if (r.path == "/settings.txt") c.send(test::okResponse("service_mode=6\n"));
-    else c.send(test::okResponse(r.path == "/broken.png" ? std::string("no picture") : png));
+    if (r.path == "/settings.txt")
+      c.send(test::okResponse("service_mode=6\n"));
+    else
+      c.send(test::okResponse(r.path == "/broken.png" ? std::string("no picture") : png));
   });
-  std::string text = pictures.url("/a.png") + ";" + pictures.url("/broken.png") + ";" +
-                     pictures.url("/b.png");
+  std::string text =
+      pictures.url("/a.png") + ";" + pictures.url("/broken.png") + ";" + pictures.url("/b.png");
   test::CommandResult run = runImport(
       pictures.url(""), "--save " + shellQuote(dir.file("shop.dat")) + " " + shellQuote(text));
   EXPECT_EQ(run.exitCode, 0) << run.output;

@@ -1,6 +1,7 @@
+#include "net/http_client.h"
+
 #include <gtest/gtest.h>
 
-#include "net/http_client.h"
 #include "net/http_header.h"
 #include "net/socket_pool.h"
 #include "net_fixture.h"
@@ -134,8 +135,9 @@ TEST_F(HttpClientTest, RedirectTargetsMayBeRelativeOrOnAnotherHost) {
 TEST_F(HttpClientTest, ARedirectOnAKeptConnectionLeavesItReusable) {
   TestHttpServer server([](const ReceivedRequest& r, ServerConnection& c) {
     if (r.path == "/old")
-      c.send("HTTP/1.1 302 Found\r\nLocation: /new\r\nConnection: keep-alive\r\n"
-             "Content-Length: 5\r\n\r\nmoved");
+      c.send(
+          "HTTP/1.1 302 Found\r\nLocation: /new\r\nConnection: keep-alive\r\n"
+          "Content-Length: 5\r\n\r\nmoved");
     else
       c.send(test::okResponse("new"));
   });
@@ -155,7 +157,8 @@ TEST_F(HttpClientTest, FailuresOfTheResponse) {
        g("返回错误的http状态码:\nHTTP/1.1 500 Oops\r\nContent-Length: 2\r\n\r\nno")},
       {"HTTP/1.1 200 OK\r\nContent-Encoding: gzip\r\nContent-Length: 2\r\n\r\nzz",
        g("暂不支持处理 header.contentEncoding:gzip")},
-      {"HTTP/1.1 200 OK\r\nContent-Length: 10485761\r\n\r\n", g("header.contentLength: 10485761, 大于10M")},
+      {"HTTP/1.1 200 OK\r\nContent-Length: 10485761\r\n\r\n",
+       g("header.contentLength: 10485761, 大于10M")},
       {"HTTP/1.1 200 OK\r\nX: " + std::string(9000, 'x'),
        g("读取 HTTP_BUFFER_SIZE 字节, 还没有读取完整个 HTTP Head.")},
       {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc",
@@ -186,7 +189,7 @@ TEST_F(HttpClientTest, TheBodyLimitIsTenMegabytes) {
   TestHttpServer endless([](const ReceivedRequest&, ServerConnection& c) {
     c.send("HTTP/1.0 200 OK\r\n\r\n");
     std::string block(65536, 'e');
-    while (c.send(block)) {}
+    while (c.send(block)) continue;
   });
   HttpResponse tooLong = get(endless.url("/"));
   EXPECT_FALSE(tooLong.ok);
@@ -195,12 +198,11 @@ TEST_F(HttpClientTest, TheBodyLimitIsTenMegabytes) {
   TestHttpServer endlessChunks([](const ReceivedRequest&, ServerConnection& c) {
     c.send("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n");
     std::string chunk = "10000\r\n" + std::string(65536, 'c') + "\r\n";
-    while (c.send(chunk)) {}
+    while (c.send(chunk)) continue;
   });
   HttpResponse tooManyChunks = get(endlessChunks.url("/"));
   EXPECT_FALSE(tooManyChunks.ok);
-  EXPECT_EQ(tooManyChunks.error,
-            g("chunk 数据总大小超过10M: readTotal:10485760, chunksize:65536"));
+  EXPECT_EQ(tooManyChunks.error, g("chunk 数据总大小超过10M: readTotal:10485760, chunksize:65536"));
 }
 
 TEST_F(HttpClientTest, SkipsAnInterimContinue) {

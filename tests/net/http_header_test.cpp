@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "net/http_header.h"
+
+#include <gtest/gtest.h>
 
 namespace pictavo {
 namespace {
@@ -37,11 +37,10 @@ TEST(ResponseHeaderParse, AbsentAndOddValues) {
 }
 
 TEST(ResponseHeaderParse, CutsValuesToTheirFields) {
-  ResponseHeader h = parse("HTTP/1.1 302 Found\r\nLocation: http://b.com/" + std::string(600, 'p') +
-                           "\r\nConnection: " + std::string(40, 'c') +
-                           "\r\nContent-Encoding: " + std::string(40, 'e') +
-                           "\r\nContent-Type: " + std::string(200, 't') + "; charset=" +
-                           std::string(30, 's'));
+  ResponseHeader h = parse(
+      "HTTP/1.1 302 Found\r\nLocation: http://b.com/" + std::string(600, 'p') +
+      "\r\nConnection: " + std::string(40, 'c') + "\r\nContent-Encoding: " + std::string(40, 'e') +
+      "\r\nContent-Type: " + std::string(200, 't') + "; charset=" + std::string(30, 's'));
   EXPECT_EQ(h.location.size(), kLocationBytes);
   EXPECT_EQ(h.connection.size(), kConnectionBytes);
   EXPECT_EQ(h.contentEncoding.size(), kContentEncodingBytes);

@@ -1,9 +1,10 @@
+#include "net/http_url.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "net/http_request.h"
-#include "net/http_url.h"
 #include "support/test_files.h"
 
 namespace pictavo {
@@ -82,7 +83,9 @@ TEST(RequestHead, FollowsTheRequestForm) {
   ParsedUrl target = parsed(get.url.c_str());
   target.port = 80;
   std::string head = buildRequestHead(get, target);
-  EXPECT_EQ(head.rfind("GET /p HTTP/1.0\r\nAccept: */*\r\nAccept-Language: zh-cn\r\nUser-Agent: ", 0), 0u);
+  EXPECT_EQ(
+      head.rfind("GET /p HTTP/1.0\r\nAccept: */*\r\nAccept-Language: zh-cn\r\nUser-Agent: ", 0),
+      0u);
   EXPECT_NE(head.find("\r\nHost: shop.example\r\nReferer: http://r.example/\r\nConnection: close"
                       "\r\nCookie: a=1Injected: yes\r\n\r\n"),
             std::string::npos);

@@ -1,8 +1,10 @@
-// Common start of the network tests: an empty socket pool, the default time-outs, service
-// settings from a clean environment and an empty information log.
+// Common start of the network tests: an empty socket pool, the default time-outs, default
+// service settings (whatever the caller's environment says) and an empty information log.
 #pragma once
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "net/connection.h"
 #include "net/service_config.h"
@@ -17,6 +19,9 @@ class NetTest : public ::testing::Test {
     socket_pool_init();
     closePooledSockets();
     setNetTimeouts({});
+    for (const char* name :
+         {"PICTAVO_SERVICE_URL", "PICTAVO_VENDOR_DOMAIN", "PICTAVO_VENDOR_FALLBACK_IP"})
+      unsetenv(name);
     resetServiceSettings();
     takeKeptInfoMessages();
   }

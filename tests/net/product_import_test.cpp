@@ -1,3 +1,5 @@
+#include "net/product_import.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -5,7 +7,6 @@
 #include "import_test_support.h"
 #include "net/item_id.h"
 #include "net/picture_list_download.h"
-#include "net/product_import.h"
 #include "net_fixture.h"
 #include "support/test_http_server.h"
 #include "util/charset.h"
@@ -22,13 +23,13 @@ class ProductImportTest : public test::NetTest {
   // Serves "/pics/NAME" as the bytes "picture NAME"; other paths go to `json`.
   void serve(std::string json) {
     json_ = std::move(json);
-    server_ = std::make_unique<test::TestHttpServer>([this](const ReceivedRequest& r,
-                                                            ServerConnection& c) {
-      if (r.path.rfind("/pics/", 0) == 0)
-        c.send(test::okResponse("picture " + r.path.substr(6)));
-      else
-        c.send(test::okResponse(json_, "Content-Type: application/json\r\n"));
-    });
+    server_ = std::make_unique<test::TestHttpServer>(
+        [this](const ReceivedRequest& r, ServerConnection& c) {
+          if (r.path.rfind("/pics/", 0) == 0)
+            c.send(test::okResponse("picture " + r.path.substr(6)));
+          else
+            c.send(test::okResponse(json_, "Content-Type: application/json\r\n"));
+        });
   }
   std::string pic(const std::string& name) const { return server_->url("/pics/" + name); }
   std::vector<std::string> requestedPaths() const {
@@ -64,11 +65,12 @@ TEST(ExtractItemId, TakesANumericIdByPreference) {
 
 TEST(ImportProgress, TheBarGrowsWithTheCount) {
   std::string ellipsis = "\xA1\xAD";
-  EXPECT_EQ(importProgressText(1, 3), g("加载宝贝图片: 1 / 3 ") + [&] {
-              std::string bar;
-              for (int i = 0; i < 10; ++i) bar += ellipsis;
-              return bar;
-            }());
+  EXPECT_EQ(
+      importProgressText(1, 3), g("加载宝贝图片: 1 / 3 ") + [&] {
+        std::string bar;
+        for (int i = 0; i < 10; ++i) bar += ellipsis;
+        return bar;
+      }());
   EXPECT_EQ(importProgressText(3, 3).size(), g("加载宝贝图片: 3 / 3 ").size() + 32 * 2);
   EXPECT_EQ(importProgressText(1, 1000), g("加载宝贝图片: 1 / 1000 "));
 }
@@ -99,8 +101,9 @@ TEST_F(ProductImportTest, ServiceListStopsAtTheFirstLineThatIsNoAddress) {
   EXPECT_EQ(sink_.contents[1], "picture b.jpg");
   std::regex name(R"(.*/\d\d-\d\d-\d\d-[1-9]\d\d\.jpg)");
   for (const std::string& file : sink_.files) EXPECT_TRUE(std::regex_match(file, name)) << file;
-  EXPECT_EQ(requestedPaths().at(0),
-            "/getProductImg/API.asp?v=8.2&baobeiURL=https%3A%2F%2Fitem.example%2Fx%3Fid%3D1+%D6%D0&m=2&");
+  EXPECT_EQ(
+      requestedPaths().at(0),
+      "/getProductImg/API.asp?v=8.2&baobeiURL=https%3A%2F%2Fitem.example%2Fx%3Fid%3D1+%D6%D0&m=2&");
   EXPECT_EQ(sink_.statuses.front(), g("获取宝贝图片列表..."));
 }
 
@@ -126,9 +129,11 @@ TEST_F(ProductImportTest, ServiceMessagesAndFailures) {
 std::string apiJson(const std::string& main1, const std::string& main2, const std::string& c1,
                     const std::string& c2) {
   return R"({"ret":["SUCCESS::调用成功"],"data":{"itemInfoModel":{"picsPath":[")" + main1 +
-         R"(",")" + main2 + R"("]},"skuModel":{"skuProps":[{"propId":"20509","values":[{"imgUrl":"http://x/size.jpg"}]},)" +
-         R"({"propId":"1627207","values":[{"imgUrl":")" + c1 + R"("},{"name":"no picture"},{"imgUrl":")" +
-         c2 + R"("}]}]}}})";
+         R"(",")" + main2 +
+         R"("]},"skuModel":{"skuProps":[)" +
+         R"({"propId":"20509","values":[{"imgUrl":"http://x/size.jpg"}]},)" +
+         R"({"propId":"1627207","values":[{"imgUrl":")" + c1 +
+         R"("},{"name":"no picture"},{"imgUrl":")" + c2 + R"("}]}]}}})";
 }
 
 TEST_F(ProductImportTest, ItemApiPicturesByType) {
@@ -140,7 +145,8 @@ TEST_F(ProductImportTest, ItemApiPicturesByType) {
   struct {
     int type;
     std::vector<std::string> names;
-  } cases[] = {{0, {"m1.jpg", "m2.jpg"}}, {1, {"c1.jpg", "c2.jpg"}},
+  } cases[] = {{0, {"m1.jpg", "m2.jpg"}},
+               {1, {"c1.jpg", "c2.jpg"}},
                {2, {"m1.jpg", "m2.jpg", "c1.jpg", "c2.jpg"}}};
   for (const auto& c : cases) {
     ImportResult result = loadProductImagesFromItemApi({c.type, address}, settings, sink_);
@@ -177,7 +183,8 @@ TEST_F(ProductImportTest, ItemApiMessages) {
     EXPECT_EQ(result.added, 0);
   }
   EXPECT_EQ(loadProductImagesFromItemApi({0, "https://item.example/?id=abc"}, settings, sink_)
-                .notices.at(0).text,
+                .notices.at(0)
+                .text,
             g("输入的宝贝地址不符合规范！"));
   test::TestHttpServer notFound([](const ReceivedRequest&, ServerConnection& c) {
     c.send("HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n");
@@ -185,8 +192,9 @@ TEST_F(ProductImportTest, ItemApiMessages) {
   settings.itemDataTemplate = notFound.url("/api?id=");
   UserMessage failure = loadProductImagesFromItemApi(query, settings, sink_).notices.at(0);
   EXPECT_EQ(failure.caption, g("错误"));
-  EXPECT_EQ(failure.text, g("获取宝贝图片列表时出错:\n\nHTTP/1.1 404 Not Found\r\nContent-Length: 0\n\n"
-                            "404 Not Found - 文件不存在"));
+  EXPECT_EQ(failure.text,
+            g("获取宝贝图片列表时出错:\n\nHTTP/1.1 404 Not Found\r\nContent-Length: 0\n\n"
+              "404 Not Found - 文件不存在"));
 }
 
 TEST_F(ProductImportTest, ItemPageTakesDirectAddresses) {
@@ -198,7 +206,8 @@ TEST_F(ProductImportTest, ItemPageTakesDirectAddresses) {
   EXPECT_EQ(result.addresses, (std::vector<std::string>{pic("a.jpg"), pic("b.PNG")}));
   EXPECT_EQ(result.added, 2);
   EXPECT_EQ(loadProductImagesFromItemPage({0, "https://item.example/?id=1"}, settings, sink_)
-                .notices.at(0).text,
+                .notices.at(0)
+                .text,
             g("输入的图片地址不符合规范！"));
 }
 

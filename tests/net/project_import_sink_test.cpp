@@ -1,9 +1,10 @@
+#include "net/project_import_sink.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "net/picture_list_download.h"
-#include "net/project_import_sink.h"
 #include "net_fixture.h"
 #include "platform/files.h"
 #include "platform/folders.h"

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
+#include "net/socket_pool.h"
 
-#include <sys/socket.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include "net/connection.h"
-#include "net/socket_pool.h"
 #include "net_fixture.h"
 #include "support/test_files.h"
 #include "support/test_http_server.h"

@@ -163,8 +163,8 @@ void TestHttpServer::serve(int fd, int index) {
       requests_.push_back(request);
     }
     handler_(request, connection);
-    bool keepAlive = request.version == "HTTP/1.1" &&
-                     !startsWithNoCase(request.header("Connection"), "close");
+    bool keepAlive =
+        request.version == "HTTP/1.1" && !startsWithNoCase(request.header("Connection"), "close");
     if (connection.closeRequested() || !keepAlive) break;
   }
   {

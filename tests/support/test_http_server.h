@@ -21,7 +21,7 @@ struct ReceivedRequest {
   std::string version;     // "HTTP/1.1"
   std::string headerText;  // request line and header lines, without the blank line
   std::string body;
-  int connection = 0;      // index of the connection it came on, from 0
+  int connection = 0;  // index of the connection it came on, from 0
 
   // The value of the first header line named `name` (any case); "" when absent.
   std::string header(std::string_view name) const;
