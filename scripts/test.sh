@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole test suite: the normal build, then the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh

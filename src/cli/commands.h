@@ -9,5 +9,6 @@ int runInfo(int argc, char** argv);
 int runMp3Info(int argc, char** argv);
 int runFrames(int argc, char** argv);
 int runEffects(int argc, char** argv);
+int runImport(int argc, char** argv);
 
 }  // namespace pictavo::cli

@@ -23,6 +23,10 @@ const Command kCommands[] = {
      "frames --effect N [--size WxH] [--hold H] [--caption TEXT] [--out DIR] [--count] [--time]\n"
      "      one effect between two built-in pictures, every frame as a numbered PNG"},
     {"effects", pictavo::cli::runEffects, "effects\n      every effect's index and name"},
+    {"import", pictavo::cli::runImport,
+     "import [--type 0|1|2] (--out DIR | --save PROJECT.dat) TEXT\n"
+     "      the pictures of a product address (or picture addresses), downloaded into DIR\n"
+     "      or added to a new project saved as PROJECT.dat"},
 };
 
 int usage() {

@@ -1,0 +1,81 @@
+// The item-page loader: takes picture addresses entered directly, or asks the marketplace's
+// item data address (with the item page as referer, and the cookie on a second try) and
+// reads the pictures from its JSON.
+#include "net/http_client.h"
+#include "net/import_steps.h"
+#include "net/item_id.h"
+#include "net/picture_list_download.h"
+#include "net/product_import.h"
+#include "util/charset.h"
+#include "util/paths.h"
+
+namespace pictavo {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
+bool isPictureAddress(std::string_view part) {
+  bool web = part.rfind("http://", 0) == 0 || part.rfind("https://", 0) == 0;
+  return web && (endsWithNoCase(part, ".jpg") || endsWithNoCase(part, ".png") ||
+                 endsWithNoCase(part, ".gif"));
+}
+
+// The parts of the text between ";" that are picture addresses.
+std::vector<std::string> directAddresses(std::string_view text) {
+  std::vector<std::string> addresses;
+  for (;;) {
+    size_t end = text.find(';');
+    std::string_view part = trimmed(text.substr(0, end));
+    if (isPictureAddress(part)) addresses.emplace_back(part);
+    if (end == std::string_view::npos) return addresses;
+    text.remove_prefix(end + 1);
+  }
+}
+
+HttpResponse requestItemData(const ServiceSettings& settings, const std::string& id) {
+  HttpRequest request;
+  request.url = fillTemplate(settings.itemDataTemplate, id);
+  if (!settings.itemPageReferer.empty())
+    request.referer = fillTemplate(settings.itemPageReferer, id);
+  request.keepAlive = true;
+  HttpResponse response = webRequest(request);
+  if (response.ok || settings.cookie.empty()) return response;
+  request.cookie = settings.cookie;
+  return webRequest(request);
+}
+
+}  // namespace
+
+ImportResult loadProductImagesFromItemPage(const ProductQuery& query,
+                                           const ServiceSettings& settings, ImportSink& sink) {
+  ImportResult result;
+  if (query.text.empty()) return result;
+  result.addresses = directAddresses(query.text);
+  if (!result.addresses.empty()) {
+    downloadPictureList(result.addresses, sink, &result);
+    return result;
+  }
+  if (settings.serviceMode == 6) {
+    result.notices.push_back(noticeMessage(gbk("输入的图片地址不符合规范！")));
+    return result;
+  }
+  std::string id;
+  if (!extractItemId(query.text, &id)) {
+    result.notices.push_back(noticeMessage(gbk("输入的宝贝地址不符合规范！")));
+    return result;
+  }
+  sink.status(fetchingListText());
+  HttpResponse response = requestItemData(settings, id);
+  if (!response.ok) {
+    result.notices.push_back(itemRequestFailure(response));
+    return result;
+  }
+  importItemData(response, ItemLayout::ItemPage, query, sink, &result);
+  return result;
+}
+
+}  // namespace pictavo
