@@ -7,6 +7,7 @@
 #include "effects/move_grow_effects.h"
 #include "effects/no_animation.h"
 #include "effects/squeeze_shrink_effects.h"
+#include "effects/zoom_fade_effects.h"
 
 namespace pictavo {
 namespace {
@@ -23,9 +24,9 @@ constexpr EffectRenderer kStandIn = renderNoAnimation;
 
 const std::vector<EffectRow> kRows = {
     // Zoom and fade.
-    {0, "逐渐缩小", kZoom, kStandIn},
-    {1, "逐渐放大", kZoom, kStandIn},
-    {31, "淡入淡出", fixed(6), kStandIn},
+    {0, "逐渐缩小", kZoom, renderZoomOut},
+    {1, "逐渐放大", kZoom, renderZoomIn},
+    {31, "淡入淡出", fixed(6), renderFade},
     // Edge and corner wipes.
     {2, "从四周向中间展开(方)", widthOver(16), kStandIn},
     {3, "从左右两侧向中间展开", widthOver(16), kStandIn},

@@ -54,6 +54,11 @@ WandPtr newCanvas(int width, int height, const char* colour);
 // proportions kept when it is larger (never enlarged). The picture may be resized in place.
 WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour);
 
+// A new width x height frame showing the fitted picture enlarged by `growth` pixels in width
+// (and in proportion in height) about the canvas centre, its overflow cut off equally on both
+// sides; growth 0 gives the picture as it is. The zoom effects draw every frame with it.
+WandPtr zoomFrame(int width, int height, MagickWand* picture, int growth);
+
 // The logo the preview draws onto every frame it shows (the video gets its logo from the
 // encoder instead).
 struct PreviewLogo {
