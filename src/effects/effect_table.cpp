@@ -3,6 +3,7 @@
 #include <array>
 
 #include "effects/edge_flip_effects.h"
+#include "effects/edge_wipe_effects.h"
 #include "effects/grow_reveal_effects.h"
 #include "effects/move_grow_effects.h"
 #include "effects/no_animation.h"
@@ -28,11 +29,11 @@ const std::vector<EffectRow> kRows = {
     {1, "逐渐放大", kZoom, renderZoomIn},
     {31, "淡入淡出", fixed(6), renderFade},
     // Edge and corner wipes.
-    {2, "从四周向中间展开(方)", widthOver(16), kStandIn},
-    {3, "从左右两侧向中间展开", widthOver(16), kStandIn},
-    {4, "从上下两侧向中间展开", heightOver(16), kStandIn},
-    {37, "从四角向中间展开", widthOver(32), kStandIn},
-    {38, "从中间向四角展开", widthOver(32), kStandIn},
+    {2, "从四周向中间展开(方)", widthOver(16), renderShrinkingWindow},
+    {3, "从左右两侧向中间展开", widthOver(16), renderNarrowingBand},
+    {4, "从上下两侧向中间展开", heightOver(16), renderFlatteningBand},
+    {37, "从四角向中间展开", widthOver(32), renderCornersGrowIn},
+    {38, "从中间向四角展开", widthOver(32), renderCornersShrinkOut},
     // Clock wipes and windmill.
     {32, "12点顺时针方向展开", angle(19.8), kStandIn},
     {33, "顺逆时针方向同时展开", angle(11.0), kStandIn},

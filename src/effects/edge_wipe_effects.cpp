@@ -1,0 +1,141 @@
+#include "effects/edge_wipe_effects.h"
+
+#include <algorithm>
+
+#include "effects/frame_handoff.h"
+#include "effects/pattern_fill.h"
+
+namespace pictavo {
+namespace {
+
+// A step below one pixel (a canvas narrower than the step's divisor) would never finish.
+int atLeastOnePixel(int step) { return std::max(step, 1); }
+
+// A copy of the incoming picture with the part (x, y, width x height) of the outgoing picture
+// over it. The outgoing picture is cropped in place: its page offset keeps canvas
+// coordinates, so every crop is made on the already smaller window.
+WandPtr pictureUnderWindow(MagickWand* picture, MagickWand* outgoing, long x, long y, long width,
+                           long height) {
+  WandPtr frame = cloneWand(picture);
+  // An empty window shows nothing (a crop of height 0 would keep the whole height).
+  if (width <= 0 || height <= 0) return frame;
+  MagickCropImage(outgoing, static_cast<size_t>(width), static_cast<size_t>(height), x, y);
+  MagickCompositeImage(frame.get(), outgoing, OverCompositeOp, x, y);
+  return frame;
+}
+
+// The four corners of the canvas, q wide and q x ratio high, in drawing order.
+std::vector<Rectangle> cornerRectangles(int W, int H, double q, double qHeight) {
+  double mirrored = W - q;
+  return {{0, 0, q, qHeight},
+          {0, static_cast<double>(H), q, H - qHeight},
+          {static_cast<double>(W), 0, mirrored, qHeight},
+          {static_cast<double>(W), static_cast<double>(H), mirrored, H - qHeight}};
+}
+
+// The band sequence of the two band wipes: length - step, - 2 step, ... while positive,
+// then a band of one pixel, then none. band(e) hands on the frame of band e.
+template <class Band>
+bool runBands(int length, int step, Band&& band) {
+  for (int e = length - step; e > 0;) {
+    if (!band(e)) return false;
+    if (e == 1) break;
+    e = e - step > 0 ? e - step : 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+WandPtr renderShrinkingWindow(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                              const EffectParams& params, int holdFrames, WandPtr previous,
+                              FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  int step = atLeastOnePixel(params.step);
+  float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
+  WandPtr black;
+  for (int d = W - step; d > 0; d -= step) {
+    bool written = out.frame([&] {
+      float height = static_cast<float>(d) * ratio;
+      long y = static_cast<long>((H - height) * 0.5);
+      return pictureUnderWindow(picture, outgoingOrBlack(previous, black, W, H), (W - d) / 2, y,
+                                d, static_cast<long>(height));
+    });
+    if (!written) return nullptr;
+  }
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
+
+WandPtr renderNarrowingBand(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                            const EffectParams& params, int holdFrames, WandPtr previous,
+                            FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  WandPtr black;
+  bool written = runBands(W, atLeastOnePixel(params.step), [&](int e) {
+    return out.frame([&] {
+      return pictureUnderWindow(picture, outgoingOrBlack(previous, black, W, H), (W - e) / 2, 0,
+                                e, H);
+    });
+  });
+  if (!written) return nullptr;
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
+
+WandPtr renderFlatteningBand(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                             const EffectParams& params, int holdFrames, WandPtr previous,
+                             FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  WandPtr black;
+  bool written = runBands(H, atLeastOnePixel(params.step), [&](int e) {
+    return out.frame([&] {
+      return pictureUnderWindow(picture, outgoingOrBlack(previous, black, W, H), 0, (H - e) / 2,
+                                W, e);
+    });
+  });
+  if (!written) return nullptr;
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
+
+WandPtr renderCornersGrowIn(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                            const EffectParams& params, int holdFrames, WandPtr previous,
+                            FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  int step = atLeastOnePixel(params.step);
+  int steps = (W / step) / 2 + (W % (2 * step) > 0 ? 1 : 0);
+  float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
+  WandPtr black;
+  for (int k = 1; k < steps; ++k) {
+    // The corners are drawn onto the outgoing picture itself: each frame adds to the last.
+    bool written = out.frameInPlace([&] {
+      int q = step * k;
+      MagickWand* outgoing = outgoingOrBlack(previous, black, W, H);
+      fillRectanglesWithPicture(outgoing, picture, cornerRectangles(W, H, q, q * ratio));
+      return outgoing;
+    });
+    if (!written) return nullptr;
+  }
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
+
+WandPtr renderCornersShrinkOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                               const EffectParams& params, int holdFrames, WandPtr previous,
+                               FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  int step = atLeastOnePixel(params.step);
+  int largest = (W / step) / 2 - (W % (2 * step) == 0 ? 1 : 0);
+  double ratio = static_cast<double>(H) / static_cast<double>(W);
+  WandPtr black;
+  for (int g = largest; g >= 1; --g) {
+    bool written = out.frame([&] {
+      int q = step * g;
+      WandPtr frame = cloneWand(picture);
+      fillRectanglesWithPicture(frame.get(), outgoingOrBlack(previous, black, W, H),
+                                cornerRectangles(W, H, q, q * ratio));
+      return frame;
+    });
+    if (!written) return nullptr;
+  }
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
+
+}  // namespace pictavo
