@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "effects/clock_wipe_effects.h"
 #include "effects/edge_flip_effects.h"
 #include "effects/edge_wipe_effects.h"
 #include "effects/grow_reveal_effects.h"
@@ -35,12 +36,12 @@ const std::vector<EffectRow> kRows = {
     {37, "从四角向中间展开", widthOver(32), renderCornersGrowIn},
     {38, "从中间向四角展开", widthOver(32), renderCornersShrinkOut},
     // Clock wipes and windmill.
-    {32, "12点顺时针方向展开", angle(19.8), kStandIn},
-    {33, "顺逆时针方向同时展开", angle(11.0), kStandIn},
-    {34, "9点顺时针方向展开", angle(19.8), kStandIn},
-    {35, "9点逆时针方向展开", angle(19.8), kStandIn},
-    {36, "12点逆时针方向展开", angle(19.8), kStandIn},
-    {57, "风车", angle(5.45), kStandIn},
+    {32, "12点顺时针方向展开", angle(19.8), renderClockwiseFromTwelve},
+    {33, "顺逆时针方向同时展开", angle(11.0), renderBothWaysFromTwelve},
+    {34, "9点顺时针方向展开", angle(19.8), renderClockwiseFromNine},
+    {35, "9点逆时针方向展开", angle(19.8), renderCounterClockwiseFromNine},
+    {36, "12点逆时针方向展开", angle(19.8), renderCounterClockwiseFromTwelve},
+    {57, "风车", angle(5.45), renderWindmill},
     // Circle, diamond and X reveals.
     {25, "从中间向四周展开(圆)", widthOver(16), kStandIn},
     {26, "从四周向中间展开(圆)", widthOver(16), kStandIn},

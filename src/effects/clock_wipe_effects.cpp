@@ -1,0 +1,123 @@
+#include "effects/clock_wipe_effects.h"
+
+#include <cmath>
+
+#include "effects/frame_handoff.h"
+#include "effects/pattern_fill.h"
+
+namespace pictavo {
+namespace {
+
+// Where the slices of one frame go: the centre, the radius, and the drawing to add them to.
+struct Dial {
+  double cx, cy, radius;
+  DrawingWand* drawing;
+
+  void slice(double start, double end) const { drawPieSlice(drawing, cx, cy, radius, start, end); }
+};
+
+// Adds the slices of the frame whose hands have turned `turned` degrees.
+using SliceRule = void (*)(const Dial& dial, double turned);
+
+// Frames needed to sweep `limit` degrees in steps of `angleStep`: whole steps, plus one
+// when a part is left over (compared in thousandths of a degree).
+int sweepSteps(int limit, double angleStep) {
+  int stepMillis = static_cast<int>(std::trunc(angleStep * 1000));
+  if (stepMillis <= 0) return 1;  // no usable step: the final frame completes the circle
+  int whole = static_cast<int>(std::trunc(limit / angleStep));
+  return whole + ((limit * 1000) % stepMillis != 0 ? 1 : 0);
+}
+
+// The clock wipe: frame k turns the hands by k x angleStep, drawn onto the outgoing picture
+// (or black) so that every frame adds to the last; the final frame is the plain picture.
+WandPtr renderClockWipe(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                        double angleStep, int limit, SliceRule slices, int holdFrames,
+                        WandPtr previous, FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  int steps = sweepSteps(limit, angleStep);
+  // For even sizes the radius is half the diagonal, so a full turn covers the canvas.
+  double radius = std::sqrt(static_cast<double>(((W / 2) * W) / 2 + ((H / 2) * H) / 2));
+  WandPtr black;
+  for (int k = 0; k < steps; ++k) {
+    bool written = out.frameInPlace([&] {
+      MagickWand* target = outgoingOrBlack(previous, black, W, H);
+      // The hands have not turned yet: slices of zero angle cover nothing (drawn, they would
+      // leave a one-pixel line along each hand).
+      if (k == 0) return target;
+      DrawingPtr drawing(NewDrawingWand());
+      slices(Dial{static_cast<double>(W / 2), static_cast<double>(H / 2), radius, drawing.get()},
+             k * angleStep);
+      drawWithPicturePattern(target, picture, drawing.get());
+      return target;
+    });
+    if (!written) return nullptr;
+  }
+  black.reset();
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
+
+}  // namespace
+
+WandPtr renderClockwiseFromTwelve(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                                  const EffectParams& params, int holdFrames, WandPtr previous,
+                                  FrameSink* sink, int* countOut) {
+  return renderClockWipe(
+      W, H, picture, caption, params.angleStep, 360,
+      [](const Dial& dial, double t) { dial.slice(270, 270 + t); }, holdFrames,
+      std::move(previous), sink, countOut);
+}
+
+WandPtr renderCounterClockwiseFromTwelve(int W, int H, MagickWand* picture,
+                                         CaptionOverlay* caption, const EffectParams& params,
+                                         int holdFrames, WandPtr previous, FrameSink* sink,
+                                         int* countOut) {
+  return renderClockWipe(
+      W, H, picture, caption, params.angleStep, 360,
+      [](const Dial& dial, double t) { dial.slice(270 - t, 270); }, holdFrames,
+      std::move(previous), sink, countOut);
+}
+
+WandPtr renderClockwiseFromNine(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                                const EffectParams& params, int holdFrames, WandPtr previous,
+                                FrameSink* sink, int* countOut) {
+  return renderClockWipe(
+      W, H, picture, caption, params.angleStep, 360,
+      [](const Dial& dial, double t) { dial.slice(180, 180 + t); }, holdFrames,
+      std::move(previous), sink, countOut);
+}
+
+WandPtr renderCounterClockwiseFromNine(int W, int H, MagickWand* picture,
+                                       CaptionOverlay* caption, const EffectParams& params,
+                                       int holdFrames, WandPtr previous, FrameSink* sink,
+                                       int* countOut) {
+  return renderClockWipe(
+      W, H, picture, caption, params.angleStep, 360,
+      [](const Dial& dial, double t) { dial.slice(180 - t, 180); }, holdFrames,
+      std::move(previous), sink, countOut);
+}
+
+WandPtr renderBothWaysFromTwelve(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                                 const EffectParams& params, int holdFrames, WandPtr previous,
+                                 FrameSink* sink, int* countOut) {
+  return renderClockWipe(
+      W, H, picture, caption, params.angleStep, 180,
+      [](const Dial& dial, double t) { dial.slice(270 - t, 270 + t); }, holdFrames,
+      std::move(previous), sink, countOut);
+}
+
+WandPtr renderWindmill(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                       const EffectParams& params, int holdFrames, WandPtr previous,
+                       FrameSink* sink, int* countOut) {
+  // Each blade's end is cut to whole degrees before it is drawn.
+  return renderClockWipe(
+      W, H, picture, caption, params.angleStep, 90,
+      [](const Dial& dial, double t) {
+        dial.slice(270, std::trunc(270 + t));
+        dial.slice(0, std::trunc(t));
+        dial.slice(90, std::trunc(90 + t));
+        dial.slice(180, std::trunc(180 + t));
+      },
+      holdFrames, std::move(previous), sink, countOut);
+}
+
+}  // namespace pictavo
