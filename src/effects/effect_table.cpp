@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "effects/arrow_sweep_effects.h"
 #include "effects/clock_wipe_effects.h"
 #include "effects/edge_flip_effects.h"
 #include "effects/edge_wipe_effects.h"
@@ -82,14 +83,14 @@ const std::vector<EffectRow> kRows = {
     {49, "百叶窗式从左到右展开", fixed(14), kStandIn},
     {50, "百叶窗式从上到下展开", fixed(14), kStandIn},
     // Arrows and sweeps.
-    {73, "箭头从左到右展开", kNone, kStandIn},
-    {74, "箭头从右到左展开", kNone, kStandIn},
-    {75, "箭头从上到下展开", kNone, kStandIn},
-    {76, "箭头从下到上展开", kNone, kStandIn},
-    {77, "下方向两边扫射展开", kNone, kStandIn},
-    {78, "上方向两边扫射展开", kNone, kStandIn},
-    {79, "左方向两边扫射展开", kNone, kStandIn},
-    {80, "右方向两边扫射展开", kNone, kStandIn},
+    {73, "箭头从左到右展开", kNone, renderArrowFromLeft},
+    {74, "箭头从右到左展开", kNone, renderArrowFromRight},
+    {75, "箭头从上到下展开", kNone, renderArrowFromTop},
+    {76, "箭头从下到上展开", kNone, renderArrowFromBottom},
+    {77, "下方向两边扫射展开", kNone, renderSweepFromBottom},
+    {78, "上方向两边扫射展开", kNone, renderSweepFromTop},
+    {79, "左方向两边扫射展开", kNone, renderSweepFromLeft},
+    {80, "右方向两边扫射展开", kNone, renderSweepFromRight},
     // Diagonal wipes and scans.
     {51, "对角线左上到右下展开", kNone, kStandIn},
     {52, "对角线左下到右上展开", kNone, kStandIn},
