@@ -4,6 +4,7 @@
 
 #include "effects/arrow_sweep_effects.h"
 #include "effects/clock_wipe_effects.h"
+#include "effects/diagonal_effects.h"
 #include "effects/edge_flip_effects.h"
 #include "effects/edge_wipe_effects.h"
 #include "effects/grow_reveal_effects.h"
@@ -92,12 +93,12 @@ const std::vector<EffectRow> kRows = {
     {79, "左方向两边扫射展开", kNone, renderSweepFromLeft},
     {80, "右方向两边扫射展开", kNone, renderSweepFromRight},
     // Diagonal wipes and scans.
-    {51, "对角线左上到右下展开", kNone, kStandIn},
-    {52, "对角线左下到右上展开", kNone, kStandIn},
-    {53, "对角线右上到左下展开", kNone, kStandIn},
-    {54, "对角线右下到左上展开", kNone, kStandIn},
-    {64, "对角线互动扫描进来", kNone, kStandIn},
-    {65, "对角线互动扫描出去", kNone, kStandIn},
+    {51, "对角线左上到右下展开", kNone, renderDiagonalFromTopLeft},
+    {52, "对角线左下到右上展开", kNone, renderDiagonalFromBottomLeft},
+    {53, "对角线右上到左下展开", kNone, renderDiagonalFromTopRight},
+    {54, "对角线右下到左上展开", kNone, renderDiagonalFromBottomRight},
+    {64, "对角线互动扫描进来", kNone, renderDiagonalScanIn},
+    {65, "对角线互动扫描出去", kNone, renderDiagonalScanOut},
     // Edge flips.
     {60, "绕左边向外翻转进来", kNone, renderFlipInAroundLeft},
     {61, "绕右边向外翻转进来", kNone, renderFlipInAroundRight},
