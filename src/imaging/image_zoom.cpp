@@ -4,8 +4,8 @@
 namespace pictavo {
 
 WandPtr zoomFrame(int width, int height, MagickWand* picture, int growth) {
-  WandPtr enlarged = cloneWand(picture);
-  WandPtr canvas = newCanvas(width, height, "#FFFFFF");
+  // Resizing to the same size with the Lanczos filter gives back the same pixels.
+  if (growth == 0) return cloneWand(picture);
   long newWidth = width + growth;
   // The height grows in the canvas proportions, the ratio kept in single precision and the
   // result rounded half up.
@@ -13,10 +13,20 @@ WandPtr zoomFrame(int width, int height, MagickWand* picture, int growth) {
   float extra = ratio * static_cast<float>(growth);
   long whole = static_cast<long>(extra);
   long newHeight = height + whole + (extra - static_cast<float>(whole) >= 0.5f ? 1 : 0);
+  long x = (width - newWidth) / 2, y = (height - newHeight) / 2;
+  WandPtr enlarged = cloneWand(picture);
   MagickResizeImage(enlarged.get(), static_cast<size_t>(newWidth), static_cast<size_t>(newHeight),
                     LanczosFilter, 1.0);
-  MagickCompositeImage(canvas.get(), enlarged.get(), OverCompositeOp, (width - newWidth) / 2,
-                       (height - newHeight) / 2);
+  if (growth > 0) {
+    // The opaque enlarged picture covers the whole canvas: laid on a white canvas it would
+    // leave exactly its middle, which a crop gives without a canvas and a composite.
+    MagickCropImage(enlarged.get(), static_cast<size_t>(width), static_cast<size_t>(height), -x,
+                    -y);
+    MagickSetImagePage(enlarged.get(), 0, 0, 0, 0);  // as a new canvas has
+    return enlarged;
+  }
+  WandPtr canvas = newCanvas(width, height, "#FFFFFF");
+  MagickCompositeImage(canvas.get(), enlarged.get(), OverCompositeOp, x, y);
   return canvas;
 }
 
