@@ -5,12 +5,17 @@
 #include "effects/arrow_sweep_effects.h"
 #include "effects/clock_wipe_effects.h"
 #include "effects/diagonal_effects.h"
+#include "effects/door_effects.h"
+#include "effects/drag_slide_effects.h"
 #include "effects/edge_flip_effects.h"
 #include "effects/edge_wipe_effects.h"
 #include "effects/grow_reveal_effects.h"
 #include "effects/move_grow_effects.h"
 #include "effects/no_animation.h"
+#include "effects/rotating_zoom_effects.h"
+#include "effects/shape_reveal_effects.h"
 #include "effects/squeeze_shrink_effects.h"
+#include "effects/staircase_blind_effects.h"
 #include "effects/zoom_fade_effects.h"
 
 namespace pictavo {
@@ -22,9 +27,6 @@ constexpr ParamRule widthOver(int d) { return {ParamRule::WidthOver, static_cast
 constexpr ParamRule heightOver(int d) { return {ParamRule::HeightOver, static_cast<double>(d)}; }
 constexpr ParamRule fixed(int v) { return {ParamRule::Fixed, static_cast<double>(v)}; }
 constexpr ParamRule angle(double a) { return {ParamRule::Angle, a}; }
-
-// Families not built yet render as "无动画" until their renderers take their rows.
-constexpr EffectRenderer kStandIn = renderNoAnimation;
 
 const std::vector<EffectRow> kRows = {
     // Zoom and fade.
@@ -45,44 +47,44 @@ const std::vector<EffectRow> kRows = {
     {36, "12点逆时针方向展开", angle(19.8), renderCounterClockwiseFromTwelve},
     {57, "风车", angle(5.45), renderWindmill},
     // Circle, diamond and X reveals.
-    {25, "从中间向四周展开(圆)", widthOver(16), kStandIn},
-    {26, "从四周向中间展开(圆)", widthOver(16), kStandIn},
-    {55, "从中间向四周展开(菱)", kNone, kStandIn},
-    {56, "从四周向中间展开(菱)", kNone, kStandIn},
-    {58, "从中间向四周展开(X)", widthOver(32), kStandIn},
-    {59, "从四周向中间展开(X)", widthOver(32), kStandIn},
+    {25, "从中间向四周展开(圆)", widthOver(16), renderCircleOpen},
+    {26, "从四周向中间展开(圆)", widthOver(16), renderCircleClose},
+    {55, "从中间向四周展开(菱)", kNone, renderDiamondOpen},
+    {56, "从四周向中间展开(菱)", kNone, renderDiamondClose},
+    {58, "从中间向四周展开(X)", widthOver(32), renderXOpen},
+    {59, "从四周向中间展开(X)", widthOver(32), renderXClose},
     // Drags, slides out and slides in.
-    {27, "从左向右拖出", widthOver(16), kStandIn},
-    {28, "从右向左拖出", widthOver(16), kStandIn},
-    {29, "从上向下拖出", heightOver(16), kStandIn},
-    {30, "从下向上拖出", heightOver(16), kStandIn},
-    {69, "从左向右滑出", kNone, kStandIn},
-    {70, "从右向左滑出", kNone, kStandIn},
-    {71, "从上向下滑出", kNone, kStandIn},
-    {72, "从下向上滑出", kNone, kStandIn},
-    {85, "从左向右滑入", kNone, kStandIn},
-    {86, "从右向左滑入", kNone, kStandIn},
-    {87, "从上向下滑入", kNone, kStandIn},
-    {88, "从下向上滑入", kNone, kStandIn},
+    {27, "从左向右拖出", widthOver(16), renderDragRight},
+    {28, "从右向左拖出", widthOver(16), renderDragLeft},
+    {29, "从上向下拖出", heightOver(16), renderDragDown},
+    {30, "从下向上拖出", heightOver(16), renderDragUp},
+    {69, "从左向右滑出", kNone, renderSlideOutRight},
+    {70, "从右向左滑出", kNone, renderSlideOutLeft},
+    {71, "从上向下滑出", kNone, renderSlideOutDown},
+    {72, "从下向上滑出", kNone, renderSlideOutUp},
+    {85, "从左向右滑入", kNone, renderSlideInRight},
+    {86, "从右向左滑入", kNone, renderSlideInLeft},
+    {87, "从上向下滑入", kNone, renderSlideInDown},
+    {88, "从下向上滑入", kNone, renderSlideInUp},
     // Rotating zooms.
-    {45, "顺时针旋转由小变大", kNone, kStandIn},
-    {46, "逆时针旋转由小变大", kNone, kStandIn},
-    {47, "顺时针旋转由大变小", kNone, kStandIn},
-    {48, "逆时针旋转由大变小", kNone, kStandIn},
+    {45, "顺时针旋转由小变大", kNone, renderSpinGrowClockwise},
+    {46, "逆时针旋转由小变大", kNone, renderSpinGrowCounterClockwise},
+    {47, "顺时针旋转由大变小", kNone, renderSpinShrinkClockwise},
+    {48, "逆时针旋转由大变小", kNone, renderSpinShrinkCounterClockwise},
     // Doors and flying quarters.
-    {39, "从四角向中间飞进", widthOver(32), kStandIn},
-    {40, "从中间向四角飞出", widthOver(32), kStandIn},
-    {95, "左右开门", kNone, kStandIn},
-    {96, "上下开门", kNone, kStandIn},
-    {97, "左右关门", kNone, kStandIn},
-    {98, "上下关门", kNone, kStandIn},
+    {39, "从四角向中间飞进", widthOver(32), renderQuartersFlyIn},
+    {40, "从中间向四角飞出", widthOver(32), renderQuartersFlyOut},
+    {95, "左右开门", kNone, renderDoorsOpenSideways},
+    {96, "上下开门", kNone, renderDoorsOpenVertically},
+    {97, "左右关门", kNone, renderDoorsCloseSideways},
+    {98, "上下关门", kNone, renderDoorsCloseVertically},
     // Raster staircase and blinds.
-    {41, "从左到右光栅阶梯展开", fixed(16), kStandIn},
-    {42, "从右到左光栅阶梯展开", fixed(16), kStandIn},
-    {43, "从上到下光栅阶梯展开", fixed(16), kStandIn},
-    {44, "从下到上光栅阶梯展开", fixed(16), kStandIn},
-    {49, "百叶窗式从左到右展开", fixed(14), kStandIn},
-    {50, "百叶窗式从上到下展开", fixed(14), kStandIn},
+    {41, "从左到右光栅阶梯展开", fixed(16), renderStaircaseRightward},
+    {42, "从右到左光栅阶梯展开", fixed(16), renderStaircaseLeftward},
+    {43, "从上到下光栅阶梯展开", fixed(16), renderStaircaseDownward},
+    {44, "从下到上光栅阶梯展开", fixed(16), renderStaircaseUpward},
+    {49, "百叶窗式从左到右展开", fixed(14), renderBlindsRightward},
+    {50, "百叶窗式从上到下展开", fixed(14), renderBlindsDownward},
     // Arrows and sweeps.
     {73, "箭头从左到右展开", kNone, renderArrowFromLeft},
     {74, "箭头从右到左展开", kNone, renderArrowFromRight},
