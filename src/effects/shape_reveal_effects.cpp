@@ -24,9 +24,13 @@ void fillCircle(MagickWand* target, MagickWand* source, int width, int height, i
                 double ratio) {
   const double cx = width / 2, cy = height / 2;
   const double radius = std::hypot(d / 2, d * ratio * 0.5);
+  // Four quarter arcs: an arc over half the circle finds its centre through a square root
+  // of almost nothing, where rounding errors would grow into the edge pixels.
   fillConvexShape(target, source, {circlePiece(cx, cy, radius)}, [&](WindowPath& path) {
     path.moveTo(cx + radius, cy);
+    path.arcTo(radius, cx, cy + radius);
     path.arcTo(radius, cx - radius, cy);
+    path.arcTo(radius, cx, cy - radius);
     path.arcTo(radius, cx + radius, cy);
   });
 }

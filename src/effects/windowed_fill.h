@@ -27,7 +27,7 @@ class WindowPath {
       : drawing_(drawing), dx_(window.x), dy_(window.y) {}
   void moveTo(double x, double y);
   void lineTo(double x, double y);
-  // An elliptic arc with radii r and r to (x, y): the short way round, clockwise on screen.
+  // A circular arc of radius r to (x, y), the short way round and clockwise on screen.
   void arcTo(double r, double x, double y);
 
  private:

@@ -1,0 +1,99 @@
+// Raster staircases and blinds: how far each strip has opened in a frame.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "effects/pattern_fill.h"
+#include "imaging/image.h"
+#include "support/effect_probe.h"
+
+namespace pictavo {
+namespace {
+
+using test::Shows;
+constexpr Shows In = Shows::Incoming, Out = Shows::Outgoing, Black = Shows::Black;
+
+// Staircases on 640 x 360: strips 40 wide (or high), opening 7.5 a frame, strip j starting in
+// frame j + 1 (frame number n + 1 is index n). In frame 4 strips are open 0..30, 40..62.5,
+// 80..95 and 120..127.5; in frame 16 strips 0..10 are open, 12 to 510, 15 to 607.5.
+// Blinds: 14 strips 45.7 wide opening 2.54 a frame, or 25.7 high opening 1.43 a frame.
+TEST(StaircasesAndBlinds, EachStripIsOpenAsFarAsItsFrameSays) {
+  test::checkProbeCases({
+      {"staircase rightward", 41, 640, 360, false,
+       {{0, 3, 100, In}, {0, 20, 100, Out}, {3, 25, 100, In}, {3, 35, 100, Out},
+        {3, 55, 100, In}, {3, 70, 100, Out}, {3, 123, 100, In}, {3, 200, 100, Out},
+        {15, 420, 100, In}, {15, 515, 100, Out}, {15, 603, 100, In}, {15, 615, 100, Out}}},
+      {"staircase leftward", 42, 640, 360, false,
+       {{3, 615, 100, In}, {3, 605, 100, Out}, {3, 585, 100, In}, {3, 570, 100, Out}}},
+      {"staircase downward", 43, 640, 360, false,
+       {{3, 100, 25, In}, {3, 100, 35, Out}, {3, 100, 55, In}, {3, 100, 70, Out}}},
+      {"staircase upward", 44, 640, 360, false, {{3, 100, 340, In}, {3, 100, 325, Out}}},
+      // On a portrait canvas the strips are 640 / 16 high and all sixteen fall on it.
+      {"portrait staircase downward", 43, 360, 640, false,
+       {{15, 100, 603, In}, {15, 100, 620, Out}, {15, 100, 515, Out}}},
+      {"blinds rightward", 49, 640, 360, false,
+       {{8, 10, 100, In}, {8, 35, 100, Out}, {8, 240, 100, In}, {8, 260, 100, Out},
+        {16, 20, 100, In}, {16, 250, 100, In}}},
+      {"blinds downward", 50, 640, 360, false,
+       {{8, 100, 5, In}, {8, 100, 20, Out}, {16, 100, 10, In}}},
+      {"staircase over black", 41, 640, 360, true, {{3, 25, 100, In}, {3, 35, 100, Black}}},
+      {"blinds over black", 49, 640, 360, true, {{8, 10, 100, In}, {8, 35, 100, Black}}},
+  });
+}
+
+// Every frame, the strips' rectangles drawn one by one over the whole canvas, as the effect
+// is described; the renderer hands the image library only the stretches that can change.
+std::vector<std::string> describedFrames(int index, int width, int height, MagickWand* incoming,
+                                         WandPtr canvas) {
+  const bool staircase = index < 49, across = index == 41 || index == 42 || index == 49;
+  const int n = staircase ? 16 : 14;
+  const double u = (staircase && !across ? std::max(width, height) : across ? width : height) /
+                   static_cast<double>(n);
+  const double v = staircase ? u / n * 3 : u / 18;
+  std::vector<std::string> frames;
+  for (int i = 1; i < (staircase ? 21 : 18); ++i) {
+    for (int j = 0; j < (staircase ? i : n); ++j) {
+      const double a = j * u, b = j * u + (staircase ? i - j : i) * v;
+      const double W = width, H = height;
+      Rectangle r = index == 41 || index == 49 ? Rectangle{a, 0, b, H}
+                    : index == 42              ? Rectangle{W - a, 0, W - b, H}
+                    : index == 44              ? Rectangle{0, H - a, W, H - b}
+                                               : Rectangle{0, a, W, b};
+      fillRectanglesWithPicture(canvas.get(), incoming, {r});
+    }
+    ImageBlob bytes = encodeFrame(canvas.get());
+    frames.emplace_back(reinterpret_cast<const char*>(bytes.data()), bytes.length);
+  }
+  return frames;
+}
+
+TEST(StaircasesAndBlinds, FramesAreThoseOfDrawingEveryRectangleOverTheWholeCanvas) {
+  const int width = 402, height = 236;  // strip sizes and openings with fractions
+  WandPtr incoming = test::markedPicture(width, height, test::kIncomingBlue);
+  for (int index : {41, 42, 43, 44, 49, 50}) {
+    test::RenderedEffect effect(index, incoming.get(),
+                                test::markedPicture(width, height, test::kOutgoingBlue));
+    std::vector<std::string> described =
+        describedFrames(index, width, height, incoming.get(),
+                        test::markedPicture(width, height, test::kOutgoingBlue));
+    ASSERT_EQ(static_cast<int>(described.size()) + 1, effect.frames()) << index;
+    for (size_t i = 0; i < described.size(); ++i)
+      EXPECT_TRUE(effect.sink().entries()[i].bytes == described[i]) << index << " frame " << i;
+  }
+}
+
+TEST(StaircasesAndBlinds, CountingIsTheSameOnEveryCanvas) {
+  for (auto [w, h] : {std::pair{1280, 720}, {720, 1280}, {1000, 600}, {96, 54}, {132, 74}})
+    test::checkCounts({{41, w, h, 21}, {42, w, h, 21}, {43, w, h, 21}, {44, w, h, 21},
+                       {49, w, h, 18}, {50, w, h, 18}});
+}
+
+TEST(StaircasesAndBlinds, SinkFailuresAndTinyCanvases) {
+  for (int index : {41, 42, 43, 44, 49, 50}) {
+    EXPECT_TRUE(test::stopsWhenTheSinkFails(index, 320, 180)) << index;
+    EXPECT_TRUE(test::copesWithTinyCanvases(index)) << index;
+  }
+}
+
+}  // namespace
+}  // namespace pictavo
