@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "effects/canvas_ratio.h"
 #include "effects/frame_handoff.h"
 #include "effects/picture_pieces.h"
 
@@ -76,9 +77,9 @@ int quarterStep(int step) {
 }
 
 // The four pieces w wide cut from `source` next to its centre and laid in the corners.
-void pasteQuarters(MagickWand* target, MagickWand* source, int W, int H, int w, float ratio) {
+void pasteQuarters(MagickWand* target, MagickWand* source, int W, int H, int w, double ratio) {
   const int cx = W / 2, cy = H / 2;
-  const double scaled = w * static_cast<double>(ratio);
+  const double scaled = w * ratio;
   const size_t pieceW = static_cast<size_t>(w), pieceH = static_cast<size_t>(scaled);
   const ssize_t top = static_cast<ssize_t>(cy - scaled);
   const ssize_t bottom = static_cast<ssize_t>(H - scaled);
@@ -86,10 +87,6 @@ void pasteQuarters(MagickWand* target, MagickWand* source, int W, int H, int w, 
   pastePiece(target, source, {pieceW, pieceH, cx - w, cy}, 0, bottom);
   pastePiece(target, source, {pieceW, pieceH, cx, top}, W - cx + (cx - w), 0);
   pastePiece(target, source, {pieceW, pieceH, cx, cy}, W - w, bottom);
-}
-
-float heightToWidth(int W, int H) {
-  return static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
 }
 
 }  // namespace
@@ -128,7 +125,7 @@ WandPtr renderQuartersFlyIn(int W, int H, MagickWand* picture, CaptionOverlay* c
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int s = quarterStep(params.step);
   const int steps = W / s / 2 + (W % (2 * s) > 0 ? 1 : 0);
-  const float ratio = heightToWidth(W, H);
+  const double ratio = canvasRatio(W, H);
   WandPtr black, target;
   for (int k = 1; k < steps; ++k) {
     if (!out.frameInPlace([&] {
@@ -147,7 +144,7 @@ WandPtr renderQuartersFlyOut(int W, int H, MagickWand* picture, CaptionOverlay* 
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int s = quarterStep(params.step);
   const int widest = W / s / 2 - (W % (2 * s) == 0 ? 1 : 0);
-  const float ratio = heightToWidth(W, H);
+  const double ratio = canvasRatio(W, H);
   WandPtr black;
   for (int g = widest; g >= 1; --g) {
     if (!out.frame([&] {

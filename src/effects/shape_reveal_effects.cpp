@@ -4,16 +4,12 @@
 #include <array>
 #include <cmath>
 
+#include "effects/canvas_ratio.h"
 #include "effects/convex_shape_fill.h"
 #include "effects/frame_handoff.h"
 
 namespace pictavo {
 namespace {
-
-// H / W computed in double and kept in single precision, as the shapes' proportions use it.
-double singlePrecisionRatio(int height, int width) {
-  return static_cast<float>(static_cast<double>(height) / static_cast<double>(width));
-}
 
 // A step of at least one pixel, so that a canvas too small for its divisor still ends.
 int positiveStep(int step) { return std::max(step, 1); }
@@ -111,7 +107,7 @@ WandPtr renderCircleOpen(int W, int H, MagickWand* picture, CaptionOverlay* capt
                          FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int step = positiveStep(params.step);
-  const double ratio = singlePrecisionRatio(H, W);
+  const double ratio = canvasRatio(W, H);
   WandPtr black;
   // The diameter grows by step; the last step is shortened to end exactly at the width.
   for (int d = step; d < W; d = std::min(d + step, W)) {
@@ -149,7 +145,7 @@ WandPtr renderDiamondOpen(int W, int H, MagickWand* picture, CaptionOverlay* cap
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
-  const double ratio = singlePrecisionRatio(H, W);
+  const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(longSide, step);
   WandPtr black;
   for (int k = 1; k < steps; ++k) {
@@ -169,7 +165,7 @@ WandPtr renderDiamondClose(int W, int H, MagickWand* picture, CaptionOverlay* ca
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
-  const double ratio = singlePrecisionRatio(H, W);
+  const double ratio = canvasRatio(W, H);
   WandPtr black;
   for (int g = stepsInside(longSide, step); g >= 1; --g) {
     if (!out.frame([&] {
@@ -187,7 +183,7 @@ WandPtr renderXOpen(int W, int H, MagickWand* picture, CaptionOverlay* caption,
                     FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int step = positiveStep(params.step);
-  const double ratio = singlePrecisionRatio(H, W);
+  const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(W / 2, step);
   WandPtr black;
   for (int k = 1; k < steps; ++k) {
@@ -208,7 +204,7 @@ WandPtr renderXClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
                      FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int step = positiveStep(params.step);
-  const double ratio = singlePrecisionRatio(H, W);
+  const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(W / 2, step);
   WandPtr black;
   for (int k = 1; k < steps; ++k) {

@@ -37,7 +37,8 @@ TEST(DoorsAndQuarters, EachPieceShowsItsPartInItsPlace) {
       {"close over black", 97, 640, 360, true, {{4, 50, 100, In, -210}, {4, 320, 100, Black}}},
       {"close down over black", 98, 640, 360, true,
        {{4, 100, 30, In, 0, -120}, {4, 100, 180, Black}}},
-      {"fly in over black", 39, 640, 360, true, {{4, 50, 30, In, -220, -123}, {4, 320, 180, Black}}},
+      {"fly in over black", 39, 640, 360, true,
+       {{4, 50, 30, In, -220, -123}, {4, 320, 180, Black}}},
       {"black flies out", 40, 640, 360, true, {{0, 100, 50, Black}, {0, 320, 180, In}}},
   });
 }

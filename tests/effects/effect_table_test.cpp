@@ -21,6 +21,12 @@ std::vector<int> indicesWithRenderers() {
   add(66, 68);  // squeezes
   add(81, 84);  // shrinks to a corner
   add(89, 92);  // move to the middle and grow
+  add(25, 30);  // circles, drags
+  add(39, 50);  // flying quarters, staircases, rotating zooms, blinds
+  for (int i : {55, 56, 58, 59}) indices.push_back(i);  // diamonds, X shapes
+  add(69, 72);  // slide-outs
+  add(85, 88);  // slide-ins
+  add(95, 98);  // doors
   return indices;
 }
 
@@ -42,6 +48,12 @@ TEST(EffectTable, StepsOfTheGrowingAndShrinkingEffects) {
       {{14, 16, 20, 22, 23, 68}, 45},                                 // H / 16
       {{17, 66}, 75},                                                 // W / 17
       {{60, 61, 62, 63, 81, 82, 83, 84, 89, 90, 91, 92}, 0},          // none
+      {{25, 26, 27, 28}, 80},                                         // W / 16
+      {{29, 30}, 45},                                                 // H / 16
+      {{39, 40, 58, 59}, 40},                                         // W / 32
+      {{41, 42, 43, 44}, 16},                                         // strips
+      {{49, 50}, 14},                                                 // strips
+      {{45, 46, 47, 48, 55, 56, 69, 70, 71, 72, 85, 86, 87, 88, 95, 96, 97, 98}, 0},  // none
   };
   for (const Case& c : cases)
     for (int index : c.indices) {

@@ -17,7 +17,7 @@ const char* describe(Shows shows) {
   return "?";
 }
 
-Rgb expected(const Probe& p) {
+Rgb expected(const MarkProbe& p) {
   if (p.shows == Shows::Black) return {0, 0, 0};
   int blue = p.shows == Shows::Incoming ? kIncomingBlue : kOutgoingBlue;
   auto mod256 = [](int v) { return ((v % 256) + 256) % 256; };
@@ -62,8 +62,9 @@ MagickWand* RenderedEffect::frame(int n) {
   return slot.get();
 }
 
-testing::AssertionResult matchesProbes(RenderedEffect& effect, const std::vector<Probe>& probes) {
-  for (const Probe& p : probes) {
+testing::AssertionResult matchesProbes(RenderedEffect& effect,
+                                       const std::vector<MarkProbe>& probes) {
+  for (const MarkProbe& p : probes) {
     int n = p.frame < 0 ? p.frame + effect.frames() : p.frame;
     if (n < 0 || n >= effect.frames())
       return testing::AssertionFailure() << "no frame " << p.frame << " of " << effect.frames();
@@ -87,7 +88,7 @@ void checkProbeCases(const std::vector<ProbeCase>& cases) {
     ASSERT_TRUE(effect.last()) << c.name;
     EXPECT_EQ(effect.frames(), countedFrames(c.index, c.width, c.height)) << c.name;
     EXPECT_TRUE(matchesProbes(effect, c.probes)) << c.name;
-    std::vector<Probe> finalGrid;
+    std::vector<MarkProbe> finalGrid;
     for (int y = 5; y < c.height; y += c.height / 7)
       for (int x = 5; x < c.width; x += c.width / 9) {
         // Stay clear of the steps where the marks wrap from 255 to 0.

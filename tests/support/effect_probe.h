@@ -45,7 +45,7 @@ class RenderedEffect {
 // (the pixel shows the picture's own pixel (x - dx, y - dy)), or black.
 enum class Shows { Incoming, Outgoing, Black };
 
-struct Probe {
+struct MarkProbe {
   int frame;  // negative: counted from the end (-1 is the final frame)
   int x, y;
   Shows shows;
@@ -53,7 +53,8 @@ struct Probe {
 };
 
 // Checks every probe, allowing for JPEG with half-resolution chroma.
-testing::AssertionResult matchesProbes(RenderedEffect& effect, const std::vector<Probe>& probes);
+testing::AssertionResult matchesProbes(RenderedEffect& effect,
+                                       const std::vector<MarkProbe>& probes);
 
 // One effect between a marked outgoing picture (or none: the first picture of a project) and
 // a marked incoming one, and what chosen frames must show.
@@ -62,7 +63,7 @@ struct ProbeCase {
   int index;
   int width, height;
   bool firstPicture;
-  std::vector<Probe> probes;
+  std::vector<MarkProbe> probes;
 };
 
 // Renders each case: the frames handed on are those counted, every probe matches, and the
