@@ -5,6 +5,7 @@
 #include "imaging/image.h"
 #include "platform/external_tools.h"
 #include "platform/files.h"
+#include "platform/local_time.h"
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
@@ -141,13 +142,7 @@ std::string missingPicturesMessage(const Project& project) {
 }
 
 std::string defaultOutputName(const Project& project, int namingRule, std::time_t now) {
-  if (namingRule == 1) {
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y_%m_%d_%H%M%S", &local);
-    return text;
-  }
+  if (namingRule == 1) return localTimeText("%Y_%m_%d_%H%M%S", now);
   if (namingRule == 2 && !project.pictures.empty()) return stemOf(project.pictures.front().path);
   return "";
 }

@@ -12,9 +12,7 @@ namespace {
 
 using test::shellQuote;
 
-test::CommandResult cli(const std::string& arguments) {
-  return test::runCommand(shellQuote(PICTAVO_CLI_PATH) + " " + arguments);
-}
+test::CommandResult cli(const std::string& arguments) { return test::runCli(arguments); }
 
 bool says(const test::CommandResult& run, const std::string& text) {
   return run.output.find(text) != std::string::npos;
@@ -76,7 +74,9 @@ TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
   std::string many;
   for (int i = 0; i < 30; ++i) many += " " + pictures_;
   std::string out = dir_.file("stopped.mp4");
-  auto run = test::runCommand("timeout --preserve-status -s INT 2 " + shellQuote(PICTAVO_CLI_PATH) +
+  // --foreground: one SIGINT to pictavo-cli alone, as Ctrl+C on a terminal gives (a second
+  // interrupt ends the program at once).
+  auto run = test::runCommand("timeout --foreground --preserve-status -s INT 2 " + shellQuote(PICTAVO_CLI_PATH) +
                               " make -o " + shellQuote(out) + " --size 320x240 --pause 8 --effect 99" + many);
   EXPECT_EQ(run.exitCode, 130) << run.output;
   EXPECT_TRUE(says(run, "已停止")) << run.output;

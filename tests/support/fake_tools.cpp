@@ -51,6 +51,14 @@ void clearErrorLog() {
   std::filesystem::remove(errorLogPath(), ec);
 }
 
+std::set<std::string> tempFolderEntries() {
+  std::set<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(programFolders().temp, ec))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
 bool processAlive(int pid) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
   if (!status) return false;

@@ -3,6 +3,7 @@
 // appends its arguments as one line to a log. The script and the log go with the object.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ class FakeTool {
 // The reports appended to errors.log in the program folder, and a fresh start for it.
 std::string errorLogText();
 void clearErrorLog();
+
+// The names in the program's temporary folder (to find what a run left behind).
+std::set<std::string> tempFolderEntries();
 
 // True while a process of that id exists (a zombie counts as gone).
 bool processAlive(int pid);

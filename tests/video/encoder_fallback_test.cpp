@@ -39,6 +39,7 @@ class EncoderFallback : public testing::Test {
     std::string error;
     ASSERT_TRUE(ensureProgramFolders(&error)) << error;
     test::clearErrorLog();
+    tempBefore_ = test::tempFolderEntries();
     project_.settings.width = 64;
     project_.settings.height = 48;
     project_.settings.pauseFrames = 5;
@@ -55,8 +56,7 @@ class EncoderFallback : public testing::Test {
 
   void TearDown() override {
     // Nothing of a run stays in the temporary folder: no FIFO, no logo copy.
-    for (const auto& entry : std::filesystem::directory_iterator(programFolders().temp))
-      ADD_FAILURE() << "left behind: " << entry.path();
+    EXPECT_EQ(test::tempFolderEntries(), tempBefore_);
   }
 
   // Runs to the end; the observer's `onPicture` may cancel through `run_`.
@@ -75,6 +75,7 @@ class EncoderFallback : public testing::Test {
   test::TempDir dir_;
   Project project_;
   GenerationRun* run_ = nullptr;
+  std::set<std::string> tempBefore_;
 };
 
 TEST_F(EncoderFallback, NamedPipeFailureMakesOneMoreAttemptThroughStandardInput) {
