@@ -108,11 +108,14 @@ void GenerationRun::work() {
     options_.mode->setAnonymous();
     outcome = attempt(EncoderTransport::StandardInput);
   }
-  if (outcome == Outcome::Finished) {
-    attachCover(project_, outputPath_, [this](const std::string& text) { observer_.warning(text); });
-    observer_.finished();
-  } else if (outcome == Outcome::Cancelled) {
-    observer_.cancelled();
+  switch (outcome) {
+    case Outcome::Finished:
+      attachCover(project_, outputPath_, [this](const std::string& text) { observer_.warning(text); });
+      observer_.finished();
+      break;
+    case Outcome::Cancelled: observer_.cancelled(); break;
+    case Outcome::Failed: break;  // the observer has heard why
+    case Outcome::RetryThroughStandardInput: fail(failureWithoutText()); break;  // not reached
   }
   done_.store(true);
 }
