@@ -72,9 +72,9 @@ void coverSize(int width, int height, int* newWidth, int* newHeight) {
   }
 }
 
-bool prepareCover(const Project& project, const std::string& coverPath, const std::string& jpegPath) {
+WandPtr coverImage(const Project& project, const std::string& coverPath) {
   WandPtr picture = readPicture(coverPath, "#ffffff");
-  if (!picture) return false;
+  if (!picture) return nullptr;
   if (int turn = turnOfPicture(project, coverPath); turn > 0) {
     PixelPtr fill(NewPixelWand());
     MagickRotateImage(picture.get(), fill.get(), turn);
@@ -88,7 +88,11 @@ bool prepareCover(const Project& project, const std::string& coverPath, const st
   MagickSetImageCompression(picture.get(), JPEGCompression);
   MagickSetImageCompressionQuality(picture.get(), 91);
   MagickSetImageFormat(picture.get(), "JPEG");
-  return makeFolders(folderOf(jpegPath)) && writeImageFile(picture.get(), jpegPath);
+  return picture;
+}
+
+bool writeCoverImage(MagickWand* cover, const std::string& jpegPath) {
+  return makeFolders(folderOf(jpegPath)) && writeImageFile(cover, jpegPath);
 }
 
 std::string taggedCopyPath(const std::string& videoPath, std::time_t now) {
@@ -112,8 +116,11 @@ void attachCover(const Project& project, const std::string& videoPath,
                  const std::function<void(const std::string&)>& warn) {
   const ProjectSettings& s = project.settings;
   if (!s.coverOn || s.coverPath.empty() || !fileExists(s.coverPath)) return;
+  WandPtr cover = coverImage(project, s.coverPath);
+  if (!cover) return;
   std::string prepared = joinPath(programFolders().temp, "cover.jpg");
-  bool made = prepareCover(project, s.coverPath, prepared);
+  bool made = writeCoverImage(cover.get(), prepared);
+  cover.reset();
   std::string artwork = made ? prepared : s.coverPath;
 
   auto tool = findTool(kCoverTool);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "imaging/magick_handles.h"
 #include "project/project_model.h"
 
 namespace pictavo {
@@ -18,10 +19,12 @@ inline constexpr const char* kReportCover = "setVideoCover";
 // the other in proportion, rounded, at least 1.
 void coverSize(int width, int height, int* newWidth, int* newHeight);
 
-// The prepared cover: "cover.jpg" in the temporary folder, JPEG quality 91, turned like the
-// project's first picture with the same path. False when the picture cannot be read or
-// the file not written.
-bool prepareCover(const Project& project, const std::string& coverPath, const std::string& jpegPath);
+// The cover picture ready to be written: turned like the project's first picture with the
+// same path, shrunk to coverSize, set to JPEG quality 91. Null when it cannot be read.
+WandPtr coverImage(const Project& project, const std::string& coverPath);
+
+// Writes the prepared cover ("cover.jpg" in the temporary folder); false when it cannot.
+bool writeCoverImage(MagickWand* cover, const std::string& jpegPath);
 
 // The copy's name: the video path with its extension replaced by "-SECONDS.mp4", the
 // seconds counting up from `now` until no file has the name.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "imaging/image.h"
+#include "support/fake_tools.h"
 #include "support/test_files.h"
 #include "video/cover_art.h"
 
@@ -25,7 +26,8 @@ TEST(CoverArt, PreparedCoverIsAQuality91JpegTurnedLikeThePicture) {
   test::TempDir dir;
   test::writeSolidPicture(dir.file("cover.png"), 600, 400, "#336699", "PNG");
   Project project;
-  ASSERT_TRUE(prepareCover(project, dir.file("cover.png"), dir.file("out/cover.jpg")));
+  WandPtr cover = coverImage(project, dir.file("cover.png"));
+  ASSERT_TRUE(cover && writeCoverImage(cover.get(), dir.file("out/cover.jpg")));
   WandPtr made(NewMagickWand());
   ASSERT_TRUE(readImageFile(made.get(), dir.file("out/cover.jpg")));
   EXPECT_EQ(imageFormat(made.get()), "JPEG");
@@ -40,12 +42,14 @@ TEST(CoverArt, PreparedCoverIsAQuality91JpegTurnedLikeThePicture) {
   same.turnAngle = 90;
   project.pictures = {other, same, same};
   project.pictures[2].turnAngle = 0;  // only the first picture with the path counts
-  ASSERT_TRUE(prepareCover(project, dir.file("cover.png"), dir.file("turned.jpg")));
+  cover = coverImage(project, dir.file("cover.png"));
+  ASSERT_TRUE(cover && writeCoverImage(cover.get(), dir.file("turned.jpg")));
   ASSERT_TRUE(readImageFile(made.get(), dir.file("turned.jpg")));
   EXPECT_EQ(MagickGetImageWidth(made.get()), 341u);
   EXPECT_EQ(MagickGetImageHeight(made.get()), 512u);
 
-  EXPECT_FALSE(prepareCover(project, dir.file("missing.png"), dir.file("x.jpg")));
+  EXPECT_FALSE(coverImage(project, dir.file("missing.png")));
+  EXPECT_FALSE(writeCoverImage(cover.get(), dir.file("cover.png/x.jpg")));  // under a file
 }
 
 TEST(CoverArt, TaggedCopyNameAndCommandLine) {
@@ -57,6 +61,28 @@ TEST(CoverArt, TaggedCopyNameAndCommandLine) {
   EXPECT_EQ(taggedCopyPath("/v.d/clip.final.MP4", 7), "/v.d/clip.final-7.mp4");
   EXPECT_EQ(coverToolCommandLine("/v/a b.mp4", "/t/cover.jpg", "/v/a b-7.mp4"),
             " \"/v/a b.mp4\" --artwork \"/t/cover.jpg\" --output \"/v/a b-7.mp4\"");
+}
+
+TEST(CoverArt, NothingHappensWithoutAReadableCover) {
+  test::TempDir dir;
+  test::FakeTool tool("AtomicParsley", "exit 0");
+  test::writeBytes(dir.file("video.mp4"), "video");
+  test::writeBytes(dir.file("cover.jpg"), "\xFF\xD8\xFF not really");
+  Project project;
+  project.settings.coverOn = true;
+  project.settings.coverPath = dir.file("cover.jpg");
+  std::vector<std::string> warnings;
+  auto warn = [&](const std::string& text) { warnings.push_back(text); };
+  attachCover(project, dir.file("video.mp4"), warn);
+  project.settings.coverPath = dir.file("gone.jpg");
+  attachCover(project, dir.file("video.mp4"), warn);
+  project.settings.coverOn = false;
+  test::writeSolidPicture(dir.file("cover.jpg"), 20, 20, "#000000", "JPEG");
+  project.settings.coverPath = dir.file("cover.jpg");
+  attachCover(project, dir.file("video.mp4"), warn);
+  EXPECT_TRUE(tool.invocations().empty());
+  EXPECT_TRUE(warnings.empty());
+  EXPECT_EQ(test::readBytes(dir.file("video.mp4")), "video");
 }
 
 }  // namespace
