@@ -2,7 +2,9 @@
 // pictures, 2.0 s pause, effects cycling over the built ones, a caption on every other
 // picture, music on) is made at 1280 x 720 (1920 x 1080 with --full) by the real generation
 // run; then the same JPEG stream, captured once, is replayed into the same ffmpeg command.
-// Prints one figure per line; the first five are the headline ones.
+// --repeat N alternates the two runs N times and prints their medians (for a busy
+// machine). Prints one figure per line; the first five are the headline ones.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -186,8 +188,18 @@ double replay(const EncoderCommand& command, const std::string& streamPath, std:
 
 }  // namespace
 
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
 int main(int argc, char** argv) {
-  bool full = argc > 1 && std::strcmp(argv[1], "--full") == 0;
+  bool full = false;
+  int repeat = 1;  // on a busy machine, alternate the two runs and take their medians
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--full") == 0) full = true;
+    if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) repeat = std::max(1, std::atoi(argv[++i]));
+  }
   int width = full ? 1920 : 1280, height = full ? 1080 : 720;
   if (!std::getenv("PICTAVO_HOME")) setenv("PICTAVO_HOME", "/tmp/pictavo-bench-home", 1);
   std::string error;
@@ -214,61 +226,70 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  // The real run.
-  std::string output = work + "/generation.mp4";
-  QuietObserver observer;
-  ResourceUsage before = ownUsage();
-  auto start = Clock::now();
-  GenerationRun run(project, Preferences(), output, check.sampleRate, observer);
-  if (!run.start(&error)) {
-    std::fprintf(stderr, "%s\n", utf8(error).c_str());
-    return 1;
-  }
-  run.wait();
-  double generation = secondsSince(start);
-  ResourceUsage afterRun = ownUsage();
-  ResourceUsage encoderRun = childrenUsage();
-  if (observer.ended != "finished") {
-    std::fprintf(stderr, "generation %s\n", observer.ended.c_str());
-    return 1;
-  }
-
-  // The same frames, rendered into a file only.
+  // The same frames, rendered into a file only: the stream to replay.
   std::string streamPath = work + "/stream.mjpeg";
   std::FILE* stream = std::fopen(streamPath.c_str(), "wb");
   FileSink sink(stream);
   std::atomic<bool> never{false};
-  start = Clock::now();
+  auto start = Clock::now();
   runTimeline(project, dispatchContextFor(project, Preferences(), &sink), 31, never, {});
   std::fclose(stream);
   double renderOnly = secondsSince(start);
 
-  EncoderCommand command;
-  command.musicPaths = {music};
-  command.sampleRate = check.sampleRate;
-  command.width = width;
-  command.height = height;
-  command.duration = durationText(run.seconds());
-  command.outputPath = work + "/replay.mp4";
-  double encoderChildrenBefore = childrenUsage().cpuSeconds;
-  double encoderOnly = replay(command, streamPath, &error);
-  double encoderCpu = childrenUsage().cpuSeconds - encoderChildrenBefore;
-  if (encoderOnly <= 0) {
-    std::fprintf(stderr, "replay failed: %s\n", error.c_str());
-    return 1;
+  std::vector<double> generations, replays;
+  ResourceUsage own, encoderRun;
+  double encoderCpu = 0;
+  float seconds = 0;
+  runPictureTotal(project, 31, &seconds);
+  for (int round = 0; round < repeat; ++round) {
+    // The real run.
+    QuietObserver observer;
+    ResourceUsage ownBefore = ownUsage(), childrenBefore = childrenUsage();
+    start = Clock::now();
+    GenerationRun run(project, Preferences(), work + "/generation.mp4", check.sampleRate, observer);
+    if (!run.start(&error)) {
+      std::fprintf(stderr, "%s\n", utf8(error).c_str());
+      return 1;
+    }
+    run.wait();
+    generations.push_back(secondsSince(start));
+    own = ownUsage();
+    own.cpuSeconds -= ownBefore.cpuSeconds;
+    encoderRun.cpuSeconds = childrenUsage().cpuSeconds - childrenBefore.cpuSeconds;
+    if (observer.ended != "finished") {
+      std::fprintf(stderr, "generation %s\n", observer.ended.c_str());
+      return 1;
+    }
+    // The captured stream into the same command.
+    EncoderCommand command;
+    command.musicPaths = {music};
+    command.sampleRate = check.sampleRate;
+    command.width = width;
+    command.height = height;
+    command.duration = durationText(seconds);
+    command.outputPath = work + "/replay.mp4";
+    double childrenCpu = childrenUsage().cpuSeconds;
+    replays.push_back(replay(command, streamPath, &error));
+    encoderCpu = childrenUsage().cpuSeconds - childrenCpu;
+    if (replays.back() <= 0) {
+      std::fprintf(stderr, "replay failed: %s\n", error.c_str());
+      return 1;
+    }
   }
+  double generation = median(generations), encoderOnly = median(replays);
 
   std::printf("frames %d\n", sink.frames);
   std::printf("generation_seconds %.2f\n", generation);
   std::printf("encoder_only_seconds %.2f\n", encoderOnly);
   std::printf("ratio %.3f\n", generation / encoderOnly);
-  std::printf("peak_rss_mb %.0f\n", afterRun.peakRssMb);
+  std::printf("peak_rss_mb %.0f\n", own.peakRssMb);
   std::printf("size %dx%d\n", width, height);
   std::printf("effects_built %zu\n", built.size());
   std::printf("encoded_frames %d\n", sink.encoded);
   std::printf("stream_mb %.1f\n", sink.bytes / 1048576.0);
   std::printf("render_only_seconds %.2f\n", renderOnly);
-  std::printf("generation_cpu_seconds_ours %.2f\n", afterRun.cpuSeconds - before.cpuSeconds);
+  std::printf("rounds %d\n", repeat);
+  std::printf("generation_cpu_seconds_ours %.2f\n", own.cpuSeconds);
   std::printf("generation_cpu_seconds_encoder %.2f\n", encoderRun.cpuSeconds);
   std::printf("encoder_only_cpu_seconds %.2f\n", encoderCpu);
   std::printf("encoder_peak_rss_mb %.0f\n", childrenUsage().peakRssMb);

@@ -8,9 +8,9 @@
 #include "util/paths.h"
 #include "util/text_format.h"
 #include "video/cover_art.h"
-#include "video/fd_frame_sink.h"
 #include "video/generation_checks.h"
 #include "video/logo_copy.h"
+#include "video/queued_frame_sink.h"
 #include "video/timeline.h"
 
 namespace pictavo {
@@ -168,10 +168,15 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
       reportError(kReportMakeVideo, error);
       return Outcome::RetryThroughStandardInput;  // only the named pipe has to connect
   }
-  FdFrameSink sink(encoder.frameFd());
+  QueuedFrameSink sink(encoder.frameFd());
   DispatchContext context = dispatchContextFor(project_, preferences_, &sink);
-  runTimeline(project_, context, preferences_.loopStartEffect, cancel_,
-              [this](int number) { observer_.picture(number, pictureTotal_); });
+  TimelineEnd end = runTimeline(project_, context, preferences_.loopStartEffect, cancel_,
+                                [this](int number) { observer_.picture(number, pictureTotal_); });
+  // Every frame reaches the encoder before its input ends, unless the run was cancelled.
+  if (end == TimelineEnd::Cancelled)
+    sink.abandon();
+  else
+    sink.finish();
   return afterEncoder(encoder, named, true);
 }
 
