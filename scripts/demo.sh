@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-./build/bin/pictavo-cli frame "$@"
+./build/bin/pictavo-cli demo "$@"

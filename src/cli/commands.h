@@ -10,5 +10,7 @@ int runMp3Info(int argc, char** argv);
 int runFrames(int argc, char** argv);
 int runEffects(int argc, char** argv);
 int runImport(int argc, char** argv);
+int runMake(int argc, char** argv);
+int runDemo(int argc, char** argv);
 
 }  // namespace pictavo::cli

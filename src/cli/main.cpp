@@ -27,6 +27,15 @@ const Command kCommands[] = {
      "import [--type 0|1|2] (--out DIR | --save PROJECT.dat) TEXT\n"
      "      the pictures of a product address (or picture addresses), downloaded into DIR\n"
      "      or added to a new project saved as PROJECT.dat"},
+    {"make", pictavo::cli::runMake,
+     "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random] [--caption TEXT]\n"
+     "      [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3]\n"
+     "      [--cover PICTURE] PICTURE...\n"
+     "      an MP4 of the pictures; Ctrl+C stops it"},
+    {"demo", pictavo::cli::runDemo,
+     "demo [-o OUT.mp4]\n"
+     "      a short show of built-in pictures with effects, captions, a logo, music and a\n"
+     "      cover (default demo.mp4)"},
 };
 
 int usage() {

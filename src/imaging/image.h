@@ -27,6 +27,16 @@ bool writeImageFile(MagickWand* wand, const std::string& path, std::string* erro
 // the first image of a layered or multi-frame file. Null when the file cannot be read.
 WandPtr readPicture(const std::string& path, const char* background, std::string* error = nullptr);
 
+// readPicture for a frame of canvasWidth x canvasHeight: a JPEG at least twice as large as
+// the canvas both ways is decoded at a reduced scale that is still no smaller than the
+// canvas (the decoder's own scaling costs a fraction of decoding every pixel and resizing
+// them away). *fullWidth and *fullHeight receive the picture's full size, which
+// fitToCanvas needs to give the same geometry as for the full picture. A canvas size of 0
+// reads at full size.
+WandPtr readPictureForCanvas(const std::string& path, const char* background, int canvasWidth,
+                             int canvasHeight, long* fullWidth, long* fullHeight,
+                             std::string* error = nullptr);
+
 // One of ImageMagick's built-in sample pictures ("logo:", "wizard:", "granite:",
 // "netscape:"), normalised like readPicture; null for any other name.
 WandPtr readBuiltinPicture(const std::string& name, const char* background);
@@ -53,6 +63,11 @@ WandPtr newCanvas(int width, int height, const char* colour);
 // A new width x height canvas of `colour` with the picture centred on it, shrunk with its
 // proportions kept when it is larger (never enlarged). The picture may be resized in place.
 WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour);
+
+// The same fit for a picture decoded at a reduced scale: placed and sized as the
+// fullWidth x fullHeight picture it stands for would be.
+WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour, long fullWidth,
+                    long fullHeight);
 
 // A new width x height frame showing the fitted picture enlarged by `growth` pixels in width
 // (and in proportion in height) about the canvas centre, its overflow cut off equally on both

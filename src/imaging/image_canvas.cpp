@@ -35,20 +35,18 @@ WandPtr newCanvas(int width, int height, const char* colour) {
 }
 
 WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour) {
+  return fitToCanvas(width, height, picture, colour, static_cast<long>(MagickGetImageWidth(picture)),
+                     static_cast<long>(MagickGetImageHeight(picture)));
+}
+
+WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour, long fullWidth,
+                    long fullHeight) {
   WandPtr canvas = newCanvas(width, height, colour);
-  long w = static_cast<long>(MagickGetImageWidth(picture));
-  long h = static_cast<long>(MagickGetImageHeight(picture));
-  if (w == width && h == height) {
-    MagickCompositeImage(canvas.get(), picture, OverCompositeOp, 0, 0);
-    return canvas;
-  }
-  if (w > width || h > height) {
-    long newW, newH;
-    shrunkSize(width, height, w, h, &newW, &newH);
-    MagickResizeImage(picture, static_cast<size_t>(newW), static_cast<size_t>(newH), LanczosFilter, 1.0);
-    w = newW;
-    h = newH;
-  }
+  long w = fullWidth, h = fullHeight;
+  if (w > width || h > height) shrunkSize(width, height, fullWidth, fullHeight, &w, &h);
+  if (static_cast<long>(MagickGetImageWidth(picture)) != w ||
+      static_cast<long>(MagickGetImageHeight(picture)) != h)
+    MagickResizeImage(picture, static_cast<size_t>(w), static_cast<size_t>(h), LanczosFilter, 1.0);
   MagickCompositeImage(canvas.get(), picture, OverCompositeOp, (width - w) / 2, (height - h) / 2);
   return canvas;
 }

@@ -8,6 +8,7 @@
 #include "util/info_log.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/text_format.h"
 
 namespace pictavo {
 namespace {
@@ -139,6 +140,35 @@ WandPtr readPicture(const std::string& path, const char* background, std::string
   }
   reportDamagedPicture(wand.get(), path);
   return normalise(std::move(wand), background);
+}
+
+WandPtr readPictureForCanvas(const std::string& path, const char* background, int canvasWidth,
+                             int canvasHeight, long* fullWidth, long* fullHeight, std::string* error) {
+  PictureHeader header;
+  bool large = canvasWidth > 0 && canvasHeight > 0 && probePictureHeader(path, &header) &&
+               header.type == "JPEG" && header.width >= 2L * canvasWidth &&
+               header.height >= 2L * canvasHeight;
+  WandPtr wand;
+  if (large) {
+    // The decoder scales by the whole ratio of this size (at least 2 here) or by the nearest
+    // eighth above it, so the result is never smaller than the canvas.
+    wand.reset(NewMagickWand());
+    MagickSetOption(wand.get(), "jpeg:size", strprintf("%dx%d", canvasWidth, canvasHeight).c_str());
+    std::string why;
+    if (!readImageFile(wand.get(), path, &why)) {
+      if (error) *error = gbk("MagickReadImage() 发生错误：\n\n") + "image.cpp unknown 185 " + why;
+      return nullptr;
+    }
+    reportDamagedPicture(wand.get(), path);
+    wand = normalise(std::move(wand), background);
+  } else {
+    wand = readPicture(path, background, error);
+  }
+  if (!wand) return nullptr;
+  // A scaled decode keeps the header's size as the picture's true size.
+  *fullWidth = large ? header.width : static_cast<long>(MagickGetImageWidth(wand.get()));
+  *fullHeight = large ? header.height : static_cast<long>(MagickGetImageHeight(wand.get()));
+  return wand;
 }
 
 bool reportDamagedPicture(MagickWand* wand, const std::string& path) {

@@ -4,10 +4,11 @@
 
 namespace pictavo {
 
-std::string localTimeText(const char* format) {
-  std::time_t now = std::time(nullptr);
+std::string localTimeText(const char* format) { return localTimeText(format, std::time(nullptr)); }
+
+std::string localTimeText(const char* format, std::time_t when) {
   std::tm parts{};
-  localtime_r(&now, &parts);
+  localtime_r(&when, &parts);
   char text[128];
   size_t length = std::strftime(text, sizeof text, format, &parts);
   return std::string(text, length);

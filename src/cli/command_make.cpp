@@ -1,0 +1,103 @@
+// pictavo-cli make: a video from pictures given on the command line, with the project's
+// options as flags, made by the same generation run as the user interface's.
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cli/generate.h"
+#include "cli/project_setup.h"
+#include "music/auto_pause.h"
+#include "util/charset.h"
+#include "util/info_log.h"
+
+namespace pictavo::cli {
+namespace {
+
+const char* kUsage =
+    "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random] "
+    "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3] "
+    "[--cover 图片] 图片...";
+
+// The GBK form of each path argument; nothing when one cannot be carried.
+std::optional<std::vector<std::string>> gbkPaths(const std::vector<std::string>& fsNames) {
+  std::vector<std::string> paths;
+  for (const std::string& name : fsNames) {
+    auto path = gbkPathArg(name);
+    if (!path) return std::nullopt;
+    paths.push_back(*path);
+  }
+  return paths;
+}
+
+bool applyMusic(Project& project, const Args& args) {
+  auto tracks = gbkPaths(args.values("music"));
+  if (!tracks) return false;
+  for (const std::string& track : *tracks) {
+    if (!addMusicTrack(project, track)) return false;
+  }
+  if (args.has("auto-pause") && args.has("loop")) {
+    complain(gbk("--auto-pause 和 --loop 只能选一个。"));
+    return false;
+  }
+  if ((args.has("auto-pause") || args.has("loop")) && tracks->empty()) {
+    complain(gbk("--auto-pause 和 --loop 需要背景音乐 (--music)。"));
+    return false;
+  }
+  project.settings.loopPictures = args.has("loop");
+  if (args.has("auto-pause")) {
+    project.settings.autoPause = true;
+    autoPauseTime(project);
+  }
+  return true;
+}
+
+bool applyLogoAndCover(Project& project, const Args& args) {
+  if (auto logo = args.value("logo")) {
+    auto path = gbkPathArg(*logo);
+    if (!path || !setLogo(project, *path, args.value("logo-at").value_or("2"))) return false;
+  } else if (args.has("logo-at")) {
+    complain(gbk("--logo-at 需要 --logo。"));
+    return false;
+  }
+  if (auto cover = args.value("cover")) {
+    auto path = gbkPathArg(*cover);
+    if (!path) return false;
+    setCover(project, *path);
+  }
+  return true;
+}
+
+}  // namespace
+
+int runMake(int argc, char** argv) {
+  Args args = parseArgs(argc, argv, 2, {"auto-pause", "loop"});
+  auto out = args.value("out");
+  if (!out || out->empty() || args.positional.empty()) {
+    complain(gbk(kUsage));
+    return 2;
+  }
+  auto output = gbkPathArg(*out);
+  auto pictures = gbkPaths(args.positional);
+  if (!output || !pictures) return 2;
+  Project project;
+  if (!setVideoSize(project, args.value("size").value_or("1280x720"))) return 2;
+  if (auto pause = args.value("pause"); pause && !setPause(project, *pause)) return 2;
+  if (!startCore()) return 1;
+  setInfoSink([](const std::string& text) { complain(text); });
+
+  auto caption = args.value("caption");
+  std::optional<std::string> captionText;
+  if (caption) {
+    captionText = utf8ToGbk(*caption);
+    if (!captionText) {
+      complain(gbk("文字中有无法转换的字符。"));
+      return 2;
+    }
+    project.settings.captionsOn = true;
+  }
+  if (!addPictures(project, *pictures)) return 1;
+  if (captionText) setCaptions(project, *captionText);
+  if (auto effect = args.value("effect"); effect && !setEffects(project, *effect)) return 2;
+  if (!applyMusic(project, args) || !applyLogoAndCover(project, args)) return 2;
+  return generateVideo(project, *output);
+}
+
+}  // namespace pictavo::cli

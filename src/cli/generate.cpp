@@ -1,0 +1,46 @@
+#include "cli/generate.h"
+
+#include <chrono>
+#include <thread>
+
+#include "cli/cli_support.h"
+#include "cli/terminal_progress.h"
+#include "platform/interrupts.h"
+#include "util/charset.h"
+#include "video/generation_checks.h"
+#include "video/generation_run.h"
+
+namespace pictavo::cli {
+
+int generateVideo(const Project& project, const std::string& outputPath) {
+  ProjectCheck check = checkProject(project);
+  if (!check.ok) {
+    complain(check.caption + ": " + check.message);
+    return 1;
+  }
+  TerminalProgress progress;
+  Preferences preferences;
+  GenerationRun run(project, preferences, withMp4Ending(outputPath), check.sampleRate, progress);
+  std::string error;
+  catchInterrupts();
+  if (!run.start(&error)) {
+    complain(error);
+    return 1;
+  }
+  bool stopping = false;
+  while (!run.done()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (interruptRequested() && !stopping) {
+      stopping = true;
+      run.cancel();
+    }
+  }
+  run.wait();
+  switch (progress.end()) {
+    case RunEnd::Finished: say(gbk("视频已生成: ") + run.outputPath()); return 0;
+    case RunEnd::Cancelled: return 130;
+    default: return 1;
+  }
+}
+
+}  // namespace pictavo::cli

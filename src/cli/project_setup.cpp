@@ -1,0 +1,127 @@
+#include "cli/project_setup.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "cli/cli_support.h"
+#include "effects/effect_names.h"
+#include "music/mp3_analysis.h"
+#include "project/effect_choice.h"
+#include "project/picture_list.h"
+#include "util/charset.h"
+#include "util/info_log.h"
+#include "util/paths.h"
+#include "video/pause_table.h"
+
+namespace pictavo::cli {
+namespace {
+
+constexpr int kLargestSide = 4096;
+
+// A whole number in lo..hi, the whole text.
+bool parseInt(const std::string& text, int lo, int hi, int* value) {
+  char* end = nullptr;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (text.empty() || *end != '\0' || v < lo || v > hi) return false;
+  *value = static_cast<int>(v);
+  return true;
+}
+
+}  // namespace
+
+bool setVideoSize(Project& project, const std::string& sizeText) {
+  int width = 0, height = 0;
+  if (!parseCanvasSize(sizeText, &width, &height)) return false;
+  if (width > kLargestSide || height > kLargestSide) {
+    complain(gbk("视频尺寸太大，每边最多 4096: ") + sizeText);
+    return false;
+  }
+  int index = project.sizes.findSizeText(sizeText);
+  if (index < 0) index = project.sizes.addCustom(width, height);
+  project.settings.selectSize(project.sizes, index);
+  return true;
+}
+
+bool setPause(Project& project, const std::string& secondsText) {
+  char* end = nullptr;
+  double seconds = std::strtod(secondsText.c_str(), &end);
+  if (secondsText.empty() || *end != '\0' || !(seconds > 0 && seconds <= 60)) {
+    complain(gbk("停留时间应是 0 到 60 之间的秒数: ") + secondsText);
+    return false;
+  }
+  for (int i = 0; i < kPauseCount; ++i) {
+    if (std::fabs(pauseSeconds(i) - seconds) < 1e-9) {
+      project.settings.selectPause(i);
+      return true;
+    }
+  }
+  project.settings.applyPauseText(pauseText(static_cast<float>(seconds)));
+  return true;
+}
+
+bool addPictures(Project& project, const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    if (static_cast<int>(project.pictures.size()) >= project.maxPictures) {
+      complain(pictureLimitMessage(project));
+      break;
+    }
+    addPicture(project, path);
+  }
+  if (!project.pictures.empty()) return true;
+  complain(gbk("没有可用的图片。"));
+  return false;
+}
+
+bool setEffects(Project& project, const std::string& choice) {
+  if (choice == "random") {
+    seedEffectChoiceFromThread();
+    for (ImageItem& item : project.pictures) item.setEffect(randomInRange(0, kLastRandomEffect));
+    return true;
+  }
+  int index = 0;
+  if (!parseInt(choice, 0, kNoAnimation, &index)) {
+    complain(gbk("效果应是 0 到 99 的编号或 random: ") + choice);
+    return false;
+  }
+  for (ImageItem& item : project.pictures) item.setEffect(index);
+  return true;
+}
+
+void setCaptions(Project& project, const std::string& text) {
+  project.settings.captionsOn = true;
+  for (ImageItem& item : project.pictures) {
+    item.caption.mode = 1;
+    item.caption.text = text;
+  }
+}
+
+bool addMusicTrack(Project& project, const std::string& path) {
+  int rate = 0;
+  float milliseconds = analyseMp3(path, &rate);
+  if (milliseconds <= 0) {
+    complain(gbk("无法读取背景音乐(不是有效的 MP3 文件): ") + path);
+    return false;
+  }
+  project.settings.musicTracks.push_back({path, milliseconds, rate});
+  project.settings.musicOn = true;
+  return true;
+}
+
+bool setLogo(Project& project, const std::string& path, const std::string& locationText) {
+  int location = 0;
+  if (!parseInt(locationText, 0, 3, &location)) {
+    complain(gbk("图标位置应是 0(左上) 1(左下) 2(右上) 3(右下): ") + locationText);
+    return false;
+  }
+  project.settings.logoOn = true;
+  project.settings.logoPath = path;
+  project.settings.logoLocation = location;
+  return true;
+}
+
+void setCover(Project& project, const std::string& path) {
+  project.settings.coverOn = true;
+  project.settings.coverPath = path;
+}
+
+}  // namespace pictavo::cli

@@ -1,0 +1,38 @@
+// Building a project from command-line choices: size, pause, pictures, effects, captions,
+// music, logo and cover. Each helper complains on the terminal and returns false when its
+// input is unusable.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "project/project_model.h"
+
+namespace pictavo::cli {
+
+// "WxH", even sides from 2 to 4096.
+bool setVideoSize(Project& project, const std::string& sizeText);
+
+// Seconds per picture: the pause list's entry when one has exactly this value, else the
+// computed pause of that length. 0 < seconds <= 60.
+bool setPause(Project& project, const std::string& secondsText);
+
+// Adds the pictures (GBK paths) with the project's caption defaults; pictures the list
+// refuses are named on the terminal. False when none could be added.
+bool addPictures(Project& project, const std::vector<std::string>& paths);
+
+// "random" (each picture its own effect in 0..92) or an index 0..99 for every picture.
+bool setEffects(Project& project, const std::string& choice);
+
+// Puts the text (GBK) on every picture as its caption.
+void setCaptions(Project& project, const std::string& text);
+
+// Measures the MP3 and appends it to the music tracks; music is switched on.
+bool addMusicTrack(Project& project, const std::string& path);
+
+// Location 0..3 as text.
+bool setLogo(Project& project, const std::string& path, const std::string& locationText);
+
+void setCover(Project& project, const std::string& path);
+
+}  // namespace pictavo::cli

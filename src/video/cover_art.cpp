@@ -1,0 +1,139 @@
+#include "video/cover_art.h"
+
+#include <cmath>
+
+#include "imaging/image.h"
+#include "net/error_report.h"
+#include "platform/child_process.h"
+#include "platform/external_tools.h"
+#include "platform/files.h"
+#include "platform/folders.h"
+#include "util/charset.h"
+#include "util/paths.h"
+#include "util/text_format.h"
+#include "video/encoder_command.h"
+
+namespace pictavo {
+namespace {
+
+const char* kCoverFailed = "设置封面没有成功：\n";
+
+// The turn of the first picture of the project with exactly this path (0 when none).
+int turnOfPicture(const Project& project, const std::string& path) {
+  for (const ImageItem& item : project.pictures) {
+    if (item.path == path) return item.turnAngle;
+  }
+  return 0;
+}
+
+// Runs the cover tool; true when it ended with exit code 0.
+bool runCoverTool(const std::string& program, const std::string& commandLine,
+                  const std::function<void(const std::string&)>& warn) {
+  SpawnRequest request;
+  request.program = program;
+  std::string error;
+  if (!commandArguments(commandLine, &request.arguments, &error)) {
+    reportError(kReportCover, error);
+    warn(gbk(kCoverFailed) + error);
+    return false;
+  }
+  auto child = ChildProcess::spawn(request, &error);
+  if (!child) {
+    reportError(kReportCover, error);
+    // A pipe that cannot be made is shown; a tool that cannot be started is only reported.
+    if (error.rfind("pipe()", 0) == 0) warn(gbk(kCoverFailed) + error);
+    return false;
+  }
+  int code = child->wait();
+  if (code == 0) return true;
+  std::string output = child->errorOutput();
+  if (output.empty()) {
+    reportError(kReportCover, strprintf("AtomicParsley exitCode:%d", code));
+    return false;
+  }
+  std::string text = utf8ToGbk(output).value_or(output);
+  reportError(kReportCover, text);
+  warn(gbk(kCoverFailed) + text);
+  return false;
+}
+
+}  // namespace
+
+void coverSize(int width, int height, int* newWidth, int* newHeight) {
+  *newWidth = width;
+  *newHeight = height;
+  if (width <= kCoverEdge && height <= kCoverEdge) return;
+  if (width < height) {
+    *newHeight = kCoverEdge;
+    *newWidth = std::max(1, static_cast<int>(std::lround(kCoverEdge * static_cast<double>(width) / height)));
+  } else {
+    *newWidth = kCoverEdge;
+    *newHeight = std::max(1, static_cast<int>(std::lround(kCoverEdge * static_cast<double>(height) / width)));
+  }
+}
+
+WandPtr coverImage(const Project& project, const std::string& coverPath) {
+  WandPtr picture = readPicture(coverPath, "#ffffff");
+  if (!picture) return nullptr;
+  if (int turn = turnOfPicture(project, coverPath); turn > 0) {
+    PixelPtr fill(NewPixelWand());
+    MagickRotateImage(picture.get(), fill.get(), turn);
+  }
+  int width = static_cast<int>(MagickGetImageWidth(picture.get()));
+  int height = static_cast<int>(MagickGetImageHeight(picture.get()));
+  int newWidth, newHeight;
+  coverSize(width, height, &newWidth, &newHeight);
+  if (newWidth != width || newHeight != height)
+    MagickResizeImage(picture.get(), newWidth, newHeight, LanczosFilter, 1.0);
+  MagickSetImageCompression(picture.get(), JPEGCompression);
+  MagickSetImageCompressionQuality(picture.get(), 91);
+  MagickSetImageFormat(picture.get(), "JPEG");
+  return picture;
+}
+
+bool writeCoverImage(MagickWand* cover, const std::string& jpegPath) {
+  return makeFolders(folderOf(jpegPath)) && writeImageFile(cover, jpegPath);
+}
+
+std::string taggedCopyPath(const std::string& videoPath, std::time_t now) {
+  std::string name = baseName(videoPath);
+  size_t dot = name.rfind('.');
+  std::string stem = videoPath.substr(0, videoPath.size() - name.size()) +
+                     (dot == std::string::npos ? name : name.substr(0, dot));
+  for (std::time_t seconds = now;; ++seconds) {
+    std::string copy = stem + strprintf("-%ld.mp4", static_cast<long>(seconds));
+    if (!fileExists(copy)) return copy;
+  }
+}
+
+std::string coverToolCommandLine(const std::string& videoPath, const std::string& artworkPath,
+                                 const std::string& copyPath) {
+  return strprintf(" \"%s\" --artwork \"%s\" --output \"%s\"", videoPath.c_str(),
+                   artworkPath.c_str(), copyPath.c_str());
+}
+
+void attachCover(const Project& project, const std::string& videoPath,
+                 const std::function<void(const std::string&)>& warn) {
+  const ProjectSettings& s = project.settings;
+  if (!s.coverOn || s.coverPath.empty() || !fileExists(s.coverPath)) return;
+  WandPtr cover = coverImage(project, s.coverPath);
+  if (!cover) return;
+  std::string prepared = joinPath(programFolders().temp, "cover.jpg");
+  bool made = writeCoverImage(cover.get(), prepared);
+  cover.reset();
+  std::string artwork = made ? prepared : s.coverPath;
+
+  auto tool = findTool(kCoverTool);
+  if (!tool) {
+    warn(gbk(kCoverFailed) + gbk("没有找到 AtomicParsley.exe 文件，请到官网重新下载软件。"));
+  } else {
+    std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
+    bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn);
+    // The rename replaces the video in one step; when the tool or the rename fails the video
+    // stays as it was and no copy is left.
+    if (fileExists(copy) && !(tagged && renameFile(copy, videoPath))) removeFile(copy);
+  }
+  if (made) removeFile(prepared);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,109 @@
+#include "video/encoder_command.h"
+
+#include "util/charset.h"
+#include "util/command_line.h"
+#include "util/paths.h"
+#include "util/text_format.h"
+#include "video/pause_table.h"
+
+namespace pictavo {
+namespace {
+
+std::string joined(const std::vector<std::string>& paths, char separator) {
+  std::string text;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    if (i > 0) text += separator;
+    text += paths[i];
+  }
+  return text;
+}
+
+}  // namespace
+
+int effectiveAudioBitRate(int configured) {
+  return configured >= 96 && configured <= 320 ? configured : kDefaultAudioBitRate;
+}
+
+std::string durationText(float seconds) { return strprintf("%.2f", static_cast<double>(seconds)); }
+
+std::string audioInputPiece(const EncoderCommand& command) {
+  if (command.musicPaths.empty()) return "";
+  std::string piece = " -i concat:\"" + joined(command.musicPaths, '|') + "\"";
+  int bitRate = effectiveAudioBitRate(command.audioBitRate);
+  if (command.sampleRate == -1) return piece + strprintf(" -ac 2 -ar 44100 -ab %dk", bitRate);
+  return piece + strprintf(" -ac 2 -ar %d -ab %dk", command.sampleRate, bitRate);
+}
+
+std::string logoFilterPiece(const std::string& logoName, int location) {
+  if (logoName.empty()) return "";
+  const char* format;
+  switch (location) {
+    case 0: format = " -vf \"movie='%s' [watermark]; [in][watermark] overlay=%d:%d [out]\""; break;
+    case 2:
+      format = " -vf \"movie='%s' [watermark]; [in][watermark] overlay=main_w-overlay_w-%d:%d [out]\"";
+      break;
+    case 3:
+      format =
+          " -vf \"movie='%s' [watermark]; [in][watermark] "
+          "overlay=main_w-overlay_w-%d:main_h-overlay_h-%d [out]\"";
+      break;
+    default:
+      format = " -vf \"movie='%s' [watermark]; [in][watermark] overlay=%d:main_h-overlay_h-%d [out]\"";
+      break;
+  }
+  return strprintf(format, logoName.c_str(), 0, 0);
+}
+
+std::string namedPipeCommandLine(const std::string& pipeName, const EncoderCommand& command) {
+  return strprintf(" -y -f image2pipe -r %d -vcodec mjpeg -i %s%s -s %dx%d -t %s%s -pix_fmt yuv420p -v error %s",
+                   kFramesPerSecond, pipeName.c_str(), audioInputPiece(command).c_str(),
+                   command.width, command.height, command.duration.c_str(),
+                   logoFilterPiece(command.logoName, command.logoLocation).c_str(),
+                   ("\"" + command.outputPath + "\"").c_str());
+}
+
+std::string standardInputCommandLine(const EncoderCommand& command) {
+  return strprintf(" -y -f mjpeg -r %d -vcodec mjpeg -i pipe:0 %s -s %dx%d -t %s%s -pix_fmt yuv420p -v error %s",
+                   kFramesPerSecond, audioInputPiece(command).c_str(), command.width,
+                   command.height, command.duration.c_str(),
+                   logoFilterPiece(command.logoName, command.logoLocation).c_str(),
+                   ("\"" + command.outputPath + "\"").c_str());
+}
+
+bool commandArguments(const std::string& gbkCommandLine, std::vector<std::string>* arguments,
+                      std::string* error) {
+  auto text = gbkToUtf8Strict(gbkCommandLine);
+  if (!text) {
+    if (error) *error = gbk("命令行中有无法转换的字符：") + gbkCommandLine;
+    return false;
+  }
+  *arguments = splitCommandLine(*text);
+  return true;
+}
+
+bool carriesQuotedPath(const std::string& gbkPath) {
+  auto path = gbkToUtf8Strict(gbkPath);
+  return path && splitsInto("\"" + *path + "\"", {*path});
+}
+
+bool checkCommandPaths(const EncoderCommand& command, std::string* error) {
+  if (!carriesQuotedPath(command.outputPath)) {
+    if (error)
+      *error = gbk("视频文件的路径中有命令行无法传递的字符（双引号，或紧挨在末尾的反斜杠），"
+                   "请换一个文件名或文件夹：\n") + command.outputPath;
+    return false;
+  }
+  for (const std::string& path : command.musicPaths) {
+    auto text = gbkToUtf8Strict(path);
+    if (!carriesQuotedPath(path) || !text || text->find('|') != std::string::npos) {
+      if (error)
+        *error = strprintf(gbk("背景音乐 [%s] 的路径中有命令行无法传递的字符（双引号、竖线 |，"
+                               "或紧挨在末尾的反斜杠），请换一个文件名或文件夹。").c_str(),
+                           baseName(path).c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace pictavo

@@ -1,0 +1,55 @@
+// The ffmpeg command lines of both transports (frames through a named pipe, or through
+// standard input), built as one GBK text exactly as the encoder expects it, and turned into
+// the argument vector the child is started with.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pictavo {
+
+inline constexpr int kDefaultAudioBitRate = 128;
+
+// What the command line carries.
+struct EncoderCommand {
+  std::vector<std::string> musicPaths;  // full GBK paths; empty: no audio
+  int sampleRate = -1;                  // -1: not known, 44100 is asked for
+  int audioBitRate = kDefaultAudioBitRate;  // the configured value, kbit/s
+  std::string logoName;                 // bare name of the logo copy; empty: no logo
+  int logoLocation = 0;
+  int width = 0;
+  int height = 0;
+  std::string duration;                 // seconds, as text
+  std::string outputPath;               // GBK
+};
+
+// The configured bit rate when it lies in 96..320, else 128.
+int effectiveAudioBitRate(int configured);
+
+// The video length after "-t": seconds with two decimals (frame counts / 25 are exact).
+std::string durationText(float seconds);
+
+// " -i concat:\"a|b\" -ac 2 -ar R -ab Bk", or "" without music.
+std::string audioInputPiece(const EncoderCommand& command);
+
+// " -vf \"movie='NAME' [watermark]; [in][watermark] overlay=X:Y [out]\"" for the logo
+// location (0 top left, 1 bottom left and any unknown value, 2 top right, 3 bottom right),
+// or "" without a logo.
+std::string logoFilterPiece(const std::string& logoName, int location);
+
+std::string namedPipeCommandLine(const std::string& pipeName, const EncoderCommand& command);
+std::string standardInputCommandLine(const EncoderCommand& command);
+
+// The arguments of a GBK command line: converted to UTF-8 (strictly) and split by the
+// quoting rules. False with a message when the text cannot be converted.
+bool commandArguments(const std::string& gbkCommandLine, std::vector<std::string>* arguments,
+                      std::string* error);
+
+// True when the GBK path, put between double quotes on a command line, arrives whole.
+bool carriesQuotedPath(const std::string& gbkPath);
+
+// Refuses, before anything starts, paths that the command line would cut or change: the
+// output path and the music paths (which the concat list also splits at "|").
+bool checkCommandPaths(const EncoderCommand& command, std::string* error);
+
+}  // namespace pictavo

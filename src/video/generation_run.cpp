@@ -1,0 +1,200 @@
+#include "video/generation_run.h"
+
+#include "net/error_report.h"
+#include "platform/child_process.h"
+#include "platform/external_tools.h"
+#include "platform/folders.h"
+#include "util/charset.h"
+#include "util/paths.h"
+#include "util/text_format.h"
+#include "video/cover_art.h"
+#include "video/generation_checks.h"
+#include "video/logo_copy.h"
+#include "video/queued_frame_sink.h"
+#include "video/timeline.h"
+
+namespace pictavo {
+namespace {
+
+const char* kUnknownError = "未知错误";
+
+std::string failureWithText(const std::string& text) {
+  return strprintf(gbk("生成视频时发生错误：\n\n%s\n\n解决方案有：\n\n1. 点击【生成视频】按钮时，"
+                       "将视频保存到D盘或E盘。\n2. 以【管理员身份】运行本软件。\n\n"
+                       "如果问题依然存在，请进入官网联系我们的客服。").c_str(),
+                   text.c_str());
+}
+
+std::string failureWithoutText() {
+  return gbk("生成视频时发生错误，可能是电脑当前可用内存不足造成的。\n\n"
+             "可以通过关闭部分其他软件窗口释放内存来解决这个问题，也可以进入官网联系我们的客服。");
+}
+
+// A GBK path made absolute: the encoder runs in the temporary folder.
+std::optional<std::string> absolutePath(const std::string& gbkPath) {
+  auto fsName = toFsName(gbkPath);
+  if (!fsName) return std::nullopt;
+  return fromFsName(absoluteFsName(*fsName));
+}
+
+}  // namespace
+
+GenerationRun::GenerationRun(const Project& project, const Preferences& preferences,
+                             std::string outputPath, int sampleRate, ProgressObserver& observer,
+                             GenerationOptions options)
+    : project_(project),
+      preferences_(preferences),
+      outputPath_(std::move(outputPath)),
+      sampleRate_(sampleRate),
+      observer_(observer),
+      options_(options) {}
+
+GenerationRun::~GenerationRun() {
+  cancel();
+  wait();
+}
+
+void GenerationRun::wait() {
+  if (worker_.joinable()) worker_.join();
+}
+
+bool GenerationRun::makePathsAbsolute(std::string* error) {
+  auto output = absolutePath(outputPath_);
+  if (!output) {
+    *error = gbk("视频文件的路径无法转换: ") + outputPath_;
+    return false;
+  }
+  outputPath_ = *output;
+  for (MusicTrack& track : project_.settings.musicTracks) {
+    if (auto path = absolutePath(track.path)) track.path = *path;
+  }
+  return true;
+}
+
+bool GenerationRun::start(std::string* error) {
+  if (std::string missing = missingPicturesMessage(project_); !missing.empty()) {
+    *error = missing;
+    return false;
+  }
+  auto program = findTool(kEncoderTool);
+  if (!program) {
+    *error = strprintf(gbk("找不到 ffmpeg，请安装 ffmpeg，或把它放进 %s 文件夹。").c_str(),
+                       programFolders().tool.c_str());
+    return false;
+  }
+  encoderProgram_ = *program;
+  if (!makePathsAbsolute(error)) return false;
+  EncoderCommand paths;
+  paths.outputPath = outputPath_;
+  if (project_.settings.musicOn)
+    for (const MusicTrack& track : project_.settings.musicTracks) paths.musicPaths.push_back(track.path);
+  if (!checkCommandPaths(paths, error)) return false;
+
+  pictureTotal_ = runPictureTotal(project_, preferences_.loopStartEffect, &seconds_);
+  cancel_.store(false);
+  done_.store(false);
+  try {
+    worker_ = std::thread([this] { work(); });
+  } catch (const std::system_error&) {
+    *error = gbk("启动线程失败");
+    return false;
+  }
+  return true;
+}
+
+void GenerationRun::work() {
+  Outcome outcome = attempt(options_.mode->transport());
+  if (outcome == Outcome::RetryThroughStandardInput) {
+    options_.mode->setAnonymous();
+    outcome = attempt(EncoderTransport::StandardInput);
+  }
+  switch (outcome) {
+    case Outcome::Finished:
+      attachCover(project_, outputPath_, [this](const std::string& text) { observer_.warning(text); });
+      observer_.finished();
+      break;
+    case Outcome::Cancelled: observer_.cancelled(); break;
+    case Outcome::Failed: break;  // the observer has heard why
+    case Outcome::RetryThroughStandardInput: fail(failureWithoutText()); break;  // not reached
+  }
+  done_.store(true);
+}
+
+GenerationRun::Outcome GenerationRun::fail(const std::string& message) {
+  cancel_.store(true);
+  observer_.failed(message);
+  return Outcome::Failed;
+}
+
+GenerationRun::Outcome GenerationRun::attempt(EncoderTransport transport) {
+  bool named = transport == EncoderTransport::NamedPipe;
+  const ProjectSettings& s = project_.settings;
+  std::string temp = programFolders().temp;
+  std::string error;
+  std::unique_ptr<LogoCopy> logo;
+  if (s.logoOn && !s.logoPath.empty()) {
+    logo = LogoCopy::make(s.logoPath, temp, &error);
+    if (!logo) return fail(error);
+  }
+  EncoderCommand command;
+  if (s.musicOn)
+    for (const MusicTrack& track : s.musicTracks) command.musicPaths.push_back(track.path);
+  command.sampleRate = sampleRate_;
+  command.audioBitRate = preferences_.audioBitRate;
+  command.logoName = logo ? logo->name() : "";
+  command.logoLocation = s.logoLocation;
+  command.width = s.width;
+  command.height = s.height;
+  command.duration = durationText(seconds_);
+  command.outputPath = outputPath_;
+
+  EncoderLaunch launch{transport, encoderProgram_, temp, &cancel_, options_.cancelGraceMs};
+  EncoderFailure failure;
+  auto encoder = EncoderProcess::start(launch, command, &failure);
+  if (!encoder) {
+    reportError(failure.reportName, failure.text);
+    return named ? Outcome::RetryThroughStandardInput : fail(failure.text);
+  }
+  return renderInto(*encoder, named);
+}
+
+GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool named) {
+  std::string error;
+  switch (encoder.connect(&error)) {
+    case EncoderProcess::Connection::Ready: break;
+    case EncoderProcess::Connection::Cancelled: encoder.finish(); return Outcome::Cancelled;
+    case EncoderProcess::Connection::EncoderEnded: return afterEncoder(encoder, named, false);
+    case EncoderProcess::Connection::Failed:
+      reportError(kReportMakeVideo, error);
+      return Outcome::RetryThroughStandardInput;  // only the named pipe has to connect
+  }
+  QueuedFrameSink sink(encoder.frameFd());
+  DispatchContext context = dispatchContextFor(project_, preferences_, &sink);
+  TimelineEnd end = runTimeline(project_, context, preferences_.loopStartEffect, cancel_,
+                                [this](int number) { observer_.picture(number, pictureTotal_); });
+  // Every frame reaches the encoder before its input ends, unless the run was cancelled.
+  if (end == TimelineEnd::Cancelled)
+    sink.abandon();
+  else
+    sink.finish();
+  return afterEncoder(encoder, named, true);
+}
+
+// The encoder's own result decides: cancelled, finished, or a failure that the named pipe
+// answers with a second attempt through standard input and standard input with a message.
+GenerationRun::Outcome GenerationRun::afterEncoder(EncoderProcess& encoder, bool named,
+                                                   bool readFrames) {
+  int code = encoder.finish();
+  if (cancel_.load()) return Outcome::Cancelled;
+  if (code == 0 && readFrames) return Outcome::Finished;
+  std::string output = encoder.errorText();
+  std::string text = utf8ToGbk(output).value_or(output);
+  if (named) {
+    reportError(kReportNamedPipe, text.empty() ? gbk(kUnknownError) : text);
+    return Outcome::RetryThroughStandardInput;
+  }
+  reportError(kReportAnonymousPipe, text.empty() ? gbk(kUnknownError) : text);
+  return fail(text.empty() ? failureWithoutText() : failureWithText(text));
+}
+
+}  // namespace pictavo

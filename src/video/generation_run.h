@@ -1,0 +1,85 @@
+// The generation run: a worker thread that starts the encoder, renders every picture into
+// its frame pipe and tells a progress observer how far it is and how it ended. A failure
+// of the named-pipe encoder makes the worker redo the whole video once through the
+// encoder's standard input, without telling the observer about the first attempt.
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "project/preferences.h"
+#include "project/project_model.h"
+#include "video/encoder_process.h"
+
+namespace pictavo {
+
+// What the progress window (or the terminal) hears from a run. Calls come from the worker
+// thread; exactly one of finished, cancelled and failed ends every started run.
+class ProgressObserver {
+ public:
+  virtual ~ProgressObserver() = default;
+  // Before picture `number` (1-based) of `total` is made.
+  virtual void picture(int number, int total) = 0;
+  virtual void finished() = 0;
+  virtual void cancelled() = 0;
+  // The encoder failed; `message` (GBK) is the text for the user.
+  virtual void failed(const std::string& message) = 0;
+  // A problem that leaves the video usable (the cover could not be attached), GBK.
+  virtual void warning(const std::string& message) = 0;
+};
+
+struct GenerationOptions {
+  EncoderModeFlag* mode = &processEncoderMode();
+  int cancelGraceMs = 5000;  // how long a cancelled encoder may take to end by itself
+};
+
+class GenerationRun {
+ public:
+  // `sampleRate` is the one checkProject chose; `outputPath` ends in ".mp4".
+  GenerationRun(const Project& project, const Preferences& preferences, std::string outputPath,
+                int sampleRate, ProgressObserver& observer, GenerationOptions options = {});
+  // Cancels a run still going and waits for it.
+  ~GenerationRun();
+  GenerationRun(const GenerationRun&) = delete;
+  GenerationRun& operator=(const GenerationRun&) = delete;
+
+  // Refuses up front, with the text for the user, a run that cannot work: pictures whose
+  // files are gone, no encoder, paths the encoder's command line cannot carry. Otherwise
+  // starts the worker and returns true; the observer then hears the end.
+  bool start(std::string* error);
+
+  // Sets the cancel flag; the worker sees it before the next picture.
+  void cancel() { cancel_.store(true); }
+  bool done() const { return done_.load(); }
+  void wait();
+
+  int pictureTotal() const { return pictureTotal_; }
+  float seconds() const { return seconds_; }
+  const std::string& outputPath() const { return outputPath_; }
+
+ private:
+  enum class Outcome { Finished, Cancelled, Failed, RetryThroughStandardInput };
+
+  void work();
+  Outcome attempt(EncoderTransport transport);
+  Outcome renderInto(EncoderProcess& encoder, bool named);
+  Outcome afterEncoder(EncoderProcess& encoder, bool named, bool readFrames);
+  Outcome fail(const std::string& message);
+  bool makePathsAbsolute(std::string* error);
+
+  Project project_;
+  Preferences preferences_;
+  std::string outputPath_;
+  int sampleRate_;
+  ProgressObserver& observer_;
+  GenerationOptions options_;
+  std::string encoderProgram_;
+  int pictureTotal_ = 0;
+  float seconds_ = 0;
+  std::atomic<bool> cancel_{false};
+  std::atomic<bool> done_{false};
+  std::thread worker_;
+};
+
+}  // namespace pictavo

@@ -1,0 +1,63 @@
+// The frame sink of generation. Frames are queued and written to the encoder's pipe by a
+// thread of their own, so that composing the next picture's transition overlaps the
+// encoder's work on the hold frames before it (a hold frame costs the encoder a whole
+// decode but costs us nothing). A hold frame shares the bytes of the frame it repeats; the
+// queue holds at most `maxBytes` of distinct frames.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "effects/frame_sink.h"
+
+namespace pictavo {
+
+inline constexpr size_t kFrameQueueBytes = size_t{64} << 20;
+
+class QueuedFrameSink : public FrameSink {
+ public:
+  explicit QueuedFrameSink(int fd, size_t maxBytes = kFrameQueueBytes);
+  // Drops what is not written yet.
+  ~QueuedFrameSink() override;
+  QueuedFrameSink(const QueuedFrameSink&) = delete;
+  QueuedFrameSink& operator=(const QueuedFrameSink&) = delete;
+
+  // False once a write to the pipe has failed (the encoder has gone).
+  bool writeFrame(const unsigned char* bytes, size_t length) override;
+  bool repeatFrame(const unsigned char* bytes, size_t length) override;
+
+  // Waits until every queued frame is written; false when a write failed.
+  bool finish();
+  // Drops the frames not written yet and stops the writer.
+  void abandon();
+
+  long long framesWritten() const;
+
+ private:
+  struct Entry {
+    std::shared_ptr<const std::string> bytes;
+    bool counted;  // a distinct frame, counted against maxBytes
+  };
+  bool enqueue(std::shared_ptr<const std::string> bytes, bool counted);
+  void writeLoop();
+  void stop(bool drain);
+
+  int fd_;
+  size_t maxBytes_;
+  mutable std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Entry> queue_;
+  size_t queuedBytes_ = 0;
+  std::shared_ptr<const std::string> last_;
+  bool failed_ = false;
+  bool closing_ = false;
+  bool dropping_ = false;
+  long long written_ = 0;
+  std::thread writer_;
+};
+
+}  // namespace pictavo

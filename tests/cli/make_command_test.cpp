@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/make_audio.h"
+#include "support/media_probe.h"
+#include "support/run_command.h"
+#include "support/test_files.h"
+
+namespace pictavo {
+namespace {
+
+using test::shellQuote;
+
+test::CommandResult cli(const std::string& arguments) { return test::runCli(arguments); }
+
+bool says(const test::CommandResult& run, const std::string& text) {
+  return run.output.find(text) != std::string::npos;
+}
+
+class MakeCommand : public testing::Test {
+ protected:
+  void SetUp() override {
+    test::writeSolidPicture(dir_.file("a.jpg"), 200, 150, "#ff0000", "JPEG");
+    test::writeSolidPicture(dir_.file("b.png"), 150, 200, "#00ff00", "PNG");
+    pictures_ = shellQuote(dir_.file("a.jpg")) + " " + shellQuote(dir_.file("b.png"));
+  }
+  test::TempDir dir_;
+  std::string pictures_;
+};
+
+TEST_F(MakeCommand, BadArgumentsAreRefusedWithAMessage) {
+  std::string out = " -o " + shellQuote(dir_.file("x.mp4")) + " ";
+  EXPECT_EQ(cli("make " + pictures_).exitCode, 2);
+  EXPECT_EQ(cli("make" + out).exitCode, 2);
+  auto run = cli("make" + out + "--size 641x480 " + pictures_);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(says(run, "641x480"));
+  EXPECT_EQ(cli("make" + out + "--size 99999x99999 " + pictures_).exitCode, 2);
+  EXPECT_EQ(cli("make" + out + "--pause -1 " + pictures_).exitCode, 2);
+  EXPECT_EQ(cli("make" + out + "--effect abc " + pictures_).exitCode, 2);
+  EXPECT_EQ(cli("make" + out + "--logo " + shellQuote(dir_.file("a.jpg")) + " --logo-at 7 " + pictures_).exitCode, 2);
+  run = cli("make" + out + "--music " + shellQuote(dir_.file("a.jpg")) + " " + pictures_);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(says(run, "MP3"));
+  EXPECT_EQ(cli("make" + out + "--loop " + pictures_).exitCode, 2);
+  run = cli("make" + out + shellQuote(dir_.file("none.jpg")));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("x.mp4")));
+}
+
+TEST_F(MakeCommand, ProjectCheckRefusalIsShown) {
+  auto run = cli("make -o " + shellQuote(dir_.file("x.mp4")) + " --size 160x120 --logo " +
+                 shellQuote(dir_.file("a.jpg")) + " " + pictures_);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_TRUE(says(run, "选择的图标尺寸过大(200 x 150)，请选择一个不大于 160 x 120 的图标。")) << run.output;
+}
+
+TEST_F(MakeCommand, MakesAnMp4WithProgress) {
+  ASSERT_EQ(test::makeSineAudio(dir_.file("m.mp3"), 3, "-ar 44100 -ac 2 -c:a libmp3lame"), "");
+  auto run = cli("make -o " + shellQuote(dir_.file("clip")) + " --size 160x120 --pause 1 --effect 99 "
+                 "--caption 'Hello 你好' --music " + shellQuote(dir_.file("m.mp3")) + " --auto-pause " + pictures_);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(says(run, "100%  2/2")) << run.output;
+  EXPECT_TRUE(says(run, "视频已生成: " + dir_.file("clip.mp4")));
+  test::MediaInfo info = test::probeMedia(dir_.file("clip.mp4"));
+  ASSERT_TRUE(info.stream("video"));
+  EXPECT_EQ(info.stream("video")->at("width"), "160");
+  EXPECT_TRUE(info.stream("audio"));
+  EXPECT_NEAR(info.duration, 3.0, 0.3) << "the automatic pause fills the music";
+}
+
+TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
+  std::string many;
+  for (int i = 0; i < 30; ++i) many += " " + pictures_;
+  std::string out = dir_.file("stopped.mp4");
+  // --foreground: one SIGINT to pictavo-cli alone, as Ctrl+C on a terminal gives (a second
+  // interrupt ends the program at once).
+  auto run = test::runCommand("timeout --foreground --preserve-status -s INT 2 " + shellQuote(PICTAVO_CLI_PATH) +
+                              " make -o " + shellQuote(out) + " --size 320x240 --pause 8 --effect 99" + many);
+  EXPECT_EQ(run.exitCode, 130) << run.output;
+  EXPECT_TRUE(says(run, "已停止")) << run.output;
+  // "[v]codec" matches the encoder's command line but not the shell that runs pgrep.
+  auto left = test::runCommand("pgrep -f " + shellQuote("[v]codec mjpeg .*" + out));
+  EXPECT_NE(left.exitCode, 0) << "an encoder is still running: " << left.output;
+}
+
+TEST(DemoCommand, MakesTheShowWithMusicLogoAndCover) {
+  test::TempDir dir;
+  auto run = cli("demo -o " + shellQuote(dir.file("demo.mp4")));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  test::MediaInfo info = test::probeMedia(dir.file("demo.mp4"));
+  ASSERT_TRUE(info.stream("video"));
+  EXPECT_EQ(info.stream("video")->at("width"), "1280");
+  EXPECT_EQ(info.stream("video")->at("height"), "720");
+  EXPECT_TRUE(info.stream("audio"));
+  EXPECT_TRUE(info.artwork());
+  EXPECT_GT(info.duration, 5.0);
+}
+
+}  // namespace
+}  // namespace pictavo

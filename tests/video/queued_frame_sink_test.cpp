@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <thread>
+
+#include "video/queued_frame_sink.h"
+
+namespace pictavo {
+namespace {
+
+const unsigned char* bytesOf(const std::string& s) {
+  return reinterpret_cast<const unsigned char*>(s.data());
+}
+
+// Reads a pipe to its end on a thread of its own.
+class PipeReader {
+ public:
+  PipeReader() {
+    EXPECT_EQ(pipe(fds_), 0);
+    thread_ = std::thread([this] {
+      char buffer[65536];
+      for (ssize_t n; (n = read(fds_[0], buffer, sizeof buffer)) > 0;) text_.append(buffer, n);
+    });
+  }
+  ~PipeReader() {
+    closeWriteEnd();
+    if (thread_.joinable()) thread_.join();
+    close(fds_[0]);
+  }
+  int writeEnd() const { return fds_[1]; }
+  void closeWriteEnd() {
+    if (fds_[1] >= 0) close(fds_[1]);
+    fds_[1] = -1;
+  }
+  std::string text() {
+    closeWriteEnd();
+    thread_.join();
+    return text_;
+  }
+
+ private:
+  int fds_[2] = {-1, -1};
+  std::string text_;
+  std::thread thread_;
+};
+
+TEST(QueuedFrameSink, EveryFrameArrivesInOrderWithRepeatsSharingBytes) {
+  PipeReader reader;
+  // A queue smaller than two frames: the producer waits for the writer.
+  QueuedFrameSink sink(reader.writeEnd(), 150000);
+  std::string a(100000, 'a'), b(100000, 'b'), c = "c-frame", expected;
+  for (int round = 0; round < 5; ++round) {
+    ASSERT_TRUE(sink.writeFrame(bytesOf(a), a.size()));
+    ASSERT_TRUE(sink.repeatFrame(bytesOf(a), a.size()));
+    ASSERT_TRUE(sink.writeFrame(bytesOf(b), b.size()));
+    ASSERT_TRUE(sink.repeatFrame(bytesOf(c), c.size()));  // not the frame before: taken whole
+    expected += a + a + b + c;
+  }
+  EXPECT_FALSE(sink.writeFrame(nullptr, 0));
+  EXPECT_TRUE(sink.finish());
+  EXPECT_EQ(sink.framesWritten(), 20);
+  EXPECT_EQ(reader.text(), expected);
+  EXPECT_FALSE(sink.writeFrame(bytesOf(c), c.size())) << "nothing is taken after finish";
+}
+
+TEST(QueuedFrameSink, AClosedPipeFailsTheFollowingFrames) {
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  close(fds[0]);
+  QueuedFrameSink sink(fds[1]);
+  std::string frame(1000, 'x');
+  bool refused = false;
+  for (int i = 0; i < 2000 && !refused; ++i) {
+    refused = !sink.writeFrame(bytesOf(frame), frame.size());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));  // let the writer meet the end
+  }
+  EXPECT_TRUE(refused);
+  EXPECT_FALSE(sink.finish());
+  close(fds[1]);
+}
+
+TEST(QueuedFrameSink, AbandonDropsWhatIsNotWritten) {
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  std::string frame(200000, 'y');  // more than the pipe holds: the writer blocks on it
+  {
+    QueuedFrameSink sink(fds[1]);
+    for (int i = 0; i < 10; ++i) ASSERT_TRUE(sink.writeFrame(bytesOf(frame), frame.size()));
+    std::thread drain([&] {
+      char buffer[65536];
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      while (read(fds[0], buffer, sizeof buffer) > 0) {
+      }
+    });
+    sink.abandon();
+    EXPECT_LT(sink.framesWritten(), 10);
+    close(fds[1]);
+    drain.join();
+  }
+  close(fds[0]);
+}
+
+}  // namespace
+}  // namespace pictavo
