@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #include "imaging/image_library.h"
 #include "project/size_list.h"
@@ -56,7 +57,11 @@ void complain(const std::string& gbkText) {
 }
 
 std::optional<std::string> gbkPathArg(const std::string& fsName) {
-  auto path = fromFsName(fsName);
+  // Absolute, so that a saved project still finds its files from any folder.
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(fsName, ec);
+  std::string name = ec || fsName.empty() ? fsName : absolute.lexically_normal().string();
+  auto path = fromFsName(name);
   if (!path) complain(unsupportedNameMessage(fsName));
   return path;
 }

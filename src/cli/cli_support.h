@@ -26,8 +26,8 @@ Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>&
 void say(const std::string& gbkText);
 void complain(const std::string& gbkText);
 
-// A file-system name from the command line as a GBK path; complains and returns nothing
-// when GBK cannot hold it.
+// A file-system name from the command line as an absolute GBK path; complains and returns
+// nothing when GBK cannot hold it.
 std::optional<std::string> gbkPathArg(const std::string& fsName);
 
 // "WxH" with even sides of at least 2; complains when it is not.

@@ -5,6 +5,7 @@
 #include "cli/generate.h"
 #include "cli/project_setup.h"
 #include "music/auto_pause.h"
+#include "project/project_file.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 
@@ -14,7 +15,7 @@ namespace {
 const char* kUsage =
     "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random] "
     "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3] "
-    "[--cover 图片] 图片...";
+    "[--cover 图片] [--save 项目.dat] 图片...";
 
 // The GBK form of each path argument; nothing when one cannot be carried.
 std::optional<std::vector<std::string>> gbkPaths(const std::vector<std::string>& fsNames) {
@@ -65,6 +66,21 @@ bool applyLogoAndCover(Project& project, const Args& args) {
   return true;
 }
 
+// Saves the project so the window can open it later; the video is made either way.
+bool saveIfAsked(Project& project, const Args& args) {
+  auto target = args.value("save");
+  if (!target) return true;
+  auto path = gbkPathArg(*target);
+  if (!path) return false;
+  UserMessage error;
+  if (!saveProject(project, *path, &error)) {
+    complain(error.caption + ": " + error.text + " " + *path);
+    return false;
+  }
+  say(gbk("项目已保存: ") + *path);
+  return true;
+}
+
 }  // namespace
 
 int runMake(int argc, char** argv) {
@@ -97,6 +113,7 @@ int runMake(int argc, char** argv) {
   if (captionText) setCaptions(project, *captionText);
   if (auto effect = args.value("effect"); effect && !setEffects(project, *effect)) return 2;
   if (!applyMusic(project, args) || !applyLogoAndCover(project, args)) return 2;
+  if (!saveIfAsked(project, args)) return 1;
   return generateVideo(project, *output);
 }
 

@@ -11,6 +11,7 @@ int runFrames(int argc, char** argv);
 int runEffects(int argc, char** argv);
 int runImport(int argc, char** argv);
 int runMake(int argc, char** argv);
+int runRender(int argc, char** argv);
 int runDemo(int argc, char** argv);
 
 }  // namespace pictavo::cli

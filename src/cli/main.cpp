@@ -30,8 +30,10 @@ const Command kCommands[] = {
     {"make", pictavo::cli::runMake,
      "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random] [--caption TEXT]\n"
      "      [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3]\n"
-     "      [--cover PICTURE] PICTURE...\n"
-     "      an MP4 of the pictures; Ctrl+C stops it"},
+     "      [--cover PICTURE] [--save PROJECT.dat] PICTURE...\n"
+     "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it"},
+    {"render", pictavo::cli::runRender,
+     "render PROJECT.dat -o OUT.mp4\n      the MP4 of a saved project; Ctrl+C stops it"},
     {"demo", pictavo::cli::runDemo,
      "demo [-o OUT.mp4]\n"
      "      a short show of built-in pictures with effects, captions, a logo, music and a\n"

@@ -16,7 +16,6 @@
 namespace pictavo::cli {
 namespace {
 
-constexpr int kLargestSide = 4096;
 
 // A whole number in lo..hi, the whole text.
 bool parseInt(const std::string& text, int lo, int hi, int* value) {
@@ -32,8 +31,8 @@ bool parseInt(const std::string& text, int lo, int hi, int* value) {
 bool setVideoSize(Project& project, const std::string& sizeText) {
   int width = 0, height = 0;
   if (!parseCanvasSize(sizeText, &width, &height)) return false;
-  if (width > kLargestSide || height > kLargestSide) {
-    complain(gbk("视频尺寸太大，每边最多 4096: ") + sizeText);
+  if (!SizeList::customSizeAllowed(width, height)) {
+    complain(gbk("视频尺寸应在 128x128 到 3840x2160 之间: ") + sizeText);
     return false;
   }
   int index = project.sizes.findSizeText(sizeText);

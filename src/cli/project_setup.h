@@ -10,7 +10,7 @@
 
 namespace pictavo::cli {
 
-// "WxH", even sides from 2 to 4096.
+// "WxH", even sides, 128..3840 by 128..2160 (the sizes a project can keep).
 bool setVideoSize(Project& project, const std::string& sizeText);
 
 // Seconds per picture: the pause list's entry when one has exactly this value, else the

@@ -147,19 +147,13 @@ void applyCaptionColour(Project& project, int index) {
   }
 }
 
-// A size the custom size dialog would accept: even sides, 128..3840 by 128..2160.
-bool acceptableCustomSize(int width, int height) {
-  return width % 2 == 0 && height % 2 == 0 && width >= 128 && width <= 3840 && height >= 128 &&
-         height <= 2160;
-}
-
 // "" selects the empty entry; a listed size text selects its entry; any other valid size
 // is added to the list. A text that is not a size selects the empty entry.
 void applyVideoSize(Project& project, const std::string& text) {
   int index = text.empty() ? 0 : project.sizes.findSizeText(text);
   int width = 0, height = 0;
   if (index < 0 && SizeList::parseSizeText(text, &width, &height) &&
-      strprintf("%dx%d", width, height) == text && acceptableCustomSize(width, height))
+      strprintf("%dx%d", width, height) == text && SizeList::customSizeAllowed(width, height))
     index = project.sizes.addCustom(width, height);
   project.settings.selectSize(project.sizes, index < 0 ? 0 : index);
 }

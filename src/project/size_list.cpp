@@ -61,6 +61,11 @@ int SizeList::addCustom(int width, int height) {
   return count() - 1;
 }
 
+bool SizeList::customSizeAllowed(int width, int height) {
+  return width % 2 == 0 && height % 2 == 0 && width >= 128 && width <= 3840 && height >= 128 &&
+         height <= 2160;
+}
+
 bool SizeList::parseSizeText(const std::string& text, int* width, int* height) {
   int w = 0, h = 0;
   char tail = 0;

@@ -32,6 +32,9 @@ class SizeList {
   // already listed returns the existing index.
   int addCustom(int width, int height);
 
+  // A size a project may choose beyond the presets: even sides, 128..3840 by 128..2160.
+  static bool customSizeAllowed(int width, int height);
+
   // Parses "WxH" with both parts positive; false otherwise.
   static bool parseSizeText(const std::string& text, int* width, int* height);
 

@@ -50,15 +50,15 @@ TEST_F(MakeCommand, BadArgumentsAreRefusedWithAMessage) {
 }
 
 TEST_F(MakeCommand, ProjectCheckRefusalIsShown) {
-  auto run = cli("make -o " + shellQuote(dir_.file("x.mp4")) + " --size 160x120 --logo " +
+  auto run = cli("make -o " + shellQuote(dir_.file("x.mp4")) + " --size 160x128 --logo " +
                  shellQuote(dir_.file("a.jpg")) + " " + pictures_);
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_TRUE(says(run, "选择的图标尺寸过大(200 x 150)，请选择一个不大于 160 x 120 的图标。")) << run.output;
+  EXPECT_TRUE(says(run, "选择的图标尺寸过大(200 x 150)，请选择一个不大于 160 x 128 的图标。")) << run.output;
 }
 
 TEST_F(MakeCommand, MakesAnMp4WithProgress) {
   ASSERT_EQ(test::makeSineAudio(dir_.file("m.mp3"), 3, "-ar 44100 -ac 2 -c:a libmp3lame"), "");
-  auto run = cli("make -o " + shellQuote(dir_.file("clip")) + " --size 160x120 --pause 1 --effect 99 "
+  auto run = cli("make -o " + shellQuote(dir_.file("clip")) + " --size 160x128 --pause 1 --effect 99 "
                  "--caption 'Hello 你好' --music " + shellQuote(dir_.file("m.mp3")) + " --auto-pause " + pictures_);
   ASSERT_EQ(run.exitCode, 0) << run.output;
   EXPECT_TRUE(says(run, "100%  2/2")) << run.output;

@@ -1,0 +1,38 @@
+// pictavo-cli render: the video of a saved project, made by the same generation run as
+// `make` (and the user interface's).
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "cli/generate.h"
+#include "music/auto_pause.h"
+#include "project/project_file.h"
+#include "util/charset.h"
+#include "util/info_log.h"
+
+namespace pictavo::cli {
+
+int runRender(int argc, char** argv) {
+  Args args = parseArgs(argc, argv, 2, {});
+  auto out = args.value("out");
+  if (!out || out->empty() || args.positional.size() != 1) {
+    complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4"));
+    return 2;
+  }
+  auto projectPath = gbkPathArg(args.positional[0]);
+  auto output = gbkPathArg(*out);
+  if (!projectPath || !output) return 2;
+  if (!startCore()) return 1;
+  setInfoSink([](const std::string& text) { complain(text); });
+
+  Project project;
+  UserMessage message;
+  if (!openProject(project, *projectPath, &message)) {
+    complain(message.caption + ": " + message.text);
+    return 1;
+  }
+  const ProjectSettings& s = project.settings;
+  // The pause the window would show: computed from the music while automatic pause is on.
+  if (s.musicOn && s.autoPause && !s.musicTracks.empty()) autoPauseTime(project);
+  return generateVideo(project, *output);
+}
+
+}  // namespace pictavo::cli
