@@ -4,6 +4,8 @@
 #include <mutex>
 #include <optional>
 
+#include "project/preferences_store.h"
+
 namespace pictavo {
 namespace {
 
@@ -20,9 +22,16 @@ std::string withoutTrailingSlash(std::string url) {
   return url;
 }
 
+// The service address: $PICTAVO_SERVICE_URL, else the preferences store's `service_url`.
+std::string configuredBaseUrl() {
+  std::string url = environment("PICTAVO_SERVICE_URL");
+  if (url.empty()) PreferencesStore::user().readString("service_url", &url);
+  return withoutTrailingSlash(url);
+}
+
 ServiceSettings defaults() {
   ServiceSettings s;
-  s.baseUrl = withoutTrailingSlash(environment("PICTAVO_SERVICE_URL"));
+  s.baseUrl = configuredBaseUrl();
   s.vendorDomainSuffix = environment("PICTAVO_VENDOR_DOMAIN");
   s.vendorFallbackAddress = environment("PICTAVO_VENDOR_FALLBACK_IP");
   return s;

@@ -1,6 +1,6 @@
 // The vendor service and import settings, shared by the HTTP client, the product import and
-// the background tasks. The base address is a deployment value: $PICTAVO_SERVICE_URL until
-// the preferences store or a caller sets it, empty (no service) by default. The remote
+// the background tasks. The base address is a deployment value: $PICTAVO_SERVICE_URL, else
+// the preferences store's `service_url`, else empty (no service) until a caller sets it. The remote
 // settings reader updates the rest. Thread-safe: readers take a copy.
 #pragma once
 

@@ -2,12 +2,12 @@
 
 #include "effects/effect_names.h"
 #include "imaging/caption_fonts.h"
+#include "net/service_config.h"
 #include "project/effect_choice.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
-#include "util/vendor.h"
 
 namespace pictavo {
 namespace {
@@ -35,7 +35,7 @@ bool thumbnail(const std::string& path, const AddPictureOptions& options, ListIc
     report("不支持gif动画图片:\r\n", path);
   } else {
     infoLog(gbk("图片读取失败@生成缩略图:\r\n") + path + gbk("\r\n- - -> 请进入官方网站(") +
-            vendorWebsite() + gbk(")联系我们的客服。\r\n"));
+            serviceSettings().baseUrl + gbk(")联系我们的客服。\r\n"));
   }
   return false;
 }

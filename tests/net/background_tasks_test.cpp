@@ -6,6 +6,7 @@
 #include "net/remote_settings.h"
 #include "net/sample_music.h"
 #include "net/service_config.h"
+#include "project/preferences_store.h"
 #include "net_fixture.h"
 #include "platform/files.h"
 #include "platform/folders.h"
@@ -132,6 +133,29 @@ TEST_F(BackgroundTaskTest, ErrorReportsAreSentAndLoggedWhenSendingFails) {
   std::string log = readWholeFile(errorLogPath()).value_or("");
   EXPECT_NE(log.find("validateImageMagick\nno coders\n"), std::string::npos);
   EXPECT_NE(log.find("返回错误的http状态码"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace pictavo
+
+namespace pictavo {
+namespace {
+
+// The service address comes from the environment, else from the preferences store.
+class ServiceAddressConfiguration : public test::NetTest {};
+
+TEST_F(ServiceAddressConfiguration, EnvironmentFirstThenThePreferencesStore) {
+  EXPECT_EQ(serviceSettings().baseUrl, "");
+  ASSERT_TRUE(PreferencesStore::user().writeString("service_url", "http://127.0.0.1:9/"));
+  resetServiceSettings();
+  EXPECT_EQ(serviceSettings().baseUrl, "http://127.0.0.1:9");
+  setenv("PICTAVO_SERVICE_URL", "http://127.0.0.1:8", 1);
+  resetServiceSettings();
+  EXPECT_EQ(serviceSettings().baseUrl, "http://127.0.0.1:8");
+  unsetenv("PICTAVO_SERVICE_URL");
+  ASSERT_TRUE(PreferencesStore::user().writeString("service_url", ""));
+  resetServiceSettings();
+  EXPECT_EQ(serviceSettings().baseUrl, "");
 }
 
 }  // namespace

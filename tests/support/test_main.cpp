@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   pictavo::test::TempDir home("pictavo-home");
   setenv("PICTAVO_HOME", home.path().c_str(), 1);
+  // The user's own preferences and service address never reach a test.
+  setenv("XDG_CONFIG_HOME", (home.path() + "/config").c_str(), 1);
+  unsetenv("PICTAVO_SERVICE_URL");
   pictavo::resetProgramFolders();
   std::string error;
   if (!pictavo::startImageLibrary(&error)) {
