@@ -42,9 +42,9 @@ WandPtr preparePicture(const DispatchContext& context, const ImageItem& item) {
 }
 
 std::unique_ptr<CaptionOverlay> prepareCaption(const DispatchContext& context, const ImageItem& item) {
-  const CaptionSpec& spec = item.caption;
-  if (!spec.shown()) return nullptr;
-  std::string fontFile = captionFontFile(spec.fontName);
+  const CaptionSpec& wanted = item.caption;
+  if (!wanted.shown()) return nullptr;
+  std::string fontFile = captionFontFile(wanted.fontName);
   if (fontFile.empty()) {
     infoLog(gbk("没有找到可用的字体，这张图片的文字没有加上:\r\n") + item.path);
     return nullptr;
@@ -52,12 +52,12 @@ std::unique_ptr<CaptionOverlay> prepareCaption(const DispatchContext& context, c
   CaptionRequest request;
   request.canvasWidth = context.width;
   request.canvasHeight = context.height;
-  request.text = spec.text;
-  request.bandColour = colourText(spec.bandColour);
-  request.textColour = colourText(spec.textColour);
+  request.text = wanted.text;
+  request.bandColour = colourText(wanted.bandColour);
+  request.textColour = colourText(wanted.textColour);
   request.fontFile = fontFile;
   request.fontSize = context.captionPointSize;
-  request.location = spec.location;
+  request.location = wanted.location;
   return renderCaption(request, context.margins);
 }
 
