@@ -12,9 +12,12 @@
 namespace pictavo::cli {
 namespace {
 
-WandPtr readInput(const std::optional<std::string>& input, const char* background, std::string* error) {
-  if (!input) return readBuiltinPicture("logo:", background);
-  return readPicture(*input, background, error);
+// The input fitted on the frame, or the built-in picture when none is given.
+WandPtr frameOf(const std::optional<std::string>& input, int width, int height,
+                const char* background, int turn, std::string* error) {
+  if (input) return pictureOnCanvas(*input, width, height, background, turn, error);
+  WandPtr picture = readBuiltinPicture("logo:", background);
+  return picture ? fitToCanvas(width, height, picture.get(), background) : nullptr;
 }
 
 }  // namespace
@@ -44,16 +47,11 @@ int runFrame(int argc, char** argv) {
   if (!startCore()) return 1;
 
   std::string error;
-  WandPtr picture = readInput(input, background, &error);
-  if (!picture) {
+  WandPtr frame = frameOf(input, width, height, background, turn, &error);
+  if (!frame) {
     complain(error.empty() ? gbk("图片读取失败") : error);
     return 1;
   }
-  if (turn > 0) {
-    PixelPtr fill(NewPixelWand());
-    MagickRotateImage(picture.get(), fill.get(), turn);
-  }
-  WandPtr frame = fitToCanvas(width, height, picture.get(), background);
   ImageBlob jpeg = encodeFrame(frame.get());
   if (jpeg.empty() ||
       !writeWholeFile(*output, std::string_view(reinterpret_cast<const char*>(jpeg.data()), jpeg.length))) {

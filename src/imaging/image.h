@@ -69,6 +69,12 @@ WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colo
 WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour, long fullWidth,
                     long fullHeight);
 
+// The picture file as a width x height frame: read (at a reduced scale when that keeps the
+// geometry), turned clockwise by `turnAngle` degrees when above 0, and fitted onto a canvas
+// of `background`. Null when the file cannot be read; `error` says why.
+WandPtr pictureOnCanvas(const std::string& path, int width, int height, const char* background,
+                        int turnAngle, std::string* error = nullptr);
+
 // A new width x height frame showing the fitted picture enlarged by `growth` pixels in width
 // (and in proportion in height) about the canvas centre, its overflow cut off equally on both
 // sides; growth 0 gives the picture as it is. The zoom effects draw every frame with it.

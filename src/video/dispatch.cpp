@@ -14,31 +14,12 @@ namespace {
 
 // The picture fitted on the canvas; a canvas of the background colour when the file can no
 // longer be read (the run goes on and the log names the file).
-// A large JPEG is decoded at a reduced scale; its full size then decides the fit, so the
-// geometry is that of the full picture. Only right-angle turns keep that size exact (a
-// quarter turn swaps it); other turns read the full picture.
 WandPtr preparePicture(const DispatchContext& context, const ImageItem& item) {
-  int turn = item.turnAngle > 0 ? item.turnAngle : 0;
-  bool quarter = turn % 180 == 90;
-  bool scalable = turn % 90 == 0;
-  int hintWidth = !scalable ? 0 : quarter ? context.height : context.width;
-  int hintHeight = !scalable ? 0 : quarter ? context.width : context.height;
-  std::string error;
-  long fullWidth = 0, fullHeight = 0;
-  WandPtr picture = readPictureForCanvas(item.path, context.background, hintWidth, hintHeight,
-                                         &fullWidth, &fullHeight, &error);
-  if (!picture) {
-    infoLog(gbk("图片读取失败:\r\n") + item.path);
-    return newCanvas(context.width, context.height, context.background);
-  }
-  if (turn > 0) {
-    PixelPtr fill(NewPixelWand());
-    MagickRotateImage(picture.get(), fill.get(), turn);
-  }
-  if (!scalable) return fitToCanvas(context.width, context.height, picture.get(), context.background);
-  if (quarter) std::swap(fullWidth, fullHeight);
-  return fitToCanvas(context.width, context.height, picture.get(), context.background, fullWidth,
-                     fullHeight);
+  WandPtr fitted = pictureOnCanvas(item.path, context.width, context.height, context.background,
+                                   item.turnAngle);
+  if (fitted) return fitted;
+  infoLog(gbk("图片读取失败:\r\n") + item.path);
+  return newCanvas(context.width, context.height, context.background);
 }
 
 std::unique_ptr<CaptionOverlay> prepareCaption(const DispatchContext& context, const ImageItem& item) {
