@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "effects/convex_shape_fill.h"
 #include "effects/frame_handoff.h"
 #include "effects/pattern_fill.h"
 #include "effects/uncover_steps.h"
@@ -69,41 +70,65 @@ void cornerFromBottomRight(DrawingWand* d, int W, int H, int i) {
   arcTo(d, r, true, W, H);
 }
 
-// Scan in: the upper-left triangle widens along the top edge, the lower-right one along the
-// bottom edge, a twentieth of the width per step.
-void scanInTriangles(DrawingWand* d, int W, int H, int i) {
-  int x = i * (W / 20);
-  moveTo(d, 0, 0);
-  lineTo(d, x, 0);
-  lineTo(d, 0, H);
-  lineTo(d, 0, 0);
-  moveTo(d, W, 0);
-  lineTo(d, W, H);
-  lineTo(d, W - x, H);
-  lineTo(d, W, 0);
-}
-
-// Scan out: the same two triangles, narrowing instead.
-void scanOutTriangles(DrawingWand* d, int W, int H, int i) {
-  int x = i * (W / 20);
-  moveTo(d, 0, 0);
-  lineTo(d, W - x, 0);
-  lineTo(d, 0, H);
-  lineTo(d, 0, 0);
-  moveTo(d, W, 0);
-  lineTo(d, W, H);
-  lineTo(d, x, H);
-  lineTo(d, W, 0);
+// The two triangles of a scan: one on the top edge from the left corner to `top` with its
+// tip at the bottom-left corner, one on the bottom edge from `bottom` to the right corner
+// with its tip at the top-right corner. They never overlap, so each is a convex piece that
+// is drawn quickly; with no width at all they go through the plain path fill, whose
+// antialiasing still touches the edge they lie on.
+void fillScanTriangles(MagickWand* target, MagickWand* source, int W, int H, double top,
+                       double bottom) {
+  auto path = [&](auto& p) {
+    p.moveTo(0, 0);
+    p.lineTo(top, 0);
+    p.lineTo(0, H);
+    p.lineTo(0, 0);
+    p.moveTo(W, 0);
+    p.lineTo(W, H);
+    p.lineTo(bottom, H);
+    p.lineTo(W, 0);
+  };
+  if (top <= 0 || bottom >= W) {
+    fillPathWithPicture(target, source, [&](DrawingWand* d) {
+      struct {
+        DrawingWand* d;
+        void moveTo(double x, double y) { DrawPathMoveToAbsolute(d, x, y); }
+        void lineTo(double x, double y) { DrawPathLineToAbsolute(d, x, y); }
+      } drawing{d};
+      path(drawing);
+    });
+    return;
+  }
+  std::vector<ConvexPiece> pieces = {polygonPiece({{0, 0}, {top, 0}, {0, 1.0 * H}}),
+                                     polygonPiece({{1.0 * W, 0}, {1.0 * W, 1.0 * H}, {bottom, 1.0 * H}})};
+  fillConvexShape(target, source, pieces, [&](WindowPath& p) { path(p); });
 }
 
 }  // namespace
-
 
 PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromTopLeft, cornerFromTopLeft)
 PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromBottomLeft, cornerFromBottomLeft)
 PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromTopRight, cornerFromTopRight)
 PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromBottomRight, cornerFromBottomRight)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalScanIn, scanInTriangles)
+
+// Scan in: the upper-left triangle widens along the top edge, the lower-right one along the
+// bottom edge, a twentieth of the width per step, drawn onto the outgoing picture.
+WandPtr renderDiagonalScanIn(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                             const EffectParams&, int holdFrames, WandPtr previous,
+                             FrameSink* sink, int* countOut) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  WandPtr black;
+  for (int i = 1; i < kUncoverSteps; ++i) {
+    bool written = out.frameInPlace([&] {
+      MagickWand* canvas = outgoingOrBlack(previous, black, W, H);
+      double x = i * (W / 20);
+      fillScanTriangles(canvas, picture, W, H, x, W - x);
+      return canvas;
+    });
+    if (!written) return nullptr;
+  }
+  black.reset();
+  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+}
 
 WandPtr renderDiagonalScanOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
                               const EffectParams&, int holdFrames, WandPtr previous,
@@ -114,8 +139,8 @@ WandPtr renderDiagonalScanOut(int W, int H, MagickWand* picture, CaptionOverlay*
   for (int i = 1; i < kUncoverSteps; ++i) {
     bool written = out.frame([&] {
       WandPtr frame = cloneWand(picture);
-      fillPathWithPicture(frame.get(), outgoingOrBlack(previous, black, W, H),
-                          [&](DrawingWand* d) { scanOutTriangles(d, W, H, i); });
+      double x = i * (W / 20);
+      fillScanTriangles(frame.get(), outgoingOrBlack(previous, black, W, H), W, H, W - x, x);
       return frame;
     });
     if (!written) return nullptr;
