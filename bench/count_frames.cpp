@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "effects/effect_names.h"
-#include "music/auto_pause.h"
+#include "video/auto_pause.h"
 #include "video/timeline.h"
 
 using namespace pictavo;

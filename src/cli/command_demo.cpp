@@ -12,11 +12,11 @@
 #include "platform/external_tools.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
-#include "video/pause_table.h"
 #include "video/temp_names.h"
 #include "video/timeline.h"
 

@@ -4,10 +4,10 @@
 #include "cli/commands.h"
 #include "cli/generate.h"
 #include "cli/project_setup.h"
-#include "music/auto_pause.h"
 #include "project/project_file.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "video/auto_pause.h"
 
 namespace pictavo::cli {
 namespace {

@@ -3,10 +3,11 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/generate.h"
-#include "music/auto_pause.h"
+#include "music/track_analysis.h"
 #include "project/project_file.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "video/auto_pause.h"
 
 namespace pictavo::cli {
 
@@ -25,7 +26,7 @@ int runRender(int argc, char** argv) {
 
   Project project;
   UserMessage message;
-  if (!openProject(project, *projectPath, &message)) {
+  if (!openProject(project, *projectPath, &message, withMp3Analysis())) {
     complain(message.caption + ": " + message.text);
     return 1;
   }

@@ -5,6 +5,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/terminal_progress.h"
+#include "net/error_report.h"
 #include "platform/interrupts.h"
 #include "util/charset.h"
 #include "video/generation_checks.h"
@@ -20,7 +21,10 @@ int generateVideo(const Project& project, const std::string& outputPath) {
   }
   TerminalProgress progress;
   Preferences preferences;
-  GenerationRun run(project, preferences, withMp4Ending(outputPath), check.sampleRate, progress);
+  GenerationOptions options;
+  options.reportError = reportError;  // to the vendor service when there is one
+  GenerationRun run(project, preferences, withMp4Ending(outputPath), check.sampleRate, progress,
+                    options);
   std::string error;
   catchInterrupts();
   if (!run.start(&error)) {

@@ -7,11 +7,11 @@
 #include "effects/effect_names.h"
 #include "music/mp3_analysis.h"
 #include "project/effect_choice.h"
+#include "project/pause_table.h"
 #include "project/picture_list.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
-#include "video/pause_table.h"
 
 namespace pictavo::cli {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "imaging/caption_margins.h"
 #include "imaging/magick_handles.h"
-#include "project/preferences.h"
 
 namespace pictavo {
 

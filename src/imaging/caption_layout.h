@@ -4,7 +4,7 @@
 
 #include <wand/MagickWand.h>
 
-#include "project/preferences.h"
+#include "imaging/caption_margins.h"
 
 namespace pictavo {
 

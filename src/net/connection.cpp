@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "net/service_config.h"
+#include "project/service_config.h"
 #include "util/charset.h"
 #include "util/text_format.h"
 

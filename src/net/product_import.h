@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "net/service_config.h"
+#include "project/service_config.h"
 #include "project/user_message.h"
 
 namespace pictavo {

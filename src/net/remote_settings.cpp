@@ -4,8 +4,8 @@
 #include <charconv>
 
 #include "net/http_client.h"
-#include "net/service_config.h"
 #include "net/service_paths.h"
+#include "project/service_config.h"
 #include "util/charset.h"
 
 namespace pictavo {

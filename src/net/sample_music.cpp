@@ -4,10 +4,10 @@
 #include <optional>
 
 #include "net/http_client.h"
-#include "net/service_config.h"
 #include "net/service_paths.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "project/service_config.h"
 #include "util/charset.h"
 #include "util/paths.h"
 

@@ -2,8 +2,8 @@
 
 #include "effects/effect_names.h"
 #include "imaging/caption_fonts.h"
-#include "net/service_config.h"
 #include "project/effect_choice.h"
+#include "project/service_config.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"

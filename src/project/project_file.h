@@ -30,11 +30,13 @@ bool saveProject(Project& project, const std::string& path, UserMessage* error);
 // never saved, otherwise true unless the file holds exactly what a save would write now.
 bool projectChanged(const Project& project);
 
-// What reading a project does with what the file names. Empty members use the real thing.
+// What reading a project does with what the file names.
 struct ProjectReadHooks {
   // Appends the picture at `path`; the default is addPicture, which logs refusals.
   std::function<bool(Project&, const std::string& path)> addPicture;
-  // Duration in milliseconds (0: not usable) and sample rate of a music track.
+  // Duration in milliseconds (0: not usable) and sample rate of a music track. The MP3
+  // analysis lives in the music folder above this one: callers take their hooks from
+  // withMp3Analysis (music/track_analysis.h). Without an analyser no track is kept.
   std::function<float(const std::string& path, int* sampleRate)> analyseTrack;
   // Called before the picture `number` (from 1) of `total` is added.
   std::function<void(int number, int total)> progress;
@@ -44,12 +46,12 @@ struct ProjectReadHooks {
 // becomes `path`. On failure `message` holds the box to show; whatever was read before the
 // problem stays in the project and its path stays empty.
 bool openProject(Project& project, const std::string& path, UserMessage* message,
-                 const ProjectReadHooks& hooks = {});
+                 const ProjectReadHooks& hooks);
 
 // The part of openProject after reading the file: parses `text` and applies it to the
 // (cleared) project. Does not set the path.
 bool applyProjectDocument(Project& project, const std::string& text, UserMessage* message,
-                          const ProjectReadHooks& hooks = {});
+                          const ProjectReadHooks& hooks);
 
 // The status line while pictures load: "加载图片: %d / %d".
 std::string loadingPicturesText(int number, int total);

@@ -1,9 +1,9 @@
 #include "project/project_model.h"
 
 #include "effects/effect_names.h"
+#include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/paths.h"
-#include "video/pause_table.h"
 
 namespace pictavo {
 

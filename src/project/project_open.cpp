@@ -4,14 +4,13 @@
 #include <memory>
 
 #include "imaging/caption_fonts.h"
-#include "music/mp3_analysis.h"
 #include "platform/files.h"
+#include "project/pause_table.h"
 #include "project/picture_list.h"
 #include "project/project_file.h"
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
-#include "video/pause_table.h"
 
 namespace pictavo {
 namespace {
@@ -64,7 +63,7 @@ ProjectReadHooks withDefaults(const ProjectReadHooks& hooks) {
     h.addPicture = [](Project& project, const std::string& path) {
       return addPicture(project, path);
     };
-  if (!h.analyseTrack) h.analyseTrack = analyseMp3;
+  if (!h.analyseTrack) h.analyseTrack = [](const std::string&, int*) { return 0.0f; };
   if (!h.progress) h.progress = [](int, int) {};
   return h;
 }

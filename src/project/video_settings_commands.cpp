@@ -2,10 +2,10 @@
 
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
-#include "video/pause_table.h"
 
 namespace pictavo {
 namespace {

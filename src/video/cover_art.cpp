@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "imaging/image.h"
-#include "net/error_report.h"
 #include "platform/child_process.h"
 #include "platform/external_tools.h"
 #include "platform/files.h"
@@ -28,7 +27,8 @@ int turnOfPicture(const Project& project, const std::string& path) {
 
 // Runs the cover tool; true when it ended with exit code 0.
 bool runCoverTool(const std::string& program, const std::string& commandLine,
-                  const std::function<void(const std::string&)>& warn) {
+                  const std::function<void(const std::string&)>& warn,
+                  const ErrorReporter& reportError) {
   SpawnRequest request;
   request.program = program;
   std::string error;
@@ -113,7 +113,8 @@ std::string coverToolCommandLine(const std::string& videoPath, const std::string
 }
 
 void attachCover(const Project& project, const std::string& videoPath,
-                 const std::function<void(const std::string&)>& warn) {
+                 const std::function<void(const std::string&)>& warn,
+                 const ErrorReporter& report) {
   const ProjectSettings& s = project.settings;
   if (!s.coverOn || s.coverPath.empty() || !fileExists(s.coverPath)) return;
   WandPtr cover = coverImage(project, s.coverPath);
@@ -128,7 +129,7 @@ void attachCover(const Project& project, const std::string& videoPath,
     warn(gbk(kCoverFailed) + gbk("没有找到 AtomicParsley.exe 文件，请到官网重新下载软件。"));
   } else {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
-    bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn);
+    bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report);
     // The rename replaces the video in one step; when the tool or the rename fails the video
     // stays as it was and no copy is left.
     if (fileExists(copy) && !(tagged && renameFile(copy, videoPath))) removeFile(copy);

@@ -9,6 +9,7 @@
 
 #include "imaging/magick_handles.h"
 #include "project/project_model.h"
+#include "video/error_reporter.h"
 
 namespace pictavo {
 
@@ -34,9 +35,10 @@ std::string taggedCopyPath(const std::string& videoPath, std::time_t now);
 std::string coverToolCommandLine(const std::string& videoPath, const std::string& artworkPath,
                                  const std::string& copyPath);
 
-// Attaches the project's cover to the video when the cover is on. Failures are reported
+// Attaches the project's cover to the video when the cover is on. Failures go to `report`
 // under "setVideoCover"; the texts the user should see go to `warn`.
 void attachCover(const Project& project, const std::string& videoPath,
-                 const std::function<void(const std::string&)>& warn);
+                 const std::function<void(const std::string&)>& warn,
+                 const ErrorReporter& report = logErrorReport);
 
 }  // namespace pictavo

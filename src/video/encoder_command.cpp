@@ -1,10 +1,10 @@
 #include "video/encoder_command.h"
 
+#include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/command_line.h"
 #include "util/paths.h"
 #include "util/text_format.h"
-#include "video/pause_table.h"
 
 namespace pictavo {
 namespace {

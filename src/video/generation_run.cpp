@@ -1,6 +1,5 @@
 #include "video/generation_run.h"
 
-#include "net/error_report.h"
 #include "platform/child_process.h"
 #include "platform/external_tools.h"
 #include "platform/folders.h"
@@ -110,7 +109,9 @@ void GenerationRun::work() {
   }
   switch (outcome) {
     case Outcome::Finished:
-      attachCover(project_, outputPath_, [this](const std::string& text) { observer_.warning(text); });
+      attachCover(
+          project_, outputPath_, [this](const std::string& text) { observer_.warning(text); },
+          options_.reportError);
       observer_.finished();
       break;
     case Outcome::Cancelled: observer_.cancelled(); break;
@@ -152,7 +153,7 @@ GenerationRun::Outcome GenerationRun::attempt(EncoderTransport transport) {
   EncoderFailure failure;
   auto encoder = EncoderProcess::start(launch, command, &failure);
   if (!encoder) {
-    reportError(failure.reportName, failure.text);
+    options_.reportError(failure.reportName, failure.text);
     return named ? Outcome::RetryThroughStandardInput : fail(failure.text);
   }
   return renderInto(*encoder, named);
@@ -165,7 +166,7 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
     case EncoderProcess::Connection::Cancelled: encoder.finish(); return Outcome::Cancelled;
     case EncoderProcess::Connection::EncoderEnded: return afterEncoder(encoder, named, false);
     case EncoderProcess::Connection::Failed:
-      reportError(kReportMakeVideo, error);
+      options_.reportError(kReportMakeVideo, error);
       return Outcome::RetryThroughStandardInput;  // only the named pipe has to connect
   }
   QueuedFrameSink sink(encoder.frameFd());
@@ -190,10 +191,10 @@ GenerationRun::Outcome GenerationRun::afterEncoder(EncoderProcess& encoder, bool
   std::string output = encoder.errorText();
   std::string text = utf8ToGbk(output).value_or(output);
   if (named) {
-    reportError(kReportNamedPipe, text.empty() ? gbk(kUnknownError) : text);
+    options_.reportError(kReportNamedPipe, text.empty() ? gbk(kUnknownError) : text);
     return Outcome::RetryThroughStandardInput;
   }
-  reportError(kReportAnonymousPipe, text.empty() ? gbk(kUnknownError) : text);
+  options_.reportError(kReportAnonymousPipe, text.empty() ? gbk(kUnknownError) : text);
   return fail(text.empty() ? failureWithoutText() : failureWithText(text));
 }
 

@@ -11,6 +11,7 @@
 #include "project/preferences.h"
 #include "project/project_model.h"
 #include "video/encoder_process.h"
+#include "video/error_reporter.h"
 
 namespace pictavo {
 
@@ -32,6 +33,7 @@ class ProgressObserver {
 struct GenerationOptions {
   EncoderModeFlag* mode = &processEncoderMode();
   int cancelGraceMs = 5000;  // how long a cancelled encoder may take to end by itself
+  ErrorReporter reportError = logErrorReport;  // encoder and cover tool failures
 };
 
 class GenerationRun {

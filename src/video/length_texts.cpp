@@ -1,11 +1,11 @@
 #include "video/length_texts.h"
 
 #include "imaging/image.h"
+#include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/text_format.h"
 #include "util/time_text.h"
-#include "video/pause_table.h"
 #include "video/timeline.h"
 
 namespace pictavo {

@@ -4,7 +4,7 @@
 
 #include "effects/effect_names.h"
 #include "music/music_length.h"
-#include "video/pause_table.h"
+#include "project/pause_table.h"
 
 namespace pictavo {
 namespace {

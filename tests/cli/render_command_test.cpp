@@ -1,6 +1,7 @@
 // A project made on the command line, saved, and rendered again from its file.
 #include <gtest/gtest.h>
 
+#include "music/track_analysis.h"
 #include "project/project_file.h"
 #include "support/make_audio.h"
 #include "support/run_command.h"
@@ -23,7 +24,9 @@ TEST(RenderCommand, RendersTheProjectThatMakeSaved) {
   // The project names its pictures by absolute paths, so it opens from anywhere.
   Project saved;
   UserMessage message;
-  ASSERT_TRUE(openProject(saved, fromFsName(dir.file("项目.dat")).value(), &message)) << message.text;
+  ASSERT_TRUE(openProject(saved, fromFsName(dir.file("项目.dat")).value(), &message,
+                          withMp3Analysis()))
+      << message.text;
   ASSERT_EQ(saved.pictures.size(), 2u);
   EXPECT_EQ(saved.pictures[1].path, fromFsName(dir.file("b.png")).value());
   EXPECT_EQ(saved.pictures[1].animationIndex, 31);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "music/track_analysis.h"
 #include "project/project_file.h"
 #include "support/run_command.h"
 #include "support/test_files.h"
@@ -69,7 +70,8 @@ TEST(CliImport, SavesTheDownloadedPicturesAsANewProject) {
 
   Project project;
   UserMessage message;
-  ASSERT_TRUE(openProject(project, dir.file("shop.dat"), &message)) << message.text;
+  ASSERT_TRUE(openProject(project, dir.file("shop.dat"), &message, withMp3Analysis()))
+      << message.text;
   EXPECT_EQ(project.pictures.size(), 2u);
 }
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "net/connection.h"
-#include "net/service_config.h"
 #include "net/socket_pool.h"
+#include "project/service_config.h"
 #include "util/info_log.h"
 
 namespace pictavo::test {

@@ -3,10 +3,10 @@
 
 #include "effects/effect_names.h"
 #include "project/caption_styles.h"
+#include "project/pause_table.h"
 #include "project/project_model.h"
 #include "project/size_list.h"
 #include "util/charset.h"
-#include "video/pause_table.h"
 
 namespace pictavo {
 namespace {

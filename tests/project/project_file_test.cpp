@@ -10,6 +10,7 @@
 #include <functional>
 #include <regex>
 
+#include "music/track_analysis.h"
 #include "platform/folders.h"
 #include "project/picture_list.h"
 #include "project/project_file.h"
@@ -77,7 +78,7 @@ TEST(ProjectFile, SavedProjectReopensToTheSameBytes) {
 
   Project reopened;  // its size list does not hold 1000x600 yet
   UserMessage message;
-  ASSERT_TRUE(openProject(reopened, path, &message)) << utf8(message.text);
+  ASSERT_TRUE(openProject(reopened, path, &message, withMp3Analysis())) << utf8(message.text);
   EXPECT_EQ(reopened.path, path);
   EXPECT_EQ(projectDocument(reopened), bytes);
   EXPECT_FALSE(projectChanged(reopened));
@@ -173,7 +174,8 @@ struct Opened {
 Opened openText(const test::TempDir& dir, const std::string& text) {
   test::writeBytes(dir.file("in.dat"), text);
   Opened result;
-  result.ok = openProject(result.project, gbkPath(dir.file("in.dat")), &result.message);
+  result.ok = openProject(result.project, gbkPath(dir.file("in.dat")), &result.message,
+                          withMp3Analysis());
   return result;
 }
 
@@ -188,10 +190,10 @@ TEST(OpenProject, ReadFailuresHaveTheirMessages) {
   test::TempDir dir;
   Project project;
   UserMessage message;
-  EXPECT_FALSE(openProject(project, gbkPath(dir.file("missing.dat")), &message));
+  EXPECT_FALSE(openProject(project, gbkPath(dir.file("missing.dat")), &message, withMp3Analysis()));
   EXPECT_EQ(message.text, g("读取文件时出错, 无法打开文件句柄"));
   EXPECT_EQ(message.caption, g("提示"));
-  EXPECT_FALSE(openProject(project, gbkPath(dir.path()), &message));
+  EXPECT_FALSE(openProject(project, gbkPath(dir.path()), &message, withMp3Analysis()));
   EXPECT_EQ(message.text, g("读取文件时出错"));
 
   EXPECT_EQ(openText(dir, "").message.text, g("读取文件时出错，这是一个空白文件。"));
@@ -307,7 +309,7 @@ TEST(OpenProject, UnreadablePicturesAreDroppedAndLogged) {
                                            "\",\"animationIndex\":3},{\"path\":\"" + red +
                                            "\",\"animationIndex\":5,\"watermark_location\":42}]"));
   Project project;
-  ASSERT_TRUE(openProject(project, gbkPath(dir.file("in.dat")), nullptr, hooks));
+  ASSERT_TRUE(openProject(project, gbkPath(dir.file("in.dat")), nullptr, withMp3Analysis(hooks)));
   ASSERT_EQ(project.pictures.size(), 1u);
   EXPECT_EQ(project.pictures[0].animationIndex, 5);
   EXPECT_EQ(project.pictures[0].caption.location, kDefaultCaptionLocation);

@@ -5,11 +5,11 @@
 
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "project/pause_table.h"
 #include "project/video_settings_commands.h"
 #include "support/test_files.h"
 #include "util/charset.h"
 #include "util/paths.h"
-#include "video/pause_table.h"
 
 namespace pictavo {
 namespace {

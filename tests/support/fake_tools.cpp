@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "net/error_report.h"
+#include "platform/error_log.h"
 #include "platform/folders.h"
 #include "support/test_files.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "net/error_report.h"
+#include "platform/error_log.h"
 #include "platform/folders.h"
 #include "support/fake_tools.h"
 #include "support/recording_observer.h"

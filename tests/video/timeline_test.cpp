@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "effects/effect_names.h"
+#include "project/pause_table.h"
 #include "project/picture_list.h"
 #include "support/recording_sink.h"
 #include "support/test_files.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
-#include "video/pause_table.h"
 #include "video/timeline.h"
 
 namespace pictavo {

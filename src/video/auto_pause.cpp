@@ -1,7 +1,7 @@
-#include "music/auto_pause.h"
+#include "video/auto_pause.h"
 
 #include "music/music_length.h"
-#include "video/pause_table.h"
+#include "project/pause_table.h"
 #include "video/timeline.h"
 
 namespace pictavo {

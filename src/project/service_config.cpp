@@ -1,4 +1,4 @@
-#include "net/service_config.h"
+#include "project/service_config.h"
 
 #include <cstdlib>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "video/pause_table.h"
+#include "project/pause_table.h"
 
 #include <cstdio>
 

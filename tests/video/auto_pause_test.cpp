@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "effects/effect_names.h"
-#include "music/auto_pause.h"
 #include "util/charset.h"
+#include "video/auto_pause.h"
 
 namespace pictavo {
 namespace {
