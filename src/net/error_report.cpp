@@ -19,7 +19,7 @@ namespace {
 std::mutex gLogMutex;
 
 // GBK text for the network: UTF-8, or the text as it is when it cannot be converted.
-std::string forNetwork(const std::string& gbkText) { return gbkToUtf8(gbkText).value_or(gbkText); }
+std::string forNetwork(const std::string& gbkText) { return gb18030ToUtf8(gbkText).value_or(gbkText); }
 
 std::string timeStamp() {
   std::time_t now = std::time(nullptr);
