@@ -56,7 +56,7 @@ void complain(const std::string& gbkText) {
   std::fputc('\n', stderr);
 }
 
-std::optional<std::string> gbkPathArg(const std::string& fsName) {
+std::optional<std::string> pathArg(const std::string& fsName) {
   // Absolute, so that a saved project still finds its files from any folder.
   std::error_code ec;
   std::filesystem::path absolute = std::filesystem::absolute(fsName, ec);

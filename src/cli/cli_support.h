@@ -1,5 +1,5 @@
 // Shared pieces of the command-line front end: argument parsing, the boundary between the
-// terminal's UTF-8 and the program's GBK, and start-up of the core.
+// terminal's UTF-8 and the program's internal text, and start-up of the core.
 #pragma once
 
 #include <map>
@@ -22,13 +22,13 @@ struct Args {
 // `flags` are the options that take no value.
 Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& flags);
 
-// Prints GBK text as UTF-8 on standard output / standard error, with a line end.
+// Prints internal text as UTF-8 on standard output / standard error, with a line end.
 void say(const std::string& gbkText);
 void complain(const std::string& gbkText);
 
-// A file-system name from the command line as an absolute GBK path; complains and returns
-// nothing when GBK cannot hold it.
-std::optional<std::string> gbkPathArg(const std::string& fsName);
+// A file-system name from the command line as an absolute internal path; complains and
+// returns nothing when the name is not valid UTF-8.
+std::optional<std::string> pathArg(const std::string& fsName);
 
 // "WxH" with even sides of at least 2; complains when it is not.
 bool parseCanvasSize(const std::string& text, int* width, int* height);

@@ -68,7 +68,7 @@ bool writeDemoMusic(const std::string& path, double seconds, std::string* error)
   auto child = ChildProcess::spawn(request, error);
   if (!child) return false;
   if (child->wait() == 0) return true;
-  *error = gbk("生成背景音乐时出错: ") + utf8ToGbk(child->errorOutput()).value_or("");
+  *error = gbk("生成背景音乐时出错: ") + utf8ToGb18030(child->errorOutput()).value_or("");
   return false;
 }
 
@@ -136,7 +136,7 @@ bool buildDemo(Project& project, const MaterialFolder& folder) {
 
 int runDemo(int argc, char** argv) {
   Args args = parseArgs(argc, argv, 2, {});
-  auto output = gbkPathArg(args.value("out").value_or("demo.mp4"));
+  auto output = pathArg(args.value("out").value_or("demo.mp4"));
   if (!output || !args.positional.empty()) {
     complain(gbk("用法: pictavo-cli demo [-o 输出.mp4]"));
     return 2;

@@ -40,8 +40,8 @@ int runFrame(int argc, char** argv) {
 
   std::optional<std::string> input, output = std::string("frame.jpg");
   if (args.positional.size() == 2) {
-    input = gbkPathArg(args.positional[0]);
-    output = gbkPathArg(args.positional[1]);
+    input = pathArg(args.positional[0]);
+    output = pathArg(args.positional[1]);
     if (!input || !output) return 2;
   }
   if (!startCore()) return 1;

@@ -83,7 +83,7 @@ int runFrames(int argc, char** argv) {
   if (!startCore()) return 1;
   std::string folder;
   if (!args.has("time")) {
-    auto out = gbkPathArg(args.value("out").value_or("frames"));
+    auto out = pathArg(args.value("out").value_or("frames"));
     if (!out) return 2;
     folder = *out;
     if (!makeFolders(folder)) {
@@ -91,7 +91,7 @@ int runFrames(int argc, char** argv) {
       return 1;
     }
   }
-  auto captionText = utf8ToGbk(args.value("caption").value_or(""));
+  auto captionText = utf8ToGb18030(args.value("caption").value_or(""));
   WandPtr previous = builtinOnCanvas("netscape:", width, height);
   WandPtr picture = builtinOnCanvas("logo:", width, height);
   auto caption = captionFor(captionText.value_or(""), width, height);

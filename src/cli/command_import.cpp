@@ -113,8 +113,8 @@ int runImport(int argc, char** argv) {
   if (args.positional.size() != 1 || out.has_value() == save.has_value() ||
       (type != "0" && type != "1" && type != "2"))
     return usageError();
-  auto target = gbkPathArg(out ? *out : *save);
-  auto text = utf8ToGbkStrict(args.positional[0]);
+  auto target = pathArg(out ? *out : *save);
+  auto text = utf8ToGb18030Strict(args.positional[0]);
   if (!target || !text) return 2;
   setInfoSink([](const std::string& message) { complain(message); });
   socket_pool_init();

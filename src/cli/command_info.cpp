@@ -15,7 +15,7 @@ int runInfo(int argc, char** argv) {
   if (!startCore()) return 1;
   int failures = 0;
   for (const std::string& name : args.positional) {
-    auto path = gbkPathArg(name);
+    auto path = pathArg(name);
     if (!path) {
       ++failures;
       continue;

@@ -17,11 +17,11 @@ const char* kUsage =
     "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3] "
     "[--cover 图片] [--save 项目.dat] 图片...";
 
-// The GBK form of each path argument; nothing when one cannot be carried.
-std::optional<std::vector<std::string>> gbkPaths(const std::vector<std::string>& fsNames) {
+// The internal form of each path argument; nothing when one cannot be carried.
+std::optional<std::vector<std::string>> pathArgs(const std::vector<std::string>& fsNames) {
   std::vector<std::string> paths;
   for (const std::string& name : fsNames) {
-    auto path = gbkPathArg(name);
+    auto path = pathArg(name);
     if (!path) return std::nullopt;
     paths.push_back(*path);
   }
@@ -29,7 +29,7 @@ std::optional<std::vector<std::string>> gbkPaths(const std::vector<std::string>&
 }
 
 bool applyMusic(Project& project, const Args& args) {
-  auto tracks = gbkPaths(args.values("music"));
+  auto tracks = pathArgs(args.values("music"));
   if (!tracks) return false;
   for (const std::string& track : *tracks) {
     if (!addMusicTrack(project, track)) return false;
@@ -52,14 +52,14 @@ bool applyMusic(Project& project, const Args& args) {
 
 bool applyLogoAndCover(Project& project, const Args& args) {
   if (auto logo = args.value("logo")) {
-    auto path = gbkPathArg(*logo);
+    auto path = pathArg(*logo);
     if (!path || !setLogo(project, *path, args.value("logo-at").value_or("2"))) return false;
   } else if (args.has("logo-at")) {
     complain(gbk("--logo-at 需要 --logo。"));
     return false;
   }
   if (auto cover = args.value("cover")) {
-    auto path = gbkPathArg(*cover);
+    auto path = pathArg(*cover);
     if (!path) return false;
     setCover(project, *path);
   }
@@ -70,7 +70,7 @@ bool applyLogoAndCover(Project& project, const Args& args) {
 bool saveIfAsked(Project& project, const Args& args) {
   auto target = args.value("save");
   if (!target) return true;
-  auto path = gbkPathArg(*target);
+  auto path = pathArg(*target);
   if (!path) return false;
   UserMessage error;
   if (!saveProject(project, *path, &error)) {
@@ -90,8 +90,8 @@ int runMake(int argc, char** argv) {
     complain(gbk(kUsage));
     return 2;
   }
-  auto output = gbkPathArg(*out);
-  auto pictures = gbkPaths(args.positional);
+  auto output = pathArg(*out);
+  auto pictures = pathArgs(args.positional);
   if (!output || !pictures) return 2;
   Project project;
   if (!setVideoSize(project, args.value("size").value_or("1280x720"))) return 2;
@@ -102,7 +102,7 @@ int runMake(int argc, char** argv) {
   auto caption = args.value("caption");
   std::optional<std::string> captionText;
   if (caption) {
-    captionText = utf8ToGbk(*caption);
+    captionText = utf8ToGb18030(*caption);
     if (!captionText) {
       complain(gbk("文字中有无法转换的字符。"));
       return 2;

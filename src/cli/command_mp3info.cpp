@@ -17,7 +17,7 @@ int runMp3Info(int argc, char** argv) {
   }
   int failures = 0;
   for (const std::string& name : args.positional) {
-    auto path = gbkPathArg(name);
+    auto path = pathArg(name);
     if (!path) {
       ++failures;
       continue;

@@ -18,8 +18,8 @@ int runRender(int argc, char** argv) {
     complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4"));
     return 2;
   }
-  auto projectPath = gbkPathArg(args.positional[0]);
-  auto output = gbkPathArg(*out);
+  auto projectPath = pathArg(args.positional[0]);
+  auto output = pathArg(*out);
   if (!projectPath || !output) return 2;
   if (!startCore()) return 1;
   setInfoSink([](const std::string& text) { complain(text); });

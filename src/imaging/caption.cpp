@@ -2,10 +2,12 @@
 #include "imaging/caption.h"
 
 #include <cmath>
-#include <vector>
+#include <mutex>
 
+#include "imaging/caption_fonts.h"
 #include "imaging/caption_layout.h"
 #include "util/charset.h"
+#include "util/info_log.h"
 
 namespace pictavo {
 namespace {
@@ -27,7 +29,7 @@ struct TextBox {
 
 DrawingPtr newTextDrawing(const std::string& fontFile, int fontSize) {
   DrawingPtr draw(NewDrawingWand());
-  if (!fontFile.empty()) DrawSetFont(draw.get(), fontFile.c_str());
+  DrawSetFont(draw.get(), fontFile.c_str());
   DrawSetFontSize(draw.get(), fontSize);
   return draw;
 }
@@ -50,24 +52,26 @@ bool measureText(DrawingWand* draw, const std::string& text, TextBox* box) {
   return true;
 }
 
-// Measures with the requested font; a font file the library cannot use (missing, empty,
-// not a font) is dropped for the library's fallback font.
-DrawingPtr measureWithUsableFont(const CaptionRequest& request, const std::string& text,
-                                 TextBox* box) {
-  DrawingPtr draw = newTextDrawing(request.fontFile, request.fontSize);
-  if (measureText(draw.get(), text, box)) return draw;
-  if (request.fontFile.empty()) return nullptr;
-  draw = newTextDrawing(std::string(), request.fontSize);
-  return measureText(draw.get(), text, box) ? std::move(draw) : nullptr;
+// Said once per process: every caption after it would fail the same way.
+void sayNoUsableFont() {
+  static std::once_flag said;
+  std::call_once(said, [] {
+    infoLog(gbk("没有找到可用的字幕字体，字幕不会显示。请安装中文字体（例如 fonts-wqy-microhei）后再试。"));
+  });
 }
 
-// The UTF-8 text for the library. Bytes that are not GBK are dropped, and a text cut in the
-// middle of a character keeps everything before it.
-std::string captionUtf8(const std::string& gbkText) {
-  std::vector<char> buffer(4 * gbkText.size() + 1);
-  size_t written = 0;
-  iconvStr("GBK", "UTF-8", gbkText.data(), gbkText.size(), buffer.data(), buffer.size(), &written);
-  return std::string(buffer.data(), written);
+// Measures with the requested font; a font file the library cannot use (missing, empty,
+// not a font) gives way to the fallback font fontconfig finds. The library's own default
+// font is never used: it needs Ghostscript fonts that a stock machine lacks.
+DrawingPtr measureWithUsableFont(const CaptionRequest& request, const std::string& text,
+                                 TextBox* box) {
+  for (const std::string& font : {request.fontFile, fallbackCaptionFontFile()}) {
+    if (font.empty()) continue;
+    DrawingPtr draw = newTextDrawing(font, request.fontSize);
+    if (measureText(draw.get(), text, box)) return draw;
+  }
+  sayNoUsableFont();
+  return nullptr;
 }
 
 void annotate(MagickWand* caption, DrawingWand* draw, const char* colour, double x, double y,
@@ -92,7 +96,7 @@ std::unique_ptr<CaptionOverlay> renderCaption(const CaptionRequest& request,
                                               const CaptionMargins& margins) {
   if (request.fontSize <= 0) return nullptr;
   const bool band = request.bandColour != request.textColour;
-  const std::string text = captionUtf8(request.text);
+  const std::string text = utf8(request.text);
 
   TextBox box;
   DrawingPtr draw = measureWithUsableFont(request, text, &box);

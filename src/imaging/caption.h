@@ -30,8 +30,9 @@ struct CaptionRequest {
 };
 
 // Renders the caption: the text on its band, or outlined on transparency when band and
-// text share one colour. A font file the library cannot use gives way to its fallback font.
-// Null when the image library fails or the font size is not positive.
+// text share one colour. A font file the library cannot use gives way to the fallback font
+// of caption_fonts.h. Null when no font can be used (the information log says so once), the
+// image library fails or the font size is not positive.
 std::unique_ptr<CaptionOverlay> renderCaption(const CaptionRequest& request,
                                               const CaptionMargins& margins = {});
 

@@ -15,6 +15,7 @@ namespace {
 struct FontRow {
   const char* name;                  // UTF-8 literal
   std::vector<const char*> files;    // first one found wins
+  bool fallback = false;             // a font of Linux, tried when a caption's own font fails
 };
 
 const std::vector<FontRow>& fontRows() {
@@ -25,9 +26,9 @@ const std::vector<FontRow>& fontRows() {
       {"微软雅黑", {"msyh.ttf", "msyh.ttc"}},
       {"幼圆", {"simyou.ttf", "youyuan.ttf"}},
       {"阿里普惠体", {"alibaba-puhuiti-regular.ttf"}},
-      {"文泉驿微米黑", {"wqy-microhei.ttc"}},
-      {"文泉驿正黑", {"wqy-zenhei.ttc"}},
-      {"思源黑体", {"NotoSansCJK-Regular.ttc"}},
+      {"文泉驿微米黑", {"wqy-microhei.ttc"}, true},
+      {"文泉驿正黑", {"wqy-zenhei.ttc"}, true},
+      {"思源黑体", {"NotoSansCJK-Regular.ttc"}, true},
   };
   return rows;
 }
@@ -61,6 +62,35 @@ std::vector<std::string> fontconfigFolders() {
   FcStrListDone(dirs);
   FcConfigDestroy(config);
   return folders;
+}
+
+// The first, by file name, of the scalable fonts fontconfig knows that cover simplified
+// Chinese; empty when there is none.
+std::string anyChineseFontFile() {
+  std::vector<std::string> files;
+  FcConfig* config = FcInitLoadConfigAndFonts();
+  if (!config) return std::string();
+  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(":lang=zh-cn:scalable=true"));
+  FcObjectSet* objects = FcObjectSetBuild(FC_FILE, nullptr);
+  FcFontSet* set = pattern && objects ? FcFontList(config, pattern, objects) : nullptr;
+  for (int i = 0; set && i < set->nfont; ++i) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+      files.emplace_back(reinterpret_cast<const char*>(file));
+  }
+  if (set) FcFontSetDestroy(set);
+  if (objects) FcObjectSetDestroy(objects);
+  if (pattern) FcPatternDestroy(pattern);
+  FcConfigDestroy(config);
+  return files.empty() ? std::string() : *std::min_element(files.begin(), files.end());
+}
+
+std::string searchFallbackFontFile() {
+  for (const FontRow& row : fontRows()) {
+    if (!row.fallback) continue;
+    if (const CaptionFont* font = findCaptionFont(gbk(row.name))) return font->file;
+  }
+  return anyChineseFontFile();
 }
 
 }  // namespace
@@ -98,6 +128,11 @@ std::string captionFontFile(const std::vector<CaptionFont>& table, const std::st
 
 std::string captionFontFile(const std::string& gbkName) {
   return captionFontFile(captionFonts(), gbkName);
+}
+
+const std::string& fallbackCaptionFontFile() {
+  static const std::string file = searchFallbackFontFile();
+  return file;
 }
 
 }  // namespace pictavo

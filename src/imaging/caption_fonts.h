@@ -24,6 +24,11 @@ const CaptionFont* findCaptionFont(const std::string& gbkName);
 std::string captionFontFile(const std::vector<CaptionFont>& table, const std::string& gbkName);
 std::string captionFontFile(const std::string& gbkName);  // over captionFonts()
 
+// The font file a caption falls back to when its own font cannot be used: the table's Linux
+// fonts first (文泉驿微米黑, 文泉驿正黑, 思源黑体), then any scalable font fontconfig knows
+// that covers simplified Chinese. Found once per process; empty when there is none.
+const std::string& fallbackCaptionFontFile();
+
 // Builds a table from explicit folders (tests, and the cached search above).
 std::vector<CaptionFont> searchCaptionFonts(const std::vector<std::string>& folders);
 

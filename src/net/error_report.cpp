@@ -12,7 +12,7 @@ namespace pictavo {
 namespace {
 
 // GBK text for the network: UTF-8, or the text as it is when it cannot be converted.
-std::string forNetwork(const std::string& gbkText) { return gbkToUtf8(gbkText).value_or(gbkText); }
+std::string forNetwork(const std::string& gbkText) { return gb18030ToUtf8(gbkText).value_or(gbkText); }
 
 HttpResponse send(const std::string& address, const std::string& name, const std::string& text) {
   HttpRequest request;

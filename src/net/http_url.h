@@ -20,7 +20,8 @@ struct ParsedUrl {
 bool parseUrl(std::string_view url, ParsedUrl* out);
 
 // Percent-encoding for form values: a space becomes "+", every byte other than a letter,
-// a digit, "-", "." or "_" becomes "%XX" (upper-case hex); GBK bytes are encoded one by one.
+// a digit, "-", "." or "_" becomes "%XX" (upper-case hex); the bytes of a two- or four-byte
+// character are encoded one by one.
 std::string urlEncode(std::string_view text);
 
 // Decodes in place ("+" -> space, "%xx" -> byte) and returns the new length.

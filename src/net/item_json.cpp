@@ -14,7 +14,7 @@ using JsonPtr = std::unique_ptr<cJSON, decltype(&cJSON_Delete)>;
 
 // The JSON is parsed as the UTF-8 it arrives in and only the texts taken from it are
 // converted: a GBK trail byte can be a backslash, which would break the parse.
-std::string gbkOf(const char* utf8Text) { return utf8ToGbk(utf8Text).value_or(std::string()); }
+std::string gbkOf(const char* utf8Text) { return utf8ToGb18030(utf8Text).value_or(std::string()); }
 
 std::string cutUtf8(std::string text, size_t bytes) {
   if (text.size() <= bytes) return text;
@@ -110,7 +110,7 @@ std::optional<UserMessage> itemJsonNotice(const ItemJson& item, std::string_view
   for (const char* gone : {"宝贝不存在", "已被删除", "没有找到宝贝"}) {
     if (ret.find(gbk(gone)) != std::string::npos) return warning(gbk("宝贝不存在或已被删除！"));
   }
-  if (ret.empty()) return warning(utf8ToGbk(utf8Body).value_or(std::string()));
+  if (ret.empty()) return warning(utf8ToGb18030(utf8Body).value_or(std::string()));
   return warning(ret);
 }
 

@@ -35,7 +35,7 @@ std::optional<std::string> plainText(std::string_view text) {
   for (unsigned char c : text) {
     if (c < 0x20 || c == 0x7f) return std::nullopt;
   }
-  return utf8ToGbk(text);
+  return utf8ToGb18030(text);
 }
 
 std::optional<std::string> webAddress(std::string_view text) {

@@ -67,7 +67,7 @@ int downloadSampleMusic() {
   request.url = address;
   HttpResponse response = webRequest(request);
   if (!response.ok) return 0;
-  auto list = utf8ToGbk(response.body);
+  auto list = utf8ToGb18030(response.body);
   if (!list) return 0;
   const std::string& folder = programFolders().music;
   if (!makeFolders(folder)) return 0;

@@ -57,7 +57,7 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
   } else if (response.body.empty() || response.body[0] == '\n') {
     result.notices.push_back(noticeMessage(gbk("宝贝图片列表为空")));
   } else {
-    result.notices.push_back(noticeMessage(utf8ToGbk(response.body).value_or(std::string())));
+    result.notices.push_back(noticeMessage(utf8ToGb18030(response.body).value_or(std::string())));
   }
   return result;
 }

@@ -23,7 +23,7 @@ struct ProgramFolders {
 const ProgramFolders& programFolders();
 
 // Creates the program, temp and pics folders when missing; false when one cannot be made
-// or the data folder's name cannot be carried as GBK. `error` receives the reason.
+// or the data folder's name is not valid UTF-8. `error` receives the reason.
 bool ensureProgramFolders(std::string* error);
 
 // Forgets the resolved folders, so that a changed PICTAVO_HOME takes effect (tests).

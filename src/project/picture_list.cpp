@@ -54,7 +54,7 @@ ImageItem newPicture(const Project& project, const std::string& path) {
     const CaptionFont& font = fonts[s.captionFont >= 0 && s.captionFont < static_cast<int>(fonts.size())
                                         ? s.captionFont
                                         : 0];
-    item.caption.fontName = font.name.substr(0, kFontNameBytes);
+    item.caption.fontName = gb18030Prefix(font.name, kFontNameBytes);
   }
   return item;
 }

@@ -63,7 +63,7 @@ bool PreferencesStore::readString(const std::string& name, std::string* gbkValue
   JsonPtr root = loadObject(file_);
   const cJSON* item = root ? cJSON_GetObjectItem(root.get(), name.c_str()) : nullptr;
   if (!cJSON_IsString(item)) return false;
-  std::optional<std::string> value = utf8ToGbkStrict(item->valuestring);
+  std::optional<std::string> value = utf8ToGb18030Strict(item->valuestring);
   if (!value || value->size() >= kPreferenceTextBytes) return false;
   *gbkValue = *value;
   return true;
@@ -81,7 +81,7 @@ bool PreferencesStore::readNumber(const std::string& name, int32_t* value) const
 }
 
 bool PreferencesStore::writeString(const std::string& name, const std::string& gbkValue) {
-  std::optional<std::string> text = gbkToUtf8Strict(gbkValue);
+  std::optional<std::string> text = gb18030ToUtf8Strict(gbkValue);
   return text && saveWithValue(folder_, file_, name, cJSON_CreateString(text->c_str()));
 }
 

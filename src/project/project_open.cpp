@@ -133,7 +133,7 @@ void applyCaptionFont(Project& project, int index) {
   bool listed = index >= 0 && index < static_cast<int>(fonts.size());
   int chosen = listed ? index : 0;
   project.settings.captionFont = chosen;
-  std::string name = fonts.empty() ? std::string() : fonts[chosen].name.substr(0, kFontNameBytes);
+  std::string name = fonts.empty() ? std::string() : gb18030Prefix(fonts[chosen].name, kFontNameBytes);
   for (ImageItem& picture : project.pictures) picture.caption.fontName = name;
 }
 

@@ -23,7 +23,7 @@ StoredCaption storedCaption(const Project& project, int i, int twOpen) {
 bool inRange(int value, size_t count) { return value >= 0 && value < static_cast<int>(count); }
 
 std::string fontText(const std::vector<CaptionFont>& fonts, int index) {
-  return inRange(index, fonts.size()) ? fonts[index].name.substr(0, kFontNameBytes) : std::string();
+  return inRange(index, fonts.size()) ? gb18030Prefix(fonts[index].name, kFontNameBytes) : std::string();
 }
 
 // One picture's stored caption layout. A location, font or colour outside its list leaves

@@ -77,11 +77,11 @@ void applyLine(const std::string& key, const std::string& value, VideoSettingsRe
   if (key == "animationIndex") {
     scanInts(value, ",,,,,,,,,", r.animationIndex, kStoredPictures);
   } else if (key == "videoSize") {
-    r.videoSize = gbkPrefix(value, kVideoSizeBytes);
+    r.videoSize = gb18030Prefix(value, kVideoSizeBytes);
   } else if (key == "pauseTime") {
-    r.pauseTime = gbkPrefix(value, kPauseTimeBytes);
+    r.pauseTime = gb18030Prefix(value, kPauseTimeBytes);
   } else if (key == "bgsound") {
-    r.bgsound = musicPathFromStored(gbkPrefix(value, kPathBytes));
+    r.bgsound = musicPathFromStored(gb18030Prefix(value, kPathBytes));
   } else if (key == "twOpen") {
     r.twOpen = decimal(value);
   } else if (key == "logoOpen") {
@@ -94,7 +94,7 @@ void applyLine(const std::string& key, const std::string& value, VideoSettingsRe
     for (int i = 0; i < kStoredPictures; ++i)
       r.tw[i] = {values[3 * i], values[3 * i + 1], values[3 * i + 2]};
   } else if (key == "logoPath") {
-    r.logoPath = gbkPrefix(value, kPathBytes);
+    r.logoPath = gb18030Prefix(value, kPathBytes);
   }
 }
 
@@ -128,14 +128,14 @@ std::string triplesText(const StoredCaption* triples) {
 
 std::string videoSettingsText(const VideoSettingsRecord& r) {
   std::string text = "animationIndex=" + joinedInts(r.animationIndex, kStoredPictures, ",");
-  text += "\nvideoSize=" + gbkPrefix(r.videoSize, kVideoSizeBytes);
-  text += "\npauseTime=" + gbkPrefix(r.pauseTime, kPauseTimeBytes);
+  text += "\nvideoSize=" + gb18030Prefix(r.videoSize, kVideoSizeBytes);
+  text += "\npauseTime=" + gb18030Prefix(r.pauseTime, kPauseTimeBytes);
   text += "\nbgsound=" + storedMusicPath(r.bgsound);
   text += strprintf("\ntwOpen=%d", r.twOpen);
   text += "\ntw=" + triplesText(r.tw);
   text += strprintf("\nlogoOpen=%d", r.logoOpen);
   text += strprintf("\nlogoLocation=%d", r.logoLocation);
-  text += "\nlogoPath=" + gbkPrefix(r.logoPath, kPathBytes);
+  text += "\nlogoPath=" + gb18030Prefix(r.logoPath, kPathBytes);
   return text + "\n";
 }
 

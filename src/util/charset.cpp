@@ -9,6 +9,39 @@
 namespace pictavo {
 namespace {
 
+// The euro sign: the single byte 0x80 in the GBK of earlier versions (code page 936), two
+// bytes in GB18030, which has no 0x80. The internal text keeps the old byte, so texts and
+// files of earlier versions stay byte for byte the same.
+constexpr std::string_view kOldEuro = "\x80";
+constexpr std::string_view kGb18030Euro = "\xA2\xE3";
+
+bool isFourByteSecond(unsigned char c) { return c >= 0x30 && c <= 0x39; }
+
+// Replaces every `from` character of an internal text (at a character start) with `to`.
+std::string replaceCharacter(std::string_view text, std::string_view from, std::string_view to) {
+  std::string result;
+  result.reserve(text.size() + text.size() / 2);
+  for (size_t at = 0; at < text.size();) {
+    size_t width = charWidthAt(text, at);
+    std::string_view piece = text.substr(at, width);
+    result += piece == from ? to : piece;
+    at += width;
+  }
+  return result;
+}
+
+std::string toGb18030Euro(std::string_view text) {
+  return text.find(kOldEuro[0]) == std::string_view::npos
+             ? std::string(text)
+             : replaceCharacter(text, kOldEuro, kGb18030Euro);
+}
+
+std::string toOldEuro(std::string text) {
+  return text.find(kGb18030Euro) == std::string::npos
+             ? text
+             : replaceCharacter(text, kGb18030Euro, kOldEuro);
+}
+
 // Runs one conversion with an explicit target name (which may carry //IGNORE).
 int convert(const char* from, const std::string& target, const char* in, size_t inLen,
             char* out, size_t outCap, size_t* written, bool ignoring) {
@@ -46,6 +79,21 @@ std::optional<std::string> convertAlloc(const char* from, const char* to, std::s
   return std::string(buffer.data(), written);
 }
 
+// From the internal text; the capacity factor applies to the text as given.
+std::optional<std::string> fromText(const char* to, std::string_view text, size_t factor,
+                                    bool strict) {
+  std::string input = toGb18030Euro(text);
+  return convertAlloc(kTextCharset, to, input, factor * text.size() + 1, strict);
+}
+
+// To the internal text. A two-byte UTF-8 character may take four bytes, so twice the input
+// length always suffices.
+std::optional<std::string> toText(std::string_view utf8, bool strict) {
+  auto text = convertAlloc("UTF-8", kTextCharset, utf8, 2 * utf8.size() + 1, strict);
+  if (text) *text = toOldEuro(std::move(*text));
+  return text;
+}
+
 }  // namespace
 
 int iconvStr(const char* from, const char* to, const char* in, size_t inLen, char* out,
@@ -54,43 +102,52 @@ int iconvStr(const char* from, const char* to, const char* in, size_t inLen, cha
   return convert(from, target, in, inLen, out, outCap, written, true);
 }
 
-std::optional<std::string> gbkToUtf8(std::string_view gbk) {
-  return convertAlloc("GBK", "UTF-8", gbk, 2 * gbk.size() + 1, false);
+std::optional<std::string> gb18030ToUtf8(std::string_view text) {
+  return fromText("UTF-8", text, 2, false);
 }
 
-std::optional<std::string> utf8ToGbk(std::string_view utf8) {
-  return convertAlloc("UTF-8", "GBK", utf8, 2 * utf8.size() + 1, false);
+std::optional<std::string> utf8ToGb18030(std::string_view utf8) { return toText(utf8, false); }
+
+std::optional<std::string> gb18030ToUtf16(std::string_view text) {
+  return fromText("UTF-16LE", text, 4, false);
 }
 
-std::optional<std::string> gbkToUtf16(std::string_view gbk) {
-  return convertAlloc("GBK", "UCS-2LE", gbk, 4 * gbk.size() + 1, false);
-}
+std::optional<std::string> utf8ToGb18030Strict(std::string_view utf8) { return toText(utf8, true); }
 
-std::optional<std::string> utf8ToGbkStrict(std::string_view utf8) {
-  return convertAlloc("UTF-8", "GBK", utf8, 2 * utf8.size() + 1, true);
-}
-
-std::optional<std::string> gbkToUtf8Strict(std::string_view gbk) {
-  // A GBK character takes at most two bytes and becomes at most three UTF-8 bytes.
-  return convertAlloc("GBK", "UTF-8", gbk, 2 * gbk.size() + 1, true);
+std::optional<std::string> gb18030ToUtf8Strict(std::string_view text) {
+  // A two-byte character becomes at most three UTF-8 bytes, a four-byte one at most four.
+  return fromText("UTF-8", text, 2, true);
 }
 
 std::string gbk(std::string_view utf8Literal) {
-  return utf8ToGbk(utf8Literal).value_or(std::string());
+  return utf8ToGb18030(utf8Literal).value_or(std::string());
 }
 
-std::string utf8(std::string_view gbkText) {
-  return gbkToUtf8(gbkText).value_or(std::string());
+std::string utf8(std::string_view text) {
+  std::string input = toGb18030Euro(text);
+  std::vector<char> buffer(4 * input.size() + 1);
+  size_t written = 0;
+  iconvStr(kTextCharset, "UTF-8", input.data(), input.size(), buffer.data(), buffer.size(), &written);
+  return std::string(buffer.data(), written);
 }
 
-std::string gbkPrefix(std::string_view gbkText, size_t maxBytes) {
+size_t charWidthAt(std::string_view text, size_t at) {
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  if (at >= text.size() || byte(at) < 0x81) return 1;
+  if (at + 3 < text.size() && isFourByteSecond(byte(at + 1)) && byte(at + 2) >= 0x81 &&
+      byte(at + 2) <= 0xFE && isFourByteSecond(byte(at + 3)))
+    return 4;
+  return std::min<size_t>(2, text.size() - at);
+}
+
+std::string gb18030Prefix(std::string_view text, size_t maxBytes) {
   size_t end = 0;
-  while (end < gbkText.size()) {
-    size_t width = static_cast<unsigned char>(gbkText[end]) >= 0x81 ? 2 : 1;
+  while (end < text.size()) {
+    size_t width = charWidthAt(text, end);
     if (end + width > maxBytes) break;
     end += width;
   }
-  return std::string(gbkText.substr(0, std::min(end, gbkText.size())));
+  return std::string(text.substr(0, std::min(end, text.size())));
 }
 
 }  // namespace pictavo

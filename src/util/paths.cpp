@@ -6,9 +6,9 @@
 
 namespace pictavo {
 
-std::optional<std::string> toFsName(std::string_view gbkPath) { return gbkToUtf8Strict(gbkPath); }
+std::optional<std::string> toFsName(std::string_view gbkPath) { return gb18030ToUtf8Strict(gbkPath); }
 
-std::optional<std::string> fromFsName(std::string_view fsName) { return utf8ToGbkStrict(fsName); }
+std::optional<std::string> fromFsName(std::string_view fsName) { return utf8ToGb18030Strict(fsName); }
 
 std::string unsupportedNameMessage(std::string_view fsName) {
   std::string shown;

@@ -1,5 +1,7 @@
-// Path helpers. Paths inside the program are GBK text joined with the platform separator;
-// they become file-system names (UTF-8 here) only at the boundary, through toFsName.
+// Path helpers. Paths inside the program are internal (GB18030) text joined with the
+// platform separator; they become file-system names (UTF-8 here) only at the boundary,
+// through toFsName. Neither the separator nor "." occurs inside a two- or four-byte
+// character, so paths are split byte-wise.
 #pragma once
 
 #include <optional>
@@ -10,14 +12,14 @@ namespace pictavo {
 
 inline constexpr char kPathSeparator = '/';
 
-// GBK path -> file-system name. Fails on bytes that are not valid GBK.
+// Internal path -> file-system name. Fails on bytes that are not valid GB18030.
 std::optional<std::string> toFsName(std::string_view gbkPath);
 
-// File-system name -> GBK path. Fails when the name holds a character GBK cannot hold,
-// so that such a file is refused instead of being mangled into a different name.
+// File-system name -> internal path. Fails only when the name is not valid UTF-8, so that
+// such a file is refused instead of being mangled into a different name.
 std::optional<std::string> fromFsName(std::string_view fsName);
 
-// The message for a file-system name that GBK cannot carry (GBK text).
+// The message for a file-system name that is not valid UTF-8 (internal text).
 std::string unsupportedNameMessage(std::string_view fsName);
 
 std::string joinPath(std::string_view folder, std::string_view name);

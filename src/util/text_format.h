@@ -1,5 +1,6 @@
-// printf-style formatting into a std::string. Format texts may be GBK: no GBK trail byte
-// is ever a '%', so the conversions work byte for byte.
+// printf-style formatting into a std::string. Format texts may be internal (GB18030) text:
+// no byte inside a two- or four-byte character is ever a '%', so the conversions work byte
+// for byte.
 #pragma once
 
 #include <string>

@@ -1,5 +1,7 @@
-// In-place tokenisers for downloaded and stored text: each call cuts the next token off the
-// text at *cursor, terminates it and advances the cursor past the separator.
+// In-place tokenisers for internal text (downloaded text is converted first): each call cuts
+// the next token off the text at *cursor, terminates it and advances the cursor past the
+// separator. Separators are looked for only where a character starts, so a byte inside a
+// two- or four-byte character never splits it.
 #pragma once
 
 namespace pictavo {

@@ -11,6 +11,7 @@
 #include "util/paths.h"
 #include "util/text_format.h"
 #include "video/encoder_command.h"
+#include "video/generation_checks.h"
 
 namespace pictavo {
 namespace {
@@ -51,7 +52,7 @@ bool runCoverTool(const std::string& program, const std::string& commandLine,
     reportError(kReportCover, strprintf("AtomicParsley exitCode:%d", code));
     return false;
   }
-  std::string text = utf8ToGbk(output).value_or(output);
+  std::string text = utf8ToGb18030(output).value_or(output);
   reportError(kReportCover, text);
   warn(gbk(kCoverFailed) + text);
   return false;
@@ -126,7 +127,7 @@ void attachCover(const Project& project, const std::string& videoPath,
 
   auto tool = findTool(kCoverTool);
   if (!tool) {
-    warn(gbk(kCoverFailed) + gbk("没有找到 AtomicParsley.exe 文件，请到官网重新下载软件。"));
+    warn(gbk(kCoverFailed) + missingCoverToolMessage());
   } else {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
     bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report);

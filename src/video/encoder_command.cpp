@@ -72,7 +72,7 @@ std::string standardInputCommandLine(const EncoderCommand& command) {
 
 bool commandArguments(const std::string& gbkCommandLine, std::vector<std::string>* arguments,
                       std::string* error) {
-  auto text = gbkToUtf8Strict(gbkCommandLine);
+  auto text = gb18030ToUtf8Strict(gbkCommandLine);
   if (!text) {
     if (error) *error = gbk("命令行中有无法转换的字符：") + gbkCommandLine;
     return false;
@@ -82,7 +82,7 @@ bool commandArguments(const std::string& gbkCommandLine, std::vector<std::string
 }
 
 bool carriesQuotedPath(const std::string& gbkPath) {
-  auto path = gbkToUtf8Strict(gbkPath);
+  auto path = gb18030ToUtf8Strict(gbkPath);
   return path && splitsInto("\"" + *path + "\"", {*path});
 }
 
@@ -94,7 +94,7 @@ bool checkCommandPaths(const EncoderCommand& command, std::string* error) {
     return false;
   }
   for (const std::string& path : command.musicPaths) {
-    auto text = gbkToUtf8Strict(path);
+    auto text = gb18030ToUtf8Strict(path);
     if (!carriesQuotedPath(path) || !text || text->find('|') != std::string::npos) {
       if (error)
         *error = strprintf(gbk("背景音乐 [%s] 的路径中有命令行无法传递的字符（双引号、竖线 |，"

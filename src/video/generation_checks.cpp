@@ -5,6 +5,7 @@
 #include "imaging/image.h"
 #include "platform/external_tools.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/local_time.h"
 #include "util/charset.h"
 #include "util/paths.h"
@@ -80,8 +81,7 @@ bool checkCover(const Project& project, ProjectCheck* refusal) {
     return false;
   }
   if (!findTool(kCoverTool)) {
-    *refusal = refuse(gbk("没有找到 AtomicParsley.exe 文件，请到官网重新下载软件。"), caption,
-                      CheckFocus::CoverPanel);
+    *refusal = refuse(missingCoverToolMessage(), caption, CheckFocus::CoverPanel);
     return false;
   }
   return true;
@@ -121,10 +121,15 @@ bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::st
   }
   *refusal = strprintf(
       gbk("[%s] 采样率: %dHz\n[%s] 采样率: %dHz\n\n提示：添加的所有背景音乐的采样率必须保持一致！\n\n"
-          "可以百度搜索 [格式工厂] 下载该软件对背景音乐进行 [采样率] 转换。").c_str(),
+          "可以用 ffmpeg 对背景音乐进行 [采样率] 转换，例如：ffmpeg -i 音乐.mp3 -ar 44100 音乐-44100.mp3").c_str(),
       baseName(tracks[i - 1].path).c_str(), tracks[0].sampleRate, baseName(tracks[i].path).c_str(),
       tracks[i].sampleRate);
   return false;
+}
+
+std::string missingCoverToolMessage() {
+  return strprintf(gbk("没有找到 AtomicParsley，请安装 AtomicParsley，或把它放进 %s 文件夹。").c_str(),
+                   programFolders().tool.c_str());
 }
 
 std::string missingPicturesMessage(const Project& project) {

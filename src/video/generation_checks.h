@@ -34,6 +34,9 @@ bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::st
 // One message naming the pictures whose files no longer exist; empty when all exist.
 std::string missingPicturesMessage(const Project& project);
 
+// The message for a missing AtomicParsley: install it, or put it into the tool folder.
+std::string missingCoverToolMessage();
+
 // Default output name by the naming rule: 1 the time as "%Y_%m_%d_%H%M%S", 2 the first
 // picture's file name without its last extension, anything else empty.
 std::string defaultOutputName(const Project& project, int namingRule, std::time_t now);

@@ -19,7 +19,8 @@ const char* kUnknownError = "未知错误";
 
 std::string failureWithText(const std::string& text) {
   return strprintf(gbk("生成视频时发生错误：\n\n%s\n\n解决方案有：\n\n1. 点击【生成视频】按钮时，"
-                       "将视频保存到D盘或E盘。\n2. 以【管理员身份】运行本软件。\n\n"
+                       "将视频保存到一个你有写入权限的文件夹（例如主目录下的文件夹）。\n"
+                       "2. 检查保存视频的磁盘是否还有足够的可用空间。\n\n"
                        "如果问题依然存在，请进入官网联系我们的客服。").c_str(),
                    text.c_str());
 }
@@ -189,7 +190,7 @@ GenerationRun::Outcome GenerationRun::afterEncoder(EncoderProcess& encoder, bool
   if (cancel_.load()) return Outcome::Cancelled;
   if (code == 0 && readFrames) return Outcome::Finished;
   std::string output = encoder.errorText();
-  std::string text = utf8ToGbk(output).value_or(output);
+  std::string text = utf8ToGb18030(output).value_or(output);
   if (named) {
     options_.reportError(kReportNamedPipe, text.empty() ? gbk(kUnknownError) : text);
     return Outcome::RetryThroughStandardInput;

@@ -40,9 +40,9 @@ TEST(FrameCommand, RefusesBadArguments) {
   test::writeSolidPicture(dir.file("a.png"), 10, 10, "#ff0000", "PNG");
   EXPECT_EQ(cli("frame " + shellQuote(dir.file("a.png")) + " o.jpg --size 201x200", dir.path()).exitCode, 2);
   EXPECT_EQ(cli("frame " + shellQuote(dir.file("a.png")) + " o.jpg --background red", dir.path()).exitCode, 2);
-  auto emoji = cli("frame " + shellQuote(dir.file("a\xF0\x9F\x98\x80.png")) + " o.jpg", dir.path());
-  EXPECT_EQ(emoji.exitCode, 2);
-  EXPECT_NE(emoji.output.find("文件名含有本软件无法处理的字符"), std::string::npos) << emoji.output;
+  auto notUtf8 = cli("frame " + shellQuote(dir.file("a\xFF.png")) + " o.jpg", dir.path());
+  EXPECT_EQ(notUtf8.exitCode, 2);
+  EXPECT_NE(notUtf8.output.find("文件名含有本软件无法处理的字符"), std::string::npos) << notUtf8.output;
   test::writeBytes(dir.file("text.jpg"), "hello");
   auto text = cli("frame " + shellQuote(dir.file("text.jpg")) + " o.jpg", dir.path());
   EXPECT_EQ(text.exitCode, 1);

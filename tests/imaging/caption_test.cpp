@@ -7,6 +7,7 @@
 
 #include "imaging/caption.h"
 #include "imaging/caption_fonts.h"
+#include "support/run_command.h"
 #include "support/test_files.h"
 
 namespace pictavo {
@@ -253,16 +254,39 @@ TEST(CaptionText, OddTextIsDrawnAsItIs) {
   EXPECT_FALSE(renderCaption(request));
 }
 
-TEST(CaptionText, UnusableFontFilesFallBackToTheLibraryFont) {
+// An unusable font file gives way to a Chinese font fontconfig finds: the caption comes out
+// exactly as if that font had been chosen, Chinese characters included.
+TEST(CaptionText, UnusableFontFilesFallBackToAFontconfigChineseFont) {
+  const std::string& fallback = fallbackCaptionFontFile();
+  ASSERT_FALSE(fallback.empty()) << "no Chinese font known to fontconfig";
+  auto expected = caption("Hello 你好", "#000000", "#ffffff", 4, {}, fallback);
+  ASSERT_TRUE(expected);
+  EXPECT_GT(inkOf(expected->image.get()), 255L * 400);
   test::TempDir dir;
   test::writeBytes(dir.file("empty.ttf"), "");
   test::writeBytes(dir.file("junk.ttf"), std::string(4000, '\x5a'));
   for (const std::string& font : {std::string(), dir.file("missing.ttf"), dir.file("empty.ttf"),
                                   dir.file("junk.ttf")}) {
-    auto c = caption("Hello", "#000000", "#ffffff", 4, {}, font);
+    auto c = caption("Hello 你好", "#000000", "#ffffff", 4, {}, font);
     ASSERT_TRUE(c) << font;
-    EXPECT_GT(inkOf(c->image.get()), 255L * 200) << font;
+    EXPECT_EQ(pixelsOf(c->image.get()).bytes, pixelsOf(expected->image.get()).bytes) << font;
   }
+}
+
+// On a machine where fontconfig knows no font at all, the video is still made, without
+// captions, and the information log says why.
+TEST(CaptionText, WithoutAnyFontTheLogSaysSoAndTheVideoIsStillMade) {
+  test::TempDir dir;
+  test::writeBytes(dir.file("fonts.conf"), "<?xml version=\"1.0\"?>\n<fontconfig><cachedir>" +
+                                               dir.file("cache") + "</cachedir></fontconfig>\n");
+  test::writeSolidPicture(dir.file("a.png"), 64, 48, "#ff0000", "PNG");
+  auto run = test::runCommand("cd " + test::shellQuote(dir.path()) + " && FONTCONFIG_FILE=" +
+                              test::shellQuote(dir.file("fonts.conf")) + " " +
+                              test::shellQuote(PICTAVO_CLI_PATH) +
+                              " make -o out.mp4 --size 160x128 --pause 0.2 --caption 你好 a.png");
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NE(run.output.find("没有找到可用的字幕字体"), std::string::npos) << run.output;
+  EXPECT_GT(test::readBytes(dir.file("out.mp4")).size(), 1000u);
 }
 
 }  // namespace

@@ -114,6 +114,40 @@ TEST(ProjectFile, DocumentLayout) {
   }
 }
 
+// A file of an earlier version, whose text was GBK: Chinese names, the euro sign as its
+// single byte 0x80 and a character whose second byte is a backslash. It opens with every
+// picture and saves again to the very same bytes.
+TEST(ProjectFile, EarlierVersionsGbkFileSavesToTheSameBytes) {
+  test::TempDir dir;
+  test::writeSolidPicture(dir.file("照片一.jpg"), 32, 24, "red", "JPEG");
+  test::writeSolidPicture(dir.file("€ 价格.jpg"), 32, 24, "blue", "JPEG");
+  const std::string folder = gbkPath(dir.path());
+  auto picture = [&](const std::string& name) {
+    return "{\n\t\t\t\"path\":\t\"" + folder + "/" + name + "\",\n\t\t\t\"animationIndex\":\t57,\n"
+           "\t\t\t\"animationName\":\t\"\xb7\xe7\xb3\xb5\",\n\t\t\t\"fileName\":\t\"" + name + "\",\n"
+           "\t\t\t\"watermark_location\":\t4,\n"
+           "\t\t\t\"watermark_text\":\t\"\xb4\xba\xcc\xec\xb5\xc4\xbb\xa8 \x80 \x81\\\\\",\n"
+           "\t\t\t\"turnAngle\":\t0\n\t\t}";
+  };
+  const std::string earlier =
+      "{\n\t\"text_watermark\":\t1,\n\t\"text_watermark_font\":\t0,\n\t\"text_watermark_font_size\":\t8,\n"
+      "\t\"text_watermark_color\":\t8,\n\t\"logo\":\t0,\n\t\"logo_path\":\t\"\",\n\t\"logo_location\":\t2,\n"
+      "\t\"bgsound\":\t1,\n\t\"bgsound_auto_set_pause_time\":\t0,\n\t\"bgsound_auto_set_image_loop_play\":\t0,\n"
+      "\t\"cover\":\t0,\n\t\"cover_path\":\t\"\",\n\t\"video_size\":\t\"160x128\",\n\t\"pause_time\":\t3,\n"
+      "\t\"bgsound_items\":\t[],\n\t\"imgs\":\t[" +
+      picture("\xd5\xd5\xc6\xac\xd2\xbb.jpg") + ", " + picture("\x80 \xbc\xdb\xb8\xf1.jpg") + "]\n}";
+  test::writeBytes(dir.file("earlier.dat"), earlier);
+
+  Project project;
+  UserMessage message;
+  ASSERT_TRUE(openProject(project, gbkPath(dir.file("earlier.dat")), &message)) << utf8(message.text);
+  ASSERT_EQ(project.pictures.size(), 2u);
+  EXPECT_EQ(project.pictures[1].caption.text, "\xb4\xba\xcc\xec\xb5\xc4\xbb\xa8 \x80 \x81\\");
+  EXPECT_FALSE(projectChanged(project));
+  ASSERT_TRUE(saveProject(project, gbkPath(dir.file("again.dat")), &message)) << utf8(message.text);
+  EXPECT_EQ(test::readBytes(dir.file("again.dat")), earlier);
+}
+
 TEST(ProjectFile, TemporaryPicturesAreCopiedIntoPics) {
   test::TempDir dir;
   const ProgramFolders& folders = programFolders();

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "platform/folders.h"
 #include "support/test_files.h"
 #include "util/charset.h"
 #include "video/generation_checks.h"
@@ -116,7 +117,7 @@ TEST(CheckProject, SampleRatesResolve) {
   EXPECT_EQ(rate, 44100);
   EXPECT_FALSE(resolve({44100, 48000, 32000, 24000, 22050}));
   EXPECT_EQ(refusal, g("[0.mp3] 采样率: 44100Hz\n[1.mp3] 采样率: 48000Hz\n\n提示：添加的所有背景音乐的采样率必须保持一致！\n\n"
-                       "可以百度搜索 [格式工厂] 下载该软件对背景音乐进行 [采样率] 转换。"));
+                       "可以用 ffmpeg 对背景音乐进行 [采样率] 转换，例如：ffmpeg -i 音乐.mp3 -ar 44100 音乐-44100.mp3"));
   // The pair named is the first track that differs and the one before it, with the
   // first track's rate.
   EXPECT_FALSE(resolve({44100, 44100, 48000, 32000, 24000, 22050}));
@@ -151,7 +152,8 @@ TEST(CheckProject, CoverMustExistBeAPictureAndHaveItsTool) {
   project.settings.coverPath = dir.file("cover.jpg");
   EXPECT_TRUE(checkProject(project).ok);
   NoToolsOnPath noTools;
-  EXPECT_EQ(checkProject(project).message, g("没有找到 AtomicParsley.exe 文件，请到官网重新下载软件。"));
+  EXPECT_EQ(checkProject(project).message,
+            g("没有找到 AtomicParsley，请安装 AtomicParsley，或把它放进 ") + programFolders().tool + g(" 文件夹。"));
 }
 
 TEST(GenerationNames, DefaultNamesAndTheMp4Ending) {
