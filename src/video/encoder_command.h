@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace pictavo {
+#include "project/service_config.h"  // kDefaultAudioBitRate
 
-inline constexpr int kDefaultAudioBitRate = 128;
+namespace pictavo {
 
 // What the command line carries.
 struct EncoderCommand {

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "music/track_analysis.h"
 #include "project/project_file.h"
 #include "support/media_probe.h"
 #include "support/run_command.h"
@@ -49,7 +50,7 @@ TEST(ForeignNames, PicturesAndFoldersGbkCannotHoldGoThroughEveryCommand) {
     EXPECT_NE(test::readBytes(out + "项目.dat").find("/" + internalName), std::string::npos);
     Project saved;
     UserMessage message;
-    ASSERT_TRUE(openProject(saved, fromFsName(out + "项目.dat").value(), &message)) << message.text;
+    ASSERT_TRUE(openProject(saved, fromFsName(out + "项目.dat").value(), &message, withMp3Analysis())) << message.text;
     ASSERT_EQ(saved.pictures.size(), 2u);
     EXPECT_EQ(saved.pictures[0].path, fromFsName(picture).value());
     EXPECT_EQ(saved.pictures[0].fileName, internalName);

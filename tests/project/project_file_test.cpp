@@ -140,7 +140,7 @@ TEST(ProjectFile, EarlierVersionsGbkFileSavesToTheSameBytes) {
 
   Project project;
   UserMessage message;
-  ASSERT_TRUE(openProject(project, gbkPath(dir.file("earlier.dat")), &message)) << utf8(message.text);
+  ASSERT_TRUE(openProject(project, gbkPath(dir.file("earlier.dat")), &message, withMp3Analysis())) << utf8(message.text);
   ASSERT_EQ(project.pictures.size(), 2u);
   EXPECT_EQ(project.pictures[1].caption.text, "\xb4\xba\xcc\xec\xb5\xc4\xbb\xa8 \x80 \x81\\");
   EXPECT_FALSE(projectChanged(project));
