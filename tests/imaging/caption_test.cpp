@@ -285,7 +285,7 @@ TEST(CaptionText, WithoutAnyFontTheLogSaysSoAndTheVideoIsStillMade) {
                               test::shellQuote(PICTAVO_CLI_PATH) +
                               " make -o out.mp4 --size 160x128 --pause 0.2 --caption 你好 a.png");
   EXPECT_EQ(run.exitCode, 0) << run.output;
-  EXPECT_NE(run.output.find("没有找到可用的字幕字体"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("没有找到可用的字体"), std::string::npos) << run.output;
   EXPECT_GT(test::readBytes(dir.file("out.mp4")).size(), 1000u);
 }
 
