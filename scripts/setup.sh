@@ -10,6 +10,7 @@ PACKAGES=(
   ffmpeg atomicparsley
   googletest libgtest-dev
   clang libclang-rt-14-dev
+  dpkg-dev file desktop-file-utils appstream man-db
 )
 
 SUDO=""

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Sets everything up and runs the whole test suite: the normal build, then the same tests
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then each fuzz target for a minute.
+# Sets everything up and runs the whole test suite: the normal build, the Debian package
+# (installed, run and removed again), then the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then each fuzz target for a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 (cd build && ctest --output-on-failure -j"$(nproc)")
+bash scripts/test_package.sh
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DPICTAVO_ASAN=ON
 cmake --build build-asan -j"$(nproc)"

@@ -1,6 +1,5 @@
 #include "cli/cli_support.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -10,38 +9,6 @@
 #include "util/paths.h"
 
 namespace pictavo::cli {
-
-std::optional<std::string> Args::value(const std::string& name) const {
-  auto it = options.find(name);
-  if (it == options.end()) return std::nullopt;
-  return it->second;
-}
-
-std::vector<std::string> Args::values(const std::string& name) const {
-  std::vector<std::string> all;
-  for (auto [it, end] = options.equal_range(name); it != end; ++it) all.push_back(it->second);
-  return all;
-}
-
-Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& flags) {
-  Args args;
-  for (int i = first; i < argc; ++i) {
-    std::string word = argv[i];
-    if (word.rfind("--", 0) == 0 && word.size() > 2) {
-      std::string name = word.substr(2);
-      bool isFlag = std::find(flags.begin(), flags.end(), name) != flags.end();
-      if (!isFlag && i + 1 < argc)
-        args.options.emplace(name, argv[++i]);
-      else
-        args.options.emplace(name, std::string());
-    } else if (word == "-o" && i + 1 < argc) {
-      args.options.emplace("out", argv[++i]);
-    } else {
-      args.positional.push_back(word);
-    }
-  }
-  return args;
-}
 
 void say(const std::string& gbkText) {
   std::string text = utf8(gbkText);

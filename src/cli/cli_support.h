@@ -1,26 +1,13 @@
-// Shared pieces of the command-line front end: argument parsing, the boundary between the
-// terminal's UTF-8 and the program's internal text, and start-up of the core.
+// Shared pieces of the command-line front end: the boundary between the terminal's UTF-8
+// and the program's internal text, and start-up of the core.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "cli/arguments.h"
 
 namespace pictavo::cli {
-
-// Parsed arguments: options ("--name value" or "--flag") and positional words, in order.
-struct Args {
-  std::vector<std::string> positional;
-  std::multimap<std::string, std::string> options;
-
-  bool has(const std::string& name) const { return options.count(name) > 0; }
-  std::optional<std::string> value(const std::string& name) const;
-  std::vector<std::string> values(const std::string& name) const;
-};
-
-// `flags` are the options that take no value.
-Args parseArgs(int argc, char** argv, int first, const std::vector<std::string>& flags);
 
 // Prints internal text as UTF-8 on standard output / standard error, with a line end.
 void say(const std::string& gbkText);

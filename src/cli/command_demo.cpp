@@ -134,8 +134,7 @@ bool buildDemo(Project& project, const MaterialFolder& folder) {
 
 }  // namespace
 
-int runDemo(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {});
+int runDemo(const Args& args) {
   auto output = pathArg(args.value("out").value_or("demo.mp4"));
   if (!output || !args.positional.empty()) {
     complain(gbk("用法: pictavo-cli demo [-o 输出.mp4]"));

@@ -22,8 +22,7 @@ WandPtr frameOf(const std::optional<std::string>& input, int width, int height,
 
 }  // namespace
 
-int runFrame(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {});
+int runFrame(const Args& args) {
   if (args.positional.size() != 0 && args.positional.size() != 2) {
     complain(gbk("用法: pictavo-cli frame [输入图片 输出.jpg] [--size 宽x高] [--background black|white] [--turn 角度]"));
     return 2;

@@ -60,8 +60,7 @@ std::unique_ptr<CaptionOverlay> captionFor(const std::string& text, int width, i
 
 }  // namespace
 
-int runFrames(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {"count", "time"});
+int runFrames(const Args& args) {
   auto effect = args.value("effect");
   if (!effect) {
     complain(gbk("用法: pictavo-cli frames --effect N [--size 宽x高] [--hold H] [--caption 文字] [--out 文件夹] [--count] [--time]"));
@@ -113,7 +112,7 @@ int runFrames(int argc, char** argv) {
   return 0;
 }
 
-int runEffects(int, char**) {
+int runEffects(const Args&) {
   for (int index : effectIndices()) say(strprintf("%2d ", index) + effectName(index));
   say(strprintf("%2d ", 99) + effectName(99));
   return 0;

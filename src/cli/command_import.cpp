@@ -105,8 +105,7 @@ int importIntoProject(const ProductQuery& query, const std::string& projectPath)
 
 }  // namespace
 
-int runImport(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {});
+int runImport(const Args& args) {
   auto out = args.value("out");
   auto save = args.value("save");
   std::string type = args.value("type").value_or("0");

@@ -6,8 +6,7 @@
 
 namespace pictavo::cli {
 
-int runInfo(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {});
+int runInfo(const Args& args) {
   if (args.positional.empty()) {
     complain(gbk("用法: pictavo-cli info 图片文件..."));
     return 2;

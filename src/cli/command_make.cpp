@@ -83,8 +83,7 @@ bool saveIfAsked(Project& project, const Args& args) {
 
 }  // namespace
 
-int runMake(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {"auto-pause", "loop"});
+int runMake(const Args& args) {
   auto out = args.value("out");
   if (!out || out->empty() || args.positional.empty()) {
     complain(gbk(kUsage));

@@ -9,8 +9,7 @@
 
 namespace pictavo::cli {
 
-int runMp3Info(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {});
+int runMp3Info(const Args& args) {
   if (args.positional.empty()) {
     complain(gbk("用法: pictavo-cli mp3info MP3文件..."));
     return 2;

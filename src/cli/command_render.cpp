@@ -11,8 +11,7 @@
 
 namespace pictavo::cli {
 
-int runRender(int argc, char** argv) {
-  Args args = parseArgs(argc, argv, 2, {});
+int runRender(const Args& args) {
   auto out = args.value("out");
   if (!out || out->empty() || args.positional.size() != 1) {
     complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4"));

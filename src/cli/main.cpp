@@ -1,57 +1,101 @@
-// pictavo-cli: the command-line front end of the Pictavo core.
+// pictavo-cli: the command-line front end of the Pictavo core. The command table holds each
+// command's options and usage; parsing and help are handled here, once for all commands.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 
 namespace {
 
+using pictavo::cli::Args;
+using pictavo::cli::OptionSpec;
+
 struct Command {
   const char* name;
-  int (*run)(int argc, char** argv);
+  int (*run)(const Args& args);
+  OptionSpec options;
   const char* usage;
 };
 
 const Command kCommands[] = {
-    {"frame", pictavo::cli::runFrame,
+    {"frame", pictavo::cli::runFrame, {{"size", "background", "turn"}, {}},
      "frame [IN OUT] [--size WxH] [--background black|white] [--turn DEG]\n"
      "      one picture fitted onto a video frame, as JPEG (default: a built-in picture)"},
-    {"info", pictavo::cli::runInfo, "info FILE...\n      the picture information line of each file"},
-    {"mp3info", pictavo::cli::runMp3Info,
+    {"info", pictavo::cli::runInfo, {}, "info FILE...\n      the picture information line of each file"},
+    {"mp3info", pictavo::cli::runMp3Info, {},
      "mp3info FILE...\n      duration in milliseconds and sample rate of each MP3 file"},
-    {"frames", pictavo::cli::runFrames,
+    {"frames", pictavo::cli::runFrames, {{"effect", "size", "hold", "caption", "out"}, {"count", "time"}},
      "frames --effect N [--size WxH] [--hold H] [--caption TEXT] [--out DIR] [--count] [--time]\n"
      "      one effect between two built-in pictures, every frame as a numbered PNG"},
-    {"effects", pictavo::cli::runEffects, "effects\n      every effect's index and name"},
-    {"import", pictavo::cli::runImport,
+    {"effects", pictavo::cli::runEffects, {}, "effects\n      every effect's index and name"},
+    {"import", pictavo::cli::runImport, {{"type", "out", "save"}, {}},
      "import [--type 0|1|2] (--out DIR | --save PROJECT.dat) TEXT\n"
      "      the pictures of a product address (or picture addresses), downloaded into DIR\n"
      "      or added to a new project saved as PROJECT.dat"},
     {"make", pictavo::cli::runMake,
+     {{"out", "size", "pause", "effect", "caption", "music", "logo", "logo-at", "cover", "save"},
+      {"auto-pause", "loop"}},
      "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random] [--caption TEXT]\n"
      "      [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3]\n"
      "      [--cover PICTURE] [--save PROJECT.dat] PICTURE...\n"
      "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it"},
-    {"render", pictavo::cli::runRender,
+    {"render", pictavo::cli::runRender, {{"out"}, {}},
      "render PROJECT.dat -o OUT.mp4\n      the MP4 of a saved project; Ctrl+C stops it"},
-    {"demo", pictavo::cli::runDemo,
+    {"demo", pictavo::cli::runDemo, {{"out"}, {}},
      "demo [-o OUT.mp4]\n"
      "      a short show of built-in pictures with effects, captions, a logo, music and a\n"
      "      cover (default demo.mp4)"},
 };
 
-int usage() {
-  std::fprintf(stderr, "usage: pictavo-cli COMMAND ...\n\n");
-  for (const Command& c : kCommands) std::fprintf(stderr, "  %s\n", c.usage);
+void printUsage(std::FILE* to) {
+  std::fprintf(to,
+               "usage: pictavo-cli COMMAND [ARGUMENTS]\n"
+               "       pictavo-cli COMMAND --help\n"
+               "       pictavo-cli --help | --version\n\ncommands:\n");
+  for (const Command& c : kCommands) std::fprintf(to, "  %s\n", c.usage);
+  std::fprintf(to, "\nThe manual page pictavo-cli(1) describes each command and option.\n");
+}
+
+// A wrong command line: what is wrong, then the usage, on standard error.
+int usageError(const std::string& problem, const Command* command) {
+  std::fprintf(stderr, "pictavo-cli: %s\n", problem.c_str());
+  if (command)
+    std::fprintf(stderr, "usage: pictavo-cli %s\n", command->usage);
+  else
+    printUsage(stderr);
   return 2;
+}
+
+const Command* findCommand(const char* name) {
+  for (const Command& c : kCommands) {
+    if (std::strcmp(name, c.name) == 0) return &c;
+  }
+  return nullptr;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return usage();
-  for (const Command& c : kCommands) {
-    if (std::strcmp(argv[1], c.name) == 0) return c.run(argc, argv);
+  if (argc < 2) return usageError("no command given", nullptr);
+  std::string first = argv[1];
+  if (first == "--help" || first == "-h") {
+    printUsage(stdout);
+    return 0;
   }
-  return usage();
+  if (first == "--version") {
+    std::printf("pictavo-cli %s\n", PICTAVO_VERSION);
+    return 0;
+  }
+  const Command* command = findCommand(argv[1]);
+  if (!command) return usageError("unknown command '" + first + "'", nullptr);
+  std::string error;
+  auto args = pictavo::cli::parseArgs(argc, argv, 2, command->options, &error);
+  if (!args) return usageError(error, command);
+  if (args->has("help")) {
+    std::printf("usage: pictavo-cli %s\n", command->usage);
+    return 0;
+  }
+  return command->run(*args);
 }

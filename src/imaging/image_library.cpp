@@ -28,6 +28,9 @@ bool decodes(const unsigned char* bytes, size_t length, std::string* error) {
 void start() {
   // The policy and the temporary folder must be known before the library reads its
   // configuration; it reads it once, in MagickWandGenesis.
+  // A missing policy would leave the system's smaller limits and wider coder list in force,
+  // so start-up stops with a message naming the folder looked in.
+  bool resourcesFound = checkResourceFolder(&gStartError);
   std::string policyFolder = resourceFolder() + "/magick";
   setenv("MAGICK_CONFIGURE_PATH", policyFolder.c_str(), 1);
   std::string tempError;
@@ -38,7 +41,7 @@ void start() {
   // One thread for the library's own loops: the program parallelises by pipeline, and a
   // second OpenMP team on two cores only slows the encoder down.
   MagickSetResourceLimit(ThreadResource, 1);
-  gStarted = validateImageLibrary(&gStartError);
+  gStarted = resourcesFound && validateImageLibrary(&gStartError);
 }
 
 }  // namespace

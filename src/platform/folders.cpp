@@ -15,6 +15,9 @@
 namespace pictavo {
 namespace {
 
+// The image library policy, inside the resource folder.
+constexpr const char* kPolicyFile = "magick/policy.xml";
+
 std::mutex gFoldersMutex;
 std::optional<ProgramFolders> gFolders;
 bool gNameRefused = false;
@@ -110,17 +113,30 @@ std::string resourceFolder() {
   namespace fs = std::filesystem;
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec) {
-    for (const fs::path& candidate : {exe.parent_path().parent_path() / "share",
-                                      exe.parent_path() / "share"}) {
-      if (fs::is_directory(candidate / "magick", ec)) return candidate.string();
-    }
+  if (ec) return std::string();
+  return (exe.parent_path().parent_path() / "share" / "pictavo").lexically_normal().string();
+}
+
+bool checkResourceFolder(std::string* error) {
+  std::string folder = resourceFolder();
+  std::string problem;
+  if (folder.empty())
+    problem = gbk("无法确定程序所在的文件夹 (/proc/self/exe 不可读)");
+  else if (access(folder.c_str(), F_OK) != 0)
+    problem = gbk("找不到程序的数据文件夹: ");
+  else if (access(folder.c_str(), R_OK | X_OK) != 0)
+    problem = gbk("无法读取程序的数据文件夹: ");
+  else if (access((folder + "/" + kPolicyFile).c_str(), R_OK) != 0)
+    problem = gbk("程序的数据文件夹中缺少可读的 ") + kPolicyFile + ": ";
+  if (problem.empty()) return true;
+  if (error) {
+    std::string shown = fromFsName(folder).value_or(std::string());
+    if (shown.empty())  // a name GBK cannot carry: its ASCII letters, the rest as '?'
+      for (unsigned char c : folder) shown += c < 0x80 ? static_cast<char>(c) : '?';
+    *error = problem + shown;
+    if (!folder.empty()) *error += gbk("。请重新安装本软件。");
   }
-#ifdef PICTAVO_RESOURCE_DIR
-  return PICTAVO_RESOURCE_DIR;
-#else
-  return exe.parent_path().string();
-#endif
+  return false;
 }
 
 }  // namespace pictavo

@@ -1,6 +1,7 @@
 // The program's folders. The per-user data folder stands in for the folder beside the
 // program file: $PICTAVO_HOME when set, else $XDG_DATA_HOME/pictavo, else
-// ~/.local/share/pictavo. Read-only resources live beside the binary.
+// ~/.local/share/pictavo. Read-only resources live in share/pictavo beside the binary's
+// folder, in the build tree as in an installed or relocated copy.
 #pragma once
 
 #include <string>
@@ -37,8 +38,13 @@ std::string configFolder();
 // else the home folder. The file choosers start there when no other folder is known.
 std::string desktopFolder();
 
-// Folder of read-only resources (the image library policy), as a file-system name:
-// "share" beside the binary's folder, or the build's own share folder.
+// Folder of read-only resources (the image library policy, icons), as a file-system name:
+// <folder of the running program>/../share/pictavo; empty when the program's own location
+// cannot be read.
 std::string resourceFolder();
+
+// True when the resource folder is there and its image library policy can be read; else
+// `error` (GBK) names the folder looked in and what is wrong with it.
+bool checkResourceFolder(std::string* error);
 
 }  // namespace pictavo
