@@ -23,10 +23,10 @@ INSTALLED_BY_US=""
 # Removes the package and whatever its installation added, so the machine is left as it was.
 cleanup() {
   if [ -n "$INSTALLED_BY_US" ]; then
-    $SUDO apt-get remove -y -q pictavo >/dev/null || true
+    $SUDO apt-get -o DPkg::Lock::Timeout=300 remove -y -q pictavo >/dev/null || true
     local added
     added=$(comm -13 <(echo "$BEFORE") <(installed_packages))
-    if [ -n "$added" ]; then $SUDO apt-get remove -y -q $added >/dev/null || true; fi
+    if [ -n "$added" ]; then $SUDO apt-get -o DPkg::Lock::Timeout=300 remove -y -q $added >/dev/null || true; fi
   fi
   rm -rf "$WORK"
 }
@@ -93,13 +93,13 @@ if dpkg-query -W -f='${db:Status-Abbrev}' pictavo 2>/dev/null | grep -q '^ii'; t
   fail "pictavo is installed on this machine already; remove it before this test"
 fi
 INSTALLED_BY_US=yes
-$SUDO apt-get install -y -q "$CHECKOUT/$DEB"
+$SUDO apt-get -o DPkg::Lock::Timeout=300 install -y -q "$CHECKOUT/$DEB"
 [ "$(/usr/bin/pictavo-cli --version)" = "pictavo-cli $VERSION" ] || fail "installed --version"
 (cd "$WORK" && PICTAVO_HOME="$WORK/home" /usr/bin/pictavo-cli demo -o "$WORK/installed.mp4")
 check_demo_video "$WORK/installed.mp4"
-$SUDO apt-get remove -y -q pictavo
+$SUDO apt-get -o DPkg::Lock::Timeout=300 remove -y -q pictavo
 added=$(comm -13 <(echo "$BEFORE") <(installed_packages))
-if [ -n "$added" ]; then $SUDO apt-get remove -y -q $added; fi
+if [ -n "$added" ]; then $SUDO apt-get -o DPkg::Lock::Timeout=300 remove -y -q $added; fi
 INSTALLED_BY_US=""
 [ "$(installed_packages)" = "$BEFORE" ] || fail "the installed packages differ from before the test"
 [ ! -e /usr/bin/pictavo-cli ] || fail "/usr/bin/pictavo-cli is still there after removal"
