@@ -32,7 +32,7 @@ std::vector<std::string> Args::values(const std::string& name) const {
   return all;
 }
 
-std::optional<Args> parseArgs(int argc, char** argv, int first, const OptionSpec& spec,
+std::optional<Args> parseArgs(int argc, char** argv, int first, const KnownOptions& known,
                               std::string* error) {
   Args args;
   bool optionsEnded = false;
@@ -52,13 +52,13 @@ std::optional<Args> parseArgs(int argc, char** argv, int first, const OptionSpec
       inlineValue = name->substr(equals + 1);
       name->resize(equals);
     }
-    if (listed(spec.flags, *name) || *name == "help") {
+    if (listed(known.flags, *name) || *name == "help") {
       if (inlineValue) {
         *error = "option '--" + *name + "' takes no value";
         return std::nullopt;
       }
       args.options.emplace(*name, std::string());
-    } else if (listed(spec.values, *name)) {
+    } else if (listed(known.values, *name)) {
       if (!inlineValue && i + 1 >= argc) {
         *error = "option '" + word + "' needs a value";
         return std::nullopt;

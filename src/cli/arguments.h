@@ -10,7 +10,7 @@
 namespace pictavo::cli {
 
 // The options a command knows, by long name without "--".
-struct OptionSpec {
+struct KnownOptions {
   std::vector<std::string> values;  // take a value: "--name value" or "--name=value"
   std::vector<std::string> flags;   // take none
 };
@@ -29,7 +29,7 @@ struct Args {
 // knows), and "--" ends the options. A value option takes the next word whatever it is, so
 // "--pause -1" reaches the command's own check. Nothing when an option is unknown, lacks its value or
 // is a flag given a value; `error` then says which, in English.
-std::optional<Args> parseArgs(int argc, char** argv, int first, const OptionSpec& spec,
+std::optional<Args> parseArgs(int argc, char** argv, int first, const KnownOptions& known,
                               std::string* error);
 
 }  // namespace pictavo::cli

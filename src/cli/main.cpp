@@ -10,12 +10,12 @@
 namespace {
 
 using pictavo::cli::Args;
-using pictavo::cli::OptionSpec;
+using pictavo::cli::KnownOptions;
 
 struct Command {
   const char* name;
   int (*run)(const Args& args);
-  OptionSpec options;
+  KnownOptions options;
   const char* usage;
 };
 

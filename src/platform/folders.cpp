@@ -131,7 +131,7 @@ bool checkResourceFolder(std::string* error) {
   if (problem.empty()) return true;
   if (error) {
     std::string shown = fromFsName(folder).value_or(std::string());
-    if (shown.empty())  // a name GBK cannot carry: its ASCII letters, the rest as '?'
+    if (shown.empty())  // a name that is not valid UTF-8: its ASCII letters, the rest as '?'
       for (unsigned char c : folder) shown += c < 0x80 ? static_cast<char>(c) : '?';
     *error = problem + shown;
     if (!folder.empty()) *error += gbk("。请重新安装本软件。");

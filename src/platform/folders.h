@@ -44,7 +44,7 @@ std::string desktopFolder();
 std::string resourceFolder();
 
 // True when the resource folder is there and its image library policy can be read; else
-// `error` (GBK) names the folder looked in and what is wrong with it.
+// `error` (internal text) names the folder looked in and what is wrong with it.
 bool checkResourceFolder(std::string* error);
 
 }  // namespace pictavo
