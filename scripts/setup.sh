@@ -16,8 +16,8 @@ PACKAGES=(
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -q
-$SUDO apt-get install -y -q --no-install-recommends "${PACKAGES[@]}"
+$SUDO apt-get -o DPkg::Lock::Timeout=300 update -q
+$SUDO apt-get -o DPkg::Lock::Timeout=300 install -y -q --no-install-recommends "${PACKAGES[@]}"
 
 BUILD_DIR=${BUILD_DIR:-build}
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-}
