@@ -27,8 +27,8 @@ struct Args {
 
 // Parses argv[first..]. "-o" stands for "--out", "-h" for "--help" (a flag every command
 // knows), and "--" ends the options. A value option takes the next word whatever it is, so
-// "--pause -1" reaches the command's own check. Nothing when an option is unknown, lacks its value or
-// is a flag given a value; `error` then says which, in English.
+// "--pause -1" reaches the command's own check. Nothing when an option is unknown, lacks its
+// value or is a flag given a value; `error` then says which, in English.
 std::optional<Args> parseArgs(int argc, char** argv, int first, const KnownOptions& known,
                               std::string* error);
 
