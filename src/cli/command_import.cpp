@@ -11,6 +11,7 @@
 #include "net/socket_pool.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/interrupts.h"
 #include "project/project_file.h"
 #include "project/project_model.h"
 #include "util/charset.h"
@@ -35,6 +36,7 @@ class FolderSink : public ImportSink {
     return true;
   }
   void status(const std::string& text) override { say(text); }
+  bool cancelled() const override { return ImportSink::cancelled() || interruptRequested(); }
 
  private:
   std::string folder_;
@@ -46,7 +48,11 @@ class ProjectSink : public ProjectImportSink {
  public:
   using ProjectImportSink::ProjectImportSink;
   void status(const std::string& text) override { say(text); }
+  bool cancelled() const override { return ImportSink::cancelled() || interruptRequested(); }
 };
+
+// Ctrl+C stops the import between and inside requests.
+constexpr int kInterrupted = 130;
 
 std::string trimmed(const std::string& text) {
   size_t first = text.find_first_not_of(" \t\r\n");
@@ -64,6 +70,7 @@ int usageError() {
 // Shows the messages; true when one of them is an error.
 bool showNotices(const ImportResult& result) {
   bool error = false;
+  if (result.cancelled) complain(gbk("已停止。"));
   for (const UserMessage& notice : result.notices) {
     complain(notice.caption + ": " + notice.text);
     error = error || notice.caption == gbk("错误");
@@ -80,6 +87,7 @@ int importIntoFolder(const ProductQuery& query, const std::string& folder) {
   FolderSink sink(folder);
   ImportResult result = loadProductImages(query, serviceSettings(), sink);
   bool error = showNotices(result);
+  if (result.cancelled) return kInterrupted;
   return error || result.added == 0 ? 1 : 0;
 }
 
@@ -93,14 +101,17 @@ int importIntoProject(const ProductQuery& query, const std::string& projectPath)
   Project project;
   ProjectSink sink(project);
   ImportResult result = loadProductImages(query, serviceSettings(), sink);
-  if (showNotices(result) || result.added == 0) return 1;
+  bool failed = showNotices(result);
+  // A stopped import still saves the pictures it already fetched.
+  if (result.added == 0) return result.cancelled ? kInterrupted : 1;
+  if (failed && !result.cancelled) return 1;
   UserMessage failure;
   if (!saveProject(project, projectPath, &failure)) {
     complain(failure.caption + ": " + failure.text);
     return 1;
   }
   say(gbk("已保存项目: ") + projectPath);
-  return 0;
+  return result.cancelled ? kInterrupted : 0;
 }
 
 }  // namespace
@@ -116,6 +127,7 @@ int runImport(const Args& args) {
   auto text = utf8ToGb18030Strict(args.positional[0]);
   if (!target || !text) return 2;
   setInfoSink([](const std::string& message) { complain(message); });
+  catchInterrupts();
   socket_pool_init();
   readRemoteSettings();
   ProductQuery query{type[0] - '0', trimmed(*text)};

@@ -5,10 +5,19 @@
 
 #include <string>
 
-#include "net/http_stream.h"
 #include "platform/files.h"
 
 namespace pictavo {
+
+// Where the bytes of a body go as they arrive.
+class BodySink {
+ public:
+  virtual ~BodySink() = default;
+  // The body's announced length (-1 when unknown), before any data.
+  virtual void expect(long long length) { (void)length; }
+  // False when the bytes cannot be stored (a failed file write).
+  virtual bool write(const char* data, size_t length) = 0;
+};
 
 class BodyTarget {
  public:

@@ -1,6 +1,14 @@
 #include "net/error_report.h"
 
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
 #include "net/http_client.h"
+#include "net/http_url.h"
 #include "net/service_paths.h"
 #include "platform/error_log.h"
 #include "platform/system_info.h"
@@ -11,16 +19,82 @@
 namespace pictavo {
 namespace {
 
+struct Report {
+  std::string address, name, text;
+};
+
 // GBK text for the network: UTF-8, or the text as it is when it cannot be converted.
 std::string forNetwork(const std::string& gbkText) { return gb18030ToUtf8(gbkText).value_or(gbkText); }
 
-HttpResponse send(const std::string& address, const std::string& name, const std::string& text) {
+// A report posted to an "https:" address never follows a redirect to plain HTTP.
+HttpResponse post(const Report& report, const std::function<bool()>& stopping) {
   HttpRequest request;
-  request.url = address;
-  request.postBody = "os=" + urlEncode(systemVersion()) + "&name=" + urlEncode(forNetwork(name)) +
-                     "&text=" + urlEncode(forNetwork(text)) +
+  request.url = report.address;
+  request.httpsOnly = startsWithNoCase(report.address, "https:");
+  request.cancelled = stopping;
+  request.postBody = "os=" + urlEncode(systemVersion()) + "&name=" + urlEncode(forNetwork(report.name)) +
+                     "&text=" + urlEncode(forNetwork(report.text)) +
                      strprintf("&v=%0.1f", kProgramVersion);
   return webRequest(request);
+}
+
+// The queue and its one sender thread, started with the first report. At exit the report
+// being sent is cancelled and everything unsent goes to errors.log.
+class ReportSender {
+ public:
+  ~ReportSender() {
+    {
+      std::lock_guard lock(mutex_);
+      stopping_ = true;
+    }
+    wake_.notify_all();
+    if (worker_.joinable()) worker_.join();
+  }
+
+  void push(Report report) {
+    std::lock_guard lock(mutex_);
+    queue_.push_back(std::move(report));
+    if (!worker_.joinable()) worker_ = std::thread([this] { run(); });
+    wake_.notify_all();
+  }
+
+  void flush() {
+    std::unique_lock lock(mutex_);
+    idle_.wait(lock, [this] { return queue_.empty() && !sending_; });
+  }
+
+ private:
+  void run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+      if (queue_.empty()) return;
+      Report report = std::move(queue_.front());
+      queue_.pop_front();
+      sending_ = true;
+      bool stop = stopping_;
+      lock.unlock();
+      HttpResponse response;
+      if (!stop) response = post(report, [this] { return stopping_.load(); });
+      if (!response.ok)
+        appendErrorLog(report.name, report.text, stop ? std::string() : response.error);
+      lock.lock();
+      sending_ = false;
+      idle_.notify_all();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_, idle_;
+  std::deque<Report> queue_;
+  bool sending_ = false;
+  std::atomic<bool> stopping_{false};
+  std::thread worker_;
+};
+
+ReportSender& sender() {
+  static ReportSender instance;
+  return instance;
 }
 
 }  // namespace
@@ -31,9 +105,10 @@ bool reportError(const std::string& name, const std::string& text) {
     appendErrorLog(name, text, "");
     return false;
   }
-  HttpResponse response = send(address, name, text);
-  if (!response.ok) appendErrorLog(name, text, response.error);
-  return response.ok;
+  sender().push({address, name, text});
+  return true;
 }
+
+void flushErrorReports() { sender().flush(); }
 
 }  // namespace pictavo

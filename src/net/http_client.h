@@ -1,7 +1,9 @@
-// The HTTP/1.x client on plain sockets: GET and form POST requests over fresh or pooled
-// keep-alive connections, redirects, chunked bodies and the 10 MB limit. "https:" addresses
-// are fetched over plain HTTP on port 80. The client never shows anything; every failure
-// comes back as an error kind and a GBK message. Thread-safe.
+// The HTTP/1.x client: GET and form POST requests over fresh or pooled keep-alive
+// connections, redirects, chunked bodies and the 10 MB limit. "https:" addresses are fetched
+// over TLS (port 443 unless given) with the server's certificate and name checked against
+// the system's trust store; there is no fallback to plain HTTP. libcurl carries the bytes
+// (curl_exchange.h). The client never shows anything; every failure comes back as an error
+// kind and a GBK message. Thread-safe.
 #pragma once
 
 #include <string>
@@ -16,6 +18,7 @@ enum HttpErrorKind : int {
   kHttpProtocolFailed = 2,  // HTTP status, header, body or limit
   kHttpFileOpenFailed = 3,  // downloads only
   kHttpFileWriteFailed = 4,
+  kHttpCancelled = 5,  // the request's cancel flag was set
 };
 
 struct HttpResponse {
@@ -37,7 +40,8 @@ struct DownloadResult {
 };
 
 // Makes the request, following up to 8 redirects (as keep-alive GETs). A keep-alive request
-// that fails (other than for an invalid address) is made once more on a fresh connection.
+// that fails (other than for an invalid address, a cancel or its deadline) is made once more
+// on a fresh connection.
 HttpResponse webRequest(const HttpRequest& request);
 
 // The same request, writing the body into the file at `gbkPath` as it arrives. A redirect

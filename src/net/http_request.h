@@ -1,11 +1,10 @@
-// What the HTTP client sends: the request record, the User-Agent and the request header.
+// What the HTTP client is asked: the request record and the User-Agent every request sends.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "net/http_url.h"
 
 namespace pictavo {
 
@@ -16,6 +15,11 @@ struct HttpRequest {
   bool keepAlive = false;
   int redirectDepth = 0;                // 0 for a new request
   std::optional<std::string> postBody;  // a form body makes it a POST
+  // Polled while the request runs (from its own thread); true stops it at once. Any thread
+  // may set the flag it reads. Empty: never cancelled.
+  std::function<bool()> cancelled;
+  // Refuse a redirect to a plain "http:" address (for requests that must stay private).
+  bool httpsOnly = false;
 };
 
 inline constexpr size_t kUserAgentBytes = 255;
@@ -24,8 +28,8 @@ inline constexpr size_t kUserAgentBytes = 255;
 void setUserAgent(std::string_view text);
 std::string userAgent();
 
-// The request line and header lines, ending with the empty line. Control characters in the
-// cookie and the referer are dropped so that they cannot start a header line of their own.
-std::string buildRequestHead(const HttpRequest& request, const ParsedUrl& target);
+// A header value without control characters, so that a cookie or a referer cannot start a
+// header line of its own.
+std::string headerValue(std::string_view text);
 
 }  // namespace pictavo

@@ -2,6 +2,9 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <memory>
+
+#include <curl/curl.h>
 
 namespace pictavo {
 namespace {
@@ -37,37 +40,39 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
   return true;
 }
 
-bool parseUrl(std::string_view url, ParsedUrl* out) {
-  if (!(startsWithNoCase(url, "http") || startsWithNoCase(url, "//"))) return false;
-  if (!usableInRequestLine(url)) return false;
-  size_t firstSlash = url.find('/');
-  std::string text(url);
-  if (firstSlash == std::string_view::npos) {
-    text += '/';
-    firstSlash = text.size() - 1;
-  }
-  size_t hostStart = firstSlash + 2;
-  if (hostStart > text.size()) return false;
-  size_t pathStart = text.find('/', hostStart);
-  if (pathStart == std::string::npos) {
-    text += '/';
-    pathStart = text.size() - 1;
-  }
-  std::string_view authority = std::string_view(text).substr(hostStart, pathStart - hostStart);
-  size_t colon = authority.find(':');
-  ParsedUrl parsed;
-  parsed.path = text.substr(pathStart);
-  parsed.host = std::string(authority.substr(0, colon));
-  if (colon != std::string_view::npos) {
-    std::string portText(authority.substr(colon + 1));
-    long port = std::strtol(portText.c_str(), nullptr, 10);
-    if (port < 1 || port > 65535) return false;
-    parsed.port = static_cast<int>(port);
-  } else {
-    parsed.port = url.substr(0, 6) == "https:" ? 443 : 80;
-  }
-  *out = std::move(parsed);
-  return true;
+namespace {
+
+std::optional<std::string> urlPart(CURLU* url, CURLUPart part, unsigned flags = 0) {
+  char* text = nullptr;
+  if (curl_url_get(url, part, &text, flags) != CURLUE_OK) return std::nullopt;
+  std::string value(text);
+  curl_free(text);
+  return value;
+}
+
+}  // namespace
+
+std::optional<RequestTarget> requestTarget(std::string_view url) {
+  if (!(startsWithNoCase(url, "http") || startsWithNoCase(url, "//"))) return std::nullopt;
+  if (!usableInRequestLine(url)) return std::nullopt;
+  std::string text = url[0] == '/' ? "http:" + std::string(url) : std::string(url);
+  std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> parsed(curl_url(), curl_url_cleanup);
+  if (!parsed || curl_url_set(parsed.get(), CURLUPART_URL, text.c_str(), 0) != CURLUE_OK)
+    return std::nullopt;
+  auto scheme = urlPart(parsed.get(), CURLUPART_SCHEME);
+  auto host = urlPart(parsed.get(), CURLUPART_HOST);
+  auto port = urlPart(parsed.get(), CURLUPART_PORT, CURLU_DEFAULT_PORT);
+  auto whole = urlPart(parsed.get(), CURLUPART_URL);
+  if (!scheme || (*scheme != "http" && *scheme != "https") || !host || host->empty() || !port ||
+      !whole)
+    return std::nullopt;
+  RequestTarget target;
+  target.port = std::atoi(port->c_str());
+  if (target.port < 1 || target.port > 65535) return std::nullopt;
+  target.url = *whole;
+  target.host = *host;
+  target.secure = *scheme == "https";
+  return target;
 }
 
 std::string urlEncode(std::string_view text) {

@@ -1,23 +1,25 @@
-// Addresses for the HTTP client: parsing, percent-encoding, the file extension of an
+// Addresses for the HTTP client: checking a request address, percent-encoding, the file extension of an
 // address and the absolute form of a redirect target.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace pictavo {
 
-struct ParsedUrl {
+struct RequestTarget {
+  std::string url;   // the address as it is requested ("//host/..." becomes "http://host/...")
   std::string host;  // without the port
-  std::string path;  // from the first "/" after the host on (path and query); at least "/"
   int port = 80;     // explicit port, else 443 for "https:", else 80
+  bool secure = false;  // "https:" (any case): TLS with the certificate checked
 };
 
-// Accepts addresses beginning with "http" or "//" (any case). False when the address
-// cannot be used: another beginning, an explicit port outside 1..65535, or a control
-// character or space (which would break the request line).
-bool parseUrl(std::string_view url, ParsedUrl* out);
+// Accepts addresses beginning with "http" or "//" (any case) that name the http or https
+// scheme and a host. Nothing when the address cannot be used: another beginning, an
+// explicit port outside 1..65535, or a control character or space.
+std::optional<RequestTarget> requestTarget(std::string_view url);
 
 // Percent-encoding for form values: a space becomes "+", every byte other than a letter,
 // a digit, "-", "." or "_" becomes "%XX" (upper-case hex); the bytes of a two- or four-byte

@@ -17,11 +17,13 @@ ImportResult loadProductImagesFromItemApi(const ProductQuery& query,
     result.notices.push_back(noticeMessage(gbk("输入的宝贝地址不符合规范！")));
     return result;
   }
-  HttpRequest request;
-  request.url = settings.itemDataTemplate + id + "&";
-  request.keepAlive = true;
+  HttpRequest request = importRequest(settings.itemDataTemplate + id + "&", sink);
   sink.status(fetchingListText());
   HttpResponse response = webRequest(request);
+  if (response.errorKind == kHttpCancelled) {
+    result.cancelled = true;
+    return result;
+  }
   if (!response.ok) {
     result.notices.push_back(itemRequestFailure(response));
     return result;

@@ -36,14 +36,14 @@ std::vector<std::string> directAddresses(std::string_view text) {
   }
 }
 
-HttpResponse requestItemData(const ServiceSettings& settings, const std::string& id) {
-  HttpRequest request;
-  request.url = fillTemplate(settings.itemDataTemplate, id);
+HttpResponse requestItemData(const ServiceSettings& settings, const std::string& id,
+                             const ImportSink& sink) {
+  HttpRequest request = importRequest(fillTemplate(settings.itemDataTemplate, id), sink);
   if (!settings.itemPageReferer.empty())
     request.referer = fillTemplate(settings.itemPageReferer, id);
-  request.keepAlive = true;
   HttpResponse response = webRequest(request);
-  if (response.ok || settings.cookie.empty()) return response;
+  if (response.ok || response.errorKind == kHttpCancelled || settings.cookie.empty())
+    return response;
   request.cookie = settings.cookie;
   return webRequest(request);
 }
@@ -69,7 +69,11 @@ ImportResult loadProductImagesFromItemPage(const ProductQuery& query,
     return result;
   }
   sink.status(fetchingListText());
-  HttpResponse response = requestItemData(settings, id);
+  HttpResponse response = requestItemData(settings, id, sink);
+  if (response.errorKind == kHttpCancelled) {
+    result.cancelled = true;
+    return result;
+  }
   if (!response.ok) {
     result.notices.push_back(itemRequestFailure(response));
     return result;

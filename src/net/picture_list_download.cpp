@@ -23,10 +23,11 @@ int randomFrom100To999() {
 
 void downloadOne(const std::string& address, int i, int n, ImportSink& sink, ImportResult* result) {
   std::string path = newDownloadPath(sink.folder());
-  HttpRequest request;
-  request.url = address;
-  request.keepAlive = true;
-  HttpResponse response = webRequest(request);
+  HttpResponse response = webRequest(importRequest(address, sink));
+  if (response.errorKind == kHttpCancelled) {
+    result->cancelled = true;
+    return;
+  }
   if (!response.ok) {
     infoLog(gbk("下载宝贝图片失败:\r\n") + address + gbk("\r\n返回的错误信息:\r\n") +
             response.error + "\r\n");
@@ -79,11 +80,16 @@ void downloadPictureList(const std::vector<std::string>& addresses, ImportSink& 
   int n = static_cast<int>(addresses.size());
   makeFolders(sink.folder());
   for (int i = 1; i <= n; ++i) {
+    if (sink.cancelled()) {
+      result->cancelled = true;
+      return;
+    }
     if (sink.full()) {
       result->notices.push_back(noticeMessage(sink.fullMessage()));
       return;
     }
     downloadOne(addresses[static_cast<size_t>(i - 1)], i, n, sink, result);
+    if (result->cancelled) return;
   }
 }
 

@@ -10,6 +10,14 @@ ProductLoader chooseProductLoader(const ServiceSettings& settings) {
   return namesApiHost ? ProductLoader::ItemApi : ProductLoader::ItemPage;
 }
 
+HttpRequest importRequest(const std::string& url, const ImportSink& sink) {
+  HttpRequest request;
+  request.url = url;
+  request.keepAlive = true;
+  request.cancelled = [&sink] { return sink.cancelled(); };
+  return request;
+}
+
 ImportResult loadProductImages(const ProductQuery& query, const ServiceSettings& settings,
                                ImportSink& sink) {
   switch (chooseProductLoader(settings)) {

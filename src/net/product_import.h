@@ -4,9 +4,11 @@
 // messages the user interface shows; download failures go to the information log.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
+#include "net/http_request.h"
 #include "project/service_config.h"
 #include "project/user_message.h"
 
@@ -31,13 +33,25 @@ class ImportSink {
   virtual bool add(const std::string& gbkPath) = 0;
   // The status text of the main window (part 1).
   virtual void status(const std::string& gbkText) { (void)gbkText; }
+
+  // Stops the import between and inside requests; any thread may call it.
+  void cancel() { cancel_.store(true); }
+  // Polled by the import; a sink may add reasons of its own (an interrupt).
+  virtual bool cancelled() const { return cancel_.load(); }
+
+ private:
+  std::atomic<bool> cancel_{false};
 };
 
 struct ImportResult {
   std::vector<std::string> addresses;  // picture addresses found, in order
   int added = 0;                       // pictures downloaded and taken by the sink
   std::vector<UserMessage> notices;    // message boxes, in order ("提示" or "错误")
+  bool cancelled = false;              // the sink's cancel stopped it
 };
+
+// A request of the import: it stops when the sink is cancelled.
+HttpRequest importRequest(const std::string& url, const ImportSink& sink);
 
 enum class ProductLoader { VendorService, ItemApi, ItemPage };
 

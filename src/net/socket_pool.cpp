@@ -1,79 +1,70 @@
 #include "net/socket_pool.h"
 
+#include <array>
 #include <cstdio>
-#include <memory>
 #include <mutex>
-#include <unordered_map>
-#include <vector>
 
-#include "net/connection.h"
-#include "util/text_format.h"
+#include "net/curl_global.h"
 
 namespace pictavo {
 namespace {
 
-using PoolMap = std::unordered_map<std::string, std::vector<SocketHandle>>;
+// One lock per kind of data libcurl shares; a share handle outlives every request using it.
+struct ShareLocks {
+  std::array<std::mutex, CURL_LOCK_DATA_LAST> locks;
+};
+
+void lockShare(CURL*, curl_lock_data data, curl_lock_access, void* user) {
+  static_cast<ShareLocks*>(user)->locks[static_cast<size_t>(data)].lock();
+}
+
+void unlockShare(CURL*, curl_lock_data data, void* user) {
+  static_cast<ShareLocks*>(user)->locks[static_cast<size_t>(data)].unlock();
+}
+
+std::shared_ptr<CURLSH> newShare() {
+  auto* locks = new ShareLocks;
+  CURLSH* share = curl_share_init();
+  if (!share) {
+    delete locks;
+    return nullptr;
+  }
+  curl_share_setopt(share, CURLSHOPT_LOCKFUNC, lockShare);
+  curl_share_setopt(share, CURLSHOPT_UNLOCKFUNC, unlockShare);
+  curl_share_setopt(share, CURLSHOPT_USERDATA, locks);
+  curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_CONNECT);
+  curl_share_setopt(share, CURLSHOPT_SHARE, CURL_LOCK_DATA_SSL_SESSION);
+  return std::shared_ptr<CURLSH>(share, [locks](CURLSH* s) {
+    curl_share_cleanup(s);  // closes the idle connections
+    delete locks;
+  });
+}
 
 std::mutex gPoolMutex;
-std::unique_ptr<PoolMap> gPool;
-
-std::string keyOf(const std::string& host, uint16_t port) {
-  return strprintf("%s:%d", host.c_str(), port);
-}
+std::shared_ptr<CURLSH> gPool;
+bool gInitialised = false;
 
 }  // namespace
 
 void socket_pool_init() {
+  initCurl();
   std::lock_guard lock(gPoolMutex);
-  if (!gPool) gPool = std::make_unique<PoolMap>();
-}
-
-SocketHandle acquirePooledSocket(const std::string& host, uint16_t port, std::string* error) {
-  {
-    std::lock_guard lock(gPoolMutex);
-    if (!gPool) {
-      std::printf("map == null, 因没有调用 socket_pool_init()\n");
-    } else {
-      std::vector<SocketHandle>& idle = (*gPool)[keyOf(host, port)];
-      if (!idle.empty()) {
-        SocketHandle socket = idle.back();
-        idle.pop_back();
-        return socket;
-      }
-    }
-  }
-  return connectTcp(host, port, error);
-}
-
-void releasePooledSocket(const std::string& host, uint16_t port, SocketHandle socket) {
-  if (socket == kNoSocket) return;
-  {
-    std::lock_guard lock(gPoolMutex);
-    if (gPool) {
-      auto entry = gPool->find(keyOf(host, port));
-      if (entry != gPool->end()) {
-        entry->second.push_back(socket);
-        return;
-      }
-    }
-  }
-  closeSocket(socket);
+  gInitialised = true;
+  if (!gPool) gPool = newShare();
 }
 
 void closePooledSockets() {
+  std::shared_ptr<CURLSH> old;
   std::lock_guard lock(gPoolMutex);
-  if (!gPool) return;
-  for (auto& [key, idle] : *gPool) {
-    for (SocketHandle socket : idle) closeSocket(socket);
-    idle.clear();
-  }
+  if (!gInitialised) return;
+  old = std::move(gPool);  // released by the last request that still holds it
+  gPool = newShare();
 }
 
-int pooledSocketCount(const std::string& host, uint16_t port) {
+std::shared_ptr<CURLSH> leasePooledConnections() {
   std::lock_guard lock(gPoolMutex);
-  if (!gPool) return 0;
-  auto entry = gPool->find(keyOf(host, port));
-  return entry == gPool->end() ? 0 : static_cast<int>(entry->second.size());
+  if (!gInitialised) std::printf("map == null, 因没有调用 socket_pool_init()\n");
+  return gPool;
 }
 
 }  // namespace pictavo

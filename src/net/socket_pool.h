@@ -1,28 +1,24 @@
-// The keep-alive pool: idle connections kept per "host:port" and handed out most recently
-// returned first. One lock guards the map; connecting happens outside it.
+// The keep-alive pool: one libcurl connection cache shared by every keep-alive request of
+// the process, so that requests to the same host and port reuse an idle connection (and
+// HTTPS requests their TLS session) instead of opening a new one. Requests without
+// keep-alive never use it. A connection the server has closed is noticed and replaced.
 #pragma once
 
-#include <cstdint>
-#include <string>
+#include <curl/curl.h>
 
-#include "platform/tcp_socket.h"
+#include <memory>
 
 namespace pictavo {
 
 // Creates the pool; called once at start-up before any request (calling it again is harmless).
 void socket_pool_init();
 
-// An idle pooled socket for host:port, else a new connection (connectTcp). A first request
-// for a key creates its entry, so the socket can be handed back afterwards.
-SocketHandle acquirePooledSocket(const std::string& host, uint16_t port, std::string* error);
-
-// Hands an idle socket back. A socket whose key has no entry (or with no pool) is closed.
-void releasePooledSocket(const std::string& host, uint16_t port, SocketHandle socket);
-
-// Closes every idle socket (at exit, and between tests).
+// Closes every idle connection (at exit, and between tests). Requests still running keep
+// the connections they use until they end.
 void closePooledSockets();
 
-// Number of idle sockets kept for host:port.
-int pooledSocketCount(const std::string& host, uint16_t port);
+// The shared cache for one request, kept alive while the request holds it; null when the
+// pool was never created (the request then runs on connections of its own).
+std::shared_ptr<CURLSH> leasePooledConnections();
 
 }  // namespace pictavo

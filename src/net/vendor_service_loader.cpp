@@ -1,6 +1,7 @@
 // The vendor-service loader: the service answers with the product's picture addresses,
 // one a line, or with a message for the user.
 #include "net/http_client.h"
+#include "net/http_url.h"
 #include "net/import_steps.h"
 #include "net/picture_list_download.h"
 #include "net/product_import.h"
@@ -43,13 +44,15 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
     result.notices.push_back(failed);
     return result;
   }
-  HttpRequest request;
-  request.url = base + strprintf("?v=%0.1f&baobeiURL=", kProgramVersion) + urlEncode(query.text) +
-                strprintf("&m=%d&", query.pictureType);
-  request.keepAlive = true;
+  HttpRequest request = importRequest(base + strprintf("?v=%0.1f&baobeiURL=", kProgramVersion) +
+                                          urlEncode(query.text) +
+                                          strprintf("&m=%d&", query.pictureType),
+                                      sink);
   sink.status(fetchingListText());
   HttpResponse response = webRequest(request);
-  if (!response.ok) {
+  if (response.errorKind == kHttpCancelled) {
+    result.cancelled = true;
+  } else if (!response.ok) {
     result.notices.push_back(failed);
   } else if (isWebAddress(response.body)) {
     result.addresses = addressLines(response.body);

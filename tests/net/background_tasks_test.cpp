@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <thread>
 
 #include "net/error_report.h"
+#include "net/net_settings.h"
 #include "net/remote_settings.h"
 #include "net/sample_music.h"
 #include "net_fixture.h"
@@ -122,6 +124,7 @@ TEST_F(BackgroundTaskTest, ErrorReportsAreSentAndLoggedWhenSendingFails) {
   });
   setServiceBaseUrl(server.url(""));
   EXPECT_TRUE(reportError("setVideoCover", g("封面 a&b")));
+  flushErrorReports();
   ReceivedRequest sent = server.requests().at(0);
   EXPECT_EQ(sent.method, "POST");
   EXPECT_EQ(sent.body.rfind("os=", 0), 0u);
@@ -130,10 +133,24 @@ TEST_F(BackgroundTaskTest, ErrorReportsAreSentAndLoggedWhenSendingFails) {
   EXPECT_FALSE(fileExists(errorLogPath()));
 
   setServiceBaseUrl(server.url("/down"));
-  EXPECT_FALSE(reportError("validateImageMagick", "no coders"));
+  EXPECT_TRUE(reportError("validateImageMagick", "no coders"));  // queued, then logged
+  flushErrorReports();
   std::string log = readWholeFile(errorLogPath()).value_or("");
   EXPECT_NE(log.find("validateImageMagick\nno coders\n"), std::string::npos);
   EXPECT_NE(log.find("返回错误的http状态码"), std::string::npos);
+}
+
+TEST_F(BackgroundTaskTest, ErrorReportsNeverWaitForTheService) {
+  removeFile(errorLogPath());
+  test::TestHttpServer silent([](const ReceivedRequest&, ServerConnection& c) { c.waitUntilStopped(); });
+  setServiceBaseUrl(silent.url(""));
+  setNetTimeouts({10000, 300});
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_TRUE(reportError("thread_make_video", "slow"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+  flushErrorReports();
+  EXPECT_NE(readWholeFile(errorLogPath()).value_or("").find("thread_make_video\nslow\n"),
+            std::string::npos);
 }
 
 }  // namespace

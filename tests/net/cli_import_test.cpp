@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "music/track_analysis.h"
 #include "project/project_file.h"
@@ -73,6 +75,30 @@ TEST(CliImport, SavesTheDownloadedPicturesAsANewProject) {
   ASSERT_TRUE(openProject(project, dir.file("shop.dat"), &message, withMp3Analysis()))
       << message.text;
   EXPECT_EQ(project.pictures.size(), 2u);
+}
+
+TEST(CliImport, CtrlCStopsADownloadThatNeverEnds) {
+  // One byte every 20 ms: no receive time-out ever ends this picture (for ten seconds).
+  test::TestHttpServer pictures([](const test::ReceivedRequest& r, test::ServerConnection& c) {
+    if (r.path == "/settings.txt") {
+      c.send(test::okResponse("service_mode=6\n"));
+      return;
+    }
+    c.send("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n");
+    for (int i = 0; i < 500 && c.send("p"); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  });
+  test::TempDir dir;
+  std::string text = pictures.url("/a.jpg") + ";" + pictures.url("/b.jpg");
+  auto start = std::chrono::steady_clock::now();
+  test::CommandResult run = test::runCommand(
+      "PICTAVO_SERVICE_URL=" + shellQuote(pictures.url("")) + " timeout -s KILL 20 " +
+      shellQuote(PICTAVO_CLI_PATH) + " import --out " + shellQuote(dir.file("out")) + " " +
+      shellQuote(text) + " 2>&1 & p=$!; sleep 1; kill -INT $p; wait $p");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4));
+  EXPECT_EQ(run.exitCode, 130) << run.output;
+  EXPECT_NE(run.output.find("已停止。"), std::string::npos) << run.output;
+  EXPECT_EQ(pictures.requests().size(), 2u);  // the settings and the first picture only
 }
 
 }  // namespace

@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include "net/http_header.h"
+#include "net/net_settings.h"
 #include "net/socket_pool.h"
 #include "net_fixture.h"
 #include "support/test_files.h"
@@ -63,15 +68,18 @@ TEST_F(HttpClientTest, KeepAliveConnectionsAreReused) {
   TestHttpServer server(answer(test::okResponse("x")));
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(get(server.url("/"), true).ok);
   EXPECT_EQ(server.connectionCount(), 1);
-  EXPECT_EQ(pooledSocketCount("127.0.0.1", static_cast<uint16_t>(server.port())), 1);
-  // "Connection: close" in the answer keeps the socket out of the pool.
+  // Requests without keep-alive never use the pool.
+  ASSERT_TRUE(get(server.url("/"), false).ok);
+  EXPECT_EQ(server.connectionCount(), 2);
+  // "Connection: close" in the answer keeps the connection out of the pool.
   TestHttpServer closing(answer(test::okResponse("x", "Connection: close\r\n"), true));
   ASSERT_TRUE(get(closing.url("/"), true).ok);
-  EXPECT_EQ(pooledSocketCount("127.0.0.1", static_cast<uint16_t>(closing.port())), 0);
+  ASSERT_TRUE(get(closing.url("/"), true).ok);
+  EXPECT_EQ(closing.connectionCount(), 2);
 }
 
-TEST_F(HttpClientTest, AStalePooledSocketCostsOneRetry) {
-  // The server answers and closes without saying so: the client pools a dead socket.
+TEST_F(HttpClientTest, AStalePooledConnectionIsReplaced) {
+  // The server answers and closes without saying so: the pool holds a dead connection.
   TestHttpServer server(answer(test::okResponse("fresh"), true));
   ASSERT_TRUE(get(server.url("/1"), true).ok);
   ASSERT_TRUE(server.waitForClosedConnections(1));
@@ -80,8 +88,39 @@ TEST_F(HttpClientTest, AStalePooledSocketCostsOneRetry) {
   EXPECT_EQ(second.body, "fresh");
   auto requests = server.requests();
   ASSERT_EQ(requests.size(), 2u);
-  EXPECT_EQ(requests[1].header("Connection"), "close");
   EXPECT_EQ(requests[1].connection, 1);
+}
+
+TEST_F(HttpClientTest, SendsTheRequestForm) {
+  TestHttpServer server(answer(test::okResponse("ok")));
+  HttpRequest get;
+  get.url = server.url("/p?q=1");
+  get.referer = "http://r.example/";
+  get.cookie = "a=1\r\nInjected: yes";
+  ASSERT_TRUE(webRequest(get).ok);
+  HttpRequest post;
+  post.url = server.url("");
+  post.keepAlive = true;
+  post.postBody = "k=v";
+  ASSERT_TRUE(webRequest(post).ok);
+  auto requests = server.requests();
+  ASSERT_EQ(requests.size(), 2u);
+  const ReceivedRequest& g0 = requests[0];
+  EXPECT_EQ(g0.method + " " + g0.path + " " + g0.version, "GET /p?q=1 HTTP/1.0");
+  EXPECT_EQ(g0.header("Accept"), "*/*");
+  EXPECT_EQ(g0.header("Accept-Language"), "zh-cn");
+  EXPECT_EQ(g0.header("User-Agent"), userAgent());
+  EXPECT_EQ(g0.header("Host"), "127.0.0.1:" + std::to_string(server.port()));
+  EXPECT_EQ(g0.header("Referer"), "http://r.example/");
+  EXPECT_EQ(g0.header("Cookie"), "a=1Injected: yes");
+  EXPECT_EQ(g0.header("Injected"), "");
+  EXPECT_EQ(g0.header("Connection"), "close");
+  const ReceivedRequest& p = requests[1];
+  EXPECT_EQ(p.method + " " + p.path + " " + p.version, "POST / HTTP/1.1");
+  EXPECT_EQ(p.header("Content-Type"), "application/x-www-form-urlencoded");
+  EXPECT_EQ(p.header("Content-Length"), "3");
+  EXPECT_EQ(p.header("Connection"), "keep-alive");
+  EXPECT_EQ(p.body, "k=v");
 }
 
 // "/hop/N" sends N more redirects before the body.
@@ -148,6 +187,8 @@ TEST_F(HttpClientTest, ARedirectOnAKeptConnectionLeavesItReusable) {
 }
 
 TEST_F(HttpClientTest, FailuresOfTheResponse) {
+  std::string bigHead;  // header lines beyond the 8192-byte limit
+  for (int i = 0; i < 100; ++i) bigHead += "X-Line: " + std::string(90, 'v') + "\r\n";
   struct Case {
     std::string response;
     std::string message;
@@ -159,12 +200,12 @@ TEST_F(HttpClientTest, FailuresOfTheResponse) {
        g("暂不支持处理 header.contentEncoding:gzip")},
       {"HTTP/1.1 200 OK\r\nContent-Length: 10485761\r\n\r\n",
        g("header.contentLength: 10485761, 大于10M")},
-      {"HTTP/1.1 200 OK\r\nX: " + std::string(9000, 'x'),
+      {"HTTP/1.1 200 OK\r\n" + bigHead,
        g("读取 HTTP_BUFFER_SIZE 字节, 还没有读取完整个 HTTP Head.")},
       {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nabc",
        g("文件大小:10, 实际接收到的文件大小:3, ret:0, errno:0")},
       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhel",
-       g("读取失败3: body大小:5, 实际接收到的body大小:3, ret:0, errno:0")},
+       g("读取失败3: body大小:未定义, 实际接收到的body大小:3, ret:0, errno:0")},
       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n0\r\n\r\n",
        g("文件大小:-1, 实际接收到的文件大小:0, ret:")},
   };
@@ -202,7 +243,8 @@ TEST_F(HttpClientTest, TheBodyLimitIsTenMegabytes) {
   });
   HttpResponse tooManyChunks = get(endlessChunks.url("/"));
   EXPECT_FALSE(tooManyChunks.ok);
-  EXPECT_EQ(tooManyChunks.error, g("chunk 数据总大小超过10M: readTotal:10485760, chunksize:65536"));
+  EXPECT_EQ(tooManyChunks.error.rfind(g("chunk 数据总大小超过10M: readTotal:"), 0), 0u)
+      << tooManyChunks.error;
 }
 
 TEST_F(HttpClientTest, SkipsAnInterimContinue) {
@@ -212,18 +254,12 @@ TEST_F(HttpClientTest, SkipsAnInterimContinue) {
   EXPECT_EQ(response.body, "after");
 }
 
-TEST_F(HttpClientTest, AddressesWithoutPathOrWithHttps) {
+TEST_F(HttpClientTest, AnAddressWithoutPathAsksForTheRoot) {
   TestHttpServer server(answer(test::okResponse("root")));
   ASSERT_TRUE(get("http://127.0.0.1:" + std::to_string(server.port())).ok);
   ReceivedRequest r = server.requests().at(0);
   EXPECT_EQ(r.path, "/");
   EXPECT_EQ(r.header("Host"), "127.0.0.1:" + std::to_string(server.port()));
-
-  TestHttpServer port80(answer(test::okResponse("plain")), 80);
-  if (!port80.listening()) GTEST_SKIP() << "port 80 cannot be bound here";
-  HttpResponse https = get("https://127.0.0.1/secure");
-  ASSERT_TRUE(https.ok) << https.error;
-  EXPECT_EQ(port80.requests().at(0).header("Host"), "127.0.0.1");
 }
 
 TEST_F(HttpClientTest, ConnectionFailuresAreQuickAndKindOne) {
@@ -272,6 +308,46 @@ TEST_F(HttpClientTest, ASilentServerEndsAtTheReceiveTimeOut) {
   HttpResponse cut = get(stalls.url("/"));
   EXPECT_FALSE(cut.ok);
   EXPECT_EQ(cut.error, g("文件大小:-1, 实际接收到的文件大小:7, ret:-1, errno:11"));
+}
+
+// One byte every 20 ms never trips the receive time-out; for at most five seconds, so that
+// a client without a deadline or a cancel ends (and fails the test) instead of hanging.
+TestHttpServer::Handler trickle() {
+  return [](const ReceivedRequest&, ServerConnection& c) {
+    c.send("HTTP/1.0 200 OK\r\n\r\n");
+    for (int i = 0; i < 250 && c.send("t"); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    c.close();
+  };
+}
+
+TEST_F(HttpClientTest, ATricklingServerMeetsTheDeadlineOrTheCancelFlag) {
+  using Clock = std::chrono::steady_clock;
+  TestHttpServer server(trickle());
+  setNetTimeouts({10000, 10000, 1000});
+  Clock::time_point start = Clock::now();
+  HttpResponse late = get(server.url("/"), true);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+  EXPECT_FALSE(late.ok);
+  EXPECT_EQ(late.error, g("请求超过 1 秒仍未完成, 已放弃。"));
+  EXPECT_EQ(server.requests().size(), 1u);  // no retry after the deadline
+
+  setNetTimeouts({});
+  std::atomic<bool> stop{false};
+  HttpRequest request;
+  request.url = server.url("/");
+  request.keepAlive = true;
+  request.cancelled = [&stop] { return stop.load(); };
+  std::thread canceller([&stop] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    stop = true;
+  });
+  start = Clock::now();
+  HttpResponse cancelled = webRequest(request);
+  canceller.join();
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(cancelled.errorKind, kHttpCancelled);
+  EXPECT_EQ(cancelled.error, g("已取消。"));
 }
 
 TEST_F(HttpClientTest, DownloadsIntoAFile) {

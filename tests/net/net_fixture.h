@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "net/connection.h"
+#include "net/net_settings.h"
 #include "net/socket_pool.h"
 #include "project/service_config.h"
 #include "util/info_log.h"

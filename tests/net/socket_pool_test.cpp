@@ -5,7 +5,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "net/connection.h"
+#include "net/http_client.h"
+#include "net/net_settings.h"
 #include "net_fixture.h"
 #include "support/test_files.h"
 #include "support/test_http_server.h"
@@ -13,38 +14,23 @@
 namespace pictavo {
 namespace {
 
-class SocketPoolTest : public test::NetTest {};
+class ConnectionTest : public test::NetTest {};
 
-TEST_F(SocketPoolTest, HandsBackTheLastReturnedSocketFirst) {
-  test::TestHttpServer server([](const test::ReceivedRequest&, test::ServerConnection&) {});
-  uint16_t port = static_cast<uint16_t>(server.port());
-  std::string error;
-  SocketHandle first = acquirePooledSocket("127.0.0.1", port, &error);
-  SocketHandle second = acquirePooledSocket("127.0.0.1", port, &error);
-  ASSERT_NE(first, kNoSocket) << error;
-  ASSERT_NE(second, kNoSocket) << error;
-  releasePooledSocket("127.0.0.1", port, first);
-  releasePooledSocket("127.0.0.1", port, second);
-  EXPECT_EQ(pooledSocketCount("127.0.0.1", port), 2);
-  EXPECT_EQ(acquirePooledSocket("127.0.0.1", port, &error), second);
-  EXPECT_EQ(acquirePooledSocket("127.0.0.1", port, &error), first);
-  EXPECT_TRUE(server.waitForConnections(2));
-  EXPECT_EQ(server.connectionCount(), 2);
-  closeSocket(first);
-  closeSocket(second);
-}
-
-TEST_F(SocketPoolTest, ASocketOfAnUnknownKeyIsClosedNotPooled) {
-  test::TestHttpServer server([](const test::ReceivedRequest&, test::ServerConnection&) {});
-  std::string error;
-  SocketHandle socket = connectTcp("127.0.0.1", static_cast<uint16_t>(server.port()), &error);
-  ASSERT_NE(socket, kNoSocket);
-  releasePooledSocket("never-asked.invalid", 80, socket);
-  EXPECT_EQ(pooledSocketCount("never-asked.invalid", 80), 0);
+TEST_F(ConnectionTest, ClosingThePoolEndsItsIdleConnections) {
+  test::TestHttpServer server([](const test::ReceivedRequest&, test::ServerConnection& c) {
+    c.send(test::okResponse("x"));
+  });
+  HttpRequest request;
+  request.url = server.url("/");
+  request.keepAlive = true;
+  ASSERT_TRUE(webRequest(request).ok);
+  closePooledSockets();
   ASSERT_TRUE(server.waitForClosedConnections(1));
+  ASSERT_TRUE(webRequest(request).ok);
+  EXPECT_EQ(server.connectionCount(), 2);
 }
 
-TEST_F(SocketPoolTest, AConnectNoOneAnswersEndsAtTheTimeOut) {
+TEST_F(ConnectionTest, AConnectNoOneAnswersEndsAtTheTimeOut) {
   // A listener that never accepts, with its backlog filled: further handshakes get no answer.
   int listener = ::socket(AF_INET, SOCK_STREAM, 0);
   sockaddr_in address{};
@@ -54,25 +40,21 @@ TEST_F(SocketPoolTest, AConnectNoOneAnswersEndsAtTheTimeOut) {
   ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   ASSERT_EQ(::listen(listener, 0), 0);
   ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
-  uint16_t port = ntohs(address.sin_port);
-  setNetTimeouts({300, 300});
-  std::vector<SocketHandle> fillers;
-  std::string error;
-  SocketHandle socket = kNoSocket;
-  for (int i = 0; i < 8 && error.empty(); ++i) {
-    socket = connectTcp("127.0.0.1", port, &error);
-    if (socket != kNoSocket) fillers.push_back(socket);
+  std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/";
+  std::vector<int> fillers;
+  for (int i = 0; i < 4; ++i) {
+    int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    ::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    fillers.push_back(filler);
   }
-  for (SocketHandle s : fillers) closeSocket(s);
+  setNetTimeouts({300, 300});
+  HttpRequest request;
+  request.url = url;
+  HttpResponse response = webRequest(request);
+  for (int filler : fillers) ::close(filler);
   ::close(listener);
-  EXPECT_EQ(socket, kNoSocket);
-  EXPECT_EQ(error, test::g("使用非阻塞方式连接超时。"));
-}
-
-TEST_F(SocketPoolTest, AnEmptyHostNameIsRefused) {
-  std::string error;
-  EXPECT_EQ(connectTcp("", 80, &error), kNoSocket);
-  EXPECT_EQ(error, test::g("域名 = null"));
+  EXPECT_EQ(response.errorKind, kHttpConnectFailed);
+  EXPECT_EQ(response.error, test::g("使用非阻塞方式连接超时。"));
 }
 
 }  // namespace

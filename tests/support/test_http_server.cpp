@@ -2,7 +2,9 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <openssl/ssl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -24,11 +26,11 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 // Reads one request; false when the connection ended first.
-bool readRequest(int fd, std::string* pending, ReceivedRequest* request) {
+bool readRequest(ServerConnection& connection, std::string* pending, ReceivedRequest* request) {
   size_t end;
   while ((end = pending->find("\r\n\r\n")) == std::string::npos) {
     char buffer[4096];
-    ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+    long n = connection.receive(buffer, sizeof buffer);
     if (n <= 0 || pending->size() > 65536) return false;
     pending->append(buffer, static_cast<size_t>(n));
   }
@@ -43,7 +45,7 @@ bool readRequest(int fd, std::string* pending, ReceivedRequest* request) {
   size_t length = std::strtoul(request->header("Content-Length").c_str(), nullptr, 10);
   while (pending->size() < length) {
     char buffer[4096];
-    ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+    long n = connection.receive(buffer, sizeof buffer);
     if (n <= 0) return false;
     pending->append(buffer, static_cast<size_t>(n));
   }
@@ -70,10 +72,16 @@ std::string ReceivedRequest::header(std::string_view name) const {
   return "";
 }
 
+long ServerConnection::receive(char* buffer, size_t capacity) {
+  if (tls_) return SSL_read(tls_, buffer, static_cast<int>(capacity));
+  return ::recv(fd_, buffer, capacity, 0);
+}
+
 bool ServerConnection::send(std::string_view bytes) {
   while (!bytes.empty()) {
     if (stopping_) return false;
-    ssize_t n = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    long n = tls_ ? SSL_write(tls_, bytes.data(), static_cast<int>(bytes.size()))
+                  : ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
     if (n <= 0) return false;
     bytes.remove_prefix(static_cast<size_t>(n));
   }
@@ -85,6 +93,20 @@ void ServerConnection::waitUntilStopped() const {
 }
 
 TestHttpServer::TestHttpServer(Handler handler, int port) : handler_(std::move(handler)) {
+  listenOn(port);
+}
+
+TestHttpServer::TestHttpServer(Handler handler, const TlsIdentity& identity)
+    : handler_(std::move(handler)) {
+  ::signal(SIGPIPE, SIG_IGN);  // a client that leaves mid-write is a failed write
+  tls_ = SSL_CTX_new(TLS_server_method());
+  if (SSL_CTX_use_certificate_chain_file(tls_, identity.certificate.c_str()) != 1 ||
+      SSL_CTX_use_PrivateKey_file(tls_, identity.key.c_str(), SSL_FILETYPE_PEM) != 1)
+    return;
+  listenOn(0);
+}
+
+void TestHttpServer::listenOn(int port) {
   int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   int yes = 1;
   ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
@@ -113,10 +135,11 @@ TestHttpServer::~TestHttpServer() {
   }
   for (std::thread& worker : workers_) worker.join();
   if (listenFd_ >= 0) ::close(listenFd_);
+  if (tls_) SSL_CTX_free(tls_);
 }
 
 std::string TestHttpServer::url(const std::string& path) const {
-  return "http://127.0.0.1:" + std::to_string(port_) + path;
+  return (tls_ ? "https://127.0.0.1:" : "http://127.0.0.1:") + std::to_string(port_) + path;
 }
 
 std::vector<ReceivedRequest> TestHttpServer::requests() const {
@@ -153,10 +176,17 @@ void TestHttpServer::acceptLoop() {
 
 void TestHttpServer::serve(int fd, int index) {
   std::string pending;
-  ServerConnection connection(fd, index, stopping_);
+  SSL* tls = nullptr;
+  if (tls_) {
+    tls = SSL_new(tls_);
+    SSL_set_fd(tls, fd);
+  }
+  ServerConnection connection(fd, tls, index, stopping_);
+  // A client that refuses the certificate ends the handshake; its connection ends here.
+  bool ready = !tls || SSL_accept(tls) == 1;
   for (;;) {
     ReceivedRequest request;
-    if (stopping_ || !readRequest(fd, &pending, &request)) break;
+    if (!ready || stopping_ || !readRequest(connection, &pending, &request)) break;
     request.connection = index;
     {
       std::lock_guard lock(mutex_);
@@ -167,6 +197,7 @@ void TestHttpServer::serve(int fd, int index) {
         request.version == "HTTP/1.1" && !startsWithNoCase(request.header("Connection"), "close");
     if (connection.closeRequested() || !keepAlive) break;
   }
+  if (tls) SSL_free(tls);
   {
     std::lock_guard lock(mutex_);
     ::shutdown(fd, SHUT_RDWR);

@@ -1,4 +1,5 @@
-// A small HTTP server on 127.0.0.1 for tests of the network code. Each request read from a
+// A small HTTP server on 127.0.0.1 for tests of the network code, plain or over TLS with a
+// certificate the test chooses. Each request read from a
 // connection is handed to the test's handler, which writes whatever bytes it likes (well
 // formed or hostile) and may close the connection. Connections stay open between requests
 // unless the handler or the request closes them.
@@ -13,7 +14,16 @@
 #include <thread>
 #include <vector>
 
+typedef struct ssl_st SSL;
+typedef struct ssl_ctx_st SSL_CTX;
+
 namespace pictavo::test {
+
+// The PEM files of a TLS server: its certificate (chain) and private key.
+struct TlsIdentity {
+  std::string certificate;
+  std::string key;
+};
 
 struct ReceivedRequest {
   std::string method;
@@ -29,10 +39,12 @@ struct ReceivedRequest {
 
 class ServerConnection {
  public:
-  ServerConnection(int fd, int index, const std::atomic<bool>& stopping)
-      : fd_(fd), index_(index), stopping_(stopping) {}
+  ServerConnection(int fd, SSL* tls, int index, const std::atomic<bool>& stopping)
+      : fd_(fd), tls_(tls), index_(index), stopping_(stopping) {}
   // False once the client is gone or the server stops.
   bool send(std::string_view bytes);
+  // At most `capacity` bytes of the request; 0 or less once the client is gone.
+  long receive(char* buffer, size_t capacity);
   // Closes the connection after the handler returns.
   void close() { closeRequested_ = true; }
   bool closeRequested() const { return closeRequested_; }
@@ -42,6 +54,7 @@ class ServerConnection {
 
  private:
   int fd_;
+  SSL* tls_;
   int index_;
   const std::atomic<bool>& stopping_;
   bool closeRequested_ = false;
@@ -51,15 +64,16 @@ class TestHttpServer {
  public:
   using Handler = std::function<void(const ReceivedRequest&, ServerConnection&)>;
 
-  // Listens on 127.0.0.1:port (0 = any free port).
+  // Listens on 127.0.0.1:port (0 = any free port); with an identity, speaks TLS.
   explicit TestHttpServer(Handler handler, int port = 0);
+  TestHttpServer(Handler handler, const TlsIdentity& identity);
   ~TestHttpServer();
   TestHttpServer(const TestHttpServer&) = delete;
   TestHttpServer& operator=(const TestHttpServer&) = delete;
 
   bool listening() const { return listenFd_ >= 0; }
   int port() const { return port_; }
-  // "http://127.0.0.1:PORT" followed by `path`.
+  // "http://127.0.0.1:PORT" (or "https://...") followed by `path`.
   std::string url(const std::string& path) const;
 
   std::vector<ReceivedRequest> requests() const;
@@ -70,10 +84,12 @@ class TestHttpServer {
   bool waitForClosedConnections(int count) const;
 
  private:
+  void listenOn(int port);
   void acceptLoop();
   void serve(int fd, int index);
 
   Handler handler_;
+  SSL_CTX* tls_ = nullptr;
   int listenFd_ = -1;
   int port_ = 0;
   std::atomic<bool> stopping_{false};
