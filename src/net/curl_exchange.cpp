@@ -214,6 +214,8 @@ Exchange outcomeOf(const Run& run, CURL* easy, const RequestTarget& target,
   end.timedOut = run.halt == Halt::Silent || run.code == CURLE_OPERATION_TIMEDOUT;
   end.complete = run.halt == Halt::None && run.code == CURLE_OK;
   if (run.code == CURLE_RECV_ERROR) end.osError = static_cast<int>(osError);
+  // libcurl refuses a header line longer than it buffers (100 KB) as out of memory.
+  end.headerTooLong = run.code == CURLE_OUT_OF_MEMORY && !capture.headerComplete();
   CaptureOutcome out = capture.finish(end);
   Exchange e;
   e.headerText = capture.headerText();

@@ -175,6 +175,10 @@ CaptureOutcome ResponseCapture::finish(const TransferEnd& end) const {
     out.error = stopError_;
     return out;
   }
+  if (!complete_ && end.headerTooLong) {
+    out.error = gbk("读取 HTTP_BUFFER_SIZE 字节, 还没有读取完整个 HTTP Head.");
+    return out;
+  }
   if (!complete_) {
     out.error = strprintf(gbk("读取 HTTP Head 失败: 已接收:%zu, ret:%ld, errno:%d").c_str(),
                           raw_.size(), lastRet(end), lastErrno(end));
