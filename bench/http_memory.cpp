@@ -6,8 +6,8 @@
 // taken and the process's peak resident size so far (getrusage); run it under
 // /usr/bin/time -v for the whole-process figure.
 #include <arpa/inet.h>
-#include <openssl/ssl.h>
 #include <netinet/in.h>
+#include <openssl/ssl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -66,7 +66,9 @@ void serveConnection(int fd, SSL_CTX* tls) {
   SSL* ssl = SSL_new(tls);
   SSL_set_fd(ssl, fd);
   if (SSL_accept(ssl) == 1)
-    serveOne({[ssl](char* b, size_t n) { return static_cast<long>(SSL_read(ssl, b, static_cast<int>(n))); },
+    serveOne({[ssl](char* b, size_t n) {
+                return static_cast<long>(SSL_read(ssl, b, static_cast<int>(n)));
+              },
               [ssl](const std::string& s) {
                 return static_cast<long>(SSL_write(ssl, s.data(), static_cast<int>(s.size())));
               }});
@@ -103,13 +105,13 @@ int listenOnLoopback(uint16_t* port) {
 // A test authority and a certificate for 127.0.0.1 signed by it, in `dir`.
 bool makeCertificates(const std::string& dir) {
   std::string key = " -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes ";
-  std::string commands =
-      "(openssl req -x509" + key + "-days 2 -subj /CN=BenchCA -keyout " + dir + "/ca.key -out " +
-      dir + "/ca.pem && openssl req" + key + "-subj /CN=127.0.0.1 -keyout " + dir +
-      "/server.key -out " + dir + "/server.csr && printf 'subjectAltName=IP:127.0.0.1\\n' > " +
-      dir + "/ext && openssl x509 -req -in " + dir + "/server.csr -CA " + dir + "/ca.pem -CAkey " +
-      dir + "/ca.key -CAcreateserial -days 2 -extfile " + dir + "/ext -out " + dir +
-      "/server.pem) 2>/dev/null";
+  std::string commands = "(openssl req -x509" + key + "-days 2 -subj /CN=BenchCA -keyout " + dir +
+                         "/ca.key -out " + dir + "/ca.pem && openssl req" + key +
+                         "-subj /CN=127.0.0.1 -keyout " + dir + "/server.key -out " + dir +
+                         "/server.csr && printf 'subjectAltName=IP:127.0.0.1\\n' > " + dir +
+                         "/ext && openssl x509 -req -in " + dir + "/server.csr -CA " + dir +
+                         "/ca.pem -CAkey " + dir + "/ca.key -CAcreateserial -days 2 -extfile " +
+                         dir + "/ext -out " + dir + "/server.pem) 2>/dev/null";
   return std::system(commands.c_str()) == 0;
 }
 

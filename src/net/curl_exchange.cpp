@@ -60,8 +60,8 @@ void addHeader(Slist& list, const std::string& line) {
   list.reset(curl_slist_append(list.release(), line.c_str()));
 }
 
-void configure(CURL* easy, const HttpRequest& request, const RequestTarget& target,
-               Options& o, Watch& watch) {
+void configure(CURL* easy, const HttpRequest& request, const RequestTarget& target, Options& o,
+               Watch& watch) {
   curl_easy_setopt(easy, CURLOPT_URL, target.url.c_str());
   curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
   curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
@@ -196,9 +196,9 @@ Exchange outcomeOf(const Run& run, CURL* easy, const RequestTarget& target,
     return e;
   }
   if (run.halt == Halt::Deadline) {
-    Exchange e = failed(capture.headerBytes() ? kHttpProtocolFailed : kHttpConnectFailed,
-                        strprintf(gbk("请求超过 %d 秒仍未完成, 已放弃。").c_str(),
-                                  netTimeouts().totalMs / 1000));
+    Exchange e = failed(
+        capture.headerBytes() ? kHttpProtocolFailed : kHttpConnectFailed,
+        strprintf(gbk("请求超过 %d 秒仍未完成, 已放弃。").c_str(), netTimeouts().totalMs / 1000));
     e.final = true;
     return e;
   }
@@ -238,13 +238,15 @@ Exchange attempt(const HttpRequest& request, const RequestTarget& target, BodyTa
                  Slist resolve) {
   BodySink* sink = body.begin();
   if (!sink) return failed(kHttpFileOpenFailed, "fopen() failed");
-  Easy easy(curl_easy_init(), curl_easy_cleanup);
-  if (!easy) return failed(kHttpConnectFailed, "curl_easy_init() failed");
+  // Declared before the handle so that the handle is cleaned up first: it must leave the
+  // shared pool before the pool may be released.
+  Options options;
+  options.resolve = std::move(resolve);
   CaptureRules rules{target.url, request.keepAlive, kHttpBodyLimit, body.isDownload()};
   ResponseCapture capture(rules, *sink);
   Watch watch{capture};
-  Options options;
-  options.resolve = std::move(resolve);
+  Easy easy(curl_easy_init(), curl_easy_cleanup);
+  if (!easy) return failed(kHttpConnectFailed, "curl_easy_init() failed");
   configure(easy.get(), request, target, options, watch);
   Run run = drive(easy.get(), request, target.secure, watch);
   Exchange e = outcomeOf(run, easy.get(), target, capture, body, options);
@@ -269,7 +271,8 @@ Exchange exchangeOnce(const HttpRequest& request, BodyTarget& body) {
   }
   Exchange e = attempt(request, *target, body, Slist(nullptr, curl_slist_free_all));
   if (e.errorKind == kHttpConnectFailed && e.error == gbk("无法解析域名: ") + target->host) {
-    if (Slist fallback = fallbackAddress(*target)) return attempt(request, *target, body, std::move(fallback));
+    if (Slist fallback = fallbackAddress(*target))
+      return attempt(request, *target, body, std::move(fallback));
   }
   return e;
 }

@@ -1,6 +1,7 @@
 #include "net/error_report.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -19,12 +20,17 @@
 namespace pictavo {
 namespace {
 
+// How long the program's end waits for queued reports.
+constexpr int kExitGraceMs = 5000;
+
 struct Report {
   std::string address, name, text;
 };
 
 // GBK text for the network: UTF-8, or the text as it is when it cannot be converted.
-std::string forNetwork(const std::string& gbkText) { return gb18030ToUtf8(gbkText).value_or(gbkText); }
+std::string forNetwork(const std::string& gbkText) {
+  return gb18030ToUtf8(gbkText).value_or(gbkText);
+}
 
 // A report posted to an "https:" address never follows a redirect to plain HTTP.
 HttpResponse post(const Report& report, const std::function<bool()>& stopping) {
@@ -32,19 +38,22 @@ HttpResponse post(const Report& report, const std::function<bool()>& stopping) {
   request.url = report.address;
   request.httpsOnly = startsWithNoCase(report.address, "https:");
   request.cancelled = stopping;
-  request.postBody = "os=" + urlEncode(systemVersion()) + "&name=" + urlEncode(forNetwork(report.name)) +
-                     "&text=" + urlEncode(forNetwork(report.text)) +
-                     strprintf("&v=%0.1f", kProgramVersion);
+  request.postBody =
+      "os=" + urlEncode(systemVersion()) + "&name=" + urlEncode(forNetwork(report.name)) +
+      "&text=" + urlEncode(forNetwork(report.text)) + strprintf("&v=%0.1f", kProgramVersion);
   return webRequest(request);
 }
 
-// The queue and its one sender thread, started with the first report. At exit the report
-// being sent is cancelled and everything unsent goes to errors.log.
+// The queue and its one sender thread, started with the first report. At exit, after a
+// short grace, the report being sent is cancelled and everything unsent goes to errors.log.
 class ReportSender {
  public:
   ~ReportSender() {
     {
-      std::lock_guard lock(mutex_);
+      // Reports still queued at exit get a moment to go out, then the rest is logged.
+      std::unique_lock lock(mutex_);
+      idle_.wait_for(lock, std::chrono::milliseconds(kExitGraceMs),
+                     [this] { return queue_.empty() && !sending_; });
       stopping_ = true;
     }
     wake_.notify_all();

@@ -1,10 +1,10 @@
 #include "net/http_url.h"
 
+#include <curl/curl.h>
+
 #include <cctype>
 #include <cstdlib>
 #include <memory>
-
-#include <curl/curl.h>
 
 namespace pictavo {
 namespace {

@@ -1,5 +1,5 @@
-// Addresses for the HTTP client: checking a request address, percent-encoding, the file extension of an
-// address and the absolute form of a redirect target.
+// Addresses for the HTTP client: checking a request address, percent-encoding, the file extension
+// of an address and the absolute form of a redirect target.
 #pragma once
 
 #include <cstddef>
@@ -10,9 +10,9 @@
 namespace pictavo {
 
 struct RequestTarget {
-  std::string url;   // the address as it is requested ("//host/..." becomes "http://host/...")
-  std::string host;  // without the port
-  int port = 80;     // explicit port, else 443 for "https:", else 80
+  std::string url;      // the address as it is requested ("//host/..." becomes "http://host/...")
+  std::string host;     // without the port
+  int port = 80;        // explicit port, else 443 for "https:", else 80
   bool secure = false;  // "https:" (any case): TLS with the certificate checked
 };
 

@@ -7,9 +7,9 @@
 namespace pictavo {
 
 struct NetTimeouts {
-  int connectMs = 10000;   // name resolution, TCP connect and TLS handshake together
-  int ioMs = 10000;        // the longest the connection may stay silent once it is open
-  int totalMs = 120000;    // the whole request: connect, header and body
+  int connectMs = 10000;  // name resolution, TCP connect and TLS handshake together
+  int ioMs = 10000;       // the longest the connection may stay silent once it is open
+  int totalMs = 120000;   // the whole request: connect, header and body
 };
 
 NetTimeouts netTimeouts();

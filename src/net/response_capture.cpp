@@ -114,8 +114,9 @@ bool ResponseCapture::body(const char* data, size_t length) {
   long long next = delivered_ + static_cast<long long>(length);
   if (next > rules_.bodyLimit) {
     if (header_.isChunked && header_.contentLength < 0)
-      return stop(2, strprintf(gbk("chunk 数据总大小超过10M: readTotal:%lld, chunksize:%zu").c_str(),
-                               delivered_, length));
+      return stop(2,
+                  strprintf(gbk("chunk 数据总大小超过10M: readTotal:%lld, chunksize:%zu").c_str(),
+                            delivered_, length));
     return stop(2, strprintf(gbk("header.contentLength: %lld, readTotal:%lld > 10M").c_str(),
                              header_.contentLength, next));
   }
@@ -146,10 +147,9 @@ CaptureOutcome ResponseCapture::bodyOutcome(const TransferEnd& end) const {
   out.errorKind = 2;
   int chunkDone = h.isChunked && end.complete ? 1 : 0;
   if (h.isChunked && h.contentLength < 0 && !end.complete) {
-    out.error =
-        strprintf(gbk("读取失败3: body大小:未定义, 实际接收到的body大小:%lld, ret:%ld, errno:%d")
-                      .c_str(),
-                  delivered_, lastRet(end), lastErrno(end));
+    out.error = strprintf(
+        gbk("读取失败3: body大小:未定义, 实际接收到的body大小:%lld, ret:%ld, errno:%d").c_str(),
+        delivered_, lastRet(end), lastErrno(end));
   } else if (rules_.keepAlive && h.contentLength >= 0) {
     out.error = strprintf(
         "(fileSize:%lld, readTotal:%lld), (header.isChunked:%d, isChunkReceiveCompleted:%d)",
@@ -160,8 +160,9 @@ CaptureOutcome ResponseCapture::bodyOutcome(const TransferEnd& end) const {
                               .c_str(),
                           delivered_, h.isChunked ? 1 : 0, chunkDone);
   } else {
-    out.error = strprintf(gbk("文件大小:%lld, 实际接收到的文件大小:%lld, ret:%ld, errno:%d").c_str(),
-                          h.contentLength, delivered_, lastRet(end), lastErrno(end));
+    out.error =
+        strprintf(gbk("文件大小:%lld, 实际接收到的文件大小:%lld, ret:%ld, errno:%d").c_str(),
+                  h.contentLength, delivered_, lastRet(end), lastErrno(end));
   }
   return out;
 }

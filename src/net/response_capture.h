@@ -23,9 +23,9 @@ struct CaptureRules {
 
 // How the transfer ended, as far as the connection goes.
 struct TransferEnd {
-  bool complete = false;  // libcurl read the whole response as delimited
-  bool timedOut = false;  // the connection stayed silent too long
-  int osError = 0;        // the system error of a failed receive, when there was one
+  bool complete = false;       // libcurl read the whole response as delimited
+  bool timedOut = false;       // the connection stayed silent too long
+  int osError = 0;             // the system error of a failed receive, when there was one
   bool headerTooLong = false;  // a header line longer than libcurl takes
 };
 

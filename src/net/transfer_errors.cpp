@@ -37,7 +37,8 @@ std::optional<std::string> connectionFailure(CURLcode code, const std::string& h
     case CURLE_COULDNT_RESOLVE_HOST:
       return gbk("无法解析域名: ") + host;
     case CURLE_COULDNT_CONNECT:
-      return strprintf(gbk("使用非阻塞方式连接发生错误，错误码:%d").c_str(), static_cast<int>(osError));
+      return strprintf(gbk("使用非阻塞方式连接发生错误，错误码:%d").c_str(),
+                       static_cast<int>(osError));
     case CURLE_PEER_FAILED_VERIFICATION:
       return gbk("HTTPS 服务器证书验证失败: ") + detail;
     case CURLE_SEND_ERROR:

@@ -44,10 +44,10 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
     result.notices.push_back(failed);
     return result;
   }
-  HttpRequest request = importRequest(base + strprintf("?v=%0.1f&baobeiURL=", kProgramVersion) +
-                                          urlEncode(query.text) +
-                                          strprintf("&m=%d&", query.pictureType),
-                                      sink);
+  HttpRequest request =
+      importRequest(base + strprintf("?v=%0.1f&baobeiURL=", kProgramVersion) +
+                        urlEncode(query.text) + strprintf("&m=%d&", query.pictureType),
+                    sink);
   sink.status(fetchingListText());
   HttpResponse response = webRequest(request);
   if (response.errorKind == kHttpCancelled) {

@@ -142,7 +142,8 @@ TEST_F(BackgroundTaskTest, ErrorReportsAreSentAndLoggedWhenSendingFails) {
 
 TEST_F(BackgroundTaskTest, ErrorReportsNeverWaitForTheService) {
   removeFile(errorLogPath());
-  test::TestHttpServer silent([](const ReceivedRequest&, ServerConnection& c) { c.waitUntilStopped(); });
+  test::TestHttpServer silent(
+      [](const ReceivedRequest&, ServerConnection& c) { c.waitUntilStopped(); });
   setServiceBaseUrl(silent.url(""));
   setNetTimeouts({10000, 300});
   auto start = std::chrono::steady_clock::now();

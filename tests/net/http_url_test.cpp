@@ -18,7 +18,8 @@ TEST(RequestTarget, TakesHostPortAndScheme) {
     int port;
     bool secure;
   } cases[] = {
-      {"http://example.com/a/b.jpg?x=1", "http://example.com/a/b.jpg?x=1", "example.com", 80, false},
+      {"http://example.com/a/b.jpg?x=1", "http://example.com/a/b.jpg?x=1", "example.com", 80,
+       false},
       {"http://example.com:8080", "http://example.com:8080/", "example.com", 8080, false},
       {"https://shop.example/x", "https://shop.example/x", "shop.example", 443, true},
       {"HTTPS://shop.example/x", "https://shop.example/x", "shop.example", 443, true},
@@ -35,9 +36,9 @@ TEST(RequestTarget, TakesHostPortAndScheme) {
 }
 
 TEST(RequestTarget, RefusesWhatCannotBeRequested) {
-  for (const char* url : {"ftp://example.com/", "example.com/x", "", "http:", "http://a:0/",
-                          "http://a:65536/", "http://a:x/", "http://a/b c", "http://a/\r\nX: y",
-                          "http://:81/x", "httpx://a/"}) {
+  for (const char* url :
+       {"ftp://example.com/", "example.com/x", "", "http:", "http://a:0/", "http://a:65536/",
+        "http://a:x/", "http://a/b c", "http://a/\r\nX: y", "http://:81/x", "httpx://a/"}) {
     EXPECT_FALSE(requestTarget(url)) << url;
   }
 }

@@ -46,20 +46,30 @@ HttpResponse get(const std::string& url, bool keepAlive = true) {
   return webRequest(request);
 }
 
-TEST_F(HttpsTest, FetchesOverTlsAndFollowsARedirectFromPlainHttp) {
+TEST_F(HttpsTest, FetchesOverTlsAndFollowsRedirectsBetweenSchemes) {
   std::string picture = "\xFF\xD8\xFF\xE0 picture bytes";
-  TestHttpServer secure(answer(test::okResponse(picture)), test::testCertificates().loopback);
+  TestHttpServer plainPicture(answer(test::okResponse(picture)));
+  std::string plainUrl = plainPicture.url("/plain.jpg");
+  TestHttpServer secure(
+      [&](const ReceivedRequest& r, ServerConnection& c) {
+        c.send(r.path == "/to-plain" ? test::redirectResponse(plainUrl)
+                                     : test::okResponse(picture));
+      },
+      test::testCertificates().loopback);
   ASSERT_EQ(secure.url("/").rfind("https://", 0), 0u);
   for (bool keepAlive : {false, true}) {
     HttpResponse direct = get(secure.url("/p.jpg"), keepAlive);
     ASSERT_TRUE(direct.ok) << direct.error;
     EXPECT_EQ(direct.body, picture);
   }
-  TestHttpServer plain(answer(test::redirectResponse(secure.url("/moved.jpg"))));
-  HttpResponse moved = get(plain.url("/p.jpg"));
-  ASSERT_TRUE(moved.ok) << moved.error;
-  EXPECT_EQ(moved.body, picture);
-  EXPECT_EQ(secure.requests().back().path, "/moved.jpg");
+  TestHttpServer toSecure(answer(test::redirectResponse(secure.url("/moved.jpg"))));
+  for (const std::string& start : {toSecure.url("/p.jpg"), secure.url("/to-plain")}) {
+    HttpResponse moved = get(start);
+    ASSERT_TRUE(moved.ok) << moved.error;
+    EXPECT_EQ(moved.body, picture);
+  }
+  EXPECT_EQ(secure.requests().at(2).path, "/moved.jpg");
+  EXPECT_EQ(plainPicture.requests().size(), 1u);
   EXPECT_EQ(secure.connectionCount(), 2);  // the keep-alive requests shared one connection
 }
 

@@ -22,16 +22,15 @@ bool signedIdentity(const std::string& dir, const std::string& name, const std::
   return run("openssl req " + std::string(kKey) + " -keyout " + out->key + " -out " + base +
              ".csr -subj /CN=" + name) &&
          run("openssl x509 -req -in " + base + ".csr -CA " + dir + "/ca.pem -CAkey " + dir +
-             "/ca.key -CAcreateserial -days 2 -extfile " + base + ".ext -out " +
-             out->certificate);
+             "/ca.key -CAcreateserial -days 2 -extfile " + base + ".ext -out " + out->certificate);
 }
 
 TestCertificates make(const std::string& dir) {
   TestCertificates c;
   c.authority = dir + "/ca.pem";
   c.selfSigned = {dir + "/self.pem", dir + "/self.key"};
-  c.ok = run("openssl req -x509 " + std::string(kKey) + " -days 2 -subj /CN=PictavoTestCA -keyout " +
-             dir + "/ca.key -out " + c.authority) &&
+  c.ok = run("openssl req -x509 " + std::string(kKey) +
+             " -days 2 -subj /CN=PictavoTestCA -keyout " + dir + "/ca.key -out " + c.authority) &&
          signedIdentity(dir, "loopback", "IP:127.0.0.1,DNS:localhost", &c.loopback) &&
          signedIdentity(dir, "other", "DNS:other.example", &c.otherName) &&
          run("openssl req -x509 " + std::string(kKey) + " -days 2 -subj /CN=127.0.0.1 " +
