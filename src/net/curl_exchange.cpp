@@ -207,8 +207,11 @@ Exchange outcomeOf(const Run& run, CURL* easy, const RequestTarget& target,
   curl_easy_getinfo(easy, CURLINFO_OS_ERRNO, &osError);
   if (capture.headerBytes() == 0 && !capture.stopped()) {
     CURLcode code = run.halt == Halt::Silent ? CURLE_OPERATION_TIMEDOUT : run.code;
-    if (auto message = connectionFailure(code, target.host, state, osError, o.detail))
-      return failed(kHttpConnectFailed, *message);
+    if (auto message = connectionFailure(code, target.host, state, osError, o.detail)) {
+      Exchange e = failed(kHttpConnectFailed, *message);
+      e.unresolved = code == CURLE_COULDNT_RESOLVE_HOST;
+      return e;
+    }
   }
   TransferEnd end;
   end.timedOut = run.halt == Halt::Silent || run.code == CURLE_OPERATION_TIMEDOUT;
@@ -270,11 +273,9 @@ Exchange exchangeOnce(const HttpRequest& request, BodyTarget& body) {
     return e;
   }
   Exchange e = attempt(request, *target, body, Slist(nullptr, curl_slist_free_all));
-  if (e.errorKind == kHttpConnectFailed && e.error == gbk("无法解析域名: ") + target->host) {
-    if (Slist fallback = fallbackAddress(*target))
-      return attempt(request, *target, body, std::move(fallback));
-  }
-  return e;
+  if (!e.unresolved) return e;
+  Slist fallback = fallbackAddress(*target);
+  return fallback ? attempt(request, *target, body, std::move(fallback)) : e;
 }
 
 }  // namespace pictavo

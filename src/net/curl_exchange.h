@@ -15,7 +15,8 @@ namespace pictavo {
 struct Exchange {
   bool ok = false;
   bool invalidUrl = false;
-  bool final = false;  // cancelled, or past the request's deadline: not worth a retry
+  bool final = false;       // cancelled, or past the request's deadline: not worth a retry
+  bool unresolved = false;  // the host name did not resolve
   std::optional<std::string> redirect;
   int errorKind = 0;
   std::string error;  // GBK

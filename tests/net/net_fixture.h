@@ -1,5 +1,6 @@
 // Common start of the network tests: an empty socket pool, the default time-outs, default
-// service settings (whatever the caller's environment says) and an empty information log.
+// service settings and no proxy (whatever the caller's environment says) and an empty
+// information log.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,7 +21,8 @@ class NetTest : public ::testing::Test {
     closePooledSockets();
     setNetTimeouts({});
     for (const char* name :
-         {"PICTAVO_SERVICE_URL", "PICTAVO_VENDOR_DOMAIN", "PICTAVO_VENDOR_FALLBACK_IP"})
+         {"PICTAVO_SERVICE_URL", "PICTAVO_VENDOR_DOMAIN", "PICTAVO_VENDOR_FALLBACK_IP",
+          "http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
       unsetenv(name);
     resetServiceSettings();
     takeKeptInfoMessages();
