@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <regex>
+#include <thread>
 
 #include "import_test_support.h"
 #include "net/item_id.h"
@@ -260,6 +262,35 @@ TEST_F(ProductImportTest, StopsWhenTheSinkIsFullAndLogsFailures) {
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0], g("下载宝贝图片失败:\r\n") + list[1] +
                         g("\r\n返回的错误信息:\r\n404 Not Found - 文件不存在\r\n"));
+}
+
+}  // namespace
+}  // namespace pictavo
+
+namespace pictavo {
+namespace {
+
+TEST_F(ProductImportTest, ACancelFromAnotherThreadStopsTheList) {
+  // Each picture trickles for up to five seconds; the cancel must not wait for it.
+  test::TestHttpServer slow([](const ReceivedRequest&, ServerConnection& c) {
+    c.send("HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n");
+    for (int i = 0; i < 250 && c.send("p"); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  });
+  test::RecordingImportSink sink(dir_.path());
+  std::thread canceller([&sink] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    sink.cancel();
+  });
+  ImportResult result;
+  auto start = std::chrono::steady_clock::now();
+  downloadPictureList({slow.url("/1.jpg"), slow.url("/2.jpg"), slow.url("/3.jpg")}, sink, &result);
+  canceller.join();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_TRUE(result.cancelled);
+  EXPECT_EQ(result.added, 0);
+  EXPECT_EQ(slow.requests().size(), 1u);
+  EXPECT_TRUE(takeKeptInfoMessages().empty());  // a cancel is no download failure
 }
 
 }  // namespace
