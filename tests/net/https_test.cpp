@@ -98,6 +98,12 @@ TEST_F(HttpsTest, RefusesServersItCannotTrust) {
   }
   EXPECT_TRUE(otherName.requests().empty());
   EXPECT_TRUE(selfSigned.requests().empty());
+
+  // Without the test setting only the system's trust store counts: the test authority is
+  // no authority there.
+  setTrustedCertificatesForTesting("");
+  TestHttpServer loopback(answer(test::okResponse("x")), certificates.loopback);
+  EXPECT_EQ(get(loopback.url("/"), false).error.rfind(g("HTTPS 服务器证书验证失败: "), 0), 0u);
 }
 
 TEST_F(HttpsTest, TheBodyLimitHoldsOverTls) {
