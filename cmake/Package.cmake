@@ -1,6 +1,7 @@
 # `cpack -G DEB` in the build folder: the Debian package `pictavo`, holding what the install
 # rules lay out under /usr. Its dependencies are the shared libraries the programs link
-# (computed by dpkg-shlibdeps) and the programs they run.
+# (computed by dpkg-shlibdeps), the programs they run and the trust store HTTPS checks
+# certificates against.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pictavo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -26,7 +27,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, atomicparsley")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, atomicparsley, ca-certificates")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
 
 include(CPack)
