@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/user_file.h"
 #include "util/paths.h"
 
 namespace pictavo {
@@ -75,14 +76,7 @@ std::optional<uint64_t> fileSize(std::string_view gbkPath) {
 }
 
 std::optional<std::string> readWholeFile(std::string_view gbkPath) {
-  FilePtr f = openFile(gbkPath, "rb");
-  if (!f) return std::nullopt;
-  std::string data;
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) data.append(buffer, n);
-  if (std::ferror(f.get())) return std::nullopt;
-  return data;
+  return readUserFile(gbkPath);
 }
 
 bool writeWholeFile(std::string_view gbkPath, std::string_view data) {

@@ -25,7 +25,8 @@ bool fileExists(std::string_view gbkPath);     // a regular file
 bool folderExists(std::string_view gbkPath);   // a directory
 std::optional<uint64_t> fileSize(std::string_view gbkPath);
 
-// Whole-file read; nothing when the file cannot be opened or read in full.
+// Whole-file read of a regular file (through openUserFile: never a FIFO or a device);
+// nothing when the file cannot be opened or read in full.
 std::optional<std::string> readWholeFile(std::string_view gbkPath);
 
 // Writes `data` in one go (binary). False when the file cannot be created or written.
