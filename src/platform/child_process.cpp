@@ -97,7 +97,7 @@ pid_t forkAndExec(ExecPlan& plan, std::string* error) {
   plan.report = report[1];
   plan.parent = ::getpid();
   pid_t pid = -1;
-  int forkError = 0;
+  int forkError = EAGAIN;  // stays when the spawning thread cannot run
   runOnSpawnThread([&] {
     pid = ::fork();
     if (pid == 0) execInChild(plan);

@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace pictavo {
@@ -15,9 +16,15 @@ struct SpawnQueue {
   unsigned long long started = 0;
   unsigned long long done = 0;
 
+  bool running = false;
+
   SpawnQueue() {
     // Detached and never ended: it must outlive every child it forks.
-    std::thread([this] { serve(); }).detach();
+    try {
+      std::thread([this] { serve(); }).detach();
+      running = true;
+    } catch (const std::system_error&) {
+    }
   }
 
   void serve() {
@@ -34,21 +41,23 @@ struct SpawnQueue {
     }
   }
 
-  void run(const std::function<void()>& task) {
+  bool run(const std::function<void()>& task) {
+    if (!running) return false;
     std::unique_lock lock(mutex);
     tasks.push_back(&task);
     unsigned long long ticket = ++started;
     changed.notify_all();
     changed.wait(lock, [&] { return done >= ticket; });
+    return true;
   }
 };
 
 }  // namespace
 
-void runOnSpawnThread(const std::function<void()>& task) {
+bool runOnSpawnThread(const std::function<void()>& task) {
   // Never destroyed, so the thread's queue is there for as long as the thread runs.
   static SpawnQueue* queue = new SpawnQueue();
-  queue->run(task);
+  return queue->run(task);
 }
 
 }  // namespace pictavo

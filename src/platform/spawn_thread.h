@@ -11,7 +11,7 @@
 namespace pictavo {
 
 // Runs `task` on the spawning thread (started on first use, never ended) and returns when
-// it has run.
-void runOnSpawnThread(const std::function<void()>& task);
+// it has run. False, without running it, when that thread could not be started.
+bool runOnSpawnThread(const std::function<void()>& task);
 
 }  // namespace pictavo
