@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,9 +55,21 @@ void syncFolderOf(const std::string& target) {
 }  // namespace
 
 FilePtr openFile(std::string_view gbkPath, const char* mode) {
+  bool update = std::strchr(mode, '+') != nullptr;
+  if (mode[0] == 'r' && !update) return openUserFile(gbkPath).file;
   auto name = toFsName(gbkPath);
   if (!name) return nullptr;
-  return FilePtr(std::fopen(name->c_str(), mode));
+  if (update) return FilePtr(std::fopen(name->c_str(), mode));
+  // Without O_NONBLOCK, opening a FIFO for writing waits for a reader that may never come;
+  // with it, such an open fails at once.
+  int flags = O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  flags |= mode[0] == 'a' ? O_APPEND : O_TRUNC;
+  int fd = ::open(name->c_str(), flags, 0666);
+  if (fd < 0) return nullptr;
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FilePtr file(::fdopen(fd, mode));
+  if (!file) ::close(fd);
+  return file;
 }
 
 bool fileExists(std::string_view gbkPath) {

@@ -18,7 +18,9 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// fopen on a GBK path; null when the path cannot be converted or the file not opened.
+// fopen on a GBK path; null when the path cannot be converted or the file not opened. It
+// never waits: reading takes regular files only (openUserFile), and writing to a FIFO
+// without a reader fails at once.
 FilePtr openFile(std::string_view gbkPath, const char* mode);
 
 bool fileExists(std::string_view gbkPath);     // a regular file

@@ -47,7 +47,7 @@ struct EncoderFailure {
 struct EncoderLaunch {
   EncoderTransport transport = EncoderTransport::NamedPipe;
   std::string program;     // file-system name of ffmpeg
-  std::string tempFolder;  // GBK; the encoder runs here (the FIFO and the logo copy lie here)
+  std::string tempFolder;  // GBK; the encoder runs here (the logo copy lies here, the FIFO below)
   const std::atomic<bool>* cancel = nullptr;
   int cancelGraceMs = 5000;
   // How long the named pipe waits for the encoder to open it before the run turns to

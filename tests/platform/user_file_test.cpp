@@ -108,6 +108,7 @@ TEST(UserFiles, InfoAndFrameRefuseDevicesAndFifosWithoutFillingTheDisk) {
   test::TempDir dir;
   std::string fifo = dir.file("fifo.jpg");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  test::writeSolidPicture(dir.file("in.jpg"), 32, 32, "#808080", "JPEG");
   std::string error;
   ASSERT_TRUE(ensureProgramFolders(&error)) << error;
   auto tempBefore = test::tempFolderEntries();
@@ -123,6 +124,10 @@ TEST(UserFiles, InfoAndFrameRefuseDevicesAndFifosWithoutFillingTheDisk) {
       EXPECT_NE(run.output.find(input), std::string::npos) << run.output;
     }
   }
+  // Nor does a FIFO without a reader as the output.
+  auto run = test::runCommand("timeout -s KILL 10 " + test::shellQuote(PICTAVO_CLI_PATH) + " frame " +
+                              test::shellQuote(dir.file("in.jpg")) + " " + test::shellQuote(fifo));
+  EXPECT_EQ(run.exitCode, 1) << run.output;
   EXPECT_EQ(test::tempFolderEntries(), tempBefore) << "the image library spilled to disk";
   EXPECT_FALSE(std::filesystem::exists(dir.file("out.jpg")));
 }
