@@ -194,9 +194,12 @@ bool applyOptions(Project& project, const Fields& f) {
 
 // The whole file; the three read failures each have their message.
 std::optional<std::string> readProjectText(const std::string& path, UserMessage* message) {
-  FilePtr file = openUserFile(path).file;
+  UserFileOpening opening = openUserFile(path);
+  FilePtr file = std::move(opening.file);
   if (!file) {
-    *message = noticeMessage(gbk("读取文件时出错, 无法打开文件句柄"));
+    // A folder, FIFO or device opens but cannot be read as a file.
+    bool opened = opening.refusal != UserFileRefusal::CannotOpen;
+    *message = noticeMessage(gbk(opened ? "读取文件时出错" : "读取文件时出错, 无法打开文件句柄"));
     return std::nullopt;
   }
   std::string text;
