@@ -1,6 +1,7 @@
 #include "cli/generate.h"
 
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include "cli/cli_support.h"
@@ -42,7 +43,7 @@ int generateVideo(const Project& project, const std::string& outputPath) {
   run.wait();
   switch (progress.end()) {
     case RunEnd::Finished: say(gbk("视频已生成: ") + run.outputPath()); return 0;
-    case RunEnd::Cancelled: return 130;
+    case RunEnd::Cancelled: return 128 + (interruptSignal() ? interruptSignal() : SIGINT);
     default: return 1;
   }
 }

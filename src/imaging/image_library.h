@@ -4,6 +4,7 @@
 // own temporary folder.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace pictavo {
@@ -20,5 +21,8 @@ bool validateImageLibrary(std::string* error);
 // refused before its pixels are decoded.
 inline constexpr long kMaxPictureSide = 16384;
 inline constexpr long long kMaxPicturePixels = 120LL * 1000 * 1000;
+// Largest picture file read at all: the policy's disk limit, beyond which the library
+// could not hold the decoded picture anyway.
+inline constexpr uint64_t kMaxPictureFileBytes = 4ULL << 30;
 
 }  // namespace pictavo

@@ -4,7 +4,8 @@
 #include <cstring>
 
 #include "imaging/image.h"
-#include "platform/files.h"
+#include "imaging/image_library.h"
+#include "platform/user_file.h"
 
 namespace pictavo {
 namespace {
@@ -53,13 +54,14 @@ bool probeJpeg(std::FILE* file, PictureHeader* h) {
 }  // namespace
 
 bool probePictureHeader(const std::string& path, PictureHeader* header) {
-  FilePtr file = openFile(path, "rb");
+  UserFileOpening opening = openUserFile(path, kMaxPictureFileBytes);
+  FilePtr file = std::move(opening.file);
   if (!file) return false;
   unsigned char head[32] = {};
   size_t got = std::fread(head, 1, sizeof head, file.get());
   if (got < 2) return false;
   PictureHeader h;
-  h.size = static_cast<int64_t>(fileSize(path).value_or(0));
+  h.size = static_cast<int64_t>(opening.size);
   if (head[0] == 'B' && head[1] == 'M') {
     if (got < 26) return false;
     h.type = "BMP";

@@ -5,6 +5,7 @@
 #include "imaging/image.h"
 #include "imaging/image_library.h"
 #include "platform/files.h"
+#include "platform/user_file.h"
 #include "util/info_log.h"
 #include "util/charset.h"
 #include "util/paths.h"
@@ -45,14 +46,16 @@ WandPtr pingWithinLimits(const std::string& path, std::FILE* file, std::string* 
   return ping;
 }
 
+// The picture's file, refused when it is not a regular file of a size the library could
+// take (a FIFO or a device would otherwise hang the read or fill the disk).
 FilePtr openPicture(const std::string& path, std::string* error) {
   if (!toFsName(path)) {
     if (error) *error = conversionError();
     return nullptr;
   }
-  FilePtr file = openFile(path, "rb");
-  if (!file && error) *error = gbk("无法打开文件: ") + path;
-  return file;
+  UserFileOpening opening = openUserFile(path, kMaxPictureFileBytes);
+  if (!opening.file && error) *error = opening.error;
+  return std::move(opening.file);
 }
 
 // Keeps only the current image of a multi-image wand (the first one after a reset).
@@ -93,7 +96,7 @@ const char* formatForExtension(const std::string& path) {
 
 // The first bytes of the picture formats the program reads.
 bool hasKnownSignature(const std::string& path) {
-  FilePtr file = openFile(path, "rb");
+  FilePtr file = openPicture(path, nullptr);
   if (!file) return false;
   unsigned char head[12] = {};
   size_t n = std::fread(head, 1, sizeof head, file.get());

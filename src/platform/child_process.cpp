@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +16,7 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/spawn_thread.h"
 #include "util/text_format.h"
 
 extern char** environ;
@@ -38,32 +39,89 @@ int exitCodeOf(int status) {
   return -1;
 }
 
-// posix_spawn's attributes and file actions, released on every path.
-struct SpawnSetup {
-  posix_spawnattr_t attr;
-  posix_spawn_file_actions_t actions;
-  SpawnSetup() {
-    posix_spawnattr_init(&attr);
-    posix_spawn_file_actions_init(&actions);
-  }
-  ~SpawnSetup() {
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attr);
-  }
+// Everything the forked child needs, prepared before the fork: between fork and exec the
+// child may only make plain system calls (another thread may have held the allocator's
+// lock at the moment of the fork).
+struct ExecPlan {
+  std::vector<char*> argv;
+  const char* program = nullptr;
+  const char* workingFolder = nullptr;  // null keeps ours
+  int input = -1, output = -1, errorOutput = -1;
+  int report = -1;  // the child writes errno here when it cannot exec
+  pid_t parent = -1;
 };
 
-// Own process group, default signal handling (we ignore SIGPIPE; the child must not
-// inherit that), no blocked signals.
-void setAttributes(posix_spawnattr_t* attr) {
-  sigset_t defaults, none;
-  sigemptyset(&defaults);
-  for (int s : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&defaults, s);
+// Puts `fd` on `target`, without close-on-exec.
+bool placeFd(int fd, int target) {
+  if (fd == target) return ::fcntl(target, F_SETFD, 0) == 0;
+  return ::dup2(fd, target) == target;
+}
+
+[[noreturn]] void failInChild(int report) {
+  int error = errno;
+  ssize_t ignored = ::write(report, &error, sizeof error);
+  (void)ignored;
+  ::_exit(127);
+}
+
+// The child's side of the fork. It ends with the program (SIGKILL when the thread that
+// forked it goes, which is the spawning thread that lives as long as the process); a
+// parent already gone before the request took hold is caught by getppid. It gets a
+// process group of its own, so a Ctrl+C on the terminal reaches only us, and default
+// signal handling with nothing blocked (we ignore SIGPIPE; the child must not inherit that).
+[[noreturn]] void execInChild(const ExecPlan& plan) {
+  ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (::getppid() != plan.parent) ::_exit(127);
+  ::setpgid(0, 0);
+  struct sigaction defaults {};
+  defaults.sa_handler = SIG_DFL;
+  for (int s : {SIGPIPE, SIGINT, SIGTERM, SIGHUP, SIGQUIT}) ::sigaction(s, &defaults, nullptr);
+  sigset_t none;
   sigemptyset(&none);
-  posix_spawnattr_setsigdefault(attr, &defaults);
-  posix_spawnattr_setsigmask(attr, &none);
-  posix_spawnattr_setpgroup(attr, 0);
-  posix_spawnattr_setflags(attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF |
-                                     POSIX_SPAWN_SETSIGMASK);
+  ::sigprocmask(SIG_SETMASK, &none, nullptr);
+  if (plan.workingFolder && ::chdir(plan.workingFolder) != 0) failInChild(plan.report);
+  if (!placeFd(plan.input, 0) || !placeFd(plan.output, 1) || !placeFd(plan.errorOutput, 2))
+    failInChild(plan.report);
+  ::execve(plan.program, plan.argv.data(), environ);
+  failInChild(plan.report);
+}
+
+// Forks on the spawning thread and waits until the child has called exec. The child's id,
+// or -1 with `error` naming what failed.
+pid_t forkAndExec(ExecPlan& plan, std::string* error) {
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) {
+    if (error) *error = callFailed("pipe()", errno);
+    return -1;
+  }
+  plan.report = report[1];
+  plan.parent = ::getpid();
+  pid_t pid = -1;
+  int forkError = EAGAIN;  // stays when the spawning thread cannot run
+  runOnSpawnThread([&] {
+    pid = ::fork();
+    if (pid == 0) execInChild(plan);
+    if (pid < 0) forkError = errno;
+  });
+  closeFd(report[1]);
+  if (pid < 0) {
+    closeFd(report[0]);
+    if (error) *error = callFailed("fork()", forkError);
+    return -1;
+  }
+  ::setpgid(pid, pid);  // also here, so that the group exists before we signal it
+  int execError = 0;
+  ssize_t got;
+  do {
+    got = ::read(report[0], &execError, sizeof execError);
+  } while (got < 0 && errno == EINTR);
+  closeFd(report[0]);
+  if (got <= 0) return pid;  // the pipe closed on exec
+  int status;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (error) *error = callFailed("execve()", execError);
+  return -1;
 }
 
 }  // namespace
@@ -127,49 +185,47 @@ struct ChildProcess::Guard {
 
 std::unique_ptr<ChildProcess> ChildProcess::spawn(const SpawnRequest& request, std::string* error) {
   int errPipe[2] = {-1, -1}, inPipe[2] = {-1, -1};
-  if (::pipe2(errPipe, O_CLOEXEC) != 0) {
+  int nullIn = -1, nullOut = -1;
+  auto closeAll = [&] {
+    for (int* fd : {&errPipe[0], &errPipe[1], &inPipe[0], &inPipe[1], &nullIn, &nullOut}) closeFd(*fd);
+  };
+  if (::pipe2(errPipe, O_CLOEXEC) != 0 || (request.pipeInput && ::pipe2(inPipe, O_CLOEXEC) != 0)) {
     if (error) *error = callFailed("pipe()", errno);
+    closeAll();
     return nullptr;
   }
-  if (request.pipeInput && ::pipe2(inPipe, O_CLOEXEC) != 0) {
-    if (error) *error = callFailed("pipe()", errno);
-    closeFd(errPipe[0]);
-    closeFd(errPipe[1]);
+  nullOut = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+  if (!request.pipeInput) nullIn = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+  if (nullOut < 0 || (!request.pipeInput && nullIn < 0)) {
+    if (error) *error = callFailed("open(/dev/null)", errno);
+    closeAll();
     return nullptr;
   }
 
-  SpawnSetup setup;
-  setAttributes(&setup.attr);
-  if (!request.workingFolder.empty())
-    posix_spawn_file_actions_addchdir_np(&setup.actions, request.workingFolder.c_str());
-  if (request.pipeInput)
-    posix_spawn_file_actions_adddup2(&setup.actions, inPipe[0], 0);
-  else
-    posix_spawn_file_actions_addopen(&setup.actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&setup.actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_adddup2(&setup.actions, errPipe[1], 2);
+  ExecPlan plan;
+  plan.program = request.program.c_str();
+  plan.argv.push_back(const_cast<char*>(request.program.c_str()));
+  for (const std::string& a : request.arguments) plan.argv.push_back(const_cast<char*>(a.c_str()));
+  plan.argv.push_back(nullptr);
+  if (!request.workingFolder.empty()) plan.workingFolder = request.workingFolder.c_str();
+  plan.input = request.pipeInput ? inPipe[0] : nullIn;
+  plan.output = nullOut;
+  plan.errorOutput = errPipe[1];
+  pid_t pid = forkAndExec(plan, error);
 
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(request.program.c_str()));
-  for (const std::string& a : request.arguments) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-
-  pid_t pid = -1;
-  int result = posix_spawn(&pid, request.program.c_str(), &setup.actions, &setup.attr,
-                           argv.data(), environ);
-  closeFd(errPipe[1]);
-  closeFd(inPipe[0]);
-  if (result != 0) {
-    if (error) *error = callFailed("posix_spawn()", result);
-    closeFd(errPipe[0]);
-    closeFd(inPipe[1]);
+  int inputFd = inPipe[1], errorFd = errPipe[0];
+  inPipe[1] = errPipe[0] = -1;
+  closeAll();
+  if (pid < 0) {
+    closeFd(inputFd);
+    closeFd(errorFd);
     return nullptr;
   }
   std::unique_ptr<ChildProcess> child(new ChildProcess());
   child->pid_ = pid;
-  child->inputFd_ = inPipe[1];
+  child->inputFd_ = inputFd;
   child->guard_ = std::make_unique<Guard>();
-  child->drain_ = std::make_unique<Drain>(errPipe[0]);
+  child->drain_ = std::make_unique<Drain>(errorFd);
   return child;
 }
 
@@ -213,6 +269,25 @@ std::optional<int> ChildProcess::waitFor(int milliseconds) {
 int ChildProcess::wait() {
   while (true) {
     if (auto code = waitFor(1000)) return *code;
+  }
+}
+
+int ChildProcess::waitUnlessCancelled(const std::atomic<bool>* cancel, int graceMs) {
+  using Clock = std::chrono::steady_clock;
+  std::optional<Clock::time_point> cancelSeen;
+  bool terminated = false;
+  const auto grace = std::chrono::milliseconds(graceMs);
+  while (true) {
+    if (auto code = waitFor(20)) return *code;
+    if (!cancel || !cancel->load()) continue;
+    auto now = Clock::now();
+    if (!cancelSeen) cancelSeen = now;
+    if (now - *cancelSeen > 2 * grace) {
+      kill();
+    } else if (now - *cancelSeen > grace && !terminated) {
+      terminate();
+      terminated = true;
+    }
   }
 }
 

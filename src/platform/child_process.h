@@ -1,11 +1,15 @@
 // Child processes started from an argument vector (never through a shell): standard input
 // from a pipe or /dev/null, standard output to /dev/null, standard error into a pipe that a
 // thread drains while the child runs, keeping the first bytes for the error report. The
-// child gets a process group of its own, so a Ctrl+C on the terminal reaches only us.
+// child gets a process group of its own, so a Ctrl+C on the terminal reaches only us, and
+// it is killed when the program ends in any way, SIGKILL included. For that every child is
+// forked on the one spawning thread (platform/spawn_thread.h), never on the caller's: a
+// child may be spawned from any thread, also from a worker that ends before the child.
 #pragma once
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,7 +30,7 @@ inline constexpr size_t kKeptErrorBytes = 4096;
 class ChildProcess {
  public:
   // Null when the pipes cannot be made or the program cannot be started; `error` then says
-  // which call failed and why, e.g. "posix_spawn() failed with error 2 (No such file...)".
+  // which call failed and why, e.g. "execve() failed with error 2 (No such file...)".
   static std::unique_ptr<ChildProcess> spawn(const SpawnRequest& request, std::string* error);
 
   // Closes our end of its input; a child still running is killed and reaped.
@@ -45,6 +49,10 @@ class ChildProcess {
   // it), waiting at most `milliseconds`; nothing while it still runs.
   std::optional<int> waitFor(int milliseconds);
   int wait();
+
+  // Waits for the end like wait(), unless `*cancel` becomes true: the child then has
+  // `graceMs` to end by itself, is asked to end (SIGTERM), and after as long again killed.
+  int waitUnlessCancelled(const std::atomic<bool>* cancel, int graceMs);
 
   // Asks the child (and its process group) to end, or ends it at once. Nothing happens
   // once it has been reaped.

@@ -1,12 +1,14 @@
 #include "platform/files.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
+#include "platform/user_file.h"
 #include "util/paths.h"
 
 namespace pictavo {
@@ -53,9 +55,21 @@ void syncFolderOf(const std::string& target) {
 }  // namespace
 
 FilePtr openFile(std::string_view gbkPath, const char* mode) {
+  bool update = std::strchr(mode, '+') != nullptr;
+  if (mode[0] == 'r' && !update) return openUserFile(gbkPath).file;
   auto name = toFsName(gbkPath);
   if (!name) return nullptr;
-  return FilePtr(std::fopen(name->c_str(), mode));
+  if (update) return FilePtr(std::fopen(name->c_str(), mode));
+  // Without O_NONBLOCK, opening a FIFO for writing waits for a reader that may never come;
+  // with it, such an open fails at once.
+  int flags = O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  flags |= mode[0] == 'a' ? O_APPEND : O_TRUNC;
+  int fd = ::open(name->c_str(), flags, 0666);
+  if (fd < 0) return nullptr;
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  FilePtr file(::fdopen(fd, mode));
+  if (!file) ::close(fd);
+  return file;
 }
 
 bool fileExists(std::string_view gbkPath) {
@@ -75,14 +89,7 @@ std::optional<uint64_t> fileSize(std::string_view gbkPath) {
 }
 
 std::optional<std::string> readWholeFile(std::string_view gbkPath) {
-  FilePtr f = openFile(gbkPath, "rb");
-  if (!f) return std::nullopt;
-  std::string data;
-  char buffer[65536];
-  size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) data.append(buffer, n);
-  if (std::ferror(f.get())) return std::nullopt;
-  return data;
+  return readUserFile(gbkPath);
 }
 
 bool writeWholeFile(std::string_view gbkPath, std::string_view data) {

@@ -18,14 +18,17 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// fopen on a GBK path; null when the path cannot be converted or the file not opened.
+// fopen on a GBK path; null when the path cannot be converted or the file not opened. It
+// never waits: reading takes regular files only (openUserFile), and writing to a FIFO
+// without a reader fails at once.
 FilePtr openFile(std::string_view gbkPath, const char* mode);
 
 bool fileExists(std::string_view gbkPath);     // a regular file
 bool folderExists(std::string_view gbkPath);   // a directory
 std::optional<uint64_t> fileSize(std::string_view gbkPath);
 
-// Whole-file read; nothing when the file cannot be opened or read in full.
+// Whole-file read of a regular file (through openUserFile: never a FIFO or a device);
+// nothing when the file cannot be opened or read in full.
 std::optional<std::string> readWholeFile(std::string_view gbkPath);
 
 // Writes `data` in one go (binary). False when the file cannot be created or written.

@@ -1,28 +1,30 @@
 #include "platform/interrupts.h"
 
 #include <csignal>
+#include <initializer_list>
 
 namespace pictavo {
 namespace {
 
-volatile std::sig_atomic_t gInterrupted = 0;
+volatile std::sig_atomic_t gInterrupt = 0;
 
 void onInterrupt(int signal) {
-  if (gInterrupted) {
+  if (gInterrupt) {
     std::signal(signal, SIG_DFL);
     std::raise(signal);
     return;
   }
-  gInterrupted = 1;
+  gInterrupt = signal;
 }
 
 }  // namespace
 
 void catchInterrupts() {
-  std::signal(SIGINT, onInterrupt);
-  std::signal(SIGTERM, onInterrupt);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, onInterrupt);
 }
 
-bool interruptRequested() { return gInterrupted != 0; }
+bool interruptRequested() { return gInterrupt != 0; }
+
+int interruptSignal() { return gInterrupt; }
 
 }  // namespace pictavo

@@ -5,6 +5,7 @@
 
 #include "imaging/caption_fonts.h"
 #include "platform/files.h"
+#include "platform/user_file.h"
 #include "project/pause_table.h"
 #include "project/picture_list.h"
 #include "project/project_file.h"
@@ -193,9 +194,12 @@ bool applyOptions(Project& project, const Fields& f) {
 
 // The whole file; the three read failures each have their message.
 std::optional<std::string> readProjectText(const std::string& path, UserMessage* message) {
-  FilePtr file = openFile(path, "rb");
+  UserFileOpening opening = openUserFile(path);
+  FilePtr file = std::move(opening.file);
   if (!file) {
-    *message = noticeMessage(gbk("读取文件时出错, 无法打开文件句柄"));
+    // A folder, FIFO or device opens but cannot be read as a file.
+    bool opened = opening.refusal != UserFileRefusal::CannotOpen;
+    *message = noticeMessage(gbk(opened ? "读取文件时出错" : "读取文件时出错, 无法打开文件句柄"));
     return std::nullopt;
   }
   std::string text;

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/files.h"
+#include "platform/user_file.h"
 #include "platform/folders.h"
 #include "util/charset.h"
 #include "util/paths.h"
@@ -156,7 +157,7 @@ bool writeVideoSettings(const std::string& path, const VideoSettingsRecord& reco
 }
 
 bool readVideoSettings(const std::string& path, VideoSettingsRecord* record) {
-  FilePtr file = openFile(path, "rb");
+  FilePtr file = openUserFile(path).file;
   if (!file) return false;
   std::string text;
   char buffer[4096];

@@ -26,10 +26,11 @@ int turnOfPicture(const Project& project, const std::string& path) {
   return 0;
 }
 
-// Runs the cover tool; true when it ended with exit code 0.
+// Runs the cover tool; true when it ended with exit code 0 and the run was not cancelled.
 bool runCoverTool(const std::string& program, const std::string& commandLine,
                   const std::function<void(const std::string&)>& warn,
-                  const ErrorReporter& reportError) {
+                  const ErrorReporter& reportError, const std::atomic<bool>* cancel,
+                  int cancelGraceMs) {
   SpawnRequest request;
   request.program = program;
   std::string error;
@@ -45,7 +46,8 @@ bool runCoverTool(const std::string& program, const std::string& commandLine,
     if (error.rfind("pipe()", 0) == 0) warn(gbk(kCoverFailed) + error);
     return false;
   }
-  int code = child->wait();
+  int code = child->waitUnlessCancelled(cancel, cancelGraceMs);
+  if (cancel && cancel->load()) return false;
   if (code == 0) return true;
   std::string output = child->errorOutput();
   if (output.empty()) {
@@ -115,7 +117,8 @@ std::string coverToolCommandLine(const std::string& videoPath, const std::string
 
 void attachCover(const Project& project, const std::string& videoPath,
                  const std::function<void(const std::string&)>& warn,
-                 const ErrorReporter& report) {
+                 const ErrorReporter& report, const std::atomic<bool>* cancel,
+                 int cancelGraceMs) {
   const ProjectSettings& s = project.settings;
   if (!s.coverOn || s.coverPath.empty() || !fileExists(s.coverPath)) return;
   WandPtr cover = coverImage(project, s.coverPath);
@@ -130,7 +133,8 @@ void attachCover(const Project& project, const std::string& videoPath,
     warn(gbk(kCoverFailed) + missingCoverToolMessage());
   } else {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
-    bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report);
+    bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report,
+                               cancel, cancelGraceMs);
     // The rename replaces the video in one step; when the tool or the rename fails the video
     // stays as it was and no copy is left.
     if (fileExists(copy) && !(tagged && renameFile(copy, videoPath))) removeFile(copy);

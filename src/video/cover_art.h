@@ -3,6 +3,7 @@
 // copy then takes the video's place. Every failure leaves the video intact without cover.
 #pragma once
 
+#include <atomic>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -36,9 +37,12 @@ std::string coverToolCommandLine(const std::string& videoPath, const std::string
                                  const std::string& copyPath);
 
 // Attaches the project's cover to the video when the cover is on. Failures go to `report`
-// under "setVideoCover"; the texts the user should see go to `warn`.
+// under "setVideoCover"; the texts the user should see go to `warn`. Once `*cancel` is set
+// the cover tool is stopped like a cancelled encoder (after `cancelGraceMs`) and the video
+// stays without cover.
 void attachCover(const Project& project, const std::string& videoPath,
                  const std::function<void(const std::string&)>& warn,
-                 const ErrorReporter& report = logErrorReport);
+                 const ErrorReporter& report = logErrorReport,
+                 const std::atomic<bool>* cancel = nullptr, int cancelGraceMs = 5000);
 
 }  // namespace pictavo

@@ -5,19 +5,23 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/text_format.h"
 #include "video/temp_names.h"
 
 namespace pictavo {
 namespace {
 
-// The FIFO "vN" (N in 1..1000) in the temporary folder, drawn again while the name is taken.
-std::unique_ptr<Fifo> makeFramePipe(const std::string& tempFolder, const std::string& fsTemp,
-                                    std::string* name, std::string* error) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    *name = freeTempName(tempFolder, "v%d", 1, 1000);
-    if (name->empty()) break;
+// The FIFO "vN" (N in 1..1000) in the process's own pipe folder, drawn again while the
+// name is taken. `name` is the FIFO's name relative to the temporary folder.
+std::unique_ptr<Fifo> makeFramePipe(const ProcessFolder& folder, std::string* name,
+                                    std::string* error) {
+  auto fsFolder = toFsName(folder.path());
+  for (int attempt = 0; fsFolder && attempt < 100; ++attempt) {
+    std::string bare = freeTempName(folder.path(), "v%d", 1, 1000);
+    if (bare.empty()) break;
+    *name = joinPath(folder.name(), bare);
     bool exists = false;
-    auto fifo = Fifo::create(fsTemp + "/" + *name, error, &exists);
+    auto fifo = Fifo::create(*fsFolder + "/" + bare, error, &exists);
     if (fifo || !exists) return fifo;
   }
   if (error && error->empty()) *error = "mkfifo() failed: no free name";
@@ -45,7 +49,8 @@ std::unique_ptr<EncoderProcess> EncoderProcess::start(const EncoderLaunch& launc
   std::string error;
   if (named) {
     std::string pipeName;
-    encoder->fifo_ = makeFramePipe(launch.tempFolder, *fsTemp, &pipeName, &error);
+    encoder->pipeFolder_ = ProcessFolder::make(launch.tempFolder, kPipeFolderPrefix, &error);
+    if (encoder->pipeFolder_) encoder->fifo_ = makeFramePipe(*encoder->pipeFolder_, &pipeName, &error);
     if (!encoder->fifo_) {
       *failure = {kReportMakeVideo, error};
       return nullptr;
@@ -80,42 +85,33 @@ EncoderProcess::~EncoderProcess() {
   }
   child_.reset();
   fifo_.reset();
+  pipeFolder_.reset();
 }
 
-// Follows the child until it ends. After a cancel the child has `cancelGraceMs` to finish
-// on its own; then it is asked to end, and after as long again it is killed.
+// Follows the child until it ends; a cancelled run's encoder is stopped after its grace.
 void EncoderProcess::watch() {
-  using Clock = std::chrono::steady_clock;
-  std::optional<Clock::time_point> cancelSeen;
-  bool terminated = false;
-  const auto grace = std::chrono::milliseconds(launch_.cancelGraceMs);
-  while (true) {
-    if (auto code = child_->waitFor(20)) {
-      exitCode_ = *code;
-      ended_.store(true);
-      return;
-    }
-    if (!launch_.cancel || !launch_.cancel->load()) continue;
-    auto now = Clock::now();
-    if (!cancelSeen) cancelSeen = now;
-    if (now - *cancelSeen > 2 * grace) {
-      child_->kill();
-    } else if (now - *cancelSeen > grace && !terminated) {
-      child_->terminate();
-      terminated = true;
-    }
-  }
+  exitCode_ = child_->waitUnlessCancelled(launch_.cancel, launch_.cancelGraceMs);
+  ended_.store(true);
 }
 
 EncoderProcess::Connection EncoderProcess::connect(std::string* error) {
   if (!fifo_) return Connection::Ready;
   auto cancelled = [this] { return launch_.cancel && launch_.cancel->load(); };
-  switch (fifo_->openForWriting([&] { return ended_.load() || cancelled(); }, error)) {
+  auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(launch_.pipeOpenTimeoutMs);
+  auto giveUp = [&] {
+    return ended_.load() || cancelled() || std::chrono::steady_clock::now() >= deadline;
+  };
+  switch (fifo_->openForWriting(giveUp, error)) {
     case Fifo::OpenResult::Opened: return Connection::Ready;
     case Fifo::OpenResult::Failed: return Connection::Failed;
     case Fifo::OpenResult::GaveUp: break;
   }
-  return cancelled() ? Connection::Cancelled : Connection::EncoderEnded;
+  if (cancelled()) return Connection::Cancelled;
+  if (ended_.load()) return Connection::EncoderEnded;
+  if (error)
+    *error = strprintf("ConnectNamedPipe failed: the encoder did not open the pipe within %d ms",
+                       launch_.pipeOpenTimeoutMs);
+  return Connection::Failed;
 }
 
 int EncoderProcess::frameFd() const { return fifo_ ? fifo_->fd() : child_->inputFd(); }

@@ -11,6 +11,7 @@
 
 #include "platform/child_process.h"
 #include "platform/fifo.h"
+#include "platform/process_folder.h"
 #include "video/encoder_command.h"
 
 namespace pictavo {
@@ -46,10 +47,17 @@ struct EncoderFailure {
 struct EncoderLaunch {
   EncoderTransport transport = EncoderTransport::NamedPipe;
   std::string program;     // file-system name of ffmpeg
-  std::string tempFolder;  // GBK; the encoder runs here (the FIFO and the logo copy lie here)
+  std::string tempFolder;  // GBK; the encoder runs here (the logo copy lies here, the FIFO below)
   const std::atomic<bool>* cancel = nullptr;
   int cancelGraceMs = 5000;
+  // How long the named pipe waits for the encoder to open it before the run turns to
+  // standard input.
+  int pipeOpenTimeoutMs = 30000;
 };
+
+// The FIFOs lie in "pipes-PID" in the temporary folder: what a killed program leaves
+// there is removed by the next one.
+inline constexpr const char* kPipeFolderPrefix = "pipes";
 
 class EncoderProcess {
  public:
@@ -65,7 +73,8 @@ class EncoderProcess {
   enum class Connection { Ready, Cancelled, EncoderEnded, Failed };
 
   // Named pipe: waits until the encoder has opened the FIFO, it has ended, or the run was
-  // cancelled. Standard input: ready at once.
+  // cancelled; an encoder that has not opened it within pipeOpenTimeoutMs is a failure
+  // (with `error`) like a FIFO that cannot be opened. Standard input: ready at once.
   Connection connect(std::string* error);
 
   int frameFd() const;
@@ -87,6 +96,7 @@ class EncoderProcess {
 
   EncoderLaunch launch_;
   std::string commandLine_;
+  std::unique_ptr<ProcessFolder> pipeFolder_;  // holds fifo_, so it goes after it
   std::unique_ptr<Fifo> fifo_;
   std::unique_ptr<ChildProcess> child_;
   std::thread watcher_;

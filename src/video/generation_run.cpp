@@ -109,17 +109,24 @@ void GenerationRun::work() {
     outcome = attempt(EncoderTransport::StandardInput);
   }
   switch (outcome) {
-    case Outcome::Finished:
-      attachCover(
-          project_, outputPath_, [this](const std::string& text) { observer_.warning(text); },
-          options_.reportError);
-      observer_.finished();
-      break;
+    case Outcome::Finished: finishWithCover(); break;
     case Outcome::Cancelled: observer_.cancelled(); break;
     case Outcome::Failed: break;  // the observer has heard why
     case Outcome::RetryThroughStandardInput: fail(failureWithoutText()); break;  // not reached
   }
   done_.store(true);
+}
+
+// A stop while the cover is attached ends the run as cancelled; the video stays as the
+// encoder wrote it.
+void GenerationRun::finishWithCover() {
+  attachCover(
+      project_, outputPath_, [this](const std::string& text) { observer_.warning(text); },
+      options_.reportError, &cancel_, options_.cancelGraceMs);
+  if (cancel_.load())
+    observer_.cancelled();
+  else
+    observer_.finished();
 }
 
 GenerationRun::Outcome GenerationRun::fail(const std::string& message) {
@@ -150,7 +157,8 @@ GenerationRun::Outcome GenerationRun::attempt(EncoderTransport transport) {
   command.duration = durationText(seconds_);
   command.outputPath = outputPath_;
 
-  EncoderLaunch launch{transport, encoderProgram_, temp, &cancel_, options_.cancelGraceMs};
+  EncoderLaunch launch{transport, encoderProgram_, temp, &cancel_, options_.cancelGraceMs,
+                      options_.pipeOpenTimeoutMs};
   EncoderFailure failure;
   auto encoder = EncoderProcess::start(launch, command, &failure);
   if (!encoder) {

@@ -33,6 +33,7 @@ class ProgressObserver {
 struct GenerationOptions {
   EncoderModeFlag* mode = &processEncoderMode();
   int cancelGraceMs = 5000;  // how long a cancelled encoder may take to end by itself
+  int pipeOpenTimeoutMs = 30000;  // how long the encoder may take to open the named pipe
   ErrorReporter reportError = logErrorReport;  // encoder and cover tool failures
 };
 
@@ -64,6 +65,7 @@ class GenerationRun {
   enum class Outcome { Finished, Cancelled, Failed, RetryThroughStandardInput };
 
   void work();
+  void finishWithCover();
   Outcome attempt(EncoderTransport transport);
   Outcome renderInto(EncoderProcess& encoder, bool named);
   Outcome afterEncoder(EncoderProcess& encoder, bool named, bool readFrames);

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "platform/child_process.h"
 #include "platform/fd_io.h"
@@ -32,7 +33,7 @@ TEST(ChildProcess, ExitCodesSignalsAndPrograms) {
   missing.program = "/no/such/program";
   std::string error;
   EXPECT_FALSE(ChildProcess::spawn(missing, &error));
-  EXPECT_NE(error.find("posix_spawn() failed with error 2"), std::string::npos) << error;
+  EXPECT_NE(error.find("execve() failed with error 2"), std::string::npos) << error;
   EXPECT_TRUE(findOnPath("sh"));
   EXPECT_FALSE(findOnPath("no-such-program-here"));
   EXPECT_FALSE(findOnPath("../sh"));
@@ -78,6 +79,14 @@ TEST(ChildProcess, EndedWithItsGroupAndNeverLeftBehind) {
     EXPECT_TRUE(test::processAlive(pid));
   }
   EXPECT_FALSE(test::processAlive(pid));
+}
+
+TEST(ChildProcess, OutlivesTheThreadThatStartedIt) {
+  // Children end with the program, not with the thread that asked for them.
+  std::unique_ptr<ChildProcess> child;
+  std::thread([&] { child = shell("sleep 30"); }).join();
+  ASSERT_TRUE(child);
+  EXPECT_FALSE(child->waitFor(300)) << "ended with its thread";
 }
 
 TEST(Fifo, WriterMeetsReaderAndTheFifoIsRemoved) {

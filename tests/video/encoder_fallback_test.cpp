@@ -185,10 +185,10 @@ TEST_F(EncoderFallback, EncoderThatCannotStartFailsTheRunWithoutEndingTheProgram
   test::RecordingObserver observer;
   generate(observer, mode);
   EXPECT_EQ(observer.ends(), std::vector<std::string>{"failed"});
-  EXPECT_TRUE(contains(observer.failure(), "posix_spawn() failed with error 2")) << observer.failure();
+  EXPECT_TRUE(contains(observer.failure(), "execve() failed with error 2")) << observer.failure();
   std::string log = test::errorLogText();
-  EXPECT_TRUE(contains(log, "thread_run_ffmpeg_by_named_pipe\nposix_spawn()")) << log;
-  EXPECT_TRUE(contains(log, "thread_make_video\nposix_spawn()")) << log;
+  EXPECT_TRUE(contains(log, "thread_run_ffmpeg_by_named_pipe\nexecve()")) << log;
+  EXPECT_TRUE(contains(log, "thread_make_video\nexecve()")) << log;
 }
 
 TEST_F(EncoderFallback, LogoThatCannotBeCopiedFailsTheRun) {

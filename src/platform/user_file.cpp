@@ -1,0 +1,81 @@
+#include "platform/user_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "util/charset.h"
+#include "util/paths.h"
+
+namespace pictavo {
+namespace {
+
+UserFileOpening refused(UserFileRefusal why, const char* text, std::string_view gbkPath) {
+  UserFileOpening opening;
+  opening.refusal = why;
+  opening.error = gbk(text) + std::string(gbkPath);
+  return opening;
+}
+
+// Without O_NONBLOCK, opening a FIFO waits for a writer; O_NOCTTY keeps a terminal device
+// from becoming ours.
+int openWithoutWaiting(const std::string& fsName) {
+  int fd;
+  do {
+    fd = ::open(fsName.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+}  // namespace
+
+UserFileOpening openUserFile(std::string_view gbkPath, uint64_t maxBytes) {
+  auto fsName = toFsName(gbkPath);
+  int fd = fsName ? openWithoutWaiting(*fsName) : -1;
+  if (fd < 0) return refused(UserFileRefusal::CannotOpen, "无法打开文件: ", gbkPath);
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return refused(UserFileRefusal::NotRegular, "这不是一个普通文件 (可能是设备或管道)，不能读取: ",
+                   gbkPath);
+  }
+  if (static_cast<uint64_t>(info.st_size) > maxBytes) {
+    ::close(fd);
+    return refused(UserFileRefusal::TooLarge, "文件太大，不能读取: ", gbkPath);
+  }
+  // A regular file never blocks; the flag only mattered for the open itself.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  UserFileOpening opening;
+  opening.file.reset(::fdopen(fd, "rb"));
+  if (!opening.file) {
+    ::close(fd);
+    return refused(UserFileRefusal::CannotOpen, "无法打开文件: ", gbkPath);
+  }
+  opening.size = static_cast<uint64_t>(info.st_size);
+  return opening;
+}
+
+std::optional<std::string> readUserFile(std::string_view gbkPath, uint64_t maxBytes,
+                                        std::string* error) {
+  UserFileOpening opening = openUserFile(gbkPath, maxBytes);
+  if (!opening.file) {
+    if (error) *error = opening.error;
+    return std::nullopt;
+  }
+  std::string data;
+  data.reserve(opening.size);
+  char buffer[65536];
+  size_t n;
+  // A file that grows while it is read stops at the limit rather than at its end.
+  while (data.size() <= maxBytes && (n = std::fread(buffer, 1, sizeof buffer, opening.file.get())) > 0)
+    data.append(buffer, n);
+  if (std::ferror(opening.file.get()) || data.size() > maxBytes) {
+    if (error) *error = gbk("读取文件时出错: ") + std::string(gbkPath);
+    return std::nullopt;
+  }
+  return data;
+}
+
+}  // namespace pictavo
