@@ -12,6 +12,7 @@
 #include "util/text_format.h"
 #include "video/encoder_command.h"
 #include "video/generation_checks.h"
+#include "video/mp4_check.h"
 
 namespace pictavo {
 namespace {
@@ -50,11 +51,27 @@ bool runCoverTool(const std::string& program, const std::string& commandLine,
   std::string output = child->errorOutput();
   if (output.empty()) {
     reportError(kReportCover, strprintf("AtomicParsley exitCode:%d", code));
+    warn(gbk(kCoverFailed) +
+         strprintf(gbk("AtomicParsley 没有给出错误信息就结束了（退出码 %d）。").c_str(), code));
     return false;
   }
   std::string text = utf8ToGb18030(output).value_or(output);
   reportError(kReportCover, text);
   warn(gbk(kCoverFailed) + text);
+  return false;
+}
+
+// A tool that reports success may still have left a copy cut short by a full disk, or
+// something that is no MP4 at all: only a complete MP4 at least as large as the video may
+// take the video's place.
+bool taggedCopyComplete(const std::string& copyPath, const std::string& videoPath,
+                        const std::function<void(const std::string&)>& warn,
+                        const ErrorReporter& reportError) {
+  std::string problem = mp4Problem(copyPath, fileSize(videoPath).value_or(0));
+  if (problem.empty()) return true;
+  reportError(kReportCover, problem);
+  warn(gbk(kCoverFailed) + gbk("AtomicParsley 写出的带封面的视频不完整（") + problem +
+       gbk("），可能是磁盘空间不足。视频保持原样，没有封面。"));
   return false;
 }
 
@@ -130,7 +147,9 @@ void attachCover(const Project& project, const std::string& videoPath,
     warn(gbk(kCoverFailed) + missingCoverToolMessage());
   } else {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
-    bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report);
+    bool tagged =
+        runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report) &&
+        taggedCopyComplete(copy, videoPath, warn, report);
     // The rename replaces the video in one step; when the tool or the rename fails the video
     // stays as it was and no copy is left.
     if (fileExists(copy) && !(tagged && renameFile(copy, videoPath))) removeFile(copy);
