@@ -141,9 +141,9 @@ static bool refuseSavingOverInput(const Project& project, const std::string& pat
   std::optional<std::string> input = inputAtPath(project, path);
   if (!input) return false;
   if (error)
-    *error = noticeMessage(strprintf(
-        gbk("不能把项目保存到 %s：它就是项目中使用的文件 %s，保存会覆盖它。请换一个文件名。").c_str(),
-        path.c_str(), input->c_str()));
+    *error = noticeMessage(strprintf(gbk("不能把项目保存到 %s：它就是项目中使用的文件 %s，"
+                                         "保存会覆盖它。请换一个文件名。").c_str(),
+                                     path.c_str(), input->c_str()));
   return true;
 }
 

@@ -11,9 +11,9 @@ std::string outputOverInputMessage(const Project& project, const std::string& ou
   std::optional<std::string> input = inputAtPath(project, outputPath);
   if (!input && !project.path.empty() && sameFile(project.path, outputPath)) input = project.path;
   if (!input) return "";
-  return strprintf(
-      gbk("不能把视频保存到 %s：它就是项目中使用的文件 %s，生成视频会覆盖它。请换一个文件名。").c_str(),
-      outputPath.c_str(), input->c_str());
+  return strprintf(gbk("不能把视频保存到 %s：它就是项目中使用的文件 %s，"
+                       "生成视频会覆盖它。请换一个文件名。").c_str(),
+                   outputPath.c_str(), input->c_str());
 }
 
 PartialOutput::PartialOutput(std::string outputPath)

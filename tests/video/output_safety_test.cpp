@@ -37,7 +37,8 @@ TEST(Mp4Check, OnlyWholeFilesWithAMovieIndexPass) {
   const std::string made = test::readBytes(real);
   const std::string ftyp = box("ftyp", "isom0000");
   // A box whose 32-bit size is 1 carries a 64-bit size after its type; size 0 runs to the end.
-  const std::string large = std::string("\0\0\0\1free", 8) + std::string("\0\0\0\0\0\0\0\x14", 8) + "abcd";
+  const std::string large =
+      std::string("\0\0\0\1free", 8) + std::string("\0\0\0\0\0\0\0\x14", 8) + "abcd";
   const std::string toEnd = std::string("\0\0\0\0mdat", 8) + "frames";
   struct Case {
     const char* name;
@@ -170,7 +171,7 @@ TEST_F(OutputSafety, AFailedOrStoppedRunRemovesWhatTheEncoderWrote) {
   const std::string note = g("原来就存在，生成开始时已被覆盖；未完成的视频已删除。");
   for (bool cancel : {false, true}) {
     for (bool existed : {false, true}) {
-      SCOPED_TRACE(std::string(cancel ? "stopped" : "failed") + (existed ? ", replacing a file" : ""));
+      SCOPED_TRACE(std::string(cancel ? "stopped" : "failed") + (existed ? ", over a file" : ""));
       if (existed) test::writeBytes(out_, "an older video");
       FakeTool ffmpeg("ffmpeg", cancel ? stalling : failing);
       test::RecordingObserver observer;
