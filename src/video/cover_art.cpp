@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "imaging/image.h"
+#include "platform/disk_space.h"
 #include "platform/child_process.h"
 #include "platform/external_tools.h"
 #include "platform/files.h"
@@ -72,6 +73,24 @@ bool taggedCopyComplete(const std::string& copyPath, const std::string& videoPat
   reportError(kReportCover, problem);
   warn(gbk(kCoverFailed) + gbk("AtomicParsley 写出的带封面的视频不完整（") + problem +
        gbk("），可能是磁盘空间不足。视频保持原样，没有封面。"));
+  return false;
+}
+
+// The tagged copy holds the whole video and the artwork: when its file system cannot take
+// that much, the tool can only fail (AtomicParsley on a full disk was seen to wait forever on
+// a pipe of its own instead), so it is not started.
+bool roomForTaggedCopy(const std::string& videoPath, const std::string& artworkPath,
+                       const std::function<void(const std::string&)>& warn,
+                       const ErrorReporter& reportError) {
+  uint64_t needed = fileSize(videoPath).value_or(0) + fileSize(artworkPath).value_or(0);
+  std::optional<uint64_t> free = freeBytesIn(folderOf(videoPath));
+  if (!free || *free >= needed) return true;
+  std::string text = strprintf(gbk("磁盘空间不足：带封面的视频需要 %llu 字节，只剩 %llu 字节。"
+                                   "视频保持原样，没有封面。").c_str(),
+                               static_cast<unsigned long long>(needed),
+                               static_cast<unsigned long long>(*free));
+  reportError(kReportCover, text);
+  warn(gbk(kCoverFailed) + text);
   return false;
 }
 
@@ -145,7 +164,7 @@ void attachCover(const Project& project, const std::string& videoPath,
   auto tool = findTool(kCoverTool);
   if (!tool) {
     warn(gbk(kCoverFailed) + missingCoverToolMessage());
-  } else {
+  } else if (roomForTaggedCopy(videoPath, artwork, warn, report)) {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
     bool tagged =
         runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report) &&

@@ -5,6 +5,7 @@
 #include "imaging/image.h"
 #include "support/fake_tools.h"
 #include "support/make_audio.h"
+#include "support/run_command.h"
 #include "support/test_files.h"
 #include "util/charset.h"
 #include "video/cover_art.h"
@@ -123,6 +124,36 @@ TEST(CoverArt, AToolThatLeavesNoCompleteCopyNeverReplacesTheVideo) {
     ASSERT_EQ(warnings.size(), 1u);
     EXPECT_NE(warnings[0].find(test::g(c.told)), std::string::npos) << utf8(warnings[0]);
   }
+}
+
+// On a nearly full disk the tool is not started at all: it could not write the copy, and
+// the real one was seen to hang instead of failing.
+TEST(CoverArt, NoRoomForTheCopyKeepsTheVideoWithoutStartingTheTool) {
+  test::TempDir dir;
+  std::string disk = dir.file("disk");
+  std::filesystem::create_directory(disk);
+  if (test::runCommand("mount -t tmpfs -o size=256k tmpfs " + test::shellQuote(disk)).exitCode)
+    GTEST_SKIP() << "a small tmpfs cannot be mounted here";
+  struct Unmount {
+    std::string at;
+    ~Unmount() { test::runCommand("umount " + test::shellQuote(at)); }
+  } unmount{disk};
+  std::string video = disk + "/video.mp4";
+  ASSERT_EQ(test::makeSineAudio(video, 4, "-c:a aac -b:a 192k"), "");
+  const std::string original = test::readBytes(video);
+  ASSERT_GT(original.size(), 64000u);
+  test::writeBytes(disk + "/filler", std::string(256 * 1024 - 2 * original.size() + 4096, 'x'));
+  test::writeSolidPicture(dir.file("cover.png"), 20, 20, "#ffcc00", "PNG");
+  Project project;
+  project.settings.coverOn = true;
+  project.settings.coverPath = dir.file("cover.png");
+  test::FakeTool tool("AtomicParsley", "cp \"$1\" \"$OUT\"");
+  std::vector<std::string> warnings;
+  attachCover(project, video, [&](const std::string& text) { warnings.push_back(text); });
+  EXPECT_TRUE(tool.invocations().empty());
+  EXPECT_EQ(test::readBytes(video), original);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find(test::g("磁盘空间不足")), std::string::npos) << utf8(warnings[0]);
 }
 
 }  // namespace
