@@ -76,13 +76,17 @@ bool taggedCopyComplete(const std::string& copyPath, const std::string& videoPat
   return false;
 }
 
-// The tagged copy holds the whole video and the artwork: when its file system cannot take
-// that much, the tool can only fail (AtomicParsley on a full disk was seen to wait forever on
-// a pipe of its own instead), so it is not started.
+// The tagged copy holds the whole video and the artwork, and the tool adds a little of its
+// own (AtomicParsley pads 2 KB): when the file system cannot take that much, the tool can
+// only fail (AtomicParsley on a full disk was seen to wait forever on a pipe of its own
+// instead), so it is not started.
+constexpr uint64_t kCopyMarginBytes = 64 * 1024;
+
 bool roomForTaggedCopy(const std::string& videoPath, const std::string& artworkPath,
                        const std::function<void(const std::string&)>& warn,
                        const ErrorReporter& reportError) {
-  uint64_t needed = fileSize(videoPath).value_or(0) + fileSize(artworkPath).value_or(0);
+  uint64_t needed = fileSize(videoPath).value_or(0) + fileSize(artworkPath).value_or(0) +
+                    kCopyMarginBytes;
   std::optional<uint64_t> free = freeBytesIn(folderOf(videoPath));
   if (!free || *free >= needed) return true;
   std::string text = strprintf(gbk("磁盘空间不足：带封面的视频需要 %llu 字节，只剩 %llu 字节。"
