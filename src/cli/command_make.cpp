@@ -4,10 +4,13 @@
 #include "cli/commands.h"
 #include "cli/generate.h"
 #include "cli/project_setup.h"
+#include "platform/file_identity.h"
 #include "project/project_file.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "video/auto_pause.h"
+#include "video/generation_checks.h"
+#include "video/output_file.h"
 
 namespace pictavo::cli {
 namespace {
@@ -66,6 +69,19 @@ bool applyLogoAndCover(Project& project, const Args& args) {
   return true;
 }
 
+// Nothing is written when the video would land on one of the project's files or on the
+// project file being saved (the project file's own check runs when it is saved).
+bool outputsClear(const Project& project, const Args& args, const std::string& videoPath) {
+  std::string clash = outputOverInputMessage(project, videoPath);
+  if (auto save = args.value("save"); clash.empty() && save) {
+    auto savePath = pathArg(*save);
+    if (savePath && sameFile(*savePath, videoPath))
+      clash = gbk("项目文件和视频文件不能是同一个文件: ") + videoPath;
+  }
+  if (!clash.empty()) complain(clash);
+  return clash.empty();
+}
+
 // Saves the project so the window can open it later; the video is made either way.
 bool saveIfAsked(Project& project, const Args& args) {
   auto target = args.value("save");
@@ -112,7 +128,7 @@ int runMake(const Args& args) {
   if (captionText) setCaptions(project, *captionText);
   if (auto effect = args.value("effect"); effect && !setEffects(project, *effect)) return 2;
   if (!applyMusic(project, args) || !applyLogoAndCover(project, args)) return 2;
-  if (!saveIfAsked(project, args)) return 1;
+  if (!outputsClear(project, args, withMp4Ending(*output)) || !saveIfAsked(project, args)) return 1;
   return generateVideo(project, *output);
 }
 

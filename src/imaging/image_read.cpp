@@ -24,6 +24,13 @@ bool sizeAcceptable(long long w, long long h, std::string* error) {
   return false;
 }
 
+// The library's reason for a failed read; some coders (a PNG cut short, for one) fail
+// without giving any.
+std::string readFailureText(MagickWand* wand) {
+  std::string why = takeWandError(wand);
+  return why.empty() ? gbk("无法识别的图片格式，或图片已损坏、不完整。") : why;
+}
+
 // Reads only the headers of the open file (the image library's ping), after our own probe
 // of the first bytes, and refuses a file whose declared size is beyond what the program
 // accepts. Null when the file is refused or cannot be pinged.
@@ -33,8 +40,7 @@ WandPtr pingWithinLimits(const std::string& path, std::FILE* file, std::string* 
     return nullptr;
   WandPtr ping(NewMagickWand());
   if (MagickPingImageFile(ping.get(), file) == MagickFalse) {
-    std::string why = takeWandError(ping.get());
-    if (error) *error = why.empty() ? gbk("无法识别的图片格式，或图片已损坏。") : why;
+    if (error) *error = readFailureText(ping.get());
     return nullptr;
   }
   MagickResetIterator(ping.get());
@@ -115,7 +121,7 @@ bool readImageFile(MagickWand* wand, const std::string& path, std::string* error
   if (!file || !pingWithinLimits(path, file.get(), error)) return false;
   std::rewind(file.get());
   if (MagickReadImageFile(wand, file.get()) == MagickFalse) {
-    if (error) *error = takeWandError(wand);
+    if (error) *error = readFailureText(wand);
     return false;
   }
   return true;

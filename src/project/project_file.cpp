@@ -9,6 +9,7 @@
 #include "platform/folders.h"
 #include "platform/local_time.h"
 #include "project/effect_choice.h"
+#include "project/project_inputs.h"
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
@@ -133,7 +134,21 @@ std::optional<std::string> serialiseProject(Project& project, bool copyTemporary
   return projectDocument(project);
 }
 
+// Refuses, before anything is written, a project file that would replace one of the
+// project's own pictures, cover, logo or music tracks.
+static bool refuseSavingOverInput(const Project& project, const std::string& path,
+                                  UserMessage* error) {
+  std::optional<std::string> input = inputAtPath(project, path);
+  if (!input) return false;
+  if (error)
+    *error = noticeMessage(strprintf(gbk("不能把项目保存到 %s：它就是项目中使用的文件 %s，"
+                                         "保存会覆盖它。请换一个文件名。").c_str(),
+                                     path.c_str(), input->c_str()));
+  return true;
+}
+
 bool saveProject(Project& project, const std::string& path, UserMessage* error) {
+  if (refuseSavingOverInput(project, path, error)) return false;
   std::optional<std::string> document = serialiseProject(project, true, error);
   if (!document) return false;
   ReplaceFailure failure = ReplaceFailure::None;

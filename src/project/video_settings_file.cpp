@@ -117,6 +117,14 @@ std::string joinedInts(const int* values, int count, const char* separator) {
   return text;
 }
 
+// A text value as its line holds it. A carriage return at the end of a line is taken for
+// part of a CRLF line end when the file is read, so a value cannot end in one: it is dropped
+// here rather than lost on the next read.
+std::string lineValue(std::string text) {
+  while (!text.empty() && text.back() == '\r') text.pop_back();
+  return text;
+}
+
 std::string triplesText(const StoredCaption* triples) {
   std::string text;
   for (int i = 0; i < kStoredPictures; ++i)
@@ -129,14 +137,14 @@ std::string triplesText(const StoredCaption* triples) {
 
 std::string videoSettingsText(const VideoSettingsRecord& r) {
   std::string text = "animationIndex=" + joinedInts(r.animationIndex, kStoredPictures, ",");
-  text += "\nvideoSize=" + gb18030Prefix(r.videoSize, kVideoSizeBytes);
-  text += "\npauseTime=" + gb18030Prefix(r.pauseTime, kPauseTimeBytes);
-  text += "\nbgsound=" + storedMusicPath(r.bgsound);
+  text += "\nvideoSize=" + lineValue(gb18030Prefix(r.videoSize, kVideoSizeBytes));
+  text += "\npauseTime=" + lineValue(gb18030Prefix(r.pauseTime, kPauseTimeBytes));
+  text += "\nbgsound=" + lineValue(storedMusicPath(r.bgsound));
   text += strprintf("\ntwOpen=%d", r.twOpen);
   text += "\ntw=" + triplesText(r.tw);
   text += strprintf("\nlogoOpen=%d", r.logoOpen);
   text += strprintf("\nlogoLocation=%d", r.logoLocation);
-  text += "\nlogoPath=" + gb18030Prefix(r.logoPath, kPathBytes);
+  text += "\nlogoPath=" + lineValue(gb18030Prefix(r.logoPath, kPathBytes));
   return text + "\n";
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "imaging/image.h"
+#include "platform/disk_space.h"
 #include "platform/child_process.h"
 #include "platform/external_tools.h"
 #include "platform/files.h"
@@ -12,6 +13,7 @@
 #include "util/text_format.h"
 #include "video/encoder_command.h"
 #include "video/generation_checks.h"
+#include "video/mp4_check.h"
 
 namespace pictavo {
 namespace {
@@ -52,9 +54,47 @@ bool runCoverTool(const std::string& program, const std::string& commandLine,
   std::string output = child->errorOutput();
   if (output.empty()) {
     reportError(kReportCover, strprintf("AtomicParsley exitCode:%d", code));
+    warn(gbk(kCoverFailed) +
+         strprintf(gbk("AtomicParsley 没有给出错误信息就结束了（退出码 %d）。").c_str(), code));
     return false;
   }
   std::string text = utf8ToGb18030(output).value_or(output);
+  reportError(kReportCover, text);
+  warn(gbk(kCoverFailed) + text);
+  return false;
+}
+
+// A tool that reports success may still have left a copy cut short by a full disk, or
+// something that is no MP4 at all: only a complete MP4 at least as large as the video may
+// take the video's place.
+bool taggedCopyComplete(const std::string& copyPath, const std::string& videoPath,
+                        const std::function<void(const std::string&)>& warn,
+                        const ErrorReporter& reportError) {
+  std::string problem = mp4Problem(copyPath, fileSize(videoPath).value_or(0));
+  if (problem.empty()) return true;
+  reportError(kReportCover, problem);
+  warn(gbk(kCoverFailed) + gbk("AtomicParsley 写出的带封面的视频不完整（") + problem +
+       gbk("），可能是磁盘空间不足。视频保持原样，没有封面。"));
+  return false;
+}
+
+// The tagged copy holds the whole video and the artwork, and the tool adds a little of its
+// own (AtomicParsley pads 2 KB): when the file system cannot take that much, the tool can
+// only fail (AtomicParsley on a full disk was seen to wait forever on a pipe of its own
+// instead), so it is not started.
+constexpr uint64_t kCopyMarginBytes = 64 * 1024;
+
+bool roomForTaggedCopy(const std::string& videoPath, const std::string& artworkPath,
+                       const std::function<void(const std::string&)>& warn,
+                       const ErrorReporter& reportError) {
+  uint64_t needed = fileSize(videoPath).value_or(0) + fileSize(artworkPath).value_or(0) +
+                    kCopyMarginBytes;
+  std::optional<uint64_t> free = freeBytesIn(folderOf(videoPath));
+  if (!free || *free >= needed) return true;
+  std::string text = strprintf(gbk("磁盘空间不足：带封面的视频需要 %llu 字节，只剩 %llu 字节。"
+                                   "视频保持原样，没有封面。").c_str(),
+                               static_cast<unsigned long long>(needed),
+                               static_cast<unsigned long long>(*free));
   reportError(kReportCover, text);
   warn(gbk(kCoverFailed) + text);
   return false;
@@ -131,10 +171,11 @@ void attachCover(const Project& project, const std::string& videoPath,
   auto tool = findTool(kCoverTool);
   if (!tool) {
     warn(gbk(kCoverFailed) + missingCoverToolMessage());
-  } else {
+  } else if (roomForTaggedCopy(videoPath, artwork, warn, report)) {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
     bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report,
-                               cancel, cancelGraceMs);
+                               cancel, cancelGraceMs) &&
+                  taggedCopyComplete(copy, videoPath, warn, report);
     // The rename replaces the video in one step; when the tool or the rename fails the video
     // stays as it was and no copy is left.
     if (fileExists(copy) && !(tagged && renameFile(copy, videoPath))) removeFile(copy);

@@ -9,6 +9,8 @@
 #include "video/cover_art.h"
 #include "video/generation_checks.h"
 #include "video/logo_copy.h"
+#include "video/mp4_check.h"
+#include "video/output_file.h"
 #include "video/queued_frame_sink.h"
 #include "video/timeline.h"
 
@@ -89,10 +91,15 @@ bool GenerationRun::start(std::string* error) {
   if (project_.settings.musicOn)
     for (const MusicTrack& track : project_.settings.musicTracks) paths.musicPaths.push_back(track.path);
   if (!checkCommandPaths(paths, error)) return false;
+  if (std::string clash = outputOverInputMessage(project_, outputPath_); !clash.empty()) {
+    *error = clash;
+    return false;
+  }
 
   pictureTotal_ = runPictureTotal(project_, preferences_.loopStartEffect, &seconds_);
   cancel_.store(false);
   done_.store(false);
+  partialOutput_ = PartialOutput(outputPath_);
   try {
     worker_ = std::thread([this] { work(); });
   } catch (const std::system_error&) {
@@ -110,15 +117,18 @@ void GenerationRun::work() {
   }
   switch (outcome) {
     case Outcome::Finished: finishWithCover(); break;
-    case Outcome::Cancelled: observer_.cancelled(); break;
+    case Outcome::Cancelled:
+      if (std::string note = partialOutput_.discard(); !note.empty()) observer_.warning(note);
+      observer_.cancelled();
+      break;
     case Outcome::Failed: break;  // the observer has heard why
     case Outcome::RetryThroughStandardInput: fail(failureWithoutText()); break;  // not reached
   }
   done_.store(true);
 }
 
-// A stop while the cover is attached ends the run as cancelled; the video stays as the
-// encoder wrote it.
+// A stop while the cover is attached ends the run as cancelled; the video is complete by
+// then, so it stays as the encoder wrote it (never discarded as a partial output).
 void GenerationRun::finishWithCover() {
   attachCover(
       project_, outputPath_, [this](const std::string& text) { observer_.warning(text); },
@@ -131,7 +141,8 @@ void GenerationRun::finishWithCover() {
 
 GenerationRun::Outcome GenerationRun::fail(const std::string& message) {
   cancel_.store(true);
-  observer_.failed(message);
+  std::string note = partialOutput_.discard();
+  observer_.failed(note.empty() ? message : message + "\n\n" + note);
   return Outcome::Failed;
 }
 
@@ -196,7 +207,7 @@ GenerationRun::Outcome GenerationRun::afterEncoder(EncoderProcess& encoder, bool
                                                    bool readFrames) {
   int code = encoder.finish();
   if (cancel_.load()) return Outcome::Cancelled;
-  if (code == 0 && readFrames) return Outcome::Finished;
+  if (code == 0 && readFrames) return checkOutput();
   std::string output = encoder.errorText();
   std::string text = utf8ToGb18030(output).value_or(output);
   if (named) {
@@ -205,6 +216,15 @@ GenerationRun::Outcome GenerationRun::afterEncoder(EncoderProcess& encoder, bool
   }
   options_.reportError(kReportAnonymousPipe, text.empty() ? gbk(kUnknownError) : text);
   return fail(text.empty() ? failureWithoutText() : failureWithText(text));
+}
+
+// An encoder that ends with exit code 0 has still failed when it left no complete MP4.
+GenerationRun::Outcome GenerationRun::checkOutput() {
+  std::string problem = mp4Problem(outputPath_, 1);
+  if (problem.empty()) return Outcome::Finished;
+  std::string text = gbk("ffmpeg 已结束，但没有留下完整的 MP4 视频：") + problem;
+  options_.reportError(kReportMakeVideo, text);
+  return fail(failureWithText(text));
 }
 
 }  // namespace pictavo

@@ -12,6 +12,7 @@
 #include "project/project_model.h"
 #include "video/encoder_process.h"
 #include "video/error_reporter.h"
+#include "video/output_file.h"
 
 namespace pictavo {
 
@@ -48,8 +49,10 @@ class GenerationRun {
   GenerationRun& operator=(const GenerationRun&) = delete;
 
   // Refuses up front, with the text for the user, a run that cannot work: pictures whose
-  // files are gone, no encoder, paths the encoder's command line cannot carry. Otherwise
-  // starts the worker and returns true; the observer then hears the end.
+  // files are gone, no encoder, paths the encoder's command line cannot carry, an output
+  // that would replace one of the project's own files. Otherwise starts the worker and
+  // returns true; the observer then hears the end. A run finishes only with a complete MP4;
+  // a failed or stopped one removes what the encoder wrote.
   bool start(std::string* error);
 
   // Sets the cancel flag; the worker sees it before the next picture.
@@ -69,6 +72,7 @@ class GenerationRun {
   Outcome attempt(EncoderTransport transport);
   Outcome renderInto(EncoderProcess& encoder, bool named);
   Outcome afterEncoder(EncoderProcess& encoder, bool named, bool readFrames);
+  Outcome checkOutput();
   Outcome fail(const std::string& message);
   bool makePathsAbsolute(std::string* error);
 
@@ -79,6 +83,7 @@ class GenerationRun {
   ProgressObserver& observer_;
   GenerationOptions options_;
   std::string encoderProgram_;
+  PartialOutput partialOutput_;
   int pictureTotal_ = 0;
   float seconds_ = 0;
   std::atomic<bool> cancel_{false};

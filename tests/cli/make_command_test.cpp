@@ -56,6 +56,30 @@ TEST_F(MakeCommand, ProjectCheckRefusalIsShown) {
   EXPECT_TRUE(says(run, "选择的图标尺寸过大(200 x 150)，请选择一个不大于 160 x 128 的图标。")) << run.output;
 }
 
+// Neither the project file nor the video may land on a picture, or on each other.
+TEST_F(MakeCommand, NothingIsWrittenOntoAnInput) {
+  const std::string picture = test::readBytes(dir_.file("a.jpg"));
+  test::writeBytes(dir_.file("p.mp4"), picture);  // a picture under a video's name
+  const std::string a = shellQuote(dir_.file("a.jpg"));
+  const std::string p = shellQuote(dir_.file("p.mp4"));
+  const std::string video = shellQuote(dir_.file("v.mp4"));
+  struct Case {
+    std::string outputs;
+    const char* told;
+  };
+  for (const Case& c : {Case{"--save " + a + " -o " + video, "保存会覆盖它"},
+                        Case{"-o " + p, "生成视频会覆盖它"},
+                        Case{"--save " + video + " -o " + video, "不能是同一个文件"}}) {
+    SCOPED_TRACE(c.outputs);
+    auto run = cli("make --size 160x128 " + c.outputs + " " + a + " " + p);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(says(run, c.told)) << run.output;
+    EXPECT_EQ(test::readBytes(dir_.file("a.jpg")), picture);
+    EXPECT_EQ(test::readBytes(dir_.file("p.mp4")), picture);
+    EXPECT_FALSE(std::filesystem::exists(dir_.file("v.mp4")));
+  }
+}
+
 TEST_F(MakeCommand, MakesAnMp4WithProgress) {
   ASSERT_EQ(test::makeSineAudio(dir_.file("m.mp3"), 3, "-ar 44100 -ac 2 -c:a libmp3lame"), "");
   auto run = cli("make -o " + shellQuote(dir_.file("clip")) + " --size 160x128 --pause 1 --effect 99 "

@@ -97,6 +97,27 @@ TEST_F(HostileInput, TruncatedJpegIsTakenWithAWarning) {
   EXPECT_NE(log.find("图片读取失败"), std::string::npos) << log;
 }
 
+// The PNG coder fails on a file cut inside its data without a reason of its own; the user
+// still gets one.
+TEST_F(HostileInput, TruncatedPngSaysWhatIsWrong) {
+  WandPtr noise(NewMagickWand());
+  MagickSetSize(noise.get(), 200, 150);
+  ASSERT_TRUE(MagickReadImage(noise.get(), "plasma:fractal"));
+  MagickSetImageFormat(noise.get(), "PNG");
+  size_t length = 0;
+  unsigned char* blob = MagickGetImageBlob(noise.get(), &length);
+  std::string whole(reinterpret_cast<char*>(blob), length);
+  MagickRelinquishMemory(blob);
+  for (size_t cut : {length / 2, length - 20}) {
+    SCOPED_TRACE(cut);
+    test::writeBytes(dir.file("cut.png"), whole.substr(0, cut));
+    std::string path = fromFsName(dir.file("cut.png")).value();
+    std::string error;
+    EXPECT_EQ(readPicture(path, "#000000", &error), nullptr);
+    EXPECT_NE(utf8(error).find("不完整"), std::string::npos) << utf8(error);
+  }
+}
+
 TEST_F(HostileInput, DecompressionBombIsRefusedBeforeDecoding) {
   test::writeBytes(dir.file("bomb.png"), pngDeclaring(30000, 30000));
   std::string log, error;

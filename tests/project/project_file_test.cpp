@@ -411,6 +411,27 @@ TEST(SaveProject, ReadOnlyFolderKeepsTheOldFile) {
   EXPECT_EQ(saved.filesInFolder(), files);
 }
 
+// A project file never replaces one of the files the project names, by any of its names.
+TEST(SaveProject, OntoOneOfItsOwnFilesIsRefusedBeforeAnythingIsWritten) {
+  test::TempDir dir;
+  Project project;
+  ImageItem item;
+  item.path = picture(dir, "a.png", "#ff0000");
+  project.pictures.push_back(item);
+  project.settings.coverPath = picture(dir, "cover.png", "#00ff00");
+  std::filesystem::create_symlink(dir.file("cover.png"), dir.file("link.dat"));
+  for (const char* name : {"a.png", "cover.png", "link.dat"}) {
+    SCOPED_TRACE(name);
+    std::string before = test::readBytes(dir.file(name));
+    UserMessage error;
+    EXPECT_FALSE(saveProject(project, gbkPath(dir.file(name)), &error));
+    EXPECT_NE(error.text.find(g("保存会覆盖它")), std::string::npos) << utf8(error.text);
+    EXPECT_EQ(test::readBytes(dir.file(name)), before);
+  }
+  EXPECT_TRUE(project.path.empty());
+  EXPECT_TRUE(saveProject(project, gbkPath(dir.file("p.dat")), nullptr));
+}
+
 // The file-size limit makes the write fail part way through, as a full disk would.
 TEST(SaveProject, WriteFailingHalfWayKeepsTheOldFile) {
   SavedBefore saved;

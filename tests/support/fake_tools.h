@@ -28,6 +28,13 @@ class FakeTool {
   std::string pidFile_;
 };
 
+// sh code for a stand-in encoder: starts $OUT as an MP4 (file type, movie index, then a
+// media box that runs to the end of the file), so that bytes appended after it make a
+// complete MP4 for the run's output check.
+inline constexpr const char* kStartMp4 =
+    "printf '\\000\\000\\000\\020ftypisom\\000\\000\\002\\000"
+    "\\000\\000\\000\\010moov\\000\\000\\000\\000mdat' > \"$OUT\"";
+
 // The reports appended to errors.log in the program folder, and a fresh start for it.
 std::string errorLogText();
 void clearErrorLog();

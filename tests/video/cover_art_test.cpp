@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "imaging/image.h"
 #include "support/fake_tools.h"
+#include "support/make_audio.h"
+#include "support/run_command.h"
 #include "support/test_files.h"
+#include "util/charset.h"
 #include "video/cover_art.h"
 
 namespace pictavo {
@@ -83,6 +88,72 @@ TEST(CoverArt, NothingHappensWithoutAReadableCover) {
   EXPECT_TRUE(tool.invocations().empty());
   EXPECT_TRUE(warnings.empty());
   EXPECT_EQ(test::readBytes(dir.file("video.mp4")), "video");
+}
+
+// Whatever the tool does short of a complete tagged copy, the video stays exactly as it
+// was, no copy is left beside it, and the user hears why the cover is missing.
+TEST(CoverArt, AToolThatLeavesNoCompleteCopyNeverReplacesTheVideo) {
+  test::TempDir dir;
+  std::string video = dir.file("video.mp4");
+  ASSERT_EQ(test::makeSineAudio(video, 0.5, "-c:a aac"), "");
+  const std::string original = test::readBytes(video);
+  test::writeSolidPicture(dir.file("cover.png"), 20, 20, "#ffcc00", "PNG");
+  Project project;
+  project.settings.coverOn = true;
+  project.settings.coverPath = dir.file("cover.png");
+  struct Case {
+    const char* tool;  // $1 is the video, $OUT the tagged copy
+    const char* told;
+  };
+  const Case cases[] = {
+      {"head -c 2000 \"$1\" > \"$OUT\"", "可能是磁盘空间不足"},  // a full disk, exit 0
+      {"head -c -1 \"$1\" > \"$OUT\"; echo x >> \"$OUT\"", "被截断"},  // cut, padded to size
+      {"cat \"$1\" \"$1\" | tr 'a-z' 'A-Z' > \"$OUT\"", "带封面的视频不完整"},  // garbage
+      {"exit 0", "文件不存在"},                                      // no copy at all
+      {"cp \"$1\" \"$OUT\"; exit 3", "没有给出错误信息就结束了（退出码 3）"},  // silent failure
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tool);
+    test::FakeTool tool("AtomicParsley", c.tool);
+    std::vector<std::string> warnings;
+    attachCover(project, video, [&](const std::string& text) { warnings.push_back(text); });
+    ASSERT_EQ(tool.invocations().size(), 1u);
+    EXPECT_EQ(test::readBytes(video), original);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2)
+        << "only the video and the cover";
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find(test::g(c.told)), std::string::npos) << utf8(warnings[0]);
+  }
+}
+
+// On a nearly full disk the tool is not started at all: it could not write the copy, and
+// the real one was seen to hang instead of failing.
+TEST(CoverArt, NoRoomForTheCopyKeepsTheVideoWithoutStartingTheTool) {
+  test::TempDir dir;
+  std::string disk = dir.file("disk");
+  std::filesystem::create_directory(disk);
+  if (test::runCommand("mount -t tmpfs -o size=256k tmpfs " + test::shellQuote(disk)).exitCode)
+    GTEST_SKIP() << "a small tmpfs cannot be mounted here";
+  struct Unmount {
+    std::string at;
+    ~Unmount() { test::runCommand("umount " + test::shellQuote(at)); }
+  } unmount{disk};
+  std::string video = disk + "/video.mp4";
+  ASSERT_EQ(test::makeSineAudio(video, 4, "-c:a aac -b:a 192k"), "");
+  const std::string original = test::readBytes(video);
+  ASSERT_GT(original.size(), 64000u);
+  test::writeBytes(disk + "/filler", std::string(256 * 1024 - 2 * original.size() + 4096, 'x'));
+  test::writeSolidPicture(dir.file("cover.png"), 20, 20, "#ffcc00", "PNG");
+  Project project;
+  project.settings.coverOn = true;
+  project.settings.coverPath = dir.file("cover.png");
+  test::FakeTool tool("AtomicParsley", "cp \"$1\" \"$OUT\"");
+  std::vector<std::string> warnings;
+  attachCover(project, video, [&](const std::string& text) { warnings.push_back(text); });
+  EXPECT_TRUE(tool.invocations().empty());
+  EXPECT_EQ(test::readBytes(video), original);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find(test::g("磁盘空间不足")), std::string::npos) << utf8(warnings[0]);
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ TEST_F(EncoderFallback, NamedPipeFailureMakesOneMoreAttemptThroughStandardInput)
     SCOPED_TRACE(namedBehaviour);
     test::clearErrorLog();
     FakeTool ffmpeg("ffmpeg", std::string("case \"$*\" in *image2pipe*) ") + namedBehaviour +
-                                  ";; esac\ncat > \"$OUT\"");
+                                  ";; esac\n" + test::kStartMp4 + "\ncat >> \"$OUT\"");
     EncoderModeFlag mode;
     test::RecordingObserver observer;
     generate(observer, mode);
@@ -103,7 +103,7 @@ TEST_F(EncoderFallback, NamedPipeFailureMakesOneMoreAttemptThroughStandardInput)
 }
 
 TEST_F(EncoderFallback, AfterTheFallbackEveryRunUsesStandardInput) {
-  FakeTool ffmpeg("ffmpeg", "cat > \"$OUT\"");
+  FakeTool ffmpeg("ffmpeg", std::string(test::kStartMp4) + "\ncat >> \"$OUT\"");
   EncoderModeFlag mode;
   mode.setAnonymous();
   test::RecordingObserver observer;
@@ -206,7 +206,7 @@ TEST_F(EncoderFallback, LogoThatCannotBeCopiedFailsTheRun) {
 TEST_F(EncoderFallback, TalkativeEncoderNeverStallsTheRun) {
   FakeTool ffmpeg("ffmpeg",
                   "i=0; while [ $i -lt 64 ]; do head -c 4096 /dev/zero | tr '\\0' w >&2; i=$((i+1)); done\n"
-                  "cat \"$IN\" > \"$OUT\"");
+                  + std::string(test::kStartMp4) + "\ncat \"$IN\" >> \"$OUT\"");
   EncoderModeFlag mode;
   test::RecordingObserver observer;
   generate(observer, mode);

@@ -1,0 +1,189 @@
+// What a run does to the file it writes: it never lands on one of the project's own files,
+// finishes only with a complete MP4, and removes what it wrote when it fails or is stopped.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/folders.h"
+#include "support/fake_tools.h"
+#include "support/make_audio.h"
+#include "support/recording_observer.h"
+#include "support/test_files.h"
+#include "util/charset.h"
+#include "video/generation_run.h"
+#include "video/mp4_check.h"
+
+namespace pictavo {
+namespace {
+
+using test::FakeTool;
+using test::g;
+
+bool contains(const std::string& text, const std::string& part) {
+  return text.find(part) != std::string::npos;
+}
+
+std::string box(const char* type, const std::string& body) {
+  uint32_t size = static_cast<uint32_t>(8 + body.size());
+  std::string bytes = {static_cast<char>(size >> 24), static_cast<char>(size >> 16),
+                       static_cast<char>(size >> 8), static_cast<char>(size)};
+  return bytes + type + body;
+}
+
+TEST(Mp4Check, OnlyWholeFilesWithAMovieIndexPass) {
+  test::TempDir dir;
+  std::string real = dir.file("real.mp4");
+  ASSERT_EQ(test::makeSineAudio(real, 0.5, "-c:a aac"), "");
+  const std::string made = test::readBytes(real);
+  const std::string ftyp = box("ftyp", "isom0000");
+  // A box whose 32-bit size is 1 carries a 64-bit size after its type; size 0 runs to the end.
+  const std::string large =
+      std::string("\0\0\0\1free", 8) + std::string("\0\0\0\0\0\0\0\x14", 8) + "abcd";
+  const std::string toEnd = std::string("\0\0\0\0mdat", 8) + "frames";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    uint64_t minimum;
+    bool complete;
+  };
+  const Case cases[] = {
+      {"made by ffmpeg", made, made.size(), true},
+      {"smaller than required", made, made.size() + 1, false},
+      {"cut inside a box", made.substr(0, made.size() - 1), 1, false},
+      {"cut inside a header", made.substr(0, ftyp.size() + 4), 1, false},
+      {"64-bit size and open end", ftyp + box("moov", "") + large + toEnd, 1, true},
+      {"no movie index", ftyp + box("mdat", "frames"), 1, false},
+      {"box smaller than its header", ftyp + std::string("\0\0\0\4moov", 8), 1, false},
+      {"JPEG bytes", "\xFF\xD8\xFF\xE0 frames", 1, false},
+  };
+  for (const Case& c : cases) {
+    test::writeBytes(dir.file("f.mp4"), c.bytes);
+    EXPECT_EQ(mp4Problem(dir.file("f.mp4"), c.minimum).empty(), c.complete) << c.name;
+  }
+}
+
+class OutputSafety : public testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    ASSERT_TRUE(ensureProgramFolders(&error)) << error;
+    project_.settings.width = 64;
+    project_.settings.height = 48;
+    project_.settings.pauseFrames = 5;
+    project_.settings.musicOn = false;
+    for (const char* name : {"a.jpg", "b.jpg"}) {
+      test::writeSolidPicture(dir_.file(name), 64, 48, "#ff0000", "JPEG");
+      ImageItem item;
+      item.path = dir_.file(name);
+      item.setEffect(99);
+      project_.pictures.push_back(item);
+    }
+  }
+
+  // Runs to the end; `cancelAt` stops the run before that picture (0: never).
+  void generate(test::RecordingObserver& observer, int cancelAt = 0) {
+    GenerationRun* running = nullptr;
+    observer.onPicture = [&](int number) {
+      if (number == cancelAt) running->cancel();
+    };
+    EncoderModeFlag mode;
+    mode.setAnonymous();
+    GenerationOptions options;
+    options.mode = &mode;
+    GenerationRun run(project_, Preferences(), out_, -1, observer, options);
+    running = &run;
+    std::string error;
+    EXPECT_TRUE(run.start(&error)) << utf8(error);
+    run.wait();
+  }
+
+  test::TempDir dir_;
+  Project project_;
+  std::string out_ = dir_.file("out.mp4");
+};
+
+TEST_F(OutputSafety, AnOutputThatIsOneOfTheProjectsFilesIsRefusedBeforeAnythingRuns) {
+  FakeTool ffmpeg("ffmpeg", std::string(test::kStartMp4) + "\ncat >> \"$OUT\"");
+  test::writeSolidPicture(dir_.file("cover.png"), 8, 8, "#00ff00", "PNG");
+  test::writeBytes(dir_.file("project.dat"), "{}");
+  project_.settings.coverPath = dir_.file("cover.png");  // switched off, still the user's file
+  project_.path = dir_.file("project.dat");
+  std::filesystem::create_hard_link(dir_.file("b.jpg"), dir_.file("hard link.mp4"));
+  std::filesystem::create_symlink(dir_.file("cover.png"), dir_.file("symlink.mp4"));
+  std::filesystem::create_directory(dir_.file("sub"));
+  struct Case {
+    std::string output, input;
+  };
+  const Case cases[] = {
+      {dir_.path() + "/./sub/../a.jpg", dir_.file("a.jpg")},
+      {dir_.file("hard link.mp4"), dir_.file("b.jpg")},
+      {dir_.file("symlink.mp4"), dir_.file("cover.png")},
+      {dir_.file("project.dat"), dir_.file("project.dat")},
+  };
+  for (const Case& c : cases) {
+    std::string before = test::readBytes(c.output);
+    test::RecordingObserver observer;
+    std::string error;
+    EXPECT_FALSE(GenerationRun(project_, Preferences(), c.output, -1, observer).start(&error))
+        << c.output;
+    EXPECT_TRUE(contains(error, c.input)) << utf8(error);
+    EXPECT_EQ(test::readBytes(c.output), before);
+  }
+  // Neither exists yet: the same absolute path is the same file.
+  project_.settings.coverPath = dir_.file("later.mp4");
+  test::RecordingObserver observer;
+  std::string error;
+  EXPECT_FALSE(GenerationRun(project_, Preferences(), dir_.file("sub/../later.mp4"), -1, observer)
+                   .start(&error));
+  EXPECT_TRUE(ffmpeg.invocations().empty());
+  out_ = dir_.file("video.mp4");
+  generate(observer);
+  EXPECT_EQ(observer.ends(), std::vector<std::string>{"finished"}) << "a name of its own is fine";
+}
+
+TEST_F(OutputSafety, AnEncoderThatEndsWellWithoutACompleteMp4FailsTheRun) {
+  for (const char* encoder : {"cat > /dev/null",                   // no file at all
+                              "cat > /dev/null; : > \"$OUT\"",      // an empty file
+                              "cat > \"$OUT\""}) {                  // frames, not an MP4
+    SCOPED_TRACE(encoder);
+    FakeTool ffmpeg("ffmpeg", encoder);
+    test::RecordingObserver observer;
+    generate(observer);
+    EXPECT_EQ(observer.ends(), std::vector<std::string>{"failed"});
+    EXPECT_TRUE(contains(observer.failure(), out_)) << utf8(observer.failure());
+    EXPECT_FALSE(std::filesystem::exists(out_)) << "the broken file is removed";
+  }
+}
+
+TEST_F(OutputSafety, AFailedOrStoppedRunRemovesWhatTheEncoderWrote) {
+  const std::string failing = "head -c 3000 > \"$OUT\"; echo 'disk full' >&2; exit 1";
+  const std::string stalling = "cat > \"$OUT\"";
+  const std::string note = g("原来就存在，生成开始时已被覆盖；未完成的视频已删除。");
+  for (bool cancel : {false, true}) {
+    for (bool existed : {false, true}) {
+      SCOPED_TRACE(std::string(cancel ? "stopped" : "failed") + (existed ? ", over a file" : ""));
+      if (existed) test::writeBytes(out_, "an older video");
+      FakeTool ffmpeg("ffmpeg", cancel ? stalling : failing);
+      test::RecordingObserver observer;
+      generate(observer, cancel ? 2 : 0);
+      EXPECT_EQ(observer.ends(), std::vector<std::string>{cancel ? "cancelled" : "failed"});
+      EXPECT_FALSE(std::filesystem::exists(out_));
+      std::string told = cancel ? (observer.warnings().empty() ? "" : observer.warnings()[0])
+                                : observer.failure();
+      EXPECT_EQ(contains(told, out_ + " " + note), existed) << utf8(told);
+    }
+  }
+  // A run that fails before the encoder opens its output leaves an earlier file alone.
+  test::writeBytes(out_, "an older video");
+  project_.settings.logoOn = true;
+  project_.settings.logoPath = dir_.file("vanished.png");
+  FakeTool ffmpeg("ffmpeg", failing);
+  test::RecordingObserver observer;
+  generate(observer);
+  EXPECT_EQ(observer.ends(), std::vector<std::string>{"failed"});
+  EXPECT_FALSE(contains(observer.failure(), note));
+  EXPECT_EQ(test::readBytes(out_), "an older video");
+}
+
+}  // namespace
+}  // namespace pictavo
