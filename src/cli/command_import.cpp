@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/interrupts.h"
+#include "platform/user_file.h"
 #include "project/project_file.h"
 #include "project/project_model.h"
 #include "util/charset.h"
@@ -92,6 +93,12 @@ int importIntoFolder(const ProductQuery& query, const std::string& folder) {
 }
 
 int importIntoProject(const ProductQuery& query, const std::string& projectPath) {
+  // Known before a picture is fetched: the project cannot be saved into a FIFO, device or
+  // folder.
+  if (std::string refusal = notRegularTargetMessage(projectPath); !refusal.empty()) {
+    complain(refusal);
+    return 1;
+  }
   std::string error;
   if (!startCore()) return 1;
   if (!ensureProgramFolders(&error)) {

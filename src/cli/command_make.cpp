@@ -69,10 +69,11 @@ bool applyLogoAndCover(Project& project, const Args& args) {
   return true;
 }
 
-// Nothing is written when the video would land on one of the project's files or on the
-// project file being saved (the project file's own check runs when it is saved).
+// Nothing is written when the video would land on something other than a regular file, on
+// one of the project's files or on the project file being saved (the project file's own
+// checks run when it is saved).
 bool outputsClear(const Project& project, const Args& args, const std::string& videoPath) {
-  std::string clash = outputOverInputMessage(project, videoPath);
+  std::string clash = outputRefusal(project, videoPath);
   if (auto save = args.value("save"); clash.empty() && save) {
     auto savePath = pathArg(*save);
     if (savePath && sameFile(*savePath, videoPath))
@@ -90,7 +91,9 @@ bool saveIfAsked(Project& project, const Args& args) {
   if (!path) return false;
   UserMessage error;
   if (!saveProject(project, *path, &error)) {
-    complain(error.caption + ": " + error.text + " " + *path);
+    // Most refusals name the file already; the bare write errors do not.
+    bool named = error.text.find(*path) != std::string::npos;
+    complain(error.caption + ": " + error.text + (named ? "" : " " + *path));
     return false;
   }
   say(gbk("项目已保存: ") + *path);

@@ -223,7 +223,9 @@ bool isStillImage(MagickWand* wand) {
 
 PictureKind classifyPicture(const std::string& path, std::string* error) {
   if (!fileExists(path)) {
-    if (error) *error = gbk("文件不存在: ") + path;
+    // A FIFO or a device is there, not nothing: say so, as opening it would.
+    std::string notRegular = notRegularSourceMessage(path);
+    if (error) *error = notRegular.empty() ? gbk("文件不存在: ") + path : notRegular;
     return PictureKind::Unreadable;
   }
   if (!hasKnownSignature(path)) return PictureKind::Unknown;

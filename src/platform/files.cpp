@@ -107,6 +107,9 @@ bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
   stage = ReplaceFailure::NotCreated;
   auto target = toFsName(gbkPath);
   if (!target) return false;
+  // Renaming over a FIFO or a device would put a file in its place (in /dev too, for root).
+  struct stat st;
+  if (::stat(target->c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
   std::string temp = *target + ".saving-XXXXXX";
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;

@@ -40,7 +40,8 @@ enum class ReplaceFailure { None, NotCreated, NotWritten };
 
 // Writes `data` to a temporary file in the same folder, flushes it to disk and renames it
 // over `gbkPath`, so a failure leaves the previous file exactly as it was. A replaced file
-// keeps its permissions. `failure` (optional) tells which stage failed.
+// keeps its permissions; anything but a regular file at `gbkPath` is never replaced (a
+// failure at creation). `failure` (optional) tells which stage failed.
 bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
                            ReplaceFailure* failure = nullptr);
 

@@ -12,6 +12,15 @@
 namespace pictavo {
 namespace {
 
+constexpr const char* kNotRegularSource = "这不是一个普通文件 (可能是设备或管道)，不能读取: ";
+
+// True when the path names something (symbolic links followed) that is not a regular file.
+bool namesOtherThanRegularFile(std::string_view gbkPath) {
+  auto fsName = toFsName(gbkPath);
+  struct stat info {};
+  return fsName && ::stat(fsName->c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
 UserFileOpening refused(UserFileRefusal why, const char* text, std::string_view gbkPath) {
   UserFileOpening opening;
   opening.refusal = why;
@@ -38,8 +47,7 @@ UserFileOpening openUserFile(std::string_view gbkPath, uint64_t maxBytes) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
-    return refused(UserFileRefusal::NotRegular, "这不是一个普通文件 (可能是设备或管道)，不能读取: ",
-                   gbkPath);
+    return refused(UserFileRefusal::NotRegular, kNotRegularSource, gbkPath);
   }
   if (static_cast<uint64_t>(info.st_size) > maxBytes) {
     ::close(fd);
@@ -76,6 +84,16 @@ std::optional<std::string> readUserFile(std::string_view gbkPath, uint64_t maxBy
     return std::nullopt;
   }
   return data;
+}
+
+std::string notRegularSourceMessage(std::string_view gbkPath) {
+  if (!namesOtherThanRegularFile(gbkPath)) return "";
+  return gbk(kNotRegularSource) + std::string(gbkPath);
+}
+
+std::string notRegularTargetMessage(std::string_view gbkPath) {
+  if (!namesOtherThanRegularFile(gbkPath)) return "";
+  return gbk("这不是一个普通文件 (可能是文件夹、设备或管道)，不能写入: ") + std::string(gbkPath);
 }
 
 }  // namespace pictavo

@@ -34,4 +34,15 @@ UserFileOpening openUserFile(std::string_view gbkPath, uint64_t maxBytes = kNoSi
 std::optional<std::string> readUserFile(std::string_view gbkPath, uint64_t maxBytes = kNoSizeLimit,
                                         std::string* error = nullptr);
 
+// The text openUserFile gives when something other than a regular file (a FIFO, a device, a
+// folder) is at the path; empty when the path is free or names a regular file. For callers
+// that look at a path before they open it.
+std::string notRegularSourceMessage(std::string_view gbkPath);
+
+// For a file about to be written (a video, a project, a settings file): the refusal text
+// (GBK, naming the path) when something other than a regular file is at the path. Opening a
+// FIFO for writing waits for a reader, a device swallows or rejects the data, and renaming a
+// new file over either would destroy it. Empty when the path is free or a regular file.
+std::string notRegularTargetMessage(std::string_view gbkPath);
+
 }  // namespace pictavo

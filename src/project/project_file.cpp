@@ -134,21 +134,13 @@ std::optional<std::string> serialiseProject(Project& project, bool copyTemporary
   return projectDocument(project);
 }
 
-// Refuses, before anything is written, a project file that would replace one of the
-// project's own pictures, cover, logo or music tracks.
-static bool refuseSavingOverInput(const Project& project, const std::string& path,
-                                  UserMessage* error) {
-  std::optional<std::string> input = inputAtPath(project, path);
-  if (!input) return false;
-  if (error)
-    *error = noticeMessage(strprintf(gbk("不能把项目保存到 %s：它就是项目中使用的文件 %s，"
-                                         "保存会覆盖它。请换一个文件名。").c_str(),
-                                     path.c_str(), input->c_str()));
-  return true;
-}
-
 bool saveProject(Project& project, const std::string& path, UserMessage* error) {
-  if (refuseSavingOverInput(project, path, error)) return false;
+  // Refused before anything is written: a FIFO, device or folder at the path, or one of
+  // the project's own pictures, cover, logo or music tracks.
+  if (std::string refusal = saveTargetRefusal(project, path, gbk("项目"), false); !refusal.empty()) {
+    if (error) *error = noticeMessage(refusal);
+    return false;
+  }
   std::optional<std::string> document = serialiseProject(project, true, error);
   if (!document) return false;
   ReplaceFailure failure = ReplaceFailure::None;

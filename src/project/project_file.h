@@ -23,7 +23,9 @@ std::optional<std::string> serialiseProject(Project& project, bool copyTemporary
                                             UserMessage* error);
 
 // Serialises with copying and replaces the file at `path` as a whole: a failed save leaves
-// the previous file exactly as it was. On success the project's path becomes `path`.
+// the previous file exactly as it was. A path that is not a regular file or is one of the
+// project's inputs is refused before anything is written (saveTargetRefusal). On success the
+// project's path becomes `path`.
 bool saveProject(Project& project, const std::string& path, UserMessage* error);
 
 // Whether closing the project would lose work: false without pictures, true when it was

@@ -1,6 +1,9 @@
 #include "project/project_inputs.h"
 
 #include "platform/file_identity.h"
+#include "platform/user_file.h"
+#include "util/charset.h"
+#include "util/text_format.h"
 
 namespace pictavo {
 
@@ -20,6 +23,18 @@ std::optional<std::string> inputAtPath(const Project& project, const std::string
     if (sameFile(input, gbkPath)) return input;
   }
   return std::nullopt;
+}
+
+std::string saveTargetRefusal(const Project& project, const std::string& gbkPath,
+                              const std::string& kind, bool notOnProjectFile) {
+  if (std::string notRegular = notRegularTargetMessage(gbkPath); !notRegular.empty())
+    return notRegular;
+  std::optional<std::string> input = inputAtPath(project, gbkPath);
+  if (!input && notOnProjectFile && !project.path.empty() && sameFile(project.path, gbkPath))
+    input = project.path;
+  if (!input) return "";
+  return strprintf(gbk("不能把%s保存到 %s：它就是项目中使用的文件 %s，保存会覆盖它。请换一个文件名。").c_str(),
+                   kind.c_str(), gbkPath.c_str(), input->c_str());
 }
 
 }  // namespace pictavo

@@ -16,4 +16,11 @@ std::vector<std::string> projectInputPaths(const Project& project);
 // The first input that is the same file as `gbkPath`; nothing when none is.
 std::optional<std::string> inputAtPath(const Project& project, const std::string& gbkPath);
 
+// The refusal text (GBK, caption "提示") for saving a file of the project at `gbkPath`, made
+// before anything is written: something other than a regular file is there, or it is one of
+// the project's inputs, or (with `notOnProjectFile`) the project file itself. `kind` names
+// what is saved, in GBK ("项目", "视频设置"). Empty when the save may go ahead.
+std::string saveTargetRefusal(const Project& project, const std::string& gbkPath,
+                              const std::string& kind, bool notOnProjectFile);
+
 }  // namespace pictavo

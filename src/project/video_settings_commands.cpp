@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "project/pause_table.h"
+#include "project/project_inputs.h"
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
@@ -131,6 +132,12 @@ VideoSettingsRecord gatherVideoSettings(const Project& project) {
 }
 
 bool saveVideoSettings(const Project& project, const std::string& path, UserMessage* error) {
+  // Like a project file, a settings file never lands on a FIFO, a device, a folder, one of
+  // the project's inputs or the project file.
+  if (std::string refusal = saveTargetRefusal(project, path, gbk("视频设置"), true); !refusal.empty()) {
+    if (error) *error = noticeMessage(refusal);
+    return false;
+  }
   if (writeVideoSettings(path, gatherVideoSettings(project))) return true;
   if (error) *error = errorMessage(gbk("视频设置相关数据写入文件时出错"));
   return false;

@@ -22,7 +22,8 @@ std::string withSettingsExtension(const std::string& chosen);
 // pictures, caption switch, logo, size and pause texts, first music track.
 VideoSettingsRecord gatherVideoSettings(const Project& project);
 
-// Gathers and writes; `error` holds the box for a failed write.
+// Gathers and writes; `error` holds the box for a failed write, or for a path refused before
+// writing (saveTargetRefusal: not a regular file, an input or the project file).
 bool saveVideoSettings(const Project& project, const std::string& path, UserMessage* error);
 
 // What the option panels must show after a file was applied. The project's settings hold

@@ -91,7 +91,7 @@ bool GenerationRun::start(std::string* error) {
   if (project_.settings.musicOn)
     for (const MusicTrack& track : project_.settings.musicTracks) paths.musicPaths.push_back(track.path);
   if (!checkCommandPaths(paths, error)) return false;
-  if (std::string clash = outputOverInputMessage(project_, outputPath_); !clash.empty()) {
+  if (std::string clash = outputRefusal(project_, outputPath_); !clash.empty()) {
     *error = clash;
     return false;
   }

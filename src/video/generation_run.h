@@ -50,7 +50,7 @@ class GenerationRun {
 
   // Refuses up front, with the text for the user, a run that cannot work: pictures whose
   // files are gone, no encoder, paths the encoder's command line cannot carry, an output
-  // that would replace one of the project's own files. Otherwise starts the worker and
+  // that is not a regular file or would replace one of the project's own files. Otherwise starts the worker and
   // returns true; the observer then hears the end. A run finishes only with a complete MP4;
   // a failed or stopped one removes what the encoder wrote.
   bool start(std::string* error);

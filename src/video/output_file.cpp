@@ -1,6 +1,7 @@
 #include "video/output_file.h"
 
 #include "platform/files.h"
+#include "platform/user_file.h"
 #include "project/project_inputs.h"
 #include "util/charset.h"
 #include "util/text_format.h"
@@ -14,6 +15,11 @@ std::string outputOverInputMessage(const Project& project, const std::string& ou
   return strprintf(gbk("不能把视频保存到 %s：它就是项目中使用的文件 %s，"
                        "生成视频会覆盖它。请换一个文件名。").c_str(),
                    outputPath.c_str(), input->c_str());
+}
+
+std::string outputRefusal(const Project& project, const std::string& outputPath) {
+  std::string notRegular = notRegularTargetMessage(outputPath);
+  return notRegular.empty() ? outputOverInputMessage(project, outputPath) : notRegular;
 }
 
 PartialOutput::PartialOutput(std::string outputPath)

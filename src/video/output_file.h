@@ -15,6 +15,11 @@ namespace pictavo {
 // pictures, its cover, logo or music tracks, or the project file itself; empty otherwise.
 std::string outputOverInputMessage(const Project& project, const std::string& outputPath);
 
+// The refusal text (GBK) for a video path, given before anything is written: something other
+// than a regular file is there (the encoder would wait on a FIFO for good), or it is one of
+// the project's files (outputOverInputMessage). Empty when the video may be written there.
+std::string outputRefusal(const Project& project, const std::string& outputPath);
+
 // What lay at the output path before the encoder started, to tell afterwards whether the
 // encoder wrote there. The encoder replaces an earlier file of that name as soon as it opens
 // its output; until then that file is left alone.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "support/make_audio.h"
@@ -56,27 +58,44 @@ TEST_F(MakeCommand, ProjectCheckRefusalIsShown) {
   EXPECT_TRUE(says(run, "选择的图标尺寸过大(200 x 150)，请选择一个不大于 160 x 128 的图标。")) << run.output;
 }
 
-// Neither the project file nor the video may land on a picture, or on each other.
+// Neither the project file nor the video may land on a picture, on each other, or on
+// something that is not a regular file; the refusal names the file once.
 TEST_F(MakeCommand, NothingIsWrittenOntoAnInput) {
   const std::string picture = test::readBytes(dir_.file("a.jpg"));
   test::writeBytes(dir_.file("p.mp4"), picture);  // a picture under a video's name
+  ASSERT_EQ(::mkfifo(dir_.file("fifo.mp4").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(dir_.file("fifo.dat").c_str(), 0600), 0);
   const std::string a = shellQuote(dir_.file("a.jpg"));
   const std::string p = shellQuote(dir_.file("p.mp4"));
   const std::string video = shellQuote(dir_.file("v.mp4"));
   struct Case {
     std::string outputs;
     const char* told;
+    std::string named;  // the refused path, named this many times
+    size_t mentions;
   };
-  for (const Case& c : {Case{"--save " + a + " -o " + video, "保存会覆盖它"},
-                        Case{"-o " + p, "生成视频会覆盖它"},
-                        Case{"--save " + video + " -o " + video, "不能是同一个文件"}}) {
+  const Case cases[] = {
+      {"--save " + a + " -o " + video, "保存会覆盖它", dir_.file("a.jpg"), 2},
+      {"-o " + p, "生成视频会覆盖它", dir_.file("p.mp4"), 2},
+      {"--save " + video + " -o " + video, "不能是同一个文件", dir_.file("v.mp4"), 1},
+      {"-o " + shellQuote(dir_.file("fifo.mp4")), "不能写入", dir_.file("fifo.mp4"), 1},
+      {"--save " + shellQuote(dir_.file("fifo.dat")) + " -o " + video, "不能写入", dir_.file("fifo.dat"), 1},
+  };
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.outputs);
-    auto run = cli("make --size 160x128 " + c.outputs + " " + a + " " + p);
+    // `timeout` bounds an encoder waiting for a reader of the FIFO.
+    auto run = test::runCommand("timeout -s KILL 20 " + shellQuote(PICTAVO_CLI_PATH) +
+                                " make --size 160x128 " + c.outputs + " " + a + " " + p);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(says(run, c.told)) << run.output;
+    size_t mentions = 0;
+    for (size_t at = 0; (at = run.output.find(c.named, at)) != std::string::npos; at += c.named.size())
+      ++mentions;
+    EXPECT_EQ(mentions, c.mentions) << run.output;
     EXPECT_EQ(test::readBytes(dir_.file("a.jpg")), picture);
     EXPECT_EQ(test::readBytes(dir_.file("p.mp4")), picture);
     EXPECT_FALSE(std::filesystem::exists(dir_.file("v.mp4")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir_.file("fifo.mp4")) && std::filesystem::is_fifo(dir_.file("fifo.dat")));
   }
 }
 

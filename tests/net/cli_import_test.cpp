@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -50,6 +52,15 @@ TEST(CliImport, DownloadsTheServiceListIntoAFolder) {
   EXPECT_NE(noService.output.find("获取宝贝图片列表时出错"), std::string::npos);
   EXPECT_EQ(runImport("", "--type 4 --out " + out + " x").exitCode, 2);
   EXPECT_EQ(runImport("", "x").exitCode, 2);
+
+  // A project path that is not a regular file is refused before anything is fetched.
+  ASSERT_EQ(::mkfifo(dir.file("fifo.dat").c_str(), 0600), 0);
+  test::CommandResult fifo = runImport(
+      service.url(""), "--type 1 --save " + shellQuote(dir.file("fifo.dat")) + " 'https://item.example/?id=5'");
+  EXPECT_EQ(fifo.exitCode, 1);
+  EXPECT_NE(fifo.output.find("不能写入: " + dir.file("fifo.dat")), std::string::npos) << fifo.output;
+  EXPECT_EQ(fifo.output.find("已下载"), std::string::npos) << fifo.output;
+  EXPECT_TRUE(std::filesystem::is_fifo(dir.file("fifo.dat")));
 }
 
 TEST(CliImport, SavesTheDownloadedPicturesAsANewProject) {

@@ -226,5 +226,29 @@ TEST(VideoSettingsCommands, FilesInTheSettingsFolder) {
   EXPECT_EQ(error.text, g("视频设置相关数据写入文件时出错"));
 }
 
+// A settings file never replaces a file the project reads, by any of its names, nor the
+// project file; nothing is written before the refusal.
+TEST(VideoSettingsCommands, SavingOntoOneOfTheProjectsFilesIsRefused) {
+  test::TempDir dir;
+  Project project = projectWithEffects({99});
+  project.pictures[0].path = dir.file("a.jpg");
+  project.settings.coverPath = dir.file("cover.png");
+  project.settings.logoPath = dir.file("logo.png");
+  project.settings.musicTracks = {{dir.file("m.mp3")}};
+  project.path = dir.file("p.dat");
+  for (const char* name : {"a.jpg", "cover.png", "logo.png", "m.mp3", "p.dat"})
+    test::writeBytes(dir.file(name), name);
+  std::filesystem::create_symlink(dir.file("a.jpg"), dir.file("link.sz"));
+  for (const char* name : {"a.jpg", "cover.png", "logo.png", "m.mp3", "p.dat", "link.sz"}) {
+    SCOPED_TRACE(name);
+    std::string before = test::readBytes(dir.file(name));
+    UserMessage error;
+    EXPECT_FALSE(saveVideoSettings(project, dir.file(name), &error));
+    EXPECT_NE(error.text.find(g("保存会覆盖它")), std::string::npos) << utf8(error.text);
+    EXPECT_EQ(test::readBytes(dir.file(name)), before);
+  }
+  EXPECT_TRUE(saveVideoSettings(project, dir.file("own.sz"), nullptr));
+}
+
 }  // namespace
 }  // namespace pictavo
