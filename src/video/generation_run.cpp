@@ -189,7 +189,9 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
       options_.reportError(kReportMakeVideo, error);
       return Outcome::RetryThroughStandardInput;  // only the named pipe has to connect
   }
-  QueuedFrameSink sink(encoder.frameFd());
+  // The writer stops at once on a stop, also while the last queued frames go out, and gives
+  // up on an encoder that stops reading for as long as it may take to open the named pipe.
+  QueuedFrameSink sink(encoder.frameFd(), kFrameQueueBytes, {&cancel_, options_.pipeOpenTimeoutMs});
   DispatchContext context = dispatchContextFor(project_, preferences_, &sink);
   TimelineEnd end = runTimeline(project_, context, preferences_.loopStartEffect, cancel_,
                                 [this](int number) { observer_.picture(number, pictureTotal_); });
@@ -198,7 +200,19 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
     sink.abandon();
   else
     sink.finish();
+  if (sink.stalled()) return stalledEncoder(encoder);
   return afterEncoder(encoder, named, true);
+}
+
+// An encoder that lives but no longer reads its frames is stopped like a cancelled one
+// (grace, SIGTERM, SIGKILL), and the run fails.
+GenerationRun::Outcome GenerationRun::stalledEncoder(EncoderProcess& encoder) {
+  cancel_.store(true);
+  encoder.finish();
+  std::string text = strprintf(gbk("ffmpeg 已有 %g 秒没有读取视频画面，可能已停止响应，生成已中止。").c_str(),
+                               options_.pipeOpenTimeoutMs / 1000.0);
+  options_.reportError(kReportMakeVideo, text);
+  return fail(failureWithText(text));
 }
 
 // The encoder's own result decides: cancelled, finished, or a failure that the named pipe

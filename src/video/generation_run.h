@@ -34,7 +34,9 @@ class ProgressObserver {
 struct GenerationOptions {
   EncoderModeFlag* mode = &processEncoderMode();
   int cancelGraceMs = 5000;  // how long a cancelled encoder may take to end by itself
-  int pipeOpenTimeoutMs = 30000;  // how long the encoder may take to open the named pipe
+  // How long the encoder may take to open the named pipe, and the longest a frame write may
+  // make no progress before the run fails.
+  int pipeOpenTimeoutMs = 30000;
   ErrorReporter reportError = logErrorReport;  // encoder and cover tool failures
 };
 
@@ -72,6 +74,7 @@ class GenerationRun {
   Outcome attempt(EncoderTransport transport);
   Outcome renderInto(EncoderProcess& encoder, bool named);
   Outcome afterEncoder(EncoderProcess& encoder, bool named, bool readFrames);
+  Outcome stalledEncoder(EncoderProcess& encoder);
   Outcome checkOutput();
   Outcome fail(const std::string& message);
   bool makePathsAbsolute(std::string* error);

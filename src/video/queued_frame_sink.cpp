@@ -6,7 +6,8 @@
 
 namespace pictavo {
 
-QueuedFrameSink::QueuedFrameSink(int fd, size_t maxBytes) : fd_(fd), maxBytes_(maxBytes) {
+QueuedFrameSink::QueuedFrameSink(int fd, size_t maxBytes, FrameWriteLimits limits)
+    : fd_(fd), maxBytes_(maxBytes), limits_(limits) {
   ignoreBrokenPipeSignal();
   writer_ = std::thread([this] { writeLoop(); });
 }
@@ -54,12 +55,15 @@ void QueuedFrameSink::writeLoop() {
     if (entry.counted) queuedBytes_ -= entry.bytes->size();
     changed_.notify_all();
     lock.unlock();
-    bool ok = writeAllToFd(fd_, entry.bytes->data(), entry.bytes->size());
+    FdWrite result = writeAllToFdWithin(fd_, entry.bytes->data(), entry.bytes->size(),
+                                        limits_.stallMs, limits_.cancel);
+    bool ok = result == FdWrite::Written;
     lock.lock();
     if (ok) {
       ++written_;
     } else {
       failed_ = true;
+      stalled_ = result == FdWrite::Stalled;
       queue_.clear();
       queuedBytes_ = 0;
     }
@@ -89,6 +93,11 @@ bool QueuedFrameSink::finish() {
 }
 
 void QueuedFrameSink::abandon() { stop(false); }
+
+bool QueuedFrameSink::stalled() const {
+  std::lock_guard lock(mutex_);
+  return stalled_;
+}
 
 long long QueuedFrameSink::framesWritten() const {
   std::lock_guard lock(mutex_);

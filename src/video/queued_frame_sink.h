@@ -5,6 +5,7 @@
 // queue holds at most `maxBytes` of distinct frames.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -18,9 +19,17 @@ namespace pictavo {
 
 inline constexpr size_t kFrameQueueBytes = size_t{64} << 20;
 
+// What ends a write to the pipe early: a cancel flag the writer watches, also while frames
+// still queued are written after the last picture, and the longest time a write may make
+// no progress (an encoder alive but no longer reading; 0: no limit).
+struct FrameWriteLimits {
+  const std::atomic<bool>* cancel = nullptr;
+  int stallMs = 0;
+};
+
 class QueuedFrameSink : public FrameSink {
  public:
-  explicit QueuedFrameSink(int fd, size_t maxBytes = kFrameQueueBytes);
+  explicit QueuedFrameSink(int fd, size_t maxBytes = kFrameQueueBytes, FrameWriteLimits limits = {});
   // Drops what is not written yet.
   ~QueuedFrameSink() override;
   QueuedFrameSink(const QueuedFrameSink&) = delete;
@@ -30,8 +39,11 @@ class QueuedFrameSink : public FrameSink {
   bool writeFrame(const unsigned char* bytes, size_t length) override;
   bool repeatFrame(const unsigned char* bytes, size_t length) override;
 
-  // Waits until every queued frame is written; false when a write failed.
+  // Waits until every queued frame is written; false when a write failed, stalled or was
+  // cancelled (the frames left are dropped).
   bool finish();
+  // True once a write made no progress for the limit's stallMs.
+  bool stalled() const;
   // Drops the frames not written yet and stops the writer.
   void abandon();
 
@@ -48,12 +60,14 @@ class QueuedFrameSink : public FrameSink {
 
   int fd_;
   size_t maxBytes_;
+  FrameWriteLimits limits_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Entry> queue_;
   size_t queuedBytes_ = 0;
   std::shared_ptr<const std::string> last_;
   bool failed_ = false;
+  bool stalled_ = false;
   bool closing_ = false;
   bool dropping_ = false;
   long long written_ = 0;

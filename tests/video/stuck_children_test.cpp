@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 
@@ -11,6 +12,7 @@
 #include "support/media_probe.h"
 #include "support/recording_observer.h"
 #include "support/test_files.h"
+#include "util/charset.h"
 #include "video/generation_run.h"
 
 namespace pictavo {
@@ -67,6 +69,65 @@ TEST_F(StuckChildren, EncoderThatNeverOpensThePipeIsReplacedByStandardInput) {
     if (std::string(end) == "failed") {
       EXPECT_NE(observer.failure().find("pipe:0: Invalid data"), std::string::npos);
     }
+  }
+}
+
+// An encoder that lives but stops reading fails the run after the same limit as an unopened
+// pipe, on either transport; one that reads slowly stops at once on a stop, also while the
+// frames queued after the last picture are written (not after the encoder's grace).
+TEST_F(StuckChildren, EncoderThatStopsReadingIsStoppedAndFailsTheRun) {
+  project_.settings.pauseFrames = 2000;  // far more frames than the pipe holds
+  struct Case {
+    const char* name;
+    bool standardInput;
+    std::string body;
+    bool stop;
+  };
+  const Case cases[] = {
+      {"never reads its input", true, "exec sleep 60", false},
+      {"opens the pipe, never reads", false, "exec 3< \"$IN\"; exec sleep 60", false},
+      {"reads slowly, stopped", true,
+       "while [ \"$(head -c 16384 | wc -c)\" -gt 0 ]; do sleep 0.02; done", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::clearErrorLog();
+    test::FakeTool ffmpeg("ffmpeg", "echo $$ > \"$PIDFILE\"\n" + c.body);
+    EncoderModeFlag mode;
+    if (c.standardInput) mode.setAnonymous();
+    test::RecordingObserver observer;
+    GenerationOptions options;
+    options.mode = &mode;
+    options.pipeOpenTimeoutMs = 400;
+    options.cancelGraceMs = c.stop ? 3000 : 100;
+    GenerationRun run(project_, Preferences(), dir_.file("out.mp4"), -1, observer, options);
+    std::string error;
+    ASSERT_TRUE(run.start(&error)) << error;
+    auto stopped = std::chrono::steady_clock::now();
+    if (c.stop) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the pictures are queued by then
+      stopped = std::chrono::steady_clock::now();
+      run.cancel();
+    }
+    {
+      // Should the run wait for good, killing the stand-in after 10 s ends it (and the test).
+      std::jthread watchdog([&](std::stop_token done) {
+        for (int tick = 0; tick < 1000 && !done.stop_requested(); ++tick)
+          std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!done.stop_requested()) ::kill(pidIn(ffmpeg.pidFile()), SIGKILL);
+      });
+      run.wait();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - stopped, std::chrono::milliseconds(c.stop ? 1500 : 3000));
+    EXPECT_EQ(observer.ends(), std::vector<std::string>{c.stop ? "cancelled" : "failed"});
+    if (!c.stop) {
+      EXPECT_NE(observer.failure().find(test::g("ffmpeg 已有 0.4 秒没有读取视频画面")), std::string::npos)
+          << utf8(observer.failure());
+      EXPECT_NE(test::errorLogText().find("thread_make_video"), std::string::npos);
+    }
+    EXPECT_EQ(ffmpeg.invocations().size(), 1u);
+    EXPECT_FALSE(test::processAlive(pidIn(ffmpeg.pidFile())));
+    EXPECT_FALSE(std::filesystem::exists(dir_.file("out.mp4")));
   }
 }
 
