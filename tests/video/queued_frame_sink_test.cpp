@@ -2,8 +2,6 @@
 
 #include <unistd.h>
 
-#include <atomic>
-#include <chrono>
 #include <thread>
 
 #include "video/queued_frame_sink.h"
@@ -101,41 +99,6 @@ TEST(QueuedFrameSink, AbandonDropsWhatIsNotWritten) {
     drain.join();
   }
   close(fds[0]);
-}
-
-// A reader that stops reading: a stop, also while the queued frames are written after the
-// last picture, ends the writes at once; without one, the stall limit does.
-TEST(QueuedFrameSink, AStopOrAStalledReaderEndsTheWritesAtOnce) {
-  for (bool stop : {true, false}) {
-    SCOPED_TRACE(stop ? "stopped" : "stalled");
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    std::atomic<bool> cancel{false};
-    std::string frame(200000, 'z');  // more than the pipe holds
-    std::atomic<bool> finished{false};
-    bool ok = true, readerClosed = false;
-    {
-      QueuedFrameSink sink(fds[1], kFrameQueueBytes, {&cancel, stop ? 0 : 300});
-      for (int i = 0; i < 10; ++i) ASSERT_TRUE(sink.writeFrame(bytesOf(frame), frame.size()));
-      auto start = std::chrono::steady_clock::now();
-      std::thread draining([&] {
-        ok = sink.finish();
-        finished = true;
-      });
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-      if (stop) cancel = true;
-      while (!finished && std::chrono::steady_clock::now() - start < std::chrono::seconds(3))
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-      EXPECT_TRUE(finished.load()) << "the writes went on";
-      if (!finished) readerClosed = close(fds[0]) == 0;  // ends the write that would not end
-      draining.join();
-      EXPECT_FALSE(ok);
-      EXPECT_EQ(sink.stalled(), !stop);
-      EXPECT_EQ(sink.framesWritten(), 0);
-    }
-    close(fds[1]);
-    if (!readerClosed) close(fds[0]);
-  }
 }
 
 }  // namespace
