@@ -75,6 +75,12 @@ MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, 
   return black.get();
 }
 
+WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
+                        WandPtr previous) {
+  return out.finishSurface([&] { return shown; }, [&](cairo_surface_t*) { return cloneWand(picture); },
+                           std::move(previous));
+}
+
 SurfacePtr outgoingSurface(const WandPtr& previous, int width, int height) {
   if (previous) return surfaceFromWand(previous.get());
   SurfacePtr black = newSurface(width, height);

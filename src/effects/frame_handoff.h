@@ -106,6 +106,11 @@ class FrameHandOn {
 // none (the first picture).
 MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height);
 
+// The common ending at 8 bits: the final frame is the picture itself, sent from its surface
+// (`shown`, null in counting mode) and handed on as a copy of `picture`.
+WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
+                        WandPtr previous);
+
 // The same at 8 bits: previous converted, or a black surface.
 SurfacePtr outgoingSurface(const WandPtr& previous, int width, int height);
 

@@ -79,4 +79,14 @@ void copySurface(cairo_surface_t* target, cairo_surface_t* source, double x, dou
   cairo_fill(cr.get());
 }
 
+void pastePart(cairo_surface_t* target, cairo_surface_t* source, int sourceX, int sourceY,
+               int width, int height, int x, int y) {
+  if (width <= 0 || height <= 0) return;
+  CairoPtr cr = drawOn(target);
+  cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(cr.get(), source, x - sourceX, y - sourceY);
+  cairo_rectangle(cr.get(), x, y, width, height);
+  cairo_fill(cr.get());
+}
+
 }  // namespace pictavo

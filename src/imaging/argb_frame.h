@@ -41,4 +41,9 @@ CairoPtr drawOn(cairo_surface_t* surface);
 // keeps `target`'s pixels.
 void copySurface(cairo_surface_t* target, cairo_surface_t* source, double x = 0, double y = 0);
 
+// Copies the width x height part of `source` at (sourceX, sourceY) onto `target` at
+// (x, y); what falls beyond the target's edges is cut off.
+void pastePart(cairo_surface_t* target, cairo_surface_t* source, int sourceX, int sourceY,
+               int width, int height, int x, int y);
+
 }  // namespace pictavo
