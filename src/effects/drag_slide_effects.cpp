@@ -39,18 +39,6 @@ void composeDrag(Movement m, cairo_surface_t* frame, cairo_surface_t* incoming,
   }
 }
 
-// The incoming picture, the outgoing one (black for the first picture) and the frame they
-// are composed on, at 8 bits; empty in counting mode.
-struct SurfaceSet {
-  SurfaceSet(const FrameHandOn& out, MagickWand* picture, const WandPtr& previous, int W, int H) {
-    if (out.counting()) return;
-    incoming = surfaceFromWand(picture);
-    outgoing = outgoingSurface(previous, W, H);
-    frame = newSurface(W, H);
-  }
-  SurfacePtr incoming, outgoing, frame;
-};
-
 WandPtr renderDrag(Movement m, int W, int H, MagickWand* picture, CaptionOverlay* caption,
                    const EffectParams& params, int holdFrames, WandPtr previous, FrameSink* sink,
                    int* countOut) {

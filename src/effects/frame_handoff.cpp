@@ -75,6 +75,14 @@ MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, 
   return black.get();
 }
 
+SurfaceSet::SurfaceSet(const FrameHandOn& out, MagickWand* picture, const WandPtr& previous,
+                       int width, int height) {
+  if (out.counting()) return;
+  incoming = surfaceFromWand(picture);
+  outgoing = outgoingSurface(previous, width, height);
+  frame = newSurface(width, height);
+}
+
 WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
                         WandPtr previous) {
   return out.finishSurface([&] { return shown; }, [&](cairo_surface_t*) { return cloneWand(picture); },

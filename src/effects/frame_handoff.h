@@ -106,6 +106,14 @@ class FrameHandOn {
 // none (the first picture).
 MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height);
 
+// The incoming picture, the outgoing one (black for the first picture) and a frame to
+// compose on, at 8 bits; all empty in counting mode.
+struct SurfaceSet {
+  SurfaceSet(const FrameHandOn& out, MagickWand* picture, const WandPtr& previous, int width,
+             int height);
+  SurfacePtr incoming, outgoing, frame;
+};
+
 // The common ending at 8 bits: the final frame is the picture itself, sent from its surface
 // (`shown`, null in counting mode) and handed on as a copy of `picture`.
 WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
