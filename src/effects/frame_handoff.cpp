@@ -75,11 +75,12 @@ MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, 
   return black.get();
 }
 
-SurfaceSet::SurfaceSet(const FrameHandOn& out, MagickWand* picture, const WandPtr& previous,
+SurfaceSet::SurfaceSet(const FrameHandOn& out, MagickWand* picture, WandPtr& previous,
                        int width, int height) {
   if (out.counting()) return;
   incoming = surfaceFromWand(picture);
   outgoing = outgoingSurface(previous, width, height);
+  previous.reset();
   frame = newSurface(width, height);
 }
 

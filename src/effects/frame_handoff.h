@@ -107,9 +107,10 @@ class FrameHandOn {
 MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height);
 
 // The incoming picture, the outgoing one (black for the first picture) and a frame to
-// compose on, at 8 bits; all empty in counting mode.
+// compose on, at 8 bits; all empty in counting mode. In render mode previous is destroyed
+// once converted: the surface takes its place, and a full canvas less stays alive.
 struct SurfaceSet {
-  SurfaceSet(const FrameHandOn& out, MagickWand* picture, const WandPtr& previous, int width,
+  SurfaceSet(const FrameHandOn& out, MagickWand* picture, WandPtr& previous, int width,
              int height);
   SurfacePtr incoming, outgoing, frame;
 };
