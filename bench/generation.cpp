@@ -1,6 +1,7 @@
 // Generation speed against the encoder alone. A standard project (20 photo-sized JPEG
 // pictures, 2.0 s pause, effects cycling over the built ones, a caption on every other
-// picture, music on) is made at 1280 x 720 (1920 x 1080 with --full) by the real generation
+// picture, music on) is made at 1280 x 720 (1920 x 1080 with --full; 6000 x 4000 pictures
+// with --large) by the real generation
 // run; then the same JPEG stream, captured once, is replayed into the same ffmpeg command.
 // --repeat N alternates the two runs N times and prints their medians (for a busy
 // machine). Prints one figure per line; the first five are the headline ones.
@@ -42,18 +43,21 @@ double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Photo-sized JPEGs (3000 x 2000, 4:2:0, quality 90) made once from fractal plasma and
-// kept between runs: five plasmas, each also mirrored, flipped and hue-shifted.
-std::vector<std::string> benchPictures() {
-  std::filesystem::create_directories(kPictureFolder);
+// Photo-sized JPEGs (3000 x 2000, or 6000 x 4000 with --large; 4:2:0, quality 90) made
+// once from fractal plasma and kept between runs: five plasmas, each also mirrored, flipped
+// and hue-shifted. The large ones are plasmas of a quarter the size scaled up.
+std::vector<std::string> benchPictures(bool large) {
+  std::string folder = std::string(kPictureFolder) + (large ? "-6000x4000" : "");
+  std::filesystem::create_directories(folder);
   std::vector<std::string> paths;
   for (int i = 0; i < kPictures; ++i) {
-    std::string path = strprintf("%s/photo%02d.jpg", kPictureFolder, i);
+    std::string path = strprintf("%s/photo%02d.jpg", folder.c_str(), i);
     paths.push_back(path);
     if (std::filesystem::exists(path)) continue;
     WandPtr wand(NewMagickWand());
-    MagickSetSize(wand.get(), 3000, 2000);
+    MagickSetSize(wand.get(), large ? 1500 : 3000, large ? 1000 : 2000);
     MagickReadImage(wand.get(), "plasma:fractal");
+    if (large) MagickResizeImage(wand.get(), 6000, 4000, TriangleFilter, 1.0);
     if (i % 4 == 1) MagickFlopImage(wand.get());
     if (i % 4 == 2) MagickFlipImage(wand.get());
     if (i % 4 == 3) MagickModulateImage(wand.get(), 100, 120, 160);
@@ -194,10 +198,11 @@ double median(std::vector<double> values) {
 }
 
 int main(int argc, char** argv) {
-  bool full = false;
+  bool full = false, large = false;
   int repeat = 1;  // on a busy machine, alternate the two runs and take their medians
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--full") == 0) full = true;
+    if (std::strcmp(argv[i], "--large") == 0) large = true;
     if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) repeat = std::max(1, std::atoi(argv[++i]));
   }
   int width = full ? 1920 : 1280, height = full ? 1080 : 720;
@@ -207,7 +212,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", utf8(error).c_str());
     return 1;
   }
-  std::vector<std::string> pictures = benchPictures();
+  std::vector<std::string> pictures = benchPictures(large);
   std::vector<int> built = builtEffects();
   Project project = standardProject(width, height, pictures, built.empty() ? effectIndices() : built);
   std::string work = programFolders().temp + "/bench";
@@ -284,6 +289,7 @@ int main(int argc, char** argv) {
   std::printf("ratio %.3f\n", generation / encoderOnly);
   std::printf("peak_rss_mb %.0f\n", own.peakRssMb);
   std::printf("size %dx%d\n", width, height);
+  std::printf("picture_size %s\n", large ? "6000x4000" : "3000x2000");
   std::printf("effects_built %zu\n", built.size());
   std::printf("encoded_frames %d\n", sink.encoded);
   std::printf("stream_mb %.1f\n", sink.bytes / 1048576.0);

@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   build-essential cmake pkg-config
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
+  libcairo2-dev libpixman-1-dev libturbojpeg0-dev
   ffmpeg atomicparsley
   libcurl4-openssl-dev libssl-dev openssl ca-certificates
   googletest libgtest-dev

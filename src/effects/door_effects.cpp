@@ -4,7 +4,6 @@
 
 #include "effects/canvas_ratio.h"
 #include "effects/frame_handoff.h"
-#include "effects/picture_pieces.h"
 
 namespace pictavo {
 namespace {
@@ -18,16 +17,16 @@ int doorStep(int length) {
 // Both doors w wide (or high), cut from `source` next to the middle line, and laid at the
 // edges: the left (top) door's inner part at the origin, the right (bottom) one's at the
 // far edge.
-void pasteDoors(MagickWand* target, MagickWand* source, bool sideways, int W, int H, int w) {
-  const size_t across = static_cast<size_t>(w);
+void pasteDoors(cairo_surface_t* target, cairo_surface_t* source, bool sideways, int W, int H,
+                int w) {
   if (sideways) {
     const int cx = W / 2, d = cx - w;
-    pastePiece(target, source, {across, static_cast<size_t>(H), d, 0}, 0, 0);
-    pastePiece(target, source, {across, static_cast<size_t>(H), cx, 0}, W - cx + d, 0);
+    pastePart(target, source, d, 0, w, H, 0, 0);
+    pastePart(target, source, cx, 0, w, H, W - cx + d, 0);
   } else {
     const int cy = H / 2, d = cy - w;
-    pastePiece(target, source, {static_cast<size_t>(W), across, 0, d}, 0, 0);
-    pastePiece(target, source, {static_cast<size_t>(W), across, 0, cy}, 0, H - cy + d);
+    pastePart(target, source, 0, d, W, w, 0, 0);
+    pastePart(target, source, 0, cy, W, w, 0, H - cy + d);
   }
 }
 
@@ -38,16 +37,16 @@ WandPtr renderDoorsOpen(bool sideways, int W, int H, MagickWand* picture,
   const int length = sideways ? W : H;
   const int g = doorStep(length);
   const int widest = length / 2 / g - (length % (2 * g) == 0 ? 1 : 0);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = widest; k >= 1; --k) {
-    if (!out.frame([&] {
-          WandPtr frame = cloneWand(picture);
-          pasteDoors(frame.get(), outgoingOrBlack(previous, black, W, H), sideways, W, H, k * g);
-          return frame;
+    if (!out.frameSurface([&] {
+          copySurface(s.frame.get(), s.incoming.get());
+          pasteDoors(s.frame.get(), s.outgoing.get(), sideways, W, H, k * g);
+          return s.frame.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderDoorsClose(bool sideways, int W, int H, MagickWand* picture,
@@ -57,16 +56,15 @@ WandPtr renderDoorsClose(bool sideways, int W, int H, MagickWand* picture,
   const int length = sideways ? W : H;
   const int g = doorStep(length);
   const int steps = length / 2 / g + (length % (2 * g) > 0 ? 1 : 0);
-  WandPtr black, frame;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 1; k < steps; ++k) {
-    if (!out.frameInPlace([&] {
-          if (!frame) frame = cloneWand(outgoingOrBlack(previous, black, W, H));
-          pasteDoors(frame.get(), picture, sideways, W, H, k * g);
-          return frame.get();
+    if (!out.frameSurface([&] {
+          pasteDoors(s.outgoing.get(), s.incoming.get(), sideways, W, H, k * g);
+          return s.outgoing.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 // The quarters' step: an odd step becomes even, upward below 3 and downward from 3.
@@ -77,16 +75,17 @@ int quarterStep(int step) {
 }
 
 // The four pieces w wide cut from `source` next to its centre and laid in the corners.
-void pasteQuarters(MagickWand* target, MagickWand* source, int W, int H, int w, double ratio) {
+void pasteQuarters(cairo_surface_t* target, cairo_surface_t* source, int W, int H, int w,
+                   double ratio) {
   const int cx = W / 2, cy = H / 2;
   const double scaled = w * ratio;
-  const size_t pieceW = static_cast<size_t>(w), pieceH = static_cast<size_t>(scaled);
-  const ssize_t top = static_cast<ssize_t>(cy - scaled);
-  const ssize_t bottom = static_cast<ssize_t>(H - scaled);
-  pastePiece(target, source, {pieceW, pieceH, cx - w, top}, 0, 0);
-  pastePiece(target, source, {pieceW, pieceH, cx - w, cy}, 0, bottom);
-  pastePiece(target, source, {pieceW, pieceH, cx, top}, W - cx + (cx - w), 0);
-  pastePiece(target, source, {pieceW, pieceH, cx, cy}, W - w, bottom);
+  const int pieceH = static_cast<int>(scaled);
+  const int top = static_cast<int>(cy - scaled);
+  const int bottom = static_cast<int>(H - scaled);
+  pastePart(target, source, cx - w, top, w, pieceH, 0, 0);
+  pastePart(target, source, cx - w, cy, w, pieceH, 0, bottom);
+  pastePart(target, source, cx, top, w, pieceH, W - cx + (cx - w), 0);
+  pastePart(target, source, cx, cy, w, pieceH, W - w, bottom);
 }
 
 }  // namespace
@@ -126,16 +125,15 @@ WandPtr renderQuartersFlyIn(int W, int H, MagickWand* picture, CaptionOverlay* c
   const int s = quarterStep(params.step);
   const int steps = W / s / 2 + (W % (2 * s) > 0 ? 1 : 0);
   const double ratio = canvasRatio(W, H);
-  WandPtr black, target;
+  SurfaceSet surfaces(out, picture, previous, W, H);
   for (int k = 1; k < steps; ++k) {
-    if (!out.frameInPlace([&] {
-          if (!target) target = cloneWand(outgoingOrBlack(previous, black, W, H));
-          pasteQuarters(target.get(), picture, W, H, s * k, ratio);
-          return target.get();
+    if (!out.frameSurface([&] {
+          pasteQuarters(surfaces.outgoing.get(), surfaces.incoming.get(), W, H, s * k, ratio);
+          return surfaces.outgoing.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, surfaces.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderQuartersFlyOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -145,16 +143,16 @@ WandPtr renderQuartersFlyOut(int W, int H, MagickWand* picture, CaptionOverlay* 
   const int s = quarterStep(params.step);
   const int widest = W / s / 2 - (W % (2 * s) == 0 ? 1 : 0);
   const double ratio = canvasRatio(W, H);
-  WandPtr black;
+  SurfaceSet surfaces(out, picture, previous, W, H);
   for (int g = widest; g >= 1; --g) {
-    if (!out.frame([&] {
-          WandPtr frame = cloneWand(picture);
-          pasteQuarters(frame.get(), outgoingOrBlack(previous, black, W, H), W, H, s * g, ratio);
-          return frame;
+    if (!out.frameSurface([&] {
+          copySurface(surfaces.frame.get(), surfaces.incoming.get());
+          pasteQuarters(surfaces.frame.get(), surfaces.outgoing.get(), W, H, s * g, ratio);
+          return surfaces.frame.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, surfaces.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace pictavo

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "effects/frame_handoff.h"
-#include "effects/picture_pieces.h"
 
 namespace pictavo {
 namespace {
@@ -17,30 +16,25 @@ bool isHorizontal(Movement m) { return m == Movement::Right || m == Movement::Le
 bool isForward(Movement m) { return m == Movement::Right || m == Movement::Down; }
 
 // One drag frame with the incoming picture h pixels in: the incoming picture's leading h
-// columns (or rows) at the edge it enters from, the outgoing picture pushed h further. The
-// outgoing picture is cropped in place when it leaves through the left or top edge.
-void composeDrag(Movement m, MagickWand* frame, MagickWand* incoming, MagickWand* outgoing,
-                 int W, int H, int h) {
-  const size_t w = static_cast<size_t>(W), ht = static_cast<size_t>(h);
+// columns (or rows) at the edge it enters from, the outgoing picture pushed h further.
+void composeDrag(Movement m, cairo_surface_t* frame, cairo_surface_t* incoming,
+                 cairo_surface_t* outgoing, int W, int H, int h) {
   switch (m) {
     case Movement::Right:
-      pastePiece(frame, incoming, {ht, static_cast<size_t>(H), W - h, 0}, 0, 0);
-      MagickCompositeImage(frame, outgoing, OverCompositeOp, h, 0);
+      pastePart(frame, incoming, W - h, 0, h, H, 0, 0);
+      copySurface(frame, outgoing, h, 0);
       break;
     case Movement::Left:
-      MagickCropImage(outgoing, static_cast<size_t>(W - h), static_cast<size_t>(H), h, 0);
-      MagickCompositeImage(frame, outgoing, OverCompositeOp, 0, 0);
-      pastePiece(frame, incoming, {ht, static_cast<size_t>(H), 0, 0}, W - h, 0);
+      pastePart(frame, outgoing, h, 0, W - h, H, 0, 0);
+      pastePart(frame, incoming, 0, 0, h, H, W - h, 0);
       break;
     case Movement::Down:
-      pastePiece(frame, incoming, {w, ht, 0, H - h}, 0, 0);
-      MagickCompositeImage(frame, outgoing, OverCompositeOp, 0, h);
+      pastePart(frame, incoming, 0, H - h, W, h, 0, 0);
+      copySurface(frame, outgoing, 0, h);
       break;
     case Movement::Up:
-      // Width 0: the library keeps the full width.
-      MagickCropImage(outgoing, 0, static_cast<size_t>(H - h), 0, h);
-      MagickCompositeImage(frame, outgoing, OverCompositeOp, 0, 0);
-      pastePiece(frame, incoming, {w, ht, 0, 0}, 0, H - h);
+      pastePart(frame, outgoing, 0, h, W, H - h, 0, 0);
+      pastePart(frame, incoming, 0, 0, W, h, 0, H - h);
       break;
   }
 }
@@ -51,24 +45,30 @@ WandPtr renderDrag(Movement m, int W, int H, MagickWand* picture, CaptionOverlay
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int length = isHorizontal(m) ? W : H;
   const int step = std::max(params.step, 1);
-  WandPtr black, frame;
+  SurfaceSet s(out, picture, previous, W, H);
   // The distance grows by step; the last step is shortened to end exactly at the length.
   for (int h = step; h < length; h = std::min(h + step, length)) {
-    if (!out.frameInPlace([&] {
-          // The two pictures cover the whole frame, so one canvas serves every frame.
-          if (!frame) frame = newCanvas(W, H, "#000000");
-          composeDrag(m, frame.get(), picture, outgoingOrBlack(previous, black, W, H), W, H, h);
-          return frame.get();
+    if (!out.frameSurface([&] {
+          composeDrag(m, s.frame.get(), s.incoming.get(), s.outgoing.get(), W, H, h);
+          return s.frame.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 // The slides' step: a seventeenth of the length, made even.
 int slideStep(int length) {
   int g = std::max(length / 17, 1);
   return g % 2 ? g + 1 : g;
+}
+
+// `top` laid at `offset` along the movement over the whole of `bottom`.
+cairo_surface_t* composeShifted(Movement m, cairo_surface_t* frame, cairo_surface_t* bottom,
+                                cairo_surface_t* top, int offset) {
+  copySurface(frame, bottom);
+  copySurface(frame, top, isHorizontal(m) ? offset : 0, isHorizontal(m) ? 0 : offset);
+  return frame;
 }
 
 // The outgoing picture slides off, moved by the remainder of the length in the first frame
@@ -79,42 +79,36 @@ WandPtr renderSlideOut(Movement m, int W, int H, MagickWand* picture, CaptionOve
   const int length = isHorizontal(m) ? W : H;
   const int g = slideStep(length);
   const int n = length / g - (length % g == 0 ? 1 : 0);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 1; k <= n; ++k) {
     const int moved = length - n * g + (k - 1) * g;
     const int offset = isForward(m) ? moved : -moved;
-    if (!out.frame([&] {
-          WandPtr frame = cloneWand(picture);
-          MagickWand* outgoing = outgoingOrBlack(previous, black, W, H);
-          MagickCompositeImage(frame.get(), outgoing, OverCompositeOp,
-                               isHorizontal(m) ? offset : 0, isHorizontal(m) ? 0 : offset);
-          return frame;
+    if (!out.frameSurface([&] {
+          return composeShifted(m, s.frame.get(), s.incoming.get(), s.outgoing.get(), offset);
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
-// The incoming picture slides over the outgoing one, drawn onto it frame after frame.
+// The incoming picture slides over the outgoing one (each frame covers what the one before
+// showed of it, so composing every frame afresh gives the same pixels).
 WandPtr renderSlideIn(Movement m, int W, int H, MagickWand* picture, CaptionOverlay* caption,
                       int holdFrames, WandPtr previous, FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int length = isHorizontal(m) ? W : H;
   const int g = slideStep(length);
   const int n = length / g + (length % g > 0 ? 1 : 0);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 1; k < n; ++k) {
     const int behind = k * g - length;  // how far the picture still is from its place
     const int offset = isForward(m) ? behind : -behind;
-    if (!out.frameInPlace([&] {
-          MagickWand* target = outgoingOrBlack(previous, black, W, H);
-          MagickCompositeImage(target, picture, OverCompositeOp, isHorizontal(m) ? offset : 0,
-                               isHorizontal(m) ? 0 : offset);
-          return target;
+    if (!out.frameSurface([&] {
+          return composeShifted(m, s.frame.get(), s.outgoing.get(), s.incoming.get(), offset);
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace

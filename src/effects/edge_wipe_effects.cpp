@@ -4,6 +4,7 @@
 
 #include "effects/frame_handoff.h"
 #include "effects/pattern_fill.h"
+#include "effects/surface_shapes.h"
 
 namespace pictavo {
 namespace {
@@ -11,16 +12,12 @@ namespace {
 // A step below one pixel (a canvas narrower than the step's divisor) would never finish.
 int atLeastOnePixel(int step) { return std::max(step, 1); }
 
-// A copy of the incoming picture with the part (x, y, width x height) of the outgoing picture
-// over it. The outgoing picture is cropped in place: its page offset keeps canvas
-// coordinates, so every crop is made on the already smaller window.
-WandPtr pictureUnderWindow(MagickWand* picture, MagickWand* outgoing, long x, long y, long width,
-                           long height) {
-  WandPtr frame = cloneWand(picture);
-  // An empty window shows nothing (a crop of height 0 would keep the whole height).
-  if (width <= 0 || height <= 0) return frame;
-  MagickCropImage(outgoing, static_cast<size_t>(width), static_cast<size_t>(height), x, y);
-  MagickCompositeImage(frame.get(), outgoing, OverCompositeOp, x, y);
+// The incoming picture with the part (x, y, width x height) of the outgoing picture over it,
+// drawn on `frame`. An empty window shows nothing.
+cairo_surface_t* pictureUnderWindow(cairo_surface_t* frame, const SurfaceSet& s, int x, int y,
+                                    int width, int height) {
+  copySurface(frame, s.incoming.get());
+  pastePart(frame, s.outgoing.get(), x, y, width, height, x, y);
   return frame;
 }
 
@@ -53,47 +50,42 @@ WandPtr renderShrinkingWindow(int W, int H, MagickWand* picture, CaptionOverlay*
   FrameHandOn out(sink, countOut, caption, holdFrames);
   int step = atLeastOnePixel(params.step);
   float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int d = W - step; d > 0; d -= step) {
-    bool written = out.frame([&] {
+    bool written = out.frameSurface([&] {
       float height = static_cast<float>(d) * ratio;
-      long y = static_cast<long>((H - height) * 0.5);
-      return pictureUnderWindow(picture, outgoingOrBlack(previous, black, W, H), (W - d) / 2, y,
-                                d, static_cast<long>(height));
+      int y = static_cast<int>((H - height) * 0.5);
+      return pictureUnderWindow(s.frame.get(), s, (W - d) / 2, y, d, static_cast<int>(height));
     });
     if (!written) return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderNarrowingBand(int W, int H, MagickWand* picture, CaptionOverlay* caption,
                             const EffectParams& params, int holdFrames, WandPtr previous,
                             FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   bool written = runBands(W, atLeastOnePixel(params.step), [&](int e) {
-    return out.frame([&] {
-      return pictureUnderWindow(picture, outgoingOrBlack(previous, black, W, H), (W - e) / 2, 0,
-                                e, H);
-    });
+    return out.frameSurface(
+        [&] { return pictureUnderWindow(s.frame.get(), s, (W - e) / 2, 0, e, H); });
   });
   if (!written) return nullptr;
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderFlatteningBand(int W, int H, MagickWand* picture, CaptionOverlay* caption,
                              const EffectParams& params, int holdFrames, WandPtr previous,
                              FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   bool written = runBands(H, atLeastOnePixel(params.step), [&](int e) {
-    return out.frame([&] {
-      return pictureUnderWindow(picture, outgoingOrBlack(previous, black, W, H), 0, (H - e) / 2,
-                                W, e);
-    });
+    return out.frameSurface(
+        [&] { return pictureUnderWindow(s.frame.get(), s, 0, (H - e) / 2, W, e); });
   });
   if (!written) return nullptr;
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderCornersGrowIn(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -103,18 +95,17 @@ WandPtr renderCornersGrowIn(int W, int H, MagickWand* picture, CaptionOverlay* c
   int step = atLeastOnePixel(params.step);
   int steps = (W / step) / 2 + (W % (2 * step) > 0 ? 1 : 0);
   float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 1; k < steps; ++k) {
     // The corners are drawn onto the outgoing picture itself: each frame adds to the last.
-    bool written = out.frameInPlace([&] {
+    bool written = out.frameSurface([&] {
       int q = step * k;
-      MagickWand* outgoing = outgoingOrBlack(previous, black, W, H);
-      fillRectanglesWithPicture(outgoing, picture, cornerRectangles(W, H, q, q * ratio));
-      return outgoing;
+      fillRectanglesFrom(s.outgoing.get(), s.incoming.get(), cornerRectangles(W, H, q, q * ratio));
+      return s.outgoing.get();
     });
     if (!written) return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderCornersShrinkOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -124,18 +115,17 @@ WandPtr renderCornersShrinkOut(int W, int H, MagickWand* picture, CaptionOverlay
   int step = atLeastOnePixel(params.step);
   int largest = (W / step) / 2 - (W % (2 * step) == 0 ? 1 : 0);
   double ratio = static_cast<double>(H) / static_cast<double>(W);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int g = largest; g >= 1; --g) {
-    bool written = out.frame([&] {
+    bool written = out.frameSurface([&] {
       int q = step * g;
-      WandPtr frame = cloneWand(picture);
-      fillRectanglesWithPicture(frame.get(), outgoingOrBlack(previous, black, W, H),
-                                cornerRectangles(W, H, q, q * ratio));
-      return frame;
+      copySurface(s.frame.get(), s.incoming.get());
+      fillRectanglesFrom(s.frame.get(), s.outgoing.get(), cornerRectangles(W, H, q, q * ratio));
+      return s.frame.get();
     });
     if (!written) return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace pictavo

@@ -20,6 +20,7 @@ struct EffectRow {
   const char* name;  // UTF-8 literal; effect_names.h gives the GBK text
   ParamRule rule;
   EffectRenderer renderer;
+  const char* family;  // ASCII name of the effect's family, e.g. "edge_flip"
 };
 
 // Every row, in family order.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "imaging/jpeg_frame.h"
+
 namespace pictavo {
 namespace {
 
@@ -46,8 +48,21 @@ bool FrameHandOn::write(MagickWand* frame) {
   return sink_->writeFrame(bytes.data(), bytes.length);
 }
 
+bool FrameHandOn::writeSurface(cairo_surface_t* frame) {
+  ImageBlob bytes = encodeShown(frame);
+  return sink_->writeFrame(bytes.data(), bytes.length);
+}
+
+ImageBlob FrameHandOn::encodeShown(cairo_surface_t* frame) {
+  return encodeSurface(frame, sink_->previewLogo());
+}
+
 WandPtr FrameHandOn::holdFinal(WandPtr finalFrame, WandPtr previous) {
   ImageBlob bytes = encodeFor(*sink_, finalFrame.get());
+  return holdBytes(std::move(bytes), std::move(finalFrame), std::move(previous));
+}
+
+WandPtr FrameHandOn::holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr previous) {
   if (!sink_->writeFrame(bytes.data(), bytes.length)) return nullptr;
   if (!holdFinalFrame(*sink_, std::move(bytes), holdFrames_, finalFrame, caption_, previous))
     return nullptr;
@@ -58,6 +73,30 @@ MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, 
   if (previous) return previous.get();
   if (!black) black = newCanvas(width, height, "#000000");
   return black.get();
+}
+
+SurfaceSet::SurfaceSet(const FrameHandOn& out, MagickWand* picture, WandPtr& previous,
+                       int width, int height) {
+  if (out.counting()) return;
+  incoming = surfaceFromWand(picture);
+  outgoing = outgoingSurface(previous, width, height);
+  previous.reset();
+  frame = newSurface(width, height);
+}
+
+WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
+                        WandPtr previous) {
+  return out.finishSurface([&] { return shown; }, [&](cairo_surface_t*) { return cloneWand(picture); },
+                           std::move(previous));
+}
+
+SurfacePtr outgoingSurface(const WandPtr& previous, int width, int height) {
+  if (previous) return surfaceFromWand(previous.get());
+  SurfacePtr black = newSurface(width, height);
+  CairoPtr cr = drawOn(black.get());
+  cairo_set_source_rgb(cr.get(), 0, 0, 0);
+  cairo_paint(cr.get());
+  return black;
 }
 
 }  // namespace pictavo

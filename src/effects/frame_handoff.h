@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "effects/effect_renderer.h"
+#include "imaging/argb_frame.h"
 
 namespace pictavo {
 
@@ -63,11 +64,36 @@ class FrameHandOn {
     return holdFinal(std::forward<Compose>(compose)(), std::move(previous));
   }
 
+  // One transition frame composed at 8 bits: draw() returns the surface it drew (borrowed),
+  // which goes out as JPEG straight from its pixels.
+  template <class Draw>
+  bool frameSurface(Draw&& draw) {
+    ++frames_;
+    if (counting()) return true;
+    return writeSurface(std::forward<Draw>(draw)());
+  }
+
+  // The final frame composed at 8 bits: draw() returns the surface showing it (borrowed),
+  // keep(surface) the wand handed to the next picture. Otherwise as finish().
+  template <class Draw, class Keep>
+  WandPtr finishSurface(Draw&& draw, Keep&& keep, WandPtr previous) {
+    ++frames_;
+    if (counting()) {
+      *countOut_ = frames_ + holdFrames_;
+      return nullptr;
+    }
+    cairo_surface_t* shown = std::forward<Draw>(draw)();
+    return holdBytes(encodeShown(shown), std::forward<Keep>(keep)(shown), std::move(previous));
+  }
+
   int framesSoFar() const { return frames_; }
 
  private:
   bool write(MagickWand* frame);
+  bool writeSurface(cairo_surface_t* frame);
+  ImageBlob encodeShown(cairo_surface_t* frame);
   WandPtr holdFinal(WandPtr finalFrame, WandPtr previous);
+  WandPtr holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr previous);
 
   FrameSink* sink_;
   int* countOut_;
@@ -79,5 +105,22 @@ class FrameHandOn {
 // The outgoing picture: previous itself, or a black canvas made into `black` when there is
 // none (the first picture).
 MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height);
+
+// The incoming picture, the outgoing one (black for the first picture) and a frame to
+// compose on, at 8 bits; all empty in counting mode. In render mode previous is destroyed
+// once converted: the surface takes its place, and a full canvas less stays alive.
+struct SurfaceSet {
+  SurfaceSet(const FrameHandOn& out, MagickWand* picture, WandPtr& previous, int width,
+             int height);
+  SurfacePtr incoming, outgoing, frame;
+};
+
+// The common ending at 8 bits: the final frame is the picture itself, sent from its surface
+// (`shown`, null in counting mode) and handed on as a copy of `picture`.
+WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
+                        WandPtr previous);
+
+// The same at 8 bits: previous converted, or a black surface.
+SurfacePtr outgoingSurface(const WandPtr& previous, int width, int height);
 
 }  // namespace pictavo

@@ -4,7 +4,7 @@
 
 #include "effects/canvas_ratio.h"
 #include "effects/frame_handoff.h"
-#include "effects/growing_canvas.h"
+#include "imaging/lanczos_scale.h"
 
 namespace pictavo {
 namespace {
@@ -75,14 +75,15 @@ Rect rowAtTop(const GrowState& g) { return {g.W, g.d, 0, 0}; }
 Rect rowAtBottom(const GrowState& g) { return {g.W, g.d, 0, g.H - g.d}; }
 
 // Draws the rectangle of the picture onto the canvas; an empty rectangle draws nothing.
-void drawRectangle(MagickWand* canvas, MagickWand* picture, Kind kind, const Rect& rect) {
+void drawRectangle(cairo_surface_t* canvas, MagickWand* picture, cairo_surface_t* pictureSurface,
+                   Kind kind, const Rect& rect) {
   if (rect.width <= 0 || rect.height <= 0) return;
-  WandPtr part = cloneWand(picture);
+  int x = static_cast<int>(rect.x), y = static_cast<int>(rect.y);
+  int width = static_cast<int>(rect.width), height = static_cast<int>(rect.height);
   if (kind == Kind::Scale)
-    MagickResizeImage(part.get(), rect.width, rect.height, LanczosFilter, 1.0);
+    drawResizedPicture(canvas, picture, x, y, width, height);
   else
-    MagickCropImage(part.get(), rect.width, rect.height, rect.x, rect.y);
-  MagickCompositeImage(canvas, part.get(), OverCompositeOp, rect.x, rect.y);
+    pastePart(canvas, pictureSurface, x, y, width, height, x, y);
 }
 
 // The rectangle grows from `step` in steps of `step`, the last one shortened to end exactly
@@ -95,16 +96,17 @@ WandPtr renderGrowReveal(const GrowEffect& effect, int W, int H, MagickWand* pic
   const int S = std::clamp(step, 1, std::max(full, 1));
   const double r = canvasRatio(W, H);
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr canvas;
+  // The rectangles are drawn onto the outgoing picture itself: each frame adds to the last.
+  SurfaceSet s(out, picture, previous, W, H);
   for (int d = S; d < full; d = std::min(d + S, full)) {
-    bool handedOn = out.frameInPlace([&] {
-      MagickWand* target = growingCanvas(canvas, previous, W, H);
-      drawRectangle(target, picture, effect.kind, effect.rect({W, H, r, d}));
-      return target;
+    bool handedOn = out.frameSurface([&] {
+      drawRectangle(s.outgoing.get(), picture, s.incoming.get(), effect.kind,
+                    effect.rect({W, H, r, d}));
+      return s.outgoing.get();
     });
     if (!handedOn) return nullptr;
   }
-  return out.finish([&] { return paintFinalFrame(canvas, picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace

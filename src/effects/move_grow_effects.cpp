@@ -2,7 +2,7 @@
 
 #include "effects/canvas_ratio.h"
 #include "effects/frame_handoff.h"
-#include "effects/growing_canvas.h"
+#include "imaging/lanczos_scale.h"
 
 namespace pictavo {
 namespace {
@@ -48,21 +48,28 @@ Point smallPictureAt(Entry entry, const Layout& l, int k) {
   return {wholePixels((l.W - side) - k * alongSteps), middleY};
 }
 
-// The picture scaled to `units` units wide with the canvas proportions; null when that
-// leaves nothing to show.
-WandPtr scaledPicture(MagickWand* picture, const Layout& l, int units) {
+// The size of the picture `units` units wide with the canvas proportions.
+Point scaledSize(const Layout& l, int units) {
   const long width = units * l.unit;
-  const long height = wholePixels(width * l.r);
-  if (width <= 0 || height <= 0) return nullptr;
-  WandPtr scaled = cloneWand(picture);
-  MagickResizeImage(scaled.get(), width, height, LanczosFilter, 1.0);
+  return {width, wholePixels(width * l.r)};
+}
+
+// The picture scaled to `units` units wide; null when that leaves nothing to show.
+SurfacePtr scaledPicture(MagickWand* picture, const Layout& l, int units) {
+  const Point size = scaledSize(l, units);
+  if (size.x <= 0 || size.y <= 0) return nullptr;
+  SurfacePtr scaled = newSurface(static_cast<int>(size.x), static_cast<int>(size.y));
+  drawResizedPicture(scaled.get(), picture, 0, 0, static_cast<int>(size.x),
+                     static_cast<int>(size.y));
   return scaled;
 }
 
-void placeCentred(MagickWand* canvas, MagickWand* scaled, const Layout& l, int units) {
-  const long width = units * l.unit;
-  MagickCompositeImage(canvas, scaled, OverCompositeOp, (l.W - width) / 2,
-                       wholePixels((l.H - width * l.r) * 0.5));
+// The picture `units` units wide drawn centred onto the canvas.
+void drawCentred(cairo_surface_t* canvas, MagickWand* picture, const Layout& l, int units) {
+  const Point size = scaledSize(l, units);
+  drawResizedPicture(canvas, picture, static_cast<int>((l.W - size.x) / 2),
+                     static_cast<int>(wholePixels((l.H - size.x * l.r) * 0.5)),
+                     static_cast<int>(size.x), static_cast<int>(size.y));
 }
 
 WandPtr renderMoveAndGrow(Entry entry, int W, int H, MagickWand* picture,
@@ -70,35 +77,32 @@ WandPtr renderMoveAndGrow(Entry entry, int W, int H, MagickWand* picture,
                           FrameSink* sink, int* countOut) {
   const Layout l(W, H);
   FrameHandOn out(sink, countOut, caption, holdFrames);
+  SurfaceSet s(out, picture, previous, W, H);
   // A canvas too narrow for a unit has nothing to move: the picture simply comes in.
   const int moveFrames = l.units >= 2 ? kMoveFrames : 0;
 
   // Move: each frame is a fresh copy of the outgoing picture, so the small one leaves no trail.
-  WandPtr small;
+  SurfacePtr small;
   for (int k = 0; k < moveFrames; ++k) {
-    bool handedOn = out.frame([&] {
+    bool handedOn = out.frameSurface([&] {
       if (k == 0) small = scaledPicture(picture, l, 2);
-      WandPtr frame = previous ? cloneWand(previous.get()) : newCanvas(W, H, "#000000");
+      copySurface(s.frame.get(), s.outgoing.get());
       const Point at = smallPictureAt(entry, l, k);
-      if (small) MagickCompositeImage(frame.get(), small.get(), OverCompositeOp, at.x, at.y);
-      if (k == kMoveFrames - 1) small.reset();
-      return frame;
+      if (small) copySurface(s.frame.get(), small.get(), at.x, at.y);
+      return s.frame.get();
     });
     if (!handedOn) return nullptr;
   }
 
   // Grow: drawn onto the outgoing picture itself (or one black canvas), j units wide.
-  WandPtr canvas;
   for (int j = 2; j < l.units; ++j) {
-    bool handedOn = out.frameInPlace([&] {
-      MagickWand* target = growingCanvas(canvas, previous, W, H);
-      if (WandPtr big = scaledPicture(picture, l, j)) placeCentred(target, big.get(), l, j);
-      return target;
+    bool handedOn = out.frameSurface([&] {
+      drawCentred(s.outgoing.get(), picture, l, j);
+      return s.outgoing.get();
     });
     if (!handedOn) return nullptr;
   }
-
-  return out.finish([&] { return paintFinalFrame(canvas, picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // List icons, picture descriptions and proportional resizes for the user interface.
+#include <algorithm>
 #include <cmath>
 
 #include "imaging/image.h"
@@ -29,6 +30,24 @@ bool exportRgba(MagickWand* wand, ListIcon* icon) {
                                  icon->rgba.data()) != MagickFalse;
 }
 
+// A JPEG at least twice the icon box both ways is decoded at a reduced scale that is still
+// no smaller than the box (a 6000 x 4000 picture takes 190 MB decoded in full, 3 MB so). The
+// thumbnail keeps the size it would have from the full picture: *fullWidth and *fullHeight
+// receive the header's size, turned with the picture. False (no hint set) for any other
+// picture and for turns that are not right angles.
+bool hintReducedDecode(MagickWand* wand, const std::string& path, long boxSide, int rotation,
+                       long* fullWidth, long* fullHeight) {
+  PictureHeader header;
+  if (rotation % 90 != 0 || !probePictureHeader(path, &header) || header.type != "JPEG" ||
+      header.width < 2 * boxSide || header.height < 2 * boxSide)
+    return false;
+  MagickSetOption(wand, "jpeg:size", strprintf("%ldx%ld", boxSide, boxSide).c_str());
+  bool quarter = rotation % 180 == 90;
+  *fullWidth = quarter ? header.height : header.width;
+  *fullHeight = quarter ? header.width : header.height;
+  return true;
+}
+
 std::string sizeText(int64_t size, bool singlePrecisionMb) {
   if (size < 1024) return strprintf(" %lld %s", static_cast<long long>(size), gbk("字节").c_str());
   if (size < 1048576) return strprintf(" %0.1f KB", static_cast<double>(size) / 1024.0);
@@ -46,7 +65,11 @@ std::string infoLine(int width, int height, const std::string& type, int64_t siz
 
 int makeListIcon(const std::string& path, int iconWidth, int iconHeight, int rotation,
                  ListIcon* icon, std::string* error) {
+  long boxW = iconWidth - 2, boxH = iconHeight - 2;
   WandPtr wand(NewMagickWand());
+  long fullW = 0, fullH = 0;
+  bool reduced = hintReducedDecode(wand.get(), path, std::max(boxW, boxH), std::max(rotation, 0),
+                                   &fullW, &fullH);
   if (!readImageFile(wand.get(), path, error)) return kIconFailed;
   if (!isStillImage(wand.get())) return kIconAnimated;
   reportDamagedPicture(wand.get(), path);
@@ -59,9 +82,8 @@ int makeListIcon(const std::string& path, int iconWidth, int iconHeight, int rot
     PixelPtr background(NewPixelWand());
     MagickRotateImage(wand.get(), background.get(), rotation);
   }
-  long boxW = iconWidth - 2, boxH = iconHeight - 2;
-  long w = static_cast<long>(MagickGetImageWidth(wand.get()));
-  long h = static_cast<long>(MagickGetImageHeight(wand.get()));
+  long w = reduced ? fullW : static_cast<long>(MagickGetImageWidth(wand.get()));
+  long h = reduced ? fullH : static_cast<long>(MagickGetImageHeight(wand.get()));
   if (w > boxW || h > boxH) {
     long tw, th;
     thumbnailSize(w, h, boxW, boxH, &tw, &th);

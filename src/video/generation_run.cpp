@@ -191,7 +191,8 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
   }
   // The writer stops at once on a stop, also while the last queued frames go out, and gives
   // up on an encoder that stops reading for as long as it may take to open the named pipe.
-  QueuedFrameSink sink(encoder.frameFd(), kFrameQueueBytes, {&cancel_, options_.pipeOpenTimeoutMs});
+  QueuedFrameSink sink(encoder.frameFd(), kFrameQueueBytes, kFrameQueueFrames,
+                       {&cancel_, options_.pipeOpenTimeoutMs});
   DispatchContext context = dispatchContextFor(project_, preferences_, &sink);
   TimelineEnd end = runTimeline(project_, context, preferences_.loopStartEffect, cancel_,
                                 [this](int number) { observer_.picture(number, pictureTotal_); });

@@ -6,8 +6,9 @@
 
 namespace pictavo {
 
-QueuedFrameSink::QueuedFrameSink(int fd, size_t maxBytes, FrameWriteLimits limits)
-    : fd_(fd), maxBytes_(maxBytes), limits_(limits) {
+QueuedFrameSink::QueuedFrameSink(int fd, size_t maxBytes, size_t maxFrames,
+                                 FrameWriteLimits limits)
+    : fd_(fd), maxBytes_(maxBytes), maxFrames_(maxFrames), limits_(limits) {
   ignoreBrokenPipeSignal();
   writer_ = std::thread([this] { writeLoop(); });
 }
@@ -35,10 +36,12 @@ bool QueuedFrameSink::enqueue(std::shared_ptr<const std::string> bytes, bool cou
   std::unique_lock lock(mutex_);
   size_t size = counted ? bytes->size() : 0;
   changed_.wait(lock, [&] {
-    return failed_ || dropping_ || queue_.empty() || queuedBytes_ + size <= maxBytes_;
+    bool room = queuedBytes_ + size <= maxBytes_ && (!counted || queuedFrames_ < maxFrames_);
+    return failed_ || dropping_ || queue_.empty() || room;
   });
   if (failed_ || dropping_ || closing_) return false;
   queuedBytes_ += size;
+  if (counted) ++queuedFrames_;
   last_ = bytes;
   queue_.push_back({std::move(bytes), counted});
   changed_.notify_all();
@@ -52,7 +55,10 @@ void QueuedFrameSink::writeLoop() {
     if (dropping_ || queue_.empty()) return;
     Entry entry = std::move(queue_.front());
     queue_.pop_front();
-    if (entry.counted) queuedBytes_ -= entry.bytes->size();
+    if (entry.counted) {
+      queuedBytes_ -= entry.bytes->size();
+      --queuedFrames_;
+    }
     changed_.notify_all();
     lock.unlock();
     FdWrite result = writeAllToFdWithin(fd_, entry.bytes->data(), entry.bytes->size(),
@@ -64,12 +70,17 @@ void QueuedFrameSink::writeLoop() {
     } else {
       failed_ = true;
       stalled_ = result == FdWrite::Stalled;
-      queue_.clear();
-      queuedBytes_ = 0;
+      dropQueue();
     }
     changed_.notify_all();
     if (!ok) return;
   }
+}
+
+void QueuedFrameSink::dropQueue() {
+  queue_.clear();
+  queuedBytes_ = 0;
+  queuedFrames_ = 0;
 }
 
 void QueuedFrameSink::stop(bool drain) {
@@ -78,8 +89,7 @@ void QueuedFrameSink::stop(bool drain) {
     closing_ = true;
     if (!drain) {
       dropping_ = true;
-      queue_.clear();
-      queuedBytes_ = 0;
+      dropQueue();
     }
     changed_.notify_all();
   }

@@ -2,7 +2,8 @@
 // thread of their own, so that composing the next picture's transition overlaps the
 // encoder's work on the hold frames before it (a hold frame costs the encoder a whole
 // decode but costs us nothing). A hold frame shares the bytes of the frame it repeats; the
-// queue holds at most `maxBytes` of distinct frames.
+// queue holds at most `maxFrames` distinct frames and `maxBytes` of them, so large frames
+// (1080p and above) cannot pile up: a second of frames keeps the encoder busy anyway.
 #pragma once
 
 #include <atomic>
@@ -17,7 +18,8 @@
 
 namespace pictavo {
 
-inline constexpr size_t kFrameQueueBytes = size_t{64} << 20;
+inline constexpr size_t kFrameQueueBytes = size_t{32} << 20;
+inline constexpr size_t kFrameQueueFrames = 25;
 
 // What ends a write to the pipe early: a cancel flag the writer watches, also while frames
 // still queued are written after the last picture, and the longest time a write may make
@@ -29,7 +31,8 @@ struct FrameWriteLimits {
 
 class QueuedFrameSink : public FrameSink {
  public:
-  explicit QueuedFrameSink(int fd, size_t maxBytes = kFrameQueueBytes, FrameWriteLimits limits = {});
+  explicit QueuedFrameSink(int fd, size_t maxBytes = kFrameQueueBytes,
+                           size_t maxFrames = kFrameQueueFrames, FrameWriteLimits limits = {});
   // Drops what is not written yet.
   ~QueuedFrameSink() override;
   QueuedFrameSink(const QueuedFrameSink&) = delete;
@@ -57,14 +60,17 @@ class QueuedFrameSink : public FrameSink {
   bool enqueue(std::shared_ptr<const std::string> bytes, bool counted);
   void writeLoop();
   void stop(bool drain);
+  void dropQueue();  // with the lock held
 
   int fd_;
   size_t maxBytes_;
+  size_t maxFrames_;
   FrameWriteLimits limits_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Entry> queue_;
   size_t queuedBytes_ = 0;
+  size_t queuedFrames_ = 0;  // distinct frames queued
   std::shared_ptr<const std::string> last_;
   bool failed_ = false;
   bool stalled_ = false;

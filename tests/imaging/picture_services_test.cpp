@@ -36,8 +36,8 @@ Box redBox(const ListIcon& icon) {
 
 class PictureServices : public testing::Test {
  protected:
-  std::string redPicture(int w, int h, const char* name = "p.png") {
-    test::writeSolidPicture(dir.file(name), w, h, "#ff0000", "PNG");
+  std::string redPicture(int w, int h, const char* name = "p.png", const char* format = "PNG") {
+    test::writeSolidPicture(dir.file(name), w, h, "#ff0000", format);
     return fromFsName(dir.file(name)).value();
   }
   test::TempDir dir;
@@ -46,15 +46,20 @@ class PictureServices : public testing::Test {
 TEST_F(PictureServices, ListIconSizes) {
   struct Case {
     int w, h, iconW, iconH, thumbW, thumbH;
+    const char* format = "PNG";
   } cases[] = {
       {300, 200, 144, 144, 142, 94},  // fitted by width, centred in the white field
       {100, 99, 60, 60, 58, 57},
       {50, 40, 144, 144, 50, 40},     // not enlarged
       {200, 300, 144, 144, 94, 142},  // fitted by height
+      // Large JPEGs are decoded at a reduced scale; the thumbnail keeps the full size's shape.
+      {2401, 1203, 144, 144, 142, 71, "JPEG"},
+      {1203, 2401, 144, 144, 71, 142, "JPEG"},
   };
   for (const Case& c : cases) {
     ListIcon icon;
-    ASSERT_EQ(makeListIcon(redPicture(c.w, c.h), c.iconW, c.iconH, 0, &icon), kIconMade);
+    std::string path = redPicture(c.w, c.h, c.format == std::string("PNG") ? "p.png" : "p.jpg", c.format);
+    ASSERT_EQ(makeListIcon(path, c.iconW, c.iconH, 0, &icon), kIconMade);
     EXPECT_EQ(icon.width, c.iconW);
     EXPECT_EQ(icon.height, c.iconH);
     Box box = redBox(icon);
@@ -70,11 +75,13 @@ TEST_F(PictureServices, ListIconSizes) {
 }
 
 TEST_F(PictureServices, ListIconTurnsThePicture) {
-  ListIcon icon;
-  ASSERT_EQ(makeListIcon(redPicture(300, 200), 144, 144, 90, &icon), kIconMade);
-  Box box = redBox(icon);
-  EXPECT_NEAR(box.right - box.left + 1, 94, 1);
-  EXPECT_NEAR(box.bottom - box.top + 1, 142, 1);
+  for (std::string path : {redPicture(300, 200), redPicture(1500, 1000, "p.jpg", "JPEG")}) {
+    ListIcon icon;
+    ASSERT_EQ(makeListIcon(path, 144, 144, 90, &icon), kIconMade);
+    Box box = redBox(icon);
+    EXPECT_NEAR(box.right - box.left + 1, 94, 1) << path;
+    EXPECT_NEAR(box.bottom - box.top + 1, 142, 1) << path;
+  }
 }
 
 TEST_F(PictureServices, ListIconRefusesAnimationsAndUnreadableFiles) {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <thread>
 
 #include "video/queued_frame_sink.h"
@@ -62,6 +63,36 @@ TEST(QueuedFrameSink, EveryFrameArrivesInOrderWithRepeatsSharingBytes) {
   EXPECT_EQ(sink.framesWritten(), 20);
   EXPECT_EQ(reader.text(), expected);
   EXPECT_FALSE(sink.writeFrame(bytesOf(c), c.size())) << "nothing is taken after finish";
+}
+
+TEST(QueuedFrameSink, HoldsAtMostItsFrameLimitWhileTheEncoderIsBusy) {
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  std::string frame(100000, 'f');  // more than the pipe holds: the writer blocks on the first
+  std::atomic<int> accepted{0};
+  std::string received;
+  {
+    QueuedFrameSink sink(fds[1], size_t{1} << 30, 3);
+    std::thread producer([&] {
+      for (int i = 0; i < 8; ++i) {
+        ASSERT_TRUE(sink.writeFrame(bytesOf(frame), frame.size()));
+        ASSERT_TRUE(sink.repeatFrame(bytesOf(frame), frame.size()));  // repeats cost nothing
+        ++accepted;
+      }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(accepted.load(), 4) << "one frame in the writer's hands and three queued";
+    std::thread reader([&] {
+      char buffer[65536];
+      for (ssize_t n; (n = read(fds[0], buffer, sizeof buffer)) > 0;) received.append(buffer, n);
+    });
+    producer.join();
+    EXPECT_TRUE(sink.finish());
+    close(fds[1]);
+    reader.join();
+  }
+  EXPECT_EQ(received.size(), 16 * frame.size());
+  close(fds[0]);
 }
 
 TEST(QueuedFrameSink, AClosedPipeFailsTheFollowingFrames) {

@@ -1,0 +1,91 @@
+// Frames at 8 bits: conversion from and to the image library, JPEG from the surface, and
+// the Lanczos resize measured against the image library's own.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "imaging/jpeg_frame.h"
+#include "imaging/lanczos_scale.h"
+#include "support/test_files.h"
+
+namespace pictavo::test {
+namespace {
+
+// Largest difference of any channel between two same-sized wands, over the rectangle.
+int largestDifference(MagickWand* a, MagickWand* b, long x0, long y0, long x1, long y1) {
+  int worst = 0;
+  for (long y = y0; y < y1; ++y)
+    for (long x = x0; x < x1; ++x) {
+      Rgb p = pixelAt(a, x, y), q = pixelAt(b, x, y);
+      worst = std::max({worst, std::abs(p.r - q.r), std::abs(p.g - q.g), std::abs(p.b - q.b)});
+    }
+  return worst;
+}
+
+TEST(ArgbFrame, ConvertsBothWaysWithoutLoss) {
+  WandPtr picture = coordinatePicture(300, 200);
+  SurfacePtr surface = surfaceFromWand(picture.get());
+  EXPECT_EQ(cairo_image_surface_get_width(surface.get()), 300);
+  WandPtr back = wandFromSurface(surface.get());
+  EXPECT_EQ(MagickGetImageAlphaChannel(back.get()), MagickFalse);
+  EXPECT_EQ(largestDifference(picture.get(), back.get(), 0, 0, 300, 200), 0);
+}
+
+TEST(ArgbFrame, PremultipliesTransparentPixels) {
+  WandPtr half = solidPicture(4, 4, "rgba(200,100,50,0.5)");
+  SurfacePtr surface = surfaceFromWand(half.get());
+  cairo_surface_flush(surface.get());
+  const uint32_t pixel = *reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface.get()));
+  EXPECT_NEAR(static_cast<int>(pixel >> 24), 128, 1);
+  EXPECT_NEAR(static_cast<int>((pixel >> 16) & 255), 100, 1);
+  EXPECT_NEAR(static_cast<int>((pixel >> 8) & 255), 50, 1);
+}
+
+TEST(ArgbFrame, JpegIsTheFrameAtHalfResolutionChroma) {
+  WandPtr picture = coordinatePicture(320, 180);
+  SurfacePtr surface = surfaceFromWand(picture.get());
+  ImageBlob bytes = encodeSurface(surface.get());
+  ASSERT_FALSE(bytes.empty());
+  WandPtr decoded = decode(bytes.data(), bytes.length);
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(MagickGetImageWidth(decoded.get()), 320u);
+  EXPECT_EQ(MagickGetImageHeight(decoded.get()), 180u);
+  MagickText sampling(MagickGetImageProperty(decoded.get(), "jpeg:sampling-factor"));
+  ASSERT_TRUE(sampling);
+  EXPECT_STREQ(sampling.get(), "2x2,1x1,1x1");
+  // Inside the picture, away from its edges and from the jump of red at x = 256.
+  EXPECT_LE(largestDifference(picture.get(), decoded.get(), 8, 8, 248, 172), 12);
+}
+
+TEST(ArgbFrame, LanczosResizeMatchesTheImageLibrary) {
+  struct Case {
+    int fromW, fromH, toW, toH;
+  } cases[] = {{320, 180, 452, 254}, {320, 180, 130, 73}, {600, 400, 120, 80}, {97, 61, 400, 250}};
+  for (const Case& c : cases) {
+    WandPtr picture = coordinatePicture(c.fromW, c.fromH);
+    SurfacePtr source = surfaceFromWand(picture.get());
+    SurfacePtr target = newSurface(c.toW, c.toH);
+    drawLanczosScaled(target.get(), source.get(), 0, 0, c.toW, c.toH);
+    WandPtr ours = wandFromSurface(target.get());
+    MagickResizeImage(picture.get(), c.toW, c.toH, LanczosFilter, 1.0);
+    // Away from the coordinate picture's wrap-around at 256, where both filters ring.
+    int worst = largestDifference(picture.get(), ours.get(), 0, 0, std::min(c.toW, 150),
+                                  std::min(c.toH, 150));
+    EXPECT_LE(worst, 3) << c.fromW << "x" << c.fromH << " -> " << c.toW << "x" << c.toH;
+  }
+}
+
+TEST(ArgbFrame, LanczosResizeCutsToTheTargetAndLeavesTheRest) {
+  WandPtr picture = coordinatePicture(100, 100);
+  SurfacePtr source = surfaceFromWand(picture.get());
+  WandPtr white = solidPicture(100, 100, "#ffffff");
+  SurfacePtr target = surfaceFromWand(white.get());
+  drawLanczosScaled(target.get(), source.get(), 50, -100, 200, 200);  // the lower-left quarter
+  WandPtr result = wandFromSurface(target.get());
+  EXPECT_TRUE(near(pixelAt(result.get(), 49, 50), {255, 255, 255}, 0));
+  EXPECT_TRUE(near(pixelAt(result.get(), 50, 0), {0, 50, 0}, 2));
+  EXPECT_TRUE(near(pixelAt(result.get(), 90, 90), {20, 95, 0}, 2));
+}
+
+}  // namespace
+}  // namespace pictavo::test
