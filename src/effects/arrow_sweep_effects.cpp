@@ -1,5 +1,10 @@
 #include "effects/arrow_sweep_effects.h"
 
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "effects/frame_handoff.h"
 #include "effects/uncover_steps.h"
 
 namespace pictavo {
@@ -10,12 +15,15 @@ float heightRatio(int W, int H) {
   return static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
 }
 
-void moveTo(DrawingWand* d, double x, double y) { DrawPathMoveToAbsolute(d, x, y); }
-void lineTo(DrawingWand* d, double x, double y) { DrawPathLineToAbsolute(d, x, y); }
+// A shape's corners in pixel-centre coordinates, in drawing order.
+using Corners = std::vector<std::pair<double, double>>;
+
+void moveTo(Corners* d, double x, double y) { d->emplace_back(x, y); }
+void lineTo(Corners* d, double x, double y) { d->emplace_back(x, y); }
 
 // Arrows: the tip advances a tenth of the width (height) per step; the base on the starting
 // edge is as wide, relative to that edge, as the tip is far.
-void arrowFromLeft(DrawingWand* d, int W, int H, int i) {
+void arrowFromLeft(Corners* d, int W, int H, int i) {
   int reach = i * ((2 * W) / 20);
   double half = heightRatio(W, H) * reach * 0.5;
   int mid = H / 2;
@@ -25,7 +33,7 @@ void arrowFromLeft(DrawingWand* d, int W, int H, int i) {
   lineTo(d, 0, mid - half);
 }
 
-void arrowFromRight(DrawingWand* d, int W, int H, int i) {
+void arrowFromRight(Corners* d, int W, int H, int i) {
   int reach = i * ((2 * W) / 20);
   double half = heightRatio(W, H) * reach * 0.5;
   int mid = H / 2;
@@ -35,7 +43,7 @@ void arrowFromRight(DrawingWand* d, int W, int H, int i) {
   lineTo(d, W, mid - half);
 }
 
-void arrowFromTop(DrawingWand* d, int W, int H, int i) {
+void arrowFromTop(Corners* d, int W, int H, int i) {
   int reach = i * ((2 * H) / 20);
   double half = (reach / heightRatio(W, H)) * 0.5;
   int mid = W / 2;
@@ -45,7 +53,7 @@ void arrowFromTop(DrawingWand* d, int W, int H, int i) {
   lineTo(d, mid - half, 0);
 }
 
-void arrowFromBottom(DrawingWand* d, int W, int H, int i) {
+void arrowFromBottom(Corners* d, int W, int H, int i) {
   int reach = i * ((2 * H) / 20);
   double half = (reach / heightRatio(W, H)) * 0.5;
   int mid = W / 2;
@@ -59,7 +67,7 @@ void arrowFromBottom(DrawingWand* d, int W, int H, int i) {
 // steps 11 to 19 widen its tip along that edge by a twentieth of the edge per step.
 constexpr int kApexSteps = 10;
 
-void sweepFromBottom(DrawingWand* d, int W, int H, int i) {
+void sweepFromBottom(Corners* d, int W, int H, int i) {
   moveTo(d, 0, H);
   lineTo(d, W - 1, H);
   if (i <= kApexSteps) {
@@ -72,7 +80,7 @@ void sweepFromBottom(DrawingWand* d, int W, int H, int i) {
   lineTo(d, 0, H);
 }
 
-void sweepFromTop(DrawingWand* d, int W, int H, int i) {
+void sweepFromTop(Corners* d, int W, int H, int i) {
   moveTo(d, 0, 0);
   lineTo(d, W - 1, 0);
   if (i <= kApexSteps) {
@@ -85,7 +93,7 @@ void sweepFromTop(DrawingWand* d, int W, int H, int i) {
   lineTo(d, 0, 0);
 }
 
-void sweepFromLeft(DrawingWand* d, int W, int H, int i) {
+void sweepFromLeft(Corners* d, int W, int H, int i) {
   moveTo(d, 0, 0);
   lineTo(d, 0, H - 1);
   if (i <= kApexSteps) {
@@ -98,7 +106,7 @@ void sweepFromLeft(DrawingWand* d, int W, int H, int i) {
   lineTo(d, 0, 0);
 }
 
-void sweepFromRight(DrawingWand* d, int W, int H, int i) {
+void sweepFromRight(Corners* d, int W, int H, int i) {
   moveTo(d, W, 0);
   lineTo(d, W, H - 1);
   if (i <= kApexSteps) {
@@ -111,15 +119,93 @@ void sweepFromRight(DrawingWand* d, int W, int H, int i) {
   lineTo(d, W, 0);
 }
 
+// Adds the convex polygon widened by half a pixel all round (its edges moved out by 0.5, its
+// corners rounded with radius 0.5) to the path. Coordinates are those of the surface, where
+// pixel i spans [i, i + 1). The image library's drawing covers a pixel fully when its centre
+// lies inside or on the polygon and fades it over the next pixel outside; the widened
+// shape, covered by area, gives the same.
+void addWidenedPolygon(cairo_t* cr, Corners corners) {
+  // Pixel centres sit half a pixel in from a pixel's corner.
+  for (auto& [x, y] : corners) x += 0.5, y += 0.5;
+  Corners c;
+  for (const auto& p : corners)
+    if (c.empty() || p != c.back()) c.push_back(p);
+  while (c.size() > 1 && c.front() == c.back()) c.pop_back();
+  const size_t n = c.size();
+  if (n < 3) return;
+  double area = 0;
+  for (size_t k = 0; k < n; ++k) {
+    const auto& [x1, y1] = c[k];
+    const auto& [x2, y2] = c[(k + 1) % n];
+    area += x1 * y2 - x2 * y1;
+  }
+  // With y pointing down, a positive area turns clockwise on screen: the outward normal of
+  // an edge (dx, dy) is then (dy, -dx), and the corner arcs turn with rising angles.
+  const double turn = area > 0 ? 1.0 : -1.0;
+  auto normalAngle = [&](size_t k) {
+    const auto& [x1, y1] = c[k];
+    const auto& [x2, y2] = c[(k + 1) % n];
+    return std::atan2(-(x2 - x1) * turn, (y2 - y1) * turn);
+  };
+  constexpr double r = 0.5;
+  cairo_new_sub_path(cr);
+  for (size_t k = 0; k < n; ++k) {
+    const double from = normalAngle((k + n - 1) % n), to = normalAngle(k);
+    const auto& [x, y] = c[k];
+    if (turn > 0)
+      cairo_arc(cr, x, y, r, from, to);
+    else
+      cairo_arc_negative(cr, x, y, r, from, to);
+  }
+  cairo_close_path(cr);
+}
+
+using ShapePath = void (*)(Corners* d, int W, int H, int i);
+
+// The shape of step i (1..19), grown step by step, filled with the incoming picture onto the
+// outgoing one (or black), each frame adding to the last; then the picture itself.
+WandPtr renderShapeSteps(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                         int holdFrames, WandPtr previous, FrameSink* sink, int* countOut,
+                         ShapePath path) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  SurfaceSet s(out, picture, previous, W, H);
+  CairoPtr cr = out.counting() ? nullptr : drawOn(s.outgoing.get());
+  if (cr) {
+    cairo_set_source_surface(cr.get(), s.incoming.get(), 0, 0);
+  }
+  for (int i = 1; i < kUncoverSteps; ++i) {
+    if (!out.frameSurface([&] {
+          Corners corners;
+          path(&corners, W, H, i);
+          addWidenedPolygon(cr.get(), std::move(corners));
+          cairo_fill(cr.get());
+          return s.outgoing.get();
+        }))
+      return nullptr;
+  }
+  cr.reset();
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+}
+
+#define PICTAVO_DEFINE_SHAPE_STEPS(name, path)                                              \
+  WandPtr name(int W, int H, MagickWand* picture, CaptionOverlay* caption,                 \
+               const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,     \
+               int* countOut) {                                                            \
+    return renderShapeSteps(W, H, picture, caption, holdFrames, std::move(previous), sink,   \
+                            countOut, path);                                               \
+  }
+
 }  // namespace
 
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderArrowFromLeft, arrowFromLeft)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderArrowFromRight, arrowFromRight)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderArrowFromTop, arrowFromTop)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderArrowFromBottom, arrowFromBottom)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderSweepFromBottom, sweepFromBottom)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderSweepFromTop, sweepFromTop)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderSweepFromLeft, sweepFromLeft)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderSweepFromRight, sweepFromRight)
+PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromLeft, arrowFromLeft)
+PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromRight, arrowFromRight)
+PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromTop, arrowFromTop)
+PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromBottom, arrowFromBottom)
+PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromBottom, sweepFromBottom)
+PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromTop, sweepFromTop)
+PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromLeft, sweepFromLeft)
+PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromRight, sweepFromRight)
+
+#undef PICTAVO_DEFINE_SHAPE_STEPS
 
 }  // namespace pictavo
