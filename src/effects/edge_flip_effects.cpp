@@ -138,6 +138,36 @@ void drawFlipStep(cairo_surface_t* canvas, cairo_surface_t* picture, const FlipS
       if (sx <= -1 || sy <= -1 || sx >= pw || sy >= ph) continue;
       const int ix = static_cast<int>(std::floor(sx)), iy = static_cast<int>(std::floor(sy));
       const double fx = sx - ix, fy = sy - iy;
+      if (ix >= 0 && iy >= 0 && ix + 1 < pw && iy + 1 < ph) {
+        // All four neighbours inside the picture: blend them in fixed point (weights in
+        // 256ths), then lay the result over the canvas by its alpha.
+        const uint32_t* p0 = texel(ix, iy);
+        const uint32_t* p1 = reinterpret_cast<const uint32_t*>(
+                                 reinterpret_cast<const unsigned char*>(p0) + ps);
+        const uint32_t ax = static_cast<uint32_t>(fx * 256 + 0.5);
+        const uint32_t ay = static_cast<uint32_t>(fy * 256 + 0.5);
+        const uint32_t w00 = (256 - ax) * (256 - ay), w10 = ax * (256 - ay);
+        const uint32_t w01 = (256 - ax) * ay, w11 = ax * ay;
+        uint32_t mixed = 0;
+        for (int ch = 0; ch < 32; ch += 8) {
+          const uint32_t c = w00 * ((p0[0] >> ch) & 0xff) + w10 * ((p0[1] >> ch) & 0xff) +
+                             w01 * ((p1[0] >> ch) & 0xff) + w11 * ((p1[1] >> ch) & 0xff);
+          mixed |= ((c + 32768) >> 16) << ch;
+        }
+        const uint32_t alpha = mixed >> 24;
+        if (alpha == 255) {
+          row[u] = mixed;
+          continue;
+        }
+        const uint32_t under = row[u], keep = 255 - alpha;
+        uint32_t result = 0;
+        for (int ch = 0; ch < 32; ch += 8) {
+          const uint32_t c = ((mixed >> ch) & 0xff) + (((under >> ch) & 0xff) * keep + 127) / 255;
+          result |= std::min(c, 255u) << ch;
+        }
+        row[u] = result;
+        continue;
+      }
       const uint32_t* corner[4] = {texel(ix, iy), texel(ix + 1, iy), texel(ix, iy + 1),
                                    texel(ix + 1, iy + 1)};
       const double weight[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
