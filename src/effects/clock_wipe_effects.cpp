@@ -3,17 +3,28 @@
 #include <cmath>
 
 #include "effects/frame_handoff.h"
-#include "effects/pattern_fill.h"
+#include "effects/surface_shapes.h"
 
 namespace pictavo {
 namespace {
 
-// Where the slices of one frame go: the centre, the radius, and the drawing to add them to.
+// Where the slices of one frame go: the centre, the radius, and the path to add them to.
 struct Dial {
   double cx, cy, radius;
-  DrawingWand* drawing;
+  cairo_t* cr;
 
-  void slice(double start, double end) const { drawPieSlice(drawing, cx, cy, radius, start, end); }
+  // A closed pie slice from angle `start` to `end` (degrees; 0 points right, growing angles
+  // turn clockwise on screen). The angles pass through single precision and this value of
+  // pi, as drawPieSlice's do, so the hands land where the 16-bit drawing puts them.
+  void slice(double start, double end) const {
+    const double kPi = 3.1415926;
+    double from = static_cast<float>(start) / 180.0 * kPi;
+    double to = static_cast<float>(end) / 180.0 * kPi;
+    cairo_new_sub_path(cr);
+    cairo_move_to(cr, cx, cy);
+    cairo_arc(cr, cx, cy, radius, from, to);
+    cairo_close_path(cr);
+  }
 };
 
 // Adds the slices of the frame whose hands have turned `turned` degrees.
@@ -37,23 +48,21 @@ WandPtr renderClockWipe(int W, int H, MagickWand* picture, CaptionOverlay* capti
   int steps = sweepSteps(limit, angleStep);
   // For even sizes the radius is half the diagonal, so a full turn covers the canvas.
   double radius = std::sqrt(static_cast<double>(((W / 2) * W) / 2 + ((H / 2) * H) / 2));
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 0; k < steps; ++k) {
-    bool written = out.frameInPlace([&] {
-      MagickWand* target = outgoingOrBlack(previous, black, W, H);
+    bool written = out.frameSurface([&] {
       // The hands have not turned yet: slices of zero angle cover nothing (drawn, they would
       // leave a one-pixel line along each hand).
-      if (k == 0) return target;
-      DrawingPtr drawing(NewDrawingWand());
-      slices(Dial{static_cast<double>(W / 2), static_cast<double>(H / 2), radius, drawing.get()},
-             k * angleStep);
-      drawWithPicturePattern(target, picture, drawing.get());
-      return target;
+      if (k == 0) return s.outgoing.get();
+      fillPathFrom(s.outgoing.get(), s.incoming.get(), [&](cairo_t* cr) {
+        slices(Dial{static_cast<double>(W / 2), static_cast<double>(H / 2), radius, cr},
+               k * angleStep);
+      });
+      return s.outgoing.get();
     });
     if (!written) return nullptr;
   }
-  black.reset();
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace

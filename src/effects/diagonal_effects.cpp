@@ -1,17 +1,15 @@
 #include "effects/diagonal_effects.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "effects/convex_shape_fill.h"
 #include "effects/frame_handoff.h"
-#include "effects/pattern_fill.h"
+#include "effects/surface_shapes.h"
 #include "effects/uncover_steps.h"
 
 namespace pictavo {
 namespace {
-
-void moveTo(DrawingWand* d, double x, double y) { DrawPathMoveToAbsolute(d, x, y); }
-void lineTo(DrawingWand* d, double x, double y) { DrawPathLineToAbsolute(d, x, y); }
 
 // The corner triangle's legs at step i: a tenth of the longer side, times two, per step.
 double cornerReach(int W, int H, int i) {
@@ -19,96 +17,111 @@ double cornerReach(int W, int H, int i) {
   return i * ((2 * longer) / 20);
 }
 
-// Each corner wipe: the two edges of the corner as bare lines, then the triangle cut off by
-// the diagonal, closed by an arc back to the corner that bulges outside the canvas.
-void arcTo(DrawingWand* d, double radius, bool sweep, double x, double y) {
-  DrawPathEllipticArcAbsolute(d, radius, radius, 0, MagickFalse, sweep ? MagickTrue : MagickFalse,
-                              x, y);
+// Adds the circular arc of radius r from the current point `from` to `to` that is no more
+// than half the circle, turning clockwise on screen when `clockwise` (angles growing).
+void arcTo(cairo_t* cr, ShapePoint from, ShapePoint to, double r, bool clockwise) {
+  const double dx = to.x - from.x, dy = to.y - from.y, chord = std::hypot(dx, dy);
+  if (chord == 0) return;
+  const double half = std::min(chord / 2, r);
+  const double rise = std::sqrt(r * r - half * half) / chord;
+  // The centre lies beside the chord's middle, to the right of the way along it when the
+  // arc turns clockwise and to the left otherwise.
+  const double side = clockwise ? 1 : -1;
+  const double cx = (from.x + to.x) / 2 - side * dy * rise;
+  const double cy = (from.y + to.y) / 2 + side * dx * rise;
+  const double a1 = std::atan2(from.y - cy, from.x - cx), a2 = std::atan2(to.y - cy, to.x - cx);
+  if (clockwise)
+    cairo_arc(cr, cx, cy, r, a1, a2);
+  else
+    cairo_arc_negative(cr, cx, cy, r, a1, a2);
 }
 
-void cornerFromTopLeft(DrawingWand* d, int W, int H, int i) {
-  double r = cornerReach(W, H, i);
-  moveTo(d, 0, 0);
-  lineTo(d, r, 0);
-  moveTo(d, 0, 0);
-  lineTo(d, 0, r);
-  moveTo(d, r, 0);
-  lineTo(d, 0, r);
-  arcTo(d, r, true, 0, 0);
+// A corner wipe's path: the two edges of the corner c as bare lines (to a on the top or
+// bottom edge, to b on the side edge), then the triangle cut off by the diagonal from the
+// first to the second, closed by an arc of radius r back to the corner that bulges outside
+// the canvas.
+void cornerPath(cairo_t* cr, ShapePoint c, ShapePoint first, ShapePoint second, double r,
+                bool clockwise) {
+  cairo_move_to(cr, c.x, c.y);
+  cairo_line_to(cr, first.x, first.y);
+  cairo_move_to(cr, c.x, c.y);
+  cairo_line_to(cr, second.x, second.y);
+  cairo_move_to(cr, first.x, first.y);
+  cairo_line_to(cr, second.x, second.y);
+  arcTo(cr, second, c, r, clockwise);
+  cairo_close_path(cr);
 }
 
-void cornerFromBottomLeft(DrawingWand* d, int W, int H, int i) {
-  double r = cornerReach(W, H, i);
-  moveTo(d, 0, H);
-  lineTo(d, 0, H - r);
-  moveTo(d, 0, H);
-  lineTo(d, r, H);
-  moveTo(d, 0, H - r);
-  lineTo(d, r, H);
-  arcTo(d, r, true, 0, H);
+using CornerPath = void (*)(cairo_t* cr, int W, int H, double r);
+
+void cornerFromTopLeft(cairo_t* cr, int, int, double r) {
+  cornerPath(cr, {0, 0}, {r, 0}, {0, r}, r, true);
 }
 
-void cornerFromTopRight(DrawingWand* d, int W, int H, int i) {
-  double r = cornerReach(W, H, i);
-  moveTo(d, W, 0);
-  lineTo(d, W - r, 0);
-  moveTo(d, W, 0);
-  lineTo(d, W, r);
-  moveTo(d, W - r, 0);
-  lineTo(d, W, r);
-  arcTo(d, r, false, W, 0);
+void cornerFromBottomLeft(cairo_t* cr, int, int H, double r) {
+  const double h = H;
+  cornerPath(cr, {0, h}, {0, h - r}, {r, h}, r, true);
 }
 
-void cornerFromBottomRight(DrawingWand* d, int W, int H, int i) {
-  double r = cornerReach(W, H, i);
-  moveTo(d, W, H);
-  lineTo(d, W - r, H);
-  moveTo(d, W, H);
-  lineTo(d, W, H - r);
-  moveTo(d, W - r, H);
-  lineTo(d, W, H - r);
-  arcTo(d, r, true, W, H);
+void cornerFromTopRight(cairo_t* cr, int W, int, double r) {
+  const double w = W;
+  cornerPath(cr, {w, 0}, {w - r, 0}, {w, r}, r, false);
+}
+
+void cornerFromBottomRight(cairo_t* cr, int W, int H, double r) {
+  const double w = W, h = H;
+  cornerPath(cr, {w, h}, {w - r, h}, {w, h - r}, r, true);
+}
+
+// The corner wipe: the triangle of step i (1..19) of the incoming picture is drawn onto the
+// outgoing picture (or black), every frame adding to the last; then the plain picture.
+WandPtr renderCornerWipe(int W, int H, MagickWand* picture, CaptionOverlay* caption,
+                         int holdFrames, WandPtr previous, FrameSink* sink, int* countOut,
+                         CornerPath path) {
+  FrameHandOn out(sink, countOut, caption, holdFrames);
+  SurfaceSet s(out, picture, previous, W, H);
+  for (int i = 1; i < kUncoverSteps; ++i) {
+    bool written = out.frameSurface([&] {
+      fillPathFrom(s.outgoing.get(), s.incoming.get(),
+                   [&](cairo_t* cr) { path(cr, W, H, cornerReach(W, H, i)); });
+      return s.outgoing.get();
+    });
+    if (!written) return nullptr;
+  }
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 // The two triangles of a scan: one on the top edge from the left corner to `top` with its
 // tip at the bottom-left corner, one on the bottom edge from `bottom` to the right corner
-// with its tip at the top-right corner. They never overlap, so each is a convex piece that
-// is drawn quickly; with no width at all they go through the plain path fill, whose
-// antialiasing still touches the edge they lie on.
-void fillScanTriangles(MagickWand* target, MagickWand* source, int W, int H, double top,
-                       double bottom) {
-  auto path = [&](auto& p) {
-    p.moveTo(0, 0);
-    p.lineTo(top, 0);
-    p.lineTo(0, H);
-    p.lineTo(0, 0);
-    p.moveTo(W, 0);
-    p.lineTo(W, H);
-    p.lineTo(bottom, H);
-    p.lineTo(W, 0);
-  };
-  if (top <= 0 || bottom >= W) {
-    fillPathWithPicture(target, source, [&](DrawingWand* d) {
-      struct {
-        DrawingWand* d;
-        void moveTo(double x, double y) { DrawPathMoveToAbsolute(d, x, y); }
-        void lineTo(double x, double y) { DrawPathLineToAbsolute(d, x, y); }
-      } drawing{d};
-      path(drawing);
-    });
-    return;
-  }
-  std::vector<ConvexPiece> pieces = {polygonPiece({{0, 0}, {top, 0}, {0, 1.0 * H}}),
-                                     polygonPiece({{1.0 * W, 0}, {1.0 * W, 1.0 * H}, {bottom, 1.0 * H}})};
-  fillConvexShape(target, source, pieces, [&](WindowPath& p) { path(p); });
+// with its tip at the top-right corner.
+void fillScanTriangles(cairo_surface_t* target, cairo_surface_t* source, int W, int H,
+                       double top, double bottom) {
+  fillPathFrom(target, source, [&](cairo_t* cr) {
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, top, 0);
+    cairo_line_to(cr, 0, H);
+    cairo_close_path(cr);
+    cairo_move_to(cr, W, 0);
+    cairo_line_to(cr, W, H);
+    cairo_line_to(cr, bottom, H);
+    cairo_close_path(cr);
+  });
 }
 
 }  // namespace
 
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromTopLeft, cornerFromTopLeft)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromBottomLeft, cornerFromBottomLeft)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromTopRight, cornerFromTopRight)
-PICTAVO_DEFINE_UNCOVER_RENDERER(renderDiagonalFromBottomRight, cornerFromBottomRight)
+#define PICTAVO_DEFINE_CORNER_WIPE(name, path)                                               \
+  WandPtr name(int W, int H, MagickWand* picture, CaptionOverlay* caption,                 \
+               const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,     \
+               int* countOut) {                                                            \
+    return renderCornerWipe(W, H, picture, caption, holdFrames, std::move(previous), sink, \
+                            countOut, path);                                               \
+  }
+
+PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromTopLeft, cornerFromTopLeft)
+PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromBottomLeft, cornerFromBottomLeft)
+PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromTopRight, cornerFromTopRight)
+PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromBottomRight, cornerFromBottomRight)
 
 // Scan in: the upper-left triangle widens along the top edge, the lower-right one along the
 // bottom edge, a twentieth of the width per step, drawn onto the outgoing picture.
@@ -116,36 +129,34 @@ WandPtr renderDiagonalScanIn(int W, int H, MagickWand* picture, CaptionOverlay* 
                              const EffectParams&, int holdFrames, WandPtr previous,
                              FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int i = 1; i < kUncoverSteps; ++i) {
-    bool written = out.frameInPlace([&] {
-      MagickWand* canvas = outgoingOrBlack(previous, black, W, H);
+    bool written = out.frameSurface([&] {
       double x = i * (W / 20);
-      fillScanTriangles(canvas, picture, W, H, x, W - x);
-      return canvas;
+      fillScanTriangles(s.outgoing.get(), s.incoming.get(), W, H, x, W - x);
+      return s.outgoing.get();
     });
     if (!written) return nullptr;
   }
-  black.reset();
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderDiagonalScanOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
                               const EffectParams&, int holdFrames, WandPtr previous,
                               FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   // Every frame is a new copy of the incoming picture with the outgoing triangles on it.
   for (int i = 1; i < kUncoverSteps; ++i) {
-    bool written = out.frame([&] {
-      WandPtr frame = cloneWand(picture);
+    bool written = out.frameSurface([&] {
       double x = i * (W / 20);
-      fillScanTriangles(frame.get(), outgoingOrBlack(previous, black, W, H), W, H, W - x, x);
-      return frame;
+      copySurface(s.frame.get(), s.incoming.get());
+      fillScanTriangles(s.frame.get(), s.outgoing.get(), W, H, W - x, x);
+      return s.frame.get();
     });
     if (!written) return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace pictavo

@@ -7,6 +7,7 @@
 #include "effects/canvas_ratio.h"
 #include "effects/convex_shape_fill.h"
 #include "effects/frame_handoff.h"
+#include "effects/surface_shapes.h"
 
 namespace pictavo {
 namespace {
@@ -16,24 +17,23 @@ int positiveStep(int step) { return std::max(step, 1); }
 
 // The circle centred on the canvas through the corner of the centred d-wide rectangle with
 // the canvas's proportions (ratio = H / W), filled with `source` onto `target`.
-void fillCircle(MagickWand* target, MagickWand* source, int width, int height, int d,
+void fillCircle(cairo_surface_t* target, cairo_surface_t* source, int width, int height, int d,
                 double ratio) {
   const double cx = width / 2, cy = height / 2;
   const double radius = std::hypot(d / 2, d * ratio * 0.5);
-  // Four quarter arcs: an arc over half the circle finds its centre through a square root
-  // of almost nothing, where rounding errors would grow into the edge pixels.
-  fillConvexShape(target, source, {circlePiece(cx, cy, radius)}, [&](WindowPath& path) {
-    path.moveTo(cx + radius, cy);
-    path.arcTo(radius, cx, cy + radius);
-    path.arcTo(radius, cx - radius, cy);
-    path.arcTo(radius, cx, cy - radius);
-    path.arcTo(radius, cx + radius, cy);
-  });
+  fillPathFrom(target, source, [&](cairo_t* cr) { cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI); });
+}
+
+// Adds the closed polygon through `corners` to the path.
+void addPolygon(cairo_t* cr, const ShapePoint* corners, int count) {
+  cairo_move_to(cr, corners[0].x, corners[0].y);
+  for (int i = 1; i < count; ++i) cairo_line_to(cr, corners[i].x, corners[i].y);
+  cairo_close_path(cr);
 }
 
 // The diamond with its corners on the centre lines: on a landscape canvas half-width h and
 // half-height h x ratio, on a portrait one half-height h and half-width h / ratio.
-void fillDiamond(MagickWand* target, MagickWand* source, int width, int height, int h,
+void fillDiamond(cairo_surface_t* target, cairo_surface_t* source, int width, int height, int h,
                  double ratio) {
   const int cx = width / 2, cy = height / 2;
   int top, bottom, halfWidth;
@@ -50,14 +50,7 @@ void fillDiamond(MagickWand* target, MagickWand* source, int width, int height, 
                                 {1.0 * cx - halfWidth, 1.0 * cy},
                                 {1.0 * cx, 1.0 * bottom},
                                 {1.0 * cx + halfWidth, 1.0 * cy}};
-  const ConvexPiece diamond = polygonPiece({std::begin(corners), std::end(corners)});
-  fillConvexShape(target, source, {diamond}, [&](WindowPath& path) {
-    path.moveTo(cx, top);
-    path.lineTo(cx - halfWidth, cy);
-    path.lineTo(cx, bottom);
-    path.lineTo(cx + halfWidth, cy);
-    path.lineTo(cx, top);
-  });
+  fillPathFrom(target, source, [&](cairo_t* cr) { addPolygon(cr, corners, 4); });
 }
 
 using Triangle = std::array<ShapePoint, 3>;
@@ -79,18 +72,11 @@ std::array<Triangle, 4> wedges(int width, int height, int a, double v, bool oute
 }
 
 // The four wedges as one path of closed triangles, filled with `source` onto `target`.
-void fillWedges(MagickWand* target, MagickWand* source, int width, int height, int a,
+void fillWedges(cairo_surface_t* target, cairo_surface_t* source, int width, int height, int a,
                 double v, bool outer) {
   const std::array<Triangle, 4> triangles = wedges(width, height, a, v, outer);
-  std::vector<ConvexPiece> pieces;
-  for (const Triangle& t : triangles) pieces.push_back(polygonPiece({t.begin(), t.end()}));
-  fillConvexShape(target, source, pieces, [&](WindowPath& path) {
-    for (const Triangle& t : triangles) {
-      path.moveTo(t[0].x, t[0].y);
-      path.lineTo(t[1].x, t[1].y);
-      path.lineTo(t[2].x, t[2].y);
-      path.lineTo(t[0].x, t[0].y);
-    }
+  fillPathFrom(target, source, [&](cairo_t* cr) {
+    for (const Triangle& t : triangles) addPolygon(cr, t.data(), 3);
   });
 }
 
@@ -108,17 +94,16 @@ WandPtr renderCircleOpen(int W, int H, MagickWand* picture, CaptionOverlay* capt
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   // The diameter grows by step; the last step is shortened to end exactly at the width.
   for (int d = step; d < W; d = std::min(d + step, W)) {
-    if (!out.frameInPlace([&] {
-          MagickWand* target = outgoingOrBlack(previous, black, W, H);
-          fillCircle(target, picture, W, H, d, ratio);
-          return target;
+    if (!out.frameSurface([&] {
+          fillCircle(s.outgoing.get(), s.incoming.get(), W, H, d, ratio);
+          return s.outgoing.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderCircleClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -127,16 +112,16 @@ WandPtr renderCircleClose(int W, int H, MagickWand* picture, CaptionOverlay* cap
   FrameHandOn out(sink, countOut, caption, holdFrames);
   const int step = positiveStep(params.step);
   const double ratio = static_cast<double>(H) / W;
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int d = W - step; d > 0; d -= step) {
-    if (!out.frame([&] {
-          WandPtr frame = cloneWand(picture);
-          fillCircle(frame.get(), outgoingOrBlack(previous, black, W, H), W, H, d, ratio);
-          return frame;
+    if (!out.frameSurface([&] {
+          copySurface(s.frame.get(), s.incoming.get());
+          fillCircle(s.frame.get(), s.outgoing.get(), W, H, d, ratio);
+          return s.frame.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderDiamondOpen(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -147,16 +132,15 @@ WandPtr renderDiamondOpen(int W, int H, MagickWand* picture, CaptionOverlay* cap
   const int step = positiveStep(longSide / 16);
   const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(longSide, step);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 1; k < steps; ++k) {
-    if (!out.frameInPlace([&] {
-          MagickWand* target = outgoingOrBlack(previous, black, W, H);
-          fillDiamond(target, picture, W, H, step * k, ratio);
-          return target;
+    if (!out.frameSurface([&] {
+          fillDiamond(s.outgoing.get(), s.incoming.get(), W, H, step * k, ratio);
+          return s.outgoing.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderDiamondClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -166,16 +150,16 @@ WandPtr renderDiamondClose(int W, int H, MagickWand* picture, CaptionOverlay* ca
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
   const double ratio = canvasRatio(W, H);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int g = stepsInside(longSide, step); g >= 1; --g) {
-    if (!out.frame([&] {
-          WandPtr frame = cloneWand(picture);
-          fillDiamond(frame.get(), outgoingOrBlack(previous, black, W, H), W, H, step * g, ratio);
-          return frame;
+    if (!out.frameSurface([&] {
+          copySurface(s.frame.get(), s.incoming.get());
+          fillDiamond(s.frame.get(), s.outgoing.get(), W, H, step * g, ratio);
+          return s.frame.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderXOpen(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -185,18 +169,17 @@ WandPtr renderXOpen(int W, int H, MagickWand* picture, CaptionOverlay* caption,
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(W / 2, step);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 1; k < steps; ++k) {
     const int a = step * k;
-    if (!out.frame([&] {
-          WandPtr frame = cloneWand(picture);
-          fillWedges(frame.get(), outgoingOrBlack(previous, black, W, H), W, H, a, a * ratio,
-                     /*outer=*/true);
-          return frame;
+    if (!out.frameSurface([&] {
+          copySurface(s.frame.get(), s.incoming.get());
+          fillWedges(s.frame.get(), s.outgoing.get(), W, H, a, a * ratio, /*outer=*/true);
+          return s.frame.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 WandPtr renderXClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
@@ -206,17 +189,16 @@ WandPtr renderXClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(W / 2, step);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int k = 1; k < steps; ++k) {
     const int a = step * k;
-    if (!out.frameInPlace([&] {
-          MagickWand* target = outgoingOrBlack(previous, black, W, H);
-          fillWedges(target, picture, W, H, a, a * ratio, /*outer=*/false);
-          return target;
+    if (!out.frameSurface([&] {
+          fillWedges(s.outgoing.get(), s.incoming.get(), W, H, a, a * ratio, /*outer=*/false);
+          return s.outgoing.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace pictavo

@@ -4,6 +4,7 @@
 // and pixels next to an edge that passes between centres are partly covered.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "effects/pattern_fill.h"
@@ -14,5 +15,12 @@ namespace pictavo {
 // Each rectangle (corners in any order) filled with `source` onto `target`.
 void fillRectanglesFrom(cairo_surface_t* target, cairo_surface_t* source,
                         const std::vector<Rectangle>& rectangles);
+
+// The path that addPath makes (in coordinates with pixel centres at whole numbers, as
+// above) filled antialiased with `source` onto `target`, sub-paths that overlap taken
+// even-odd. The shape's edges and any bare lines reach 0.375 pixels further out, as the
+// image library's drawing does.
+void fillPathFrom(cairo_surface_t* target, cairo_surface_t* source,
+                  const std::function<void(cairo_t*)>& addPath);
 
 }  // namespace pictavo
