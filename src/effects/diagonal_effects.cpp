@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "effects/convex_shape_fill.h"
+#include "effects/shape_point.h"
+#include "effects/uncover_steps.h"
 #include "effects/frame_handoff.h"
 #include "effects/surface_shapes.h"
-#include "effects/uncover_steps.h"
 
 namespace pictavo {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "effects/canvas_ratio.h"
-#include "effects/convex_shape_fill.h"
+#include "effects/shape_point.h"
 #include "effects/frame_handoff.h"
 #include "effects/surface_shapes.h"
 
