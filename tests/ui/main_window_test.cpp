@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "app/qt_text.h"
+#include "app/session.h"
+#include "app/user_prompts.h"
 #include "util/charset.h"
 
 namespace pictavo {
 namespace {
 
 TEST(MainWindow, HasTheProgramTitleAndFixedSize) {
-  MainWindow window;
+  Session session;
+  QtUserPrompts prompts;
+  MainWindow window(session, prompts);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Pictavo(V8.2)"));
   EXPECT_EQ(window.size(), QSize(1019, 666));
 }
