@@ -1,0 +1,123 @@
+// The main window's wiring: which command each button, menu item and key runs.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QListView>
+#include <QMenu>
+#include <QShortcut>
+
+#include "app/qt_text.h"
+#include "app/session.h"
+#include "app/user_prompts.h"
+#include "platform/folders.h"
+#include "ui/commands/remove_pictures_command.h"
+#include "ui/desktop_shortcut.h"
+#include "ui/file_choosers.h"
+#include "ui/generation_command.h"
+#include "ui/main_window.h"
+#include "ui/models/picture_list_model.h"
+#include "ui/project_commands.h"
+#include "ui/settings_menu.h"
+#include "ui/status_bar.h"
+#include "ui/tray_icon.h"
+#include "ui/web_pages.h"
+
+namespace pictavo {
+
+void MainWindow::connectCommands() {
+  QUndoStack& history = session_.undoStack();
+  connect(&history, &QUndoStack::indexChanged, this, &MainWindow::refresh);
+  connect(projectMenu_.menu, &QMenu::aboutToShow, this,
+          [this] { updateProjectMenu(projectMenu_, session_.project()); });
+
+  auto titled = [this](auto command) {
+    return [this, command] {
+      (projectCommands_->*command)();
+      showProjectTitle_ = true;
+      refresh();
+    };
+  };
+  connect(projectMenu_.newProject, &QAction::triggered, this, titled(&ProjectCommands::newProject));
+  connect(projectMenu_.open, &QAction::triggered, this, titled(&ProjectCommands::open));
+  connect(projectMenu_.save, &QAction::triggered, this, titled(&ProjectCommands::save));
+  connect(projectMenu_.saveAs, &QAction::triggered, this, titled(&ProjectCommands::saveAs));
+  connect(projectCommands_, &ProjectCommands::statusMessage, status_, &MainStatusBar::setMessage);
+
+  connect(toolbar_.addPictures, &QAction::triggered, this, &MainWindow::addPicturesFromChooser);
+  connect(toolbar_.removePictures, &QAction::triggered, this, &MainWindow::removeSelectedPictures);
+  connect(toolbar_.generate, &QAction::triggered, generation_, &GenerationCommand::run);
+  connect(toolbar_.shortcut, &QAction::triggered, this, &MainWindow::createShortcut);
+  connect(toolbar_.website, &QAction::triggered, this,
+          [this] { openServicePage(prompts_, this, QString()); });
+  connect(toolbar_.about, &QAction::triggered, this, &MainWindow::showAbout);
+  auto openHelp = [this] { openServicePage(prompts_, this, QLatin1String(kHelpPagePath)); };
+  connect(toolbar_.userGuide, &QAction::triggered, this, openHelp);
+  connect(settingsMenu_, &SettingsMenu::userGuideRequested, this, openHelp);
+
+  connect(layout_.pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { updateToolbarEnabling(toolbar_, model_->rowCount(), selectedCount()); });
+
+  connect(tray_, &TrayIcon::showWindowRequested, this, &MainWindow::restoreFromTray);
+  connect(tray_, &TrayIcon::exitRequested, this, &MainWindow::exitProgram);
+}
+
+// Keys that work anywhere in the window. Ctrl+← / Ctrl+→ belong to the move buttons and
+// F5 to the picture's effect preview, which the picture list and the preview provide.
+void MainWindow::addKeys() {
+  auto key = [this](const QKeySequence& sequence, auto slot) {
+    auto* shortcut = new QShortcut(sequence, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, slot);
+  };
+  key(QKeySequence(Qt::Key_F2), [this] { emit informationWindowToggleRequested(); });
+  key(QKeySequence(Qt::Key_Delete), [this] { removeSelectedPictures(); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { removeAllPictures(); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_A), [this] { selectAllPictures(); });
+  toolbar_.moveLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
+  toolbar_.moveRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+}
+
+void MainWindow::addPicturesFromChooser() {
+  QStringList paths = choosers_->openMany(
+      tr("选择图片 - 支持多选"),
+      tr("图片文件(*.jpg *.jpeg *.gif *.png *.bmp *.tbi *.JPG *.JPEG *.GIF *.PNG *.BMP *.TBI)"),
+      session_.preferences().imageFolder);
+  if (!paths.isEmpty()) addPictureFiles(paths);
+}
+
+void MainWindow::removeSelectedPictures() {
+  std::vector<int> rows;
+  for (const QModelIndex& index : layout_.pictureList->selectionModel()->selectedIndexes())
+    rows.push_back(index.row());
+  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
+}
+
+void MainWindow::removeAllPictures() {
+  std::vector<int> rows(session_.project().pictures.size());
+  for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
+  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
+}
+
+void MainWindow::selectAllPictures() {
+  if (QWidget* focus = focusWidget(); focus && focus->inherits("QLineEdit")) {
+    QMetaObject::invokeMethod(focus, "selectAll");
+    return;
+  }
+  layout_.pictureList->selectAll();
+}
+
+void MainWindow::createShortcut() {
+  QString program = QCoreApplication::applicationFilePath();
+  bool made = createDesktopShortcut(fromCore(desktopFolder()), program,
+                                    QFileInfo(program).absolutePath(), QStringLiteral("pictavo"));
+  if (made)
+    prompts_.message(this, QMessageBox::Information, tr("提示"), tr("在桌面上成功创建了一个快捷方式"));
+  else
+    prompts_.message(this, QMessageBox::Critical, tr("提示"), tr("在桌面上创建快捷方式失败"));
+}
+
+void MainWindow::showAbout() {
+  prompts_.message(this, QMessageBox::Information, tr("关于"), aboutText());
+}
+
+}  // namespace pictavo

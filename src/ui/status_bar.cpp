@@ -1,0 +1,38 @@
+#include "ui/status_bar.h"
+
+#include <QLabel>
+
+namespace pictavo {
+namespace {
+
+QLabel* addPart(QStatusBar* bar, int width, int stretch) {
+  auto* label = new QLabel(bar);
+  if (width > 0) label->setFixedWidth(width);
+  bar->addWidget(label, stretch);
+  return label;
+}
+
+}  // namespace
+
+// The parts end at x = 130, 750, 885 and the right edge.
+MainStatusBar::MainStatusBar(QWidget* parent)
+    : QStatusBar(parent),
+      count_(addPart(this, 130, 0)),
+      message_(addPart(this, 620, 0)),
+      audio_(addPart(this, 135, 0)),
+      video_(addPart(this, 0, 1)) {
+  setSizeGripEnabled(false);
+  setMinimumHeight(19);
+  setPictureCount(0);
+  setAudioLength(QStringLiteral("00:00:00"));
+  setVideoLength(QStringLiteral("00:00:00"));
+}
+
+void MainStatusBar::setPictureCount(int count) { count_->setText(tr("%1 张图片").arg(count)); }
+void MainStatusBar::setMessage(const QString& text) { message_->setText(text); }
+void MainStatusBar::setAudioLength(const QString& hms) { audio_->setText(tr("音频长度: %1").arg(hms)); }
+void MainStatusBar::setVideoLength(const QString& hms) { video_->setText(tr("视频长度: %1").arg(hms)); }
+QString MainStatusBar::pictureCountText() const { return count_->text(); }
+QString MainStatusBar::messageText() const { return message_->text(); }
+
+}  // namespace pictavo
