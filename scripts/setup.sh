@@ -11,7 +11,7 @@ PACKAGES=(
   googletest libgtest-dev
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream man-db
-  qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth
+  qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth x11-utils imagemagick
 )
 
 SUDO=""
