@@ -15,7 +15,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   ./build/bin/pictavo --demo & pid=$!
   line=$(bash scripts/wait_for_window.sh "Pictavo(V8.2)" 60 "$pid") || exit 1
   sleep 2  # the list fills and the window paints
-  import -window "${line%% *}" "$1"
+  import -window "$(awk "{print \$1}" <<<"$line")" "$1"
   kill "$pid"; wait "$pid" 2>/dev/null || true
 ' bash "$out"
 echo "$out"
