@@ -3,31 +3,45 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
+#include <system_error>
+
 #include "net/remote_settings.h"
 #include "net/sample_music.h"
 
 namespace pictavo {
 
-BackgroundTasks::BackgroundTasks(std::function<void(int)> audioBitRate) {
-  music_ = std::thread([progress = progress_] {
-    downloadSampleMusic();
-    progress->finishedOne();
-  });
-  settings_ = std::thread([progress = progress_, audioBitRate = std::move(audioBitRate)] {
-    std::optional<RemoteSettings> settings = readRemoteSettings();
-    if (settings && settings->audioBitRate && audioBitRate) {
-      int rate = *settings->audioBitRate;
-      QMetaObject::invokeMethod(
-          QCoreApplication::instance(), [audioBitRate, rate] { audioBitRate(rate); },
-          Qt::QueuedConnection);
+bool BackgroundTasks::start(std::function<void(int)> audioBitRate) {
+  auto startTask = [this](std::thread& task, std::function<void()> work) {
+    {
+      std::lock_guard lock(progress_->mutex);
+      ++progress_->running;
     }
-    progress->finishedOne();
-  });
+    try {
+      task = std::thread([progress = progress_, work = std::move(work)] {
+        work();
+        progress->finishedOne();
+      });
+      return true;
+    } catch (const std::system_error&) {
+      progress_->finishedOne();
+      return false;
+    }
+  };
+  return startTask(music_, [] { downloadSampleMusic(); }) &&
+         startTask(settings_, [audioBitRate = std::move(audioBitRate)] {
+           std::optional<RemoteSettings> settings = readRemoteSettings();
+           if (!settings || !settings->audioBitRate || !audioBitRate) return;
+           int rate = *settings->audioBitRate;
+           QMetaObject::invokeMethod(
+               QCoreApplication::instance(), [audioBitRate, rate] { audioBitRate(rate); },
+               Qt::QueuedConnection);
+         });
 }
 
 BackgroundTasks::~BackgroundTasks() {
   bool ended = waitUntilDone(std::chrono::milliseconds(0));
   for (std::thread* task : {&music_, &settings_}) {
+    if (!task->joinable()) continue;
     if (ended)
       task->join();
     else

@@ -14,13 +14,16 @@ namespace pictavo {
 
 class BackgroundTasks {
  public:
-  // Starts both tasks. `audioBitRate` is called on the main thread (queued to the
-  // application object) when the remote settings carry a valid audio bit rate.
-  explicit BackgroundTasks(std::function<void(int kbitPerSecond)> audioBitRate);
+  BackgroundTasks() = default;
   // Joins the tasks when they have ended; otherwise leaves them running (see waitUntilDone).
   ~BackgroundTasks();
   BackgroundTasks(const BackgroundTasks&) = delete;
   BackgroundTasks& operator=(const BackgroundTasks&) = delete;
+
+  // Starts both tasks; false when the system cannot start a thread. `audioBitRate` is called
+  // on the main thread (queued to the application object) when the remote settings carry a
+  // valid audio bit rate.
+  bool start(std::function<void(int kbitPerSecond)> audioBitRate);
 
   // Waits up to `limit` for both tasks to end. False when one is still waiting on the
   // network: the program then ends without running static destructors under it.
@@ -31,7 +34,7 @@ class BackgroundTasks {
   struct Progress {
     std::mutex mutex;
     std::condition_variable ended;
-    int running = 2;
+    int running = 0;
     void finishedOne();
   };
 

@@ -103,10 +103,16 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
   window.show();
   if (!options.projectPath.empty()) openProjectArgument(window, prompts, options.projectPath);
 
-  BackgroundTasks tasks([&session](int kbitPerSecond) {
+  BackgroundTasks tasks;
+  bool started = tasks.start([&session](int kbitPerSecond) {
     session.preferences().audioBitRate = kbitPerSecond;
   });
-  int code = app.exec();
+  int code = -1;
+  if (started)
+    code = app.exec();
+  else
+    prompts.message(&window, QMessageBox::Critical, QApplication::translate("main", "错误"),
+                    QApplication::translate("main", "无法启动后台任务，软件即将退出。"));
   // A task still waiting on the network must not outlive the objects it uses.
   if (!tasks.waitUntilDone(std::chrono::milliseconds(500))) {
     std::fflush(nullptr);

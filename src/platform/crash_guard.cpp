@@ -125,6 +125,11 @@ void startReportProcess(int signal, uintptr_t address) {
   char* argv[] = {gReportProgram, option, code, where, nullptr};
   pid_t child = _Fork();
   if (child != 0) return;
+  // Nothing of the crashed process stays open in the report process: a pipe to the encoder
+  // must reach its end when the crashed process goes.
+  if (close_range(3, ~0U, 0) != 0) {
+    for (int fd = 3; fd < 65536; ++fd) close(fd);
+  }
   // The handler runs with the crash signal blocked, and a new program keeps the mask.
   sigset_t none;
   sigemptyset(&none);
