@@ -1,29 +1,198 @@
 #include "ui/main_window.h"
 
-#include <gtest/gtest.h>
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+#include <sys/stat.h>
 
 #include "app/qt_text.h"
-#include "app/session.h"
-#include "app/user_prompts.h"
+#include "platform/files.h"
+#include "platform/folders.h"
+#include "ui/project_commands.h"
+#include "ui/project_menu.h"
+#include "ui/status_bar.h"
+#include "ui/support/window_fixture.h"
+#include "ui/toolbar.h"
+#include "ui/tray_icon.h"
 #include "util/charset.h"
+#include "util/paths.h"
 
 namespace pictavo {
 namespace {
 
-TEST(MainWindow, HasTheProgramTitleAndFixedSize) {
-  Session session;
-  QtUserPrompts prompts;
-  MainWindow window(session, prompts);
-  EXPECT_EQ(window.windowTitle(), QStringLiteral("Pictavo(V8.2)"));
-  EXPECT_EQ(window.size(), QSize(1019, 666));
+using test::WindowTest;
+
+TEST_F(WindowTest, StartsWithTheProgramTitleFixedSizeAndStartTexts) {
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Pictavo(V8.2)"));
+  EXPECT_EQ(window->size(), QSize(1019, 666));
+  EXPECT_EQ(window->statusParts().pictureCountText(), QStringLiteral("0 张图片"));
 }
 
-TEST(CoreText, RoundTripsEveryUnicodeCharacterThroughGb18030) {
-  const QString text = QStringLiteral("相册 ü 😀 <&'#%>");
-  std::string core = toCore(text);
-  EXPECT_EQ(core.substr(0, 4), gbk("相册"));
-  EXPECT_EQ(fromCore(core), text);
-  EXPECT_EQ(fromCore(std::string("a\x81", 2)), QStringLiteral("a\uFFFD"));
+// Which buttons work follows the list and the selection; adding and undoing moves both ways.
+TEST_F(WindowTest, ToolbarFollowsTheListAndTheSelection) {
+  const ToolbarActions& a = window->toolbarActions();
+  const QList<QAction*> needPictures = {a.preview, a.generate};
+  const QList<QAction*> needSelection = {a.removePictures, a.turnLeft, a.turnRight, a.moveLeft,
+                                         a.moveRight};
+  auto enabledCount = [](const QList<QAction*>& actions) {
+    return std::count_if(actions.begin(), actions.end(), [](QAction* x) { return x->isEnabled(); });
+  };
+  EXPECT_EQ(enabledCount(needPictures), 0);
+  EXPECT_EQ(enabledCount(needSelection), 0);
+  EXPECT_TRUE(a.addPictures->isEnabled());
+
+  window->addPictureFiles(makePictures(3));
+  EXPECT_EQ(pictureCount(), 3);
+  EXPECT_EQ(window->statusParts().pictureCountText(), QStringLiteral("3 张图片"));
+  EXPECT_EQ(enabledCount(needPictures), 2);
+  EXPECT_EQ(enabledCount(needSelection), 0);
+
+  window->layoutParts().pictureList->selectAll();
+  EXPECT_EQ(enabledCount(needSelection), 5);
+  a.removePictures->trigger();
+  EXPECT_EQ(pictureCount(), 0);
+  EXPECT_EQ(enabledCount(needPictures), 0);
+
+  session.undoStack().undo();
+  EXPECT_EQ(pictureCount(), 3);
+  session.undoStack().undo();
+  EXPECT_EQ(pictureCount(), 0);
+}
+
+TEST_F(WindowTest, SaveItemsFollowPicturesChangesAndTheWorkFolder) {
+  const ProjectMenu& menu = window->projectMenu();
+  auto state = [&] {
+    updateProjectMenu(menu, session.project());
+    return std::make_pair(menu.save->isEnabled(), menu.saveAs->isEnabled());
+  };
+  EXPECT_EQ(state(), std::make_pair(false, false));  // empty list
+
+  window->addPictureFiles(makePictures(2));
+  EXPECT_EQ(state(), std::make_pair(true, false));  // changed, never saved
+
+  prompts.choices.enqueue({file(QStringLiteral("album"))});
+  ASSERT_TRUE(window->projectCommands().save());
+  EXPECT_EQ(session.project().path, toCore(file(QStringLiteral("album.dat"))));
+  EXPECT_EQ(state(), std::make_pair(false, true));  // saved and unchanged
+
+  std::string workPicture = joinPath(programFolders().temp, "frame.png");
+  ASSERT_TRUE(makeFolders(programFolders().temp));
+  test::writeSolidPicture(*toFsName(workPicture), 16, 16, "red", "PNG");
+  window->addPictureFiles({fromCore(workPicture)});
+  EXPECT_EQ(state(), std::make_pair(true, false));  // a picture only the work folder holds
+}
+
+// New, save, open and the unsaved-changes question, through real project files.
+TEST_F(WindowTest, ProjectCommandsRoundTripThroughFiles) {
+  window->addPictureFiles(makePictures(2));
+  prompts.choices.enqueue({file(QStringLiteral("one.dat"))});
+  ASSERT_TRUE(window->projectCommands().saveAs());
+  window->addPictureFiles(makePictures(1));
+
+  // Cancel keeps everything; No discards; Yes saves first.
+  prompts.answers.enqueue(QMessageBox::Cancel);
+  window->projectMenu().newProject->trigger();
+  EXPECT_EQ(pictureCount(), 3);
+  prompts.answers.enqueue(QMessageBox::No);
+  window->projectMenu().newProject->trigger();
+  EXPECT_EQ(pictureCount(), 0);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Pictavo(V8.2) - 新项目"));
+
+  prompts.choices.enqueue({file(QStringLiteral("one.dat"))});
+  window->projectMenu().open->trigger();
+  EXPECT_EQ(pictureCount(), 2);  // the file holds what was saved, not the unsaved third
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Pictavo(V8.2) - one.dat"));
+
+  window->addPictureFiles(makePictures(1));
+  prompts.answers.enqueue(QMessageBox::Yes);
+  window->projectMenu().newProject->trigger();
+  EXPECT_TRUE(window->openProjectFile(file(QStringLiteral("one.dat"))));
+  EXPECT_EQ(pictureCount(), 3);
+  for (const auto& m : prompts.shown) EXPECT_EQ(m.text, QStringLiteral("项目已更改，是否保存更改？"));
+}
+
+TEST_F(WindowTest, ABrokenOrMissingProjectFileShowsTheReasonAndKeepsTheWindowAsItWas) {
+  test::writeBytes(dir.file("broken.dat"), "{ not json");
+  for (const QString& path : {file(QStringLiteral("broken.dat")), file(QStringLiteral("none.dat"))}) {
+    prompts.shown.clear();
+    EXPECT_FALSE(window->openProjectFile(path));
+    ASSERT_EQ(prompts.shown.size(), 1);
+    EXPECT_EQ(prompts.shown[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(pictureCount(), 0);
+    EXPECT_TRUE(window->isEnabled());
+  }
+  EXPECT_EQ(prompts.shown[0].text, QStringLiteral("读取文件时出错, 无法打开文件句柄"));
+}
+
+// Of a dropped folder, pipe, text file and pictures only the pictures are added, at once.
+TEST_F(WindowTest, DroppingAddsOnlyReadablePictureFiles) {
+  QStringList dropped = makePictures(4);
+  dropped.insert(2, file(QStringLiteral("notes.txt")));
+  test::writeBytes(dir.file("notes.txt"), "hello");
+  ASSERT_EQ(::mkfifo(dir.file("pipe.png").c_str(), 0600), 0);
+  ASSERT_TRUE(QDir().mkpath(file(QStringLiteral("folder.jpg"))));
+  dropped << file(QStringLiteral("pipe.png")) << file(QStringLiteral("folder.jpg"));
+
+  auto* data = new QMimeData;
+  QList<QUrl> urls;
+  for (const QString& path : dropped) urls << QUrl::fromLocalFile(path);
+  data->setUrls(urls);
+  // As a desktop delivers a drop: the drag enters the list, then drops there.
+  QWidget* list = window->layoutParts().pictureList->viewport();
+  QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(list, &enter);
+  QDropEvent drop(QPointF(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(list, &drop);
+  delete data;
+  EXPECT_EQ(pictureCount(), 4);
+}
+
+// Closing with "hide to the tray" where the desktop has no tray exits instead; the exit
+// still asks about unsaved changes, stores the folders and empties the work folder.
+TEST_F(WindowTest, ExitSequenceAsksStoresFoldersAndEmptiesTheWorkFolder) {
+  ASSERT_FALSE(TrayIcon::available());  // the offscreen platform has none
+  session.preferences().closeButtonHides = 1;
+  window->show();
+  window->addPictureFiles(makePictures(1));
+  ASSERT_TRUE(makeFolders(programFolders().temp));
+  std::string leftover = *toFsName(joinPath(programFolders().temp, "left.jpg"));
+  test::writeBytes(leftover, "x");
+
+  prompts.answers.enqueue(QMessageBox::Cancel);
+  window->close();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(prompts.titles(), QStringList{QStringLiteral("询问")});
+
+  session.preferences().imageFolder = gbk("/somewhere/pictures");
+  prompts.answers.enqueue(QMessageBox::No);
+  window->trayIcon().exitAction()->trigger();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(prompts.shown.size(), 2);
+  std::string stored;
+  EXPECT_TRUE(session.store().readString("file_dlg_choose_image", &stored));
+  EXPECT_EQ(stored, gbk("/somewhere/pictures"));
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+}
+
+TEST_F(WindowTest, SettingsMenuWritesItsPreferencesAtOnce) {
+  QMenu* menu = window->toolbarActions().settings->menu();
+  emit menu->aboutToShow();
+  QMenu* closing = nullptr;
+  for (QAction* action : menu->actions())
+    if (action->menu() && action->text() == QStringLiteral("关闭窗口时")) closing = action->menu();
+  ASSERT_NE(closing, nullptr);
+  closing->actions()[1]->trigger();
+  int32_t value = 0;
+  EXPECT_TRUE(session.store().readNumber("click_close_button_status", &value));
+  EXPECT_EQ(value, 1);
+  // Without a tray the item says why closing will exit anyway.
+  EXPECT_TRUE(closing->actions()[1]->text().contains(QStringLiteral("没有系统托盘")));
 }
 
 }  // namespace
