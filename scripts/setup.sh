@@ -12,6 +12,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream man-db
   qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth
+  libqt6svg6
 )
 
 SUDO=""

@@ -69,6 +69,8 @@ class MainWindow : public QMainWindow {
   void refreshTitle();
   int selectedCount() const;
   void addPicturesFromChooser();
+  void importAnimation();
+  void showPictureLimit();
   void removeSelectedPictures();
   void removeAllPictures();
   void selectAllPictures();

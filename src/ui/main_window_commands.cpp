@@ -44,6 +44,7 @@ void MainWindow::connectCommands() {
   connect(projectCommands_, &ProjectCommands::statusMessage, status_, &MainStatusBar::setMessage);
 
   connect(toolbar_.addPictures, &QAction::triggered, this, &MainWindow::addPicturesFromChooser);
+  connect(toolbar_.importAnimation, &QAction::triggered, this, &MainWindow::importAnimation);
   connect(toolbar_.removePictures, &QAction::triggered, this, &MainWindow::removeSelectedPictures);
   connect(toolbar_.generate, &QAction::triggered, generation_, &GenerationCommand::run);
   connect(toolbar_.shortcut, &QAction::triggered, this, &MainWindow::createShortcut);

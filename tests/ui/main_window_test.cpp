@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include "app/qt_text.h"
+#include "imaging/gif_frames.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "ui/project_commands.h"
@@ -178,6 +179,34 @@ TEST_F(WindowTest, ExitSequenceAsksStoresFoldersAndEmptiesTheWorkFolder) {
   EXPECT_TRUE(session.store().readString("file_dlg_choose_image", &stored));
   EXPECT_EQ(stored, gbk("/somewhere/pictures"));
   EXPECT_FALSE(std::filesystem::exists(leftover));
+}
+
+TEST_F(WindowTest, ImportAnimationAddsEveryFrameOrSaysWhyNot) {
+  test::writeGif(dir.file("anim.gif"), 12, 10);
+  test::writeBytes(dir.file("fake.gif"), "GIF89a but not really");
+  makePictures(1);
+  struct Case {
+    const char* file;
+    int added;
+    QStringList titles;
+  };
+  const Case cases[] = {
+      {"anim.gif", 12, {}},
+      {"p1.png", 0, {QStringLiteral("提示")}},
+      {"fake.gif", 0, {QStringLiteral("错误")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    int before = pictureCount();
+    prompts.shown.clear();
+    prompts.choices.enqueue({file(QString::fromUtf8(c.file))});
+    window->toolbarActions().importAnimation->trigger();
+    EXPECT_EQ(pictureCount() - before, c.added);
+    EXPECT_EQ(prompts.titles(), c.titles);
+  }
+  EXPECT_TRUE(isInsideFolder(session.project().pictures.back().path, programFolders().temp));
+  EXPECT_EQ(window->statusParts().messageText(), QStringLiteral("导入图片: 12 / 12"));
+  EXPECT_EQ(fromCore(importingFramesText(7, 120)), QStringLiteral("导入图片:   7 / 120"));
 }
 
 TEST_F(WindowTest, SettingsMenuWritesItsPreferencesAtOnce) {
