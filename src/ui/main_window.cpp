@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QListView>
 #include <QMimeData>
+#include <QScreen>
 #include <QToolBar>
 
 #include "app/session.h"
@@ -14,6 +15,10 @@
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
 #include "ui/tray_icon.h"
+
+// The icons are compiled into this static library; its resources must be registered by
+// name, as the linker keeps no unreferenced initialiser. Outside any namespace, as Qt needs.
+static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
 namespace pictavo {
 namespace {
@@ -34,6 +39,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
       projectCommands_(new ProjectCommands(session, prompts, *choosers_, this)),
       generation_(new GenerationCommand(session, prompts, *choosers_, this)),
       tray_(new TrayIcon(this)) {
+  registerIcons();
   setWindowIcon(QIcon(QStringLiteral(":/icons/pictavo.svg")));
   setFixedSize(1019, 666);
   setAcceptDrops(true);
@@ -50,6 +56,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   connectCommands();
   addKeys();
   refresh();
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 MainWindow::~MainWindow() = default;

@@ -42,6 +42,7 @@ void MainWindow::connectCommands() {
   connect(projectMenu_.save, &QAction::triggered, this, titled(&ProjectCommands::save));
   connect(projectMenu_.saveAs, &QAction::triggered, this, titled(&ProjectCommands::saveAs));
   connect(projectCommands_, &ProjectCommands::statusMessage, status_, &MainStatusBar::setMessage);
+  connect(projectCommands_, &ProjectCommands::projectSaved, this, &MainWindow::refresh);
 
   connect(toolbar_.addPictures, &QAction::triggered, this, &MainWindow::addPicturesFromChooser);
   connect(toolbar_.importAnimation, &QAction::triggered, this, &MainWindow::importAnimation);
@@ -74,6 +75,11 @@ void MainWindow::addKeys() {
   key(QKeySequence(Qt::Key_Delete), [this] { removeSelectedPictures(); });
   key(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { removeAllPictures(); });
   key(QKeySequence(Qt::CTRL | Qt::Key_A), [this] { selectAllPictures(); });
+  QAction* undo = session_.undoStack().createUndoAction(this, tr("撤销"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = session_.undoStack().createRedoAction(this, tr("重做"));
+  redo->setShortcut(QKeySequence::Redo);
+  addActions({undo, redo});
   toolbar_.moveLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
   toolbar_.moveRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
 }
