@@ -40,7 +40,7 @@ class GenerationTest : public test::WindowTest {
 TEST_F(GenerationTest, RunsWithProgressOffersTheVideoAndStopsWhenAsked) {
   window->addPictureFiles(makePictures(3, 320, 240));
   Project& project = session.project();
-  project.settings.selectSize(project.sizes, project.sizes.findSizeText("1280x720"));
+  project.settings.selectSize(project.sizes, project.sizes.findSizeText("640x360"));
 
   prompts.answers.enqueue(QMessageBox::No);
   generate(QStringLiteral("full"));
