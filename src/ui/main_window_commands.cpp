@@ -55,6 +55,8 @@ void MainWindow::connectCommands() {
   auto openHelp = [this] { openServicePage(prompts_, this, QLatin1String(kHelpPagePath)); };
   connect(toolbar_.userGuide, &QAction::triggered, this, openHelp);
   connect(settingsMenu_, &SettingsMenu::userGuideRequested, this, openHelp);
+  connect(settingsMenu_, &SettingsMenu::informationWindowRequested, this,
+          &MainWindow::informationWindowToggleRequested);
 
   connect(layout_.pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { updateToolbarEnabling(toolbar_, model_->rowCount(), selectedCount()); });

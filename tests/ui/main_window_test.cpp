@@ -7,6 +7,8 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -14,6 +16,7 @@
 #include "app/qt_text.h"
 #include "imaging/gif_frames.h"
 #include "platform/files.h"
+#include "ui/desktop_shortcut.h"
 #include "platform/folders.h"
 #include "ui/project_commands.h"
 #include "ui/project_menu.h"
@@ -33,6 +36,22 @@ TEST_F(WindowTest, StartsWithTheProgramTitleFixedSizeAndStartTexts) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Pictavo(V8.2)"));
   EXPECT_EQ(window->size(), QSize(1019, 666));
   EXPECT_EQ(window->statusParts().pictureCountText(), QStringLiteral("0 张图片"));
+
+  // F2 asks for the information window, wherever the focus is in the window.
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  QSignalSpy toggles(window.get(), &MainWindow::informationWindowToggleRequested);
+  QTest::keyClick(window->layoutParts().pictureList, Qt::Key_F2);
+  EXPECT_EQ(toggles.count(), 1);
+}
+
+// A program path with a space, quote, dollar and percent still starts the program.
+TEST(DesktopShortcut, QuotesTheProgramPathForTheLauncher) {
+  QString text = desktopLauncherText(QStringLiteral("/opt/my \"x\" $5 %u/pictavo"),
+                                     QStringLiteral("/opt/my"), QStringLiteral("pictavo"));
+  EXPECT_TRUE(text.contains(QStringLiteral("\nExec=\"/opt/my \\\"x\\\" \\$5 %%u/pictavo\"\n")))
+      << text.toStdString();
+  EXPECT_TRUE(text.startsWith(QStringLiteral("[Desktop Entry]\nType=Application\nName=Pictavo\n")));
 }
 
 // Which buttons work follows the list and the selection; adding and undoing moves both ways.
