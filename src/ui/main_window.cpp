@@ -6,7 +6,10 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include "app/qt_text.h"
 #include "app/session.h"
+#include "music/music_texts.h"
+#include "video/length_texts.h"
 #include "app/user_prompts.h"
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
@@ -74,6 +77,9 @@ void MainWindow::refresh() {
   updateToolbarEnabling(toolbar_, count, selectedCount());
   updateProjectMenu(projectMenu_, session_.project());
   status_->setPictureCount(count);
+  status_->setAudioLengthText(fromCore(audioLengthText(session_.project().settings.musicTracks)));
+  status_->setVideoLengthText(
+      fromCore(videoLengthText(session_.project(), session_.preferences().loopStartEffect)));
   refreshTitle();
 }
 

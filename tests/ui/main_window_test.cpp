@@ -70,6 +70,7 @@ TEST_F(WindowTest, ToolbarFollowsTheListAndTheSelection) {
   window->addPictureFiles(makePictures(3));
   EXPECT_EQ(pictureCount(), 3);
   EXPECT_EQ(window->statusParts().pictureCountText(), QStringLiteral("3 张图片"));
+  EXPECT_NE(window->statusParts().videoLengthText(), QStringLiteral("视频长度: 00:00:00"));
   EXPECT_EQ(enabledCount(needPictures), 2);
   EXPECT_EQ(enabledCount(needSelection), 0);
 
