@@ -45,6 +45,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   registerIcons();
   setWindowIcon(QIcon(QStringLiteral(":/icons/pictavo.svg")));
   setFixedSize(1019, 666);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAcceptDrops(true);
 
   auto* bar = new QToolBar(tr("工具栏"), this);

@@ -124,6 +124,11 @@ TEST_F(WindowTest, ProjectCommandsRoundTripThroughFiles) {
   window->projectMenu().newProject->trigger();
   EXPECT_EQ(pictureCount(), 0);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Pictavo(V8.2) - 新项目"));
+  session.undoStack().undo();  // "新建" is undone like any other change
+  EXPECT_EQ(pictureCount(), 3);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Pictavo(V8.2) - one.dat"));
+  session.undoStack().redo();
+  EXPECT_EQ(pictureCount(), 0);
 
   prompts.choices.enqueue({file(QStringLiteral("one.dat"))});
   window->projectMenu().open->trigger();
