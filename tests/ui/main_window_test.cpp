@@ -179,6 +179,17 @@ TEST_F(WindowTest, DroppingAddsOnlyReadablePictureFiles) {
   EXPECT_EQ(pictureCount(), 4);
 }
 
+// A full list takes what fits and then says so; a drop onto it says so at once.
+TEST_F(WindowTest, AFullListShowsTheLimitMessage) {
+  session.project().maxPictures = 2;
+  window->addPictureFiles(makePictures(3));
+  EXPECT_EQ(pictureCount(), 2);
+  window->addPictureFiles(makePictures(1));
+  EXPECT_EQ(pictureCount(), 2);
+  ASSERT_EQ(prompts.shown.size(), 2);
+  for (const auto& m : prompts.shown) EXPECT_EQ(m.text, QStringLiteral("最多可以添加 2 张图片"));
+}
+
 // Closing with "hide to the tray" where the desktop has no tray exits instead; the exit
 // still asks about unsaved changes, stores the folders and empties the work folder.
 TEST_F(WindowTest, ExitSequenceAsksStoresFoldersAndEmptiesTheWorkFolder) {
