@@ -45,7 +45,7 @@ void MainWindow::addPictureFiles(const QStringList& paths) {
 
   status_->setMessage(tr("加载图片中..."));
   AddPicturesWorker worker(project, std::move(pictures));
-  runAndWait(worker, this);
+  runAndWait(worker, this, tr("加载图片中..."));
   status_->setMessage(QString());
   std::vector<ImageItem> added = worker.added();
   if (!added.empty()) session_.undoStack().push(new AddPicturesCommand(project, std::move(added)));
@@ -69,7 +69,7 @@ void MainWindow::importAnimation() {
   connect(&worker, &ThreadWorker::progress, this, [this](int number, int total) {
     status_->setMessage(fromCore(importingFramesText(number, total)));
   });
-  runAndWait(worker, this);
+  runAndWait(worker, this, tr("导入动画中..."));
   std::vector<ImageItem> added = worker.added();
   if (!added.empty()) session_.undoStack().push(new AddPicturesCommand(project, std::move(added)));
   if (worker.result() == GifFramesResult::Unreadable)

@@ -9,6 +9,9 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include <sys/stat.h>
@@ -177,6 +180,23 @@ TEST_F(WindowTest, DroppingAddsOnlyReadablePictureFiles) {
   QCoreApplication::sendEvent(list, &drop);
   delete data;
   EXPECT_EQ(pictureCount(), 4);
+}
+
+// 取消 stops a long add between pictures; what was ready by then is added, as one step.
+TEST_F(WindowTest, CancellingAnAddStopsItBetweenPictures) {
+  QStringList paths = makePictures(40, 1600, 1200);
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    auto* progress = window->findChild<QProgressDialog*>(QStringLiteral("workProgress"));
+    if (progress && progress->maximum() > 0 && !progress->wasCanceled())
+      progress->findChild<QPushButton*>()->click();
+  });
+  watch.start(1);
+  window->addPictureFiles(paths);
+  EXPECT_LT(pictureCount(), 40);
+  EXPECT_TRUE(window->isEnabled());
+  session.undoStack().undo();
+  EXPECT_EQ(pictureCount(), 0);
 }
 
 // A full list takes what fits and then says so; a drop onto it says so at once.
