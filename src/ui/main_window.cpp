@@ -44,6 +44,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
       tray_(new TrayIcon(this)) {
   registerIcons();
   setWindowIcon(QIcon(QStringLiteral(":/icons/pictavo.svg")));
+  tray_->setIcon(windowIcon());
   setFixedSize(1019, 666);
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAcceptDrops(true);

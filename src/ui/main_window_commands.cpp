@@ -2,6 +2,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QMenu>
 #include <QShortcut>
@@ -117,8 +119,11 @@ void MainWindow::selectAllPictures() {
 
 void MainWindow::createShortcut() {
   QString program = QCoreApplication::applicationFilePath();
+  // The program's own icon file where it has one, else the icon theme's entry.
+  QString icon = QFile::decodeName(resourceFolder().c_str()) + QStringLiteral("/icons/pictavo.svg");
+  if (!QFileInfo::exists(icon)) icon = QStringLiteral("pictavo");
   bool made = createDesktopShortcut(fromCore(desktopFolder()), program,
-                                    QFileInfo(program).absolutePath(), QStringLiteral("pictavo"));
+                                    QFileInfo(program).absolutePath(), icon);
   if (made)
     prompts_.message(this, QMessageBox::Information, tr("提示"), tr("在桌面上成功创建了一个快捷方式"));
   else
