@@ -8,9 +8,8 @@
 
 #include "app/qt_text.h"
 #include "app/session.h"
-#include "music/music_texts.h"
-#include "video/length_texts.h"
 #include "app/user_prompts.h"
+#include "music/music_texts.h"
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
@@ -18,6 +17,7 @@
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
 #include "ui/tray_icon.h"
+#include "video/length_texts.h"
 
 // The icons are compiled into this static library; its resources must be registered by
 // name, as the linker keeps no unreferenced initialiser. Outside any namespace, as Qt needs.

@@ -1,22 +1,24 @@
-// Adding pictures to the main window's project: chosen, dropped or handed over at start.
+// Adding pictures to the main window's project: chosen, dropped, handed over at start, or
+// the frames of a GIF animation.
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTimer>
 
 #include "app/qt_text.h"
 #include "app/session.h"
 #include "app/user_prompts.h"
+#include "imaging/gif_frames.h"
+#include "platform/files.h"
+#include "platform/folders.h"
 #include "project/picture_list.h"
 #include "ui/commands/add_pictures_command.h"
 #include "ui/dropped_files.h"
+#include "ui/file_choosers.h"
 #include "ui/main_window.h"
 #include "ui/status_bar.h"
 #include "ui/workers/add_pictures_worker.h"
 #include "ui/workers/gif_import_worker.h"
 #include "ui/workers/run_and_wait.h"
-#include "ui/file_choosers.h"
-#include "platform/folders.h"
-#include "platform/files.h"
-#include "imaging/gif_frames.h"
 
 namespace pictavo {
 
@@ -25,7 +27,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   raise();
   activateWindow();
-  addPictureFiles(paths);
+  // The drop completes first: the program the files came from does not wait for the adding.
+  QTimer::singleShot(0, this, [this, paths] { addPictureFiles(paths); });
 }
 
 void MainWindow::showPictureLimit() {

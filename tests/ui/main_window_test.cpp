@@ -179,6 +179,7 @@ TEST_F(WindowTest, DroppingAddsOnlyReadablePictureFiles) {
   QDropEvent drop(QPointF(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(list, &drop);
   delete data;
+  QTest::qWaitFor([&] { return pictureCount() > 0; }, 10000);  // added once the drop is done
   EXPECT_EQ(pictureCount(), 4);
 }
 
