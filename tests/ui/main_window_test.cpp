@@ -179,7 +179,8 @@ TEST_F(WindowTest, DroppingAddsOnlyReadablePictureFiles) {
   QDropEvent drop(QPointF(50, 50), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(list, &drop);
   delete data;
-  QTest::qWaitFor([&] { return pictureCount() > 0; }, 10000);  // added once the drop is done
+  // The pictures are added once the drop has completed.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return pictureCount() > 0; }, 10000));
   EXPECT_EQ(pictureCount(), 4);
 }
 
