@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QShortcut>
@@ -76,9 +77,7 @@ void MainWindow::addKeys() {
     connect(shortcut, &QShortcut::activated, this, slot);
   };
   key(QKeySequence(Qt::Key_F2), [this] { emit informationWindowToggleRequested(); });
-  key(QKeySequence(Qt::Key_Delete), [this] { removeSelectedPictures(); });
   key(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { removeAllPictures(); });
-  key(QKeySequence(Qt::CTRL | Qt::Key_A), [this] { selectAllPictures(); });
   QAction* undo = session_.undoStack().createUndoAction(this, tr("撤销"));
   undo->setShortcut(QKeySequence::Undo);
   QAction* redo = session_.undoStack().createRedoAction(this, tr("重做"));
@@ -86,6 +85,18 @@ void MainWindow::addKeys() {
   addActions({undo, redo});
   toolbar_.moveLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
   toolbar_.moveRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+}
+
+// Delete and Ctrl+A reach the window when the control that has the focus does not use them
+// itself (the list, a button, a combo box): a text field or the music list keeps its own.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    removeSelectedPictures();
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    selectAllPictures();
+  } else {
+    QMainWindow::keyPressEvent(event);
+  }
 }
 
 void MainWindow::addPicturesFromChooser() {
@@ -109,13 +120,7 @@ void MainWindow::removeAllPictures() {
   if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
 }
 
-void MainWindow::selectAllPictures() {
-  if (QWidget* focus = focusWidget(); focus && focus->inherits("QLineEdit")) {
-    QMetaObject::invokeMethod(focus, "selectAll");
-    return;
-  }
-  layout_.pictureList->selectAll();
-}
+void MainWindow::selectAllPictures() { layout_.pictureList->selectAll(); }
 
 void MainWindow::createShortcut() {
   QString program = QCoreApplication::applicationFilePath();
