@@ -1,5 +1,7 @@
 #include "ui/main_window.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -40,6 +42,14 @@ TEST_F(WindowTest, StartsWithTheProgramTitleFixedSizeAndStartTexts) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Pictavo(V8.2)"));
   EXPECT_EQ(window->size(), QSize(1019, 666));
   EXPECT_EQ(window->statusParts().pictureCountText(), QStringLiteral("0 张图片"));
+
+  // Screen readers (and these tests) find every button by the label it shows.
+  for (auto* button : window->findChildren<QAbstractButton*>()) {
+    if (button->objectName() == QStringLiteral("qt_toolbar_ext_button")) continue;
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(spoken, nullptr);
+    EXPECT_EQ(spoken->text(QAccessible::Name), button->text().remove(QLatin1Char('&')));
+  }
 
   // F2 asks for the information window, wherever the focus is in the window.
   window->show();
