@@ -8,6 +8,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
   ffmpeg atomicparsley
+  libqt6svg6
   googletest libgtest-dev
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream man-db

@@ -6,7 +6,7 @@
 namespace pictavo {
 namespace {
 
-// An argument of Exec: quoted, with the characters that are special inside quotes escaped,
+// An argument of Exec: quoted, with the characters that keep a meaning inside quotes escaped,
 // and "%" doubled because Exec gives it a meaning of its own.
 QString execArgument(QString text) {
   text.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));

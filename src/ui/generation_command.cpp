@@ -53,11 +53,6 @@ QString GenerationCommand::chooseOutput() {
 // The progress window shows the run; the main window takes no input until it ends.
 GenerationCommand::Outcome GenerationCommand::generate(const QString& output, int sampleRate) {
   GenerationWorker worker(session_.project(), session_.preferences(), toCore(output), sampleRate);
-  QString error;
-  if (!worker.start(&error)) {
-    prompts_.message(window_, QMessageBox::Warning, tr("提示"), error);
-    return Outcome::Failed;
-  }
   Outcome outcome = Outcome::Failed;
   QString failure;
   QEventLoop loop;
@@ -73,6 +68,12 @@ GenerationCommand::Outcome GenerationCommand::generate(const QString& output, in
   QStringList warnings;
   connect(&worker, &GenerationWorker::runWarning, &loop,
           [&](const QString& message) { warnings << message; });
+  // Connected first: a short run may report its end before the loop below runs.
+  QString error;
+  if (!worker.start(&error)) {
+    prompts_.message(window_, QMessageBox::Warning, tr("提示"), error);
+    return Outcome::Failed;
+  }
 
   progress_->begin(worker.pictureTotal());
   window_->setEnabled(false);

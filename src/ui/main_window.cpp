@@ -3,10 +3,13 @@
 #include <QCloseEvent>
 #include <QListView>
 #include <QMimeData>
+#include <QScreen>
 #include <QToolBar>
 
+#include "app/qt_text.h"
 #include "app/session.h"
 #include "app/user_prompts.h"
+#include "music/music_texts.h"
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
@@ -14,6 +17,11 @@
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
 #include "ui/tray_icon.h"
+#include "video/length_texts.h"
+
+// The icons are compiled into this static library; its resources must be registered by
+// name, as the linker keeps no unreferenced initialiser. Outside any namespace, as Qt needs.
+static void registerIcons() { Q_INIT_RESOURCE(icons); }
 
 namespace pictavo {
 namespace {
@@ -34,8 +42,11 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
       projectCommands_(new ProjectCommands(session, prompts, *choosers_, this)),
       generation_(new GenerationCommand(session, prompts, *choosers_, this)),
       tray_(new TrayIcon(this)) {
+  registerIcons();
   setWindowIcon(QIcon(QStringLiteral(":/icons/pictavo.svg")));
+  tray_->setIcon(windowIcon());
   setFixedSize(1019, 666);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   setAcceptDrops(true);
 
   auto* bar = new QToolBar(tr("工具栏"), this);
@@ -50,6 +61,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   connectCommands();
   addKeys();
   refresh();
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
 MainWindow::~MainWindow() = default;
@@ -67,6 +79,9 @@ void MainWindow::refresh() {
   updateToolbarEnabling(toolbar_, count, selectedCount());
   updateProjectMenu(projectMenu_, session_.project());
   status_->setPictureCount(count);
+  status_->setAudioLengthText(fromCore(audioLengthText(session_.project().settings.musicTracks)));
+  status_->setVideoLengthText(
+      fromCore(videoLengthText(session_.project(), session_.preferences().loopStartEffect)));
   refreshTitle();
 }
 

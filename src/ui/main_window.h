@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void connectCommands();
@@ -69,6 +70,8 @@ class MainWindow : public QMainWindow {
   void refreshTitle();
   int selectedCount() const;
   void addPicturesFromChooser();
+  void importAnimation();
+  void showPictureLimit();
   void removeSelectedPictures();
   void removeAllPictures();
   void selectAllPictures();

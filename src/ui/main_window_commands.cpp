@@ -2,6 +2,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QShortcut>
@@ -42,8 +45,10 @@ void MainWindow::connectCommands() {
   connect(projectMenu_.save, &QAction::triggered, this, titled(&ProjectCommands::save));
   connect(projectMenu_.saveAs, &QAction::triggered, this, titled(&ProjectCommands::saveAs));
   connect(projectCommands_, &ProjectCommands::statusMessage, status_, &MainStatusBar::setMessage);
+  connect(projectCommands_, &ProjectCommands::projectSaved, this, &MainWindow::refresh);
 
   connect(toolbar_.addPictures, &QAction::triggered, this, &MainWindow::addPicturesFromChooser);
+  connect(toolbar_.importAnimation, &QAction::triggered, this, &MainWindow::importAnimation);
   connect(toolbar_.removePictures, &QAction::triggered, this, &MainWindow::removeSelectedPictures);
   connect(toolbar_.generate, &QAction::triggered, generation_, &GenerationCommand::run);
   connect(toolbar_.shortcut, &QAction::triggered, this, &MainWindow::createShortcut);
@@ -53,6 +58,8 @@ void MainWindow::connectCommands() {
   auto openHelp = [this] { openServicePage(prompts_, this, QLatin1String(kHelpPagePath)); };
   connect(toolbar_.userGuide, &QAction::triggered, this, openHelp);
   connect(settingsMenu_, &SettingsMenu::userGuideRequested, this, openHelp);
+  connect(settingsMenu_, &SettingsMenu::informationWindowRequested, this,
+          &MainWindow::informationWindowToggleRequested);
 
   connect(layout_.pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           [this] { updateToolbarEnabling(toolbar_, model_->rowCount(), selectedCount()); });
@@ -70,11 +77,26 @@ void MainWindow::addKeys() {
     connect(shortcut, &QShortcut::activated, this, slot);
   };
   key(QKeySequence(Qt::Key_F2), [this] { emit informationWindowToggleRequested(); });
-  key(QKeySequence(Qt::Key_Delete), [this] { removeSelectedPictures(); });
   key(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { removeAllPictures(); });
-  key(QKeySequence(Qt::CTRL | Qt::Key_A), [this] { selectAllPictures(); });
+  QAction* undo = session_.undoStack().createUndoAction(this, tr("撤销"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = session_.undoStack().createRedoAction(this, tr("重做"));
+  redo->setShortcut(QKeySequence::Redo);
+  addActions({undo, redo});
   toolbar_.moveLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
   toolbar_.moveRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+}
+
+// Delete and Ctrl+A reach the window when the control that has the focus does not use them
+// itself (the list, a button, a combo box): a text field or the music list keeps its own.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    removeSelectedPictures();
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    selectAllPictures();
+  } else {
+    QMainWindow::keyPressEvent(event);
+  }
 }
 
 void MainWindow::addPicturesFromChooser() {
@@ -98,18 +120,15 @@ void MainWindow::removeAllPictures() {
   if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
 }
 
-void MainWindow::selectAllPictures() {
-  if (QWidget* focus = focusWidget(); focus && focus->inherits("QLineEdit")) {
-    QMetaObject::invokeMethod(focus, "selectAll");
-    return;
-  }
-  layout_.pictureList->selectAll();
-}
+void MainWindow::selectAllPictures() { layout_.pictureList->selectAll(); }
 
 void MainWindow::createShortcut() {
   QString program = QCoreApplication::applicationFilePath();
+  // The program's own icon file where it has one, else the icon theme's entry.
+  QString icon = QFile::decodeName(resourceFolder().c_str()) + QStringLiteral("/icons/pictavo.svg");
+  if (!QFileInfo::exists(icon)) icon = QStringLiteral("pictavo");
   bool made = createDesktopShortcut(fromCore(desktopFolder()), program,
-                                    QFileInfo(program).absolutePath(), QStringLiteral("pictavo"));
+                                    QFileInfo(program).absolutePath(), icon);
   if (made)
     prompts_.message(this, QMessageBox::Information, tr("提示"), tr("在桌面上成功创建了一个快捷方式"));
   else

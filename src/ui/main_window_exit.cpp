@@ -1,4 +1,5 @@
 // Closing the main window: hiding it to the notification area, and the exit sequence.
+#include <QCoreApplication>
 #include <QDir>
 
 #include "app/qt_text.h"
@@ -21,6 +22,9 @@ bool MainWindow::exitProgram() {
   emptyWorkFolder();
   exiting_ = true;
   close();
+  // The program ends with its main window, also when another of its windows is open or the
+  // window was hidden in the tray.
+  QCoreApplication::quit();
   return true;
 }
 

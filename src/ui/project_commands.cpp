@@ -53,10 +53,10 @@ bool ProjectCommands::openFile(const QString& path) {
   connect(&worker, &ThreadWorker::progress, this, [this](int number, int total) {
     emit statusMessage(fromCore(loadingPicturesText(number, total)));
   });
-  runAndWait(worker, window_);
+  runAndWait(worker, window_, tr("打开项目中..."));
   emit statusMessage(QString());
   if (!worker.succeeded()) {
-    showCoreMessage(worker.message().caption, worker.message().text);
+    if (!worker.isCancelled()) showCoreMessage(worker.message().caption, worker.message().text);
     return false;
   }
   session_.undoStack().push(

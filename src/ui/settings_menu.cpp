@@ -67,6 +67,9 @@ void SettingsMenu::rebuild() {
   menu_->addSeparator();
   menu_->addAction(tr("使用指南"), this, &SettingsMenu::userGuideRequested)
       ->setData(static_cast<int>(kCmdUserGuideMenu));
+  // The log of problems with the user's own material; F2 shows and hides it too.
+  menu_->addAction(tr("信息窗口") + QStringLiteral("\tF2"), this,
+                   &SettingsMenu::informationWindowRequested);
 }
 
 }  // namespace pictavo

@@ -24,6 +24,7 @@ class SettingsMenu : public QObject {
   void captionMarginsRequested();
   void loopPlaySettingsRequested();
   void userGuideRequested();
+  void informationWindowRequested();
 
  private:
   void rebuild();

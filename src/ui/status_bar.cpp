@@ -24,14 +24,15 @@ MainStatusBar::MainStatusBar(QWidget* parent)
   setSizeGripEnabled(false);
   setMinimumHeight(19);
   setPictureCount(0);
-  setAudioLength(QStringLiteral("00:00:00"));
-  setVideoLength(QStringLiteral("00:00:00"));
+  setAudioLengthText(tr("音频长度: %1").arg(QStringLiteral("00:00:00")));
+  setVideoLengthText(tr("视频长度: %1").arg(QStringLiteral("00:00:00")));
 }
 
 void MainStatusBar::setPictureCount(int count) { count_->setText(tr("%1 张图片").arg(count)); }
 void MainStatusBar::setMessage(const QString& text) { message_->setText(text); }
-void MainStatusBar::setAudioLength(const QString& hms) { audio_->setText(tr("音频长度: %1").arg(hms)); }
-void MainStatusBar::setVideoLength(const QString& hms) { video_->setText(tr("视频长度: %1").arg(hms)); }
+void MainStatusBar::setAudioLengthText(const QString& text) { audio_->setText(text); }
+void MainStatusBar::setVideoLengthText(const QString& text) { video_->setText(text); }
+QString MainStatusBar::videoLengthText() const { return video_->text(); }
 QString MainStatusBar::pictureCountText() const { return count_->text(); }
 QString MainStatusBar::messageText() const { return message_->text(); }
 

@@ -16,11 +16,13 @@ class MainStatusBar : public QStatusBar {
 
   void setPictureCount(int count);
   void setMessage(const QString& text);  // part 1: selection, progress, drops
-  void setAudioLength(const QString& hms);
-  void setVideoLength(const QString& hms);
+  // Parts 2 and 3: the length texts as the core words them.
+  void setAudioLengthText(const QString& text);
+  void setVideoLengthText(const QString& text);
 
   QString pictureCountText() const;
   QString messageText() const;
+  QString videoLengthText() const;
 
  private:
   QLabel* count_;

@@ -1,6 +1,5 @@
 #include "ui/tray_icon.h"
 
-#include <QApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -13,7 +12,7 @@ TrayIcon::TrayIcon(QObject* parent)
       menu_(new QMenu),
       showWindow_(menu_->addAction(tr("显示主窗口"))),
       exit_(nullptr),
-      icon_(new QSystemTrayIcon(QApplication::windowIcon(), this)) {
+      icon_(new QSystemTrayIcon(this)) {
   showWindow_->setData(static_cast<int>(kCmdTrayShowWindow));
   menu_->addSeparator();
   exit_ = menu_->addAction(tr("退出"));
@@ -31,6 +30,7 @@ TrayIcon::TrayIcon(QObject* parent)
 TrayIcon::~TrayIcon() { delete menu_; }
 
 bool TrayIcon::available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+void TrayIcon::setIcon(const QIcon& icon) { icon_->setIcon(icon); }
 void TrayIcon::show() { icon_->show(); }
 void TrayIcon::hide() { icon_->hide(); }
 bool TrayIcon::isVisible() const { return icon_->isVisible(); }

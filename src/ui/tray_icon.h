@@ -4,6 +4,7 @@
 #include <QObject>
 
 class QAction;
+class QIcon;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -19,6 +20,7 @@ class TrayIcon : public QObject {
   // Whether the desktop has a notification area at all.
   static bool available();
 
+  void setIcon(const QIcon& icon);
   void show();
   void hide();
   bool isVisible() const;

@@ -1,7 +1,9 @@
-// Runs a worker while the window keeps painting (and showing progress) but takes no input;
-// returns when the worker has finished. The window's close handling sees it disabled and
-// waits too.
+// Runs a worker while the window keeps painting but takes no input, and returns when the
+// worker has finished. Work that lasts shows a progress window whose "取消" stops it; the
+// window's close handling sees the window disabled and waits too.
 #pragma once
+
+#include <QString>
 
 class QWidget;
 
@@ -9,6 +11,6 @@ namespace pictavo {
 
 class ThreadWorker;
 
-void runAndWait(ThreadWorker& worker, QWidget* window);
+void runAndWait(ThreadWorker& worker, QWidget* window, const QString& label);
 
 }  // namespace pictavo
