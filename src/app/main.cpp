@@ -23,7 +23,6 @@
 #include "project/pause_table.h"
 #include "ui/information_window.h"
 #include "ui/main_window.h"
-#include "util/charset.h"
 #include "util/paths.h"
 #include "video/demo_project.h"
 
@@ -127,8 +126,9 @@ int main(int argc, char* argv[]) {
   // The report process of a crash does not guard itself: a crash there ends quietly.
   bool reportProcess = argc > 1 && std::strcmp(argv[1], "--crash-report") == 0;
   if (!reportProcess) installCrashGuard(ownProgramPath());
-  if (asksForHelpOrVersion(argc, argv))
-    return answerCommandLine(parseProgramOptions(argumentsOf(argc, argv)));
+  ProgramOptions early;
+  early.mode = helpOrVersionAsked(argc, argv);
+  if (early.mode != ProgramOptions::Mode::Window) return answerCommandLine(early);
   if (!windowSystemAvailable(argc, argv)) {
     std::fputs("pictavo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are "
                "empty).\npictavo-cli makes videos without one; see pictavo-cli --help.\n",

@@ -70,14 +70,14 @@ ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments) {
   return options;
 }
 
-bool asksForHelpOrVersion(int argc, char** argv) {
+ProgramOptions::Mode helpOrVersionAsked(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--") == 0) return false;
-    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0 ||
-        std::strcmp(argv[i], "--version") == 0)
-      return true;
+    if (std::strcmp(argv[i], "--") == 0) break;
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+      return ProgramOptions::Mode::Help;
+    if (std::strcmp(argv[i], "--version") == 0) return ProgramOptions::Mode::Version;
   }
-  return false;
+  return ProgramOptions::Mode::Window;
 }
 
 bool windowSystemAvailable(int argc, char** argv) {

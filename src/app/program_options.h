@@ -22,9 +22,9 @@ struct ProgramOptions {
 // Reads the arguments after the program name (the toolkit's own options already removed).
 ProgramOptions parseProgramOptions(const std::vector<std::string>& arguments);
 
-// True when the arguments ask for --help or --version: answered before the window system
-// starts, so that they work without a display.
-bool asksForHelpOrVersion(int argc, char** argv);
+// Mode::Help or Mode::Version when an argument asks for it (whatever else is there), else
+// Mode::Window: answered before the window system starts, so that it works without a display.
+ProgramOptions::Mode helpOrVersionAsked(int argc, char** argv);
 
 // True when the window system has somewhere to show the window: DISPLAY or WAYLAND_DISPLAY
 // set, a platform chosen by QT_QPA_PLATFORM, or a -platform option among the arguments.
