@@ -26,7 +26,8 @@ export PICTAVO_SERVICE_URL= DROP=$drop DEMO=$demo RUNS=$runs WORK=$work
 export PICTAVO="$BUILD_DIR/bin/pictavo"
 unset PICTAVO_RECORD_PROMPTS QT_QPA_PLATFORM
 
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+# A display number of its own at random: concurrent xvfb-run -a calls can pick the same one.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" bash -c '
   set -euo pipefail
   # One start: milliseconds from launch until the window is listed; with "rss" also the
   # idle window'"'"'s peak resident set in MiB.
@@ -34,7 +35,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     local home=$1 measure_rss=${2:-}
     [ "$DROP" = 1 ] && { sync; echo 3 > /proc/sys/vm/drop_caches; }
     local begin=$(date +%s%N)
-    PICTAVO_HOME="$home" XDG_CONFIG_HOME="$home/config" "$PICTAVO" $DEMO 2>>"$WORK/stderr.txt" & local pid=$!
+    PICTAVO_HOME="$home" XDG_CONFIG_HOME="$home/config" "$PICTAVO" $DEMO >/dev/null 2>>"$WORK/stderr.txt" & local pid=$!
     bash scripts/wait_for_window.sh "Pictavo(V8.2)" 60 "$pid" >/dev/null
     local end=$(date +%s%N)
     local rss=""

@@ -10,7 +10,8 @@ trap 'rm -rf "$work"' EXIT
 export PICTAVO_HOME="$work/home" XDG_CONFIG_HOME="$work/config" PICTAVO_SERVICE_URL=
 unset PICTAVO_RECORD_PROMPTS QT_QPA_PLATFORM
 
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+# A display number of its own at random: concurrent xvfb-run -a calls can pick the same one.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" bash -c '
   "$1" & pid=$!
   line=$(bash "$2/wait_for_window.sh" "Pictavo(V8.2)" 60 "$pid") || exit 1
   echo "window: $line"
