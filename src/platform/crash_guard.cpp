@@ -54,9 +54,7 @@ struct Text {
 // "YYYY-MM-DD HH:MM:SS" of the local time, as errors.log stamps its entries; the civil date
 // is computed by hand because localtime is not async-signal-safe.
 void addTimeStamp(Text& text) {
-  timespec now{};
-  clock_gettime(CLOCK_REALTIME, &now);
-  long long seconds = now.tv_sec + gUtcOffsetSeconds;
+  long long seconds = static_cast<long long>(time(nullptr)) + gUtcOffsetSeconds;
   long long days = seconds / 86400, ofDay = seconds % 86400;
   if (ofDay < 0) {
     ofDay += 86400;
