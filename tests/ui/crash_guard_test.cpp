@@ -1,5 +1,7 @@
 // The crash guard in a real process that crashes on purpose: the record in errors.log, the
 // report process it starts, the report sent to the service and the crash page it opens.
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -55,6 +57,8 @@ TEST_P(CrashGuard, RecordsTheCrashAndStartsTheReportProcess) {
     std::string page = "open " + service.url("") + "/app_crash.asp?v=8.2&ecode=0x" +
                        record[1].str() + "&eip=0x" + record[2].str() + "&";
     ASSERT_TRUE(run.waitForRecord(page)) << run.recorded();
+    // The report may still be on its way while the box shows.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !service.requests().empty(); }, 30000));
     auto requests = service.requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].path, "/reportError.asp");
