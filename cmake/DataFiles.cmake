@@ -4,7 +4,8 @@
 set(PICTAVO_DATA_DIR share/pictavo)
 set(PICTAVO_DATA_FILES
   magick/policy.xml
-  icons/pictavo.svg)
+  icons/pictavo.svg
+  help/unzip.html)
 
 foreach(file ${PICTAVO_DATA_FILES})
   # configure_file copies again whenever the source changes.

@@ -10,10 +10,11 @@ PACKAGES=(
   libcairo2-dev libpixman-1-dev libturbojpeg0-dev
   ffmpeg atomicparsley
   libcurl4-openssl-dev libssl-dev openssl ca-certificates
+  libqt6svg6
   googletest libgtest-dev
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils appstream man-db
-  qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth
+  qt6-base-dev qt6-qpa-plugins libgl-dev xvfb xauth x11-utils imagemagick
 )
 
 SUDO=""

@@ -1,7 +1,9 @@
 #include "platform/folders.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -55,12 +57,52 @@ std::string userDirsDesktop() {
   return std::string();
 }
 
+// The user's desktop as a file-system name when there is one (not the home folder that
+// desktopFolder falls back to); empty otherwise.
+std::string realDesktopFsName() {
+  std::error_code ec;
+  for (const std::string& candidate : {userDirsDesktop(), homeFsName() + "/Desktop"}) {
+    if (!candidate.empty() && std::filesystem::is_directory(candidate, ec)) return candidate;
+  }
+  return std::string();
+}
+
+bool isInside(const std::string& fsPath, const std::string& fsFolder) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  std::string path = fs::absolute(fsPath, ec).lexically_normal().string();
+  std::string folder = fs::absolute(fsFolder, ec).lexically_normal().string();
+  if (!folder.empty() && folder.back() != '/') folder += '/';
+  return !ec && folder.size() > 1 && path.rfind(folder, 0) == 0;
+}
+
+// A program folder on the desktop keeps its temporary files off the desktop, in the system's
+// temporary folder. The folder there is the user's own: its name carries the user id, and
+// ensureProgramFolders takes it only when it is a real folder of that user.
+std::string desktopTempFsName() {
+  const char* tmp = std::getenv("TMPDIR");
+  std::string base = tmp && *tmp ? tmp : "/tmp";
+  return base + "/PictavoDzxcTemp-" + std::to_string(getuid());
+}
+
+// Creates the private temporary folder of desktopTempFsName; false when it cannot be made or
+// what is there under that name is not a folder of this user (a link, someone else's).
+bool makePrivateFolder(const std::string& fsName) {
+  if (mkdir(fsName.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  struct stat info {};
+  return lstat(fsName.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid();
+}
+
 ProgramFolders resolve() {
   ProgramFolders f;
   auto program = fromFsName(dataFolderFsName());
   gNameRefused = !program;
   f.program = program.value_or(std::string());
   f.temp = joinPath(f.program, "temp");
+  std::string desktop = realDesktopFsName();
+  if (!desktop.empty() && isInside(dataFolderFsName(), desktop)) {
+    if (auto temp = fromFsName(desktopTempFsName())) f.temp = *temp;
+  }
   f.pics = joinPath(f.program, "pics");
   f.music = joinPath(f.program, "mp3");
   f.settings = joinPath(f.program, "sz");
@@ -89,6 +131,14 @@ bool ensureProgramFolders(std::string* error) {
     if (error) *error = unsupportedNameMessage(dataFolderFsName());
     return false;
   }
+  std::string ownTemp = joinPath(f.program, "temp");
+  if (f.temp != ownTemp) {
+    auto fsName = toFsName(f.temp);
+    if (!fsName || !makePrivateFolder(*fsName)) {
+      std::lock_guard lock(gFoldersMutex);
+      gFolders->temp = ownTemp;
+    }
+  }
   for (const std::string* folder : {&f.program, &f.temp, &f.pics}) {
     if (!makeFolders(*folder)) {
       if (error) *error = gbk("无法创建文件夹: ") + *folder;
@@ -109,11 +159,15 @@ std::string desktopFolder() {
   return fromFsName(homeFsName()).value_or(std::string());
 }
 
-std::string resourceFolder() {
-  namespace fs = std::filesystem;
+std::string ownProgramPath() {
   std::error_code ec;
-  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::string();
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.string();
+}
+
+std::string resourceFolder() {
+  std::filesystem::path exe = ownProgramPath();
+  if (exe.empty()) return std::string();
   return (exe.parent_path().parent_path() / "share" / "pictavo").lexically_normal().string();
 }
 

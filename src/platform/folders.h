@@ -10,7 +10,9 @@ namespace pictavo {
 
 struct ProgramFolders {
   std::string program;   // the data folder (GBK)
-  std::string temp;      // temporary files: imports, logo copies, frames pipes
+  std::string temp;      // temporary files: imports, logo copies, frames pipes; "temp" in the
+                         // data folder, or for a data folder on the desktop the user's own
+                         // "PictavoDzxcTemp-<uid>" in $TMPDIR (else /tmp) when it can be made
   std::string pics;      // pictures copied out of the temporary folder by a save
   std::string music;     // "mp3"
   std::string settings;  // "sz", video settings files
@@ -23,8 +25,10 @@ struct ProgramFolders {
 // resetProgramFolders). Nothing is created here.
 const ProgramFolders& programFolders();
 
-// Creates the program, temp and pics folders when missing; false when one cannot be made
-// or the data folder's name is not valid UTF-8. `error` receives the reason.
+// Creates the program, temp and pics folders when missing (a desktop data folder's temporary
+// folder that cannot be made, or is not the user's own, becomes "temp" in the data folder
+// instead); false when one cannot be made or the data folder's name is not valid UTF-8.
+// `error` receives the reason.
 bool ensureProgramFolders(std::string* error);
 
 // Forgets the resolved folders, so that a changed PICTAVO_HOME takes effect (tests).
@@ -37,6 +41,9 @@ std::string configFolder();
 // The user's desktop folder (GBK): XDG_DESKTOP_DIR of the user-dirs file, else ~/Desktop,
 // else the home folder. The file choosers start there when no other folder is known.
 std::string desktopFolder();
+
+// The running program's file-system name; empty when /proc/self/exe cannot be read.
+std::string ownProgramPath();
 
 // Folder of read-only resources (the image library policy, icons), as a file-system name:
 // <folder of the running program>/../share/pictavo; empty when the program's own location

@@ -1,10 +1,122 @@
 #include "ui/main_window.h"
 
-namespace pictavo {
+#include <QCloseEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Pictavo(V8.2)"));
+#include "app/qt_text.h"
+#include "app/session.h"
+#include "app/user_prompts.h"
+#include "music/music_texts.h"
+#include "ui/file_choosers.h"
+#include "ui/generation_command.h"
+#include "ui/models/picture_list_model.h"
+#include "ui/project_commands.h"
+#include "ui/settings_menu.h"
+#include "ui/status_bar.h"
+#include "ui/tray_icon.h"
+#include "video/length_texts.h"
+
+// The icons are compiled into this static library; its resources must be registered by
+// name, as the linker keeps no unreferenced initialiser. Outside any namespace, as Qt needs.
+static void registerIcons() { Q_INIT_RESOURCE(icons); }
+
+namespace pictavo {
+namespace {
+
+constexpr int kToolbarHeight = 62;
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent),
+      session_(session),
+      prompts_(prompts),
+      choosers_(std::make_unique<FileChoosers>(prompts, this)),
+      projectMenu_(buildProjectMenu(this)),
+      settingsMenu_(new SettingsMenu(session, TrayIcon::available(), this)),
+      status_(new MainStatusBar(this)),
+      model_(new PictureListModel(session.project(), this)),
+      projectCommands_(new ProjectCommands(session, prompts, *choosers_, this)),
+      generation_(new GenerationCommand(session, prompts, *choosers_, this)),
+      tray_(new TrayIcon(this)) {
+  registerIcons();
+  setWindowIcon(QIcon(QStringLiteral(":/icons/pictavo.svg")));
+  tray_->setIcon(windowIcon());
   setFixedSize(1019, 666);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  setAcceptDrops(true);
+
+  auto* bar = new QToolBar(tr("工具栏"), this);
+  bar->setFixedHeight(kToolbarHeight);
+  addToolBar(bar);
+  toolbar_ = buildToolbar(bar, projectMenu_.menu, settingsMenu_->menu());
+  layout_ = buildWindowLayout(this, kToolbarHeight);
+  layout_.pictureList->setModel(model_);
+  setCentralWidget(layout_.central);
+  setStatusBar(status_);
+
+  connectCommands();
+  addKeys();
+  refresh();
+  if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::openProjectFile(const QString& path) {
+  bool opened = projectCommands_->openFile(path);
+  showProjectTitle_ = showProjectTitle_ || opened;
+  refresh();
+  return opened;
+}
+
+void MainWindow::refresh() {
+  model_->reload();
+  int count = static_cast<int>(session_.project().pictures.size());
+  updateToolbarEnabling(toolbar_, count, selectedCount());
+  updateProjectMenu(projectMenu_, session_.project());
+  status_->setPictureCount(count);
+  status_->setAudioLengthText(fromCore(audioLengthText(session_.project().settings.musicTracks)));
+  status_->setVideoLengthText(
+      fromCore(videoLengthText(session_.project(), session_.preferences().loopStartEffect)));
+  refreshTitle();
+}
+
+// "Pictavo(V8.2)" until a project command gives the window a project title.
+void MainWindow::refreshTitle() {
+  QString title = QStringLiteral("Pictavo(V8.2)");
+  if (showProjectTitle_ || !session_.project().path.empty())
+    title += QStringLiteral(" - ") + session_.projectTitle();
+  setWindowTitle(title);
+}
+
+int MainWindow::selectedCount() const {
+  auto* selection = layout_.pictureList->selectionModel();
+  return selection ? static_cast<int>(selection->selectedIndexes().size()) : 0;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  // While a worker or a run holds the window, closing waits for it to end.
+  if (!exiting_ && (!isEnabled() || session_.preferences().closeButtonHides == 0 ||
+                    !TrayIcon::available())) {
+    event->ignore();
+    if (isEnabled()) exitProgram();
+    return;
+  }
+  if (!exiting_) {
+    event->ignore();
+    hideToTray();
+    return;
+  }
+  tray_->hide();
+  event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
 }  // namespace pictavo

@@ -1,15 +1,100 @@
-// The main window: menus, toolbar, status bar and the layout of the list and panels.
+// The main window: toolbar, menus, status bar and the places of the picture list and the
+// option panels. Each command lives in its own file; this class only wires them together.
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "ui/project_menu.h"
+#include "ui/toolbar.h"
+#include "ui/window_layout.h"
 
 namespace pictavo {
+
+class FileChoosers;
+class GenerationCommand;
+class MainStatusBar;
+class PictureListModel;
+class ProjectCommands;
+class Session;
+class SettingsMenu;
+class TrayIcon;
+class UserPrompts;
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  MainWindow(Session& session, UserPrompts& prompts, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Opens a project file (a command-line argument, "打开"). A file that is broken, missing
+  // or cannot be read: the reason in a box, the current project stays as it was, false.
+  bool openProjectFile(const QString& path);
+
+  // Appends pictures, skipping what cannot be added (reasons go to the information window).
+  // Returns when they are in the list; the window keeps painting meanwhile.
+  void addPictureFiles(const QStringList& paths);
+
+  // The exit sequence: asks about unsaved changes, stores the folders, empties the work
+  // folder and closes. False when the user cancelled.
+  bool exitProgram();
+
+  // The window's parts, for the commands that later parts add and for tests.
+  const ToolbarActions& toolbarActions() const { return toolbar_; }
+  const ProjectMenu& projectMenu() const { return projectMenu_; }
+  SettingsMenu& settingsMenu() const { return *settingsMenu_; }
+  MainStatusBar& statusParts() const { return *status_; }
+  const WindowLayout& layoutParts() const { return layout_; }
+  ProjectCommands& projectCommands() const { return *projectCommands_; }
+  GenerationCommand& generationCommand() const { return *generation_; }
+  TrayIcon& trayIcon() const { return *tray_; }
+
+ signals:
+  // F2 and the menu item that shows the information window.
+  void informationWindowToggleRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void connectCommands();
+  void addKeys();
+  void refresh();
+  void refreshTitle();
+  int selectedCount() const;
+  void addPicturesFromChooser();
+  void importAnimation();
+  void showPictureLimit();
+  void removeSelectedPictures();
+  void removeAllPictures();
+  void selectAllPictures();
+  void createShortcut();
+  void showAbout();
+  void hideToTray();
+  void restoreFromTray();
+  void emptyWorkFolder();
+
+  Session& session_;
+  UserPrompts& prompts_;
+  std::unique_ptr<FileChoosers> choosers_;
+  ProjectMenu projectMenu_;
+  SettingsMenu* settingsMenu_;
+  ToolbarActions toolbar_;
+  WindowLayout layout_;
+  MainStatusBar* status_;
+  PictureListModel* model_;
+  ProjectCommands* projectCommands_;
+  GenerationCommand* generation_;
+  TrayIcon* tray_;
+  bool exiting_ = false;
+  bool showProjectTitle_ = false;
 };
 
 }  // namespace pictavo

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Start-up time of the window program to a shown window, and the peak memory of the idle
+# window, on a real X server (Xvfb). Prints the median of RUNS starts (default 5) for:
+#   cold: a fresh program folder and preferences each time (first start: folders, defaults
+#         written); with --drop-caches (root) the page cache is emptied before each start too
+#   warm: the same program folder again, files in the page cache
+# and the peak resident set (VmHWM) of an idle window 3 s after it appeared.
+# Usage: bench/startup.sh [--drop-caches] [--demo] [RUNS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+drop=0 demo=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --drop-caches) drop=1 ;;
+    --demo) demo=--demo ;;
+    *) break ;;
+  esac
+  shift
+done
+runs=${1:-5}
+BUILD_DIR=${BUILD_DIR:-build}
+cmake --build "$BUILD_DIR" -j2 --target pictavo >/dev/null
+work=$(mktemp -d)
+trap 'grep -v "qt.svg\|XDG_RUNTIME_DIR" "$work/stderr.txt" >&2 || true; rm -rf "$work"' EXIT
+export PICTAVO_SERVICE_URL= DROP=$drop DEMO=$demo RUNS=$runs WORK=$work
+export PICTAVO="$BUILD_DIR/bin/pictavo"
+unset PICTAVO_RECORD_PROMPTS QT_QPA_PLATFORM
+
+# A display number of its own at random: concurrent xvfb-run -a calls can pick the same one.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" bash -c '
+  set -euo pipefail
+  # One start: milliseconds from launch until the window is listed; with "rss" also the
+  # idle window'"'"'s peak resident set in MiB.
+  start_once() {
+    local home=$1 measure_rss=${2:-}
+    [ "$DROP" = 1 ] && { sync; echo 3 > /proc/sys/vm/drop_caches; }
+    local begin=$(date +%s%N)
+    PICTAVO_HOME="$home" XDG_CONFIG_HOME="$home/config" "$PICTAVO" $DEMO >/dev/null 2>>"$WORK/stderr.txt" & local pid=$!
+    bash scripts/wait_for_window.sh "Pictavo(V8.2)" 60 "$pid" >/dev/null
+    local end=$(date +%s%N)
+    local rss=""
+    if [ -n "$measure_rss" ]; then
+      sleep 3
+      rss=$(awk "/VmHWM/ {printf \"%.1f\", \$2 / 1024}" /proc/$pid/status)
+    fi
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    echo "$(( (end - begin) / 1000000 )) $rss"
+  }
+  median() { sort -n | awk "{ v[NR] = \$1 } END { print v[int((NR + 1) / 2)] }"; }
+
+  cold=(); warm=()
+  for i in $(seq "$RUNS"); do cold+=("$(start_once "$WORK/cold$i" | cut -d" " -f1)"); done
+  DROP=0 start_once "$WORK/warm" >/dev/null
+  for i in $(seq "$RUNS"); do warm+=("$(DROP=0 start_once "$WORK/warm" | cut -d" " -f1)"); done
+  rss=$(DROP=0 start_once "$WORK/warm" rss | cut -d" " -f2)
+  echo "start-up to a shown window, median of $RUNS (ms):"
+  echo "  cold: $(printf "%s\n" "${cold[@]}" | median)   (runs: ${cold[*]})"
+  echo "  warm: $(printf "%s\n" "${warm[@]}" | median)   (runs: ${warm[*]})"
+  echo "peak RSS of the idle window: $rss MiB"
+'

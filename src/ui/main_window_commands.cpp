@@ -1,0 +1,142 @@
+// The main window's wiring: which command each button, menu item and key runs.
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QListView>
+#include <QMenu>
+#include <QShortcut>
+
+#include "app/qt_text.h"
+#include "app/session.h"
+#include "app/user_prompts.h"
+#include "platform/folders.h"
+#include "ui/commands/remove_pictures_command.h"
+#include "ui/desktop_shortcut.h"
+#include "ui/file_choosers.h"
+#include "ui/generation_command.h"
+#include "ui/main_window.h"
+#include "ui/models/picture_list_model.h"
+#include "ui/project_commands.h"
+#include "ui/settings_menu.h"
+#include "ui/status_bar.h"
+#include "ui/tray_icon.h"
+#include "ui/web_pages.h"
+
+namespace pictavo {
+
+void MainWindow::connectCommands() {
+  QUndoStack& history = session_.undoStack();
+  connect(&history, &QUndoStack::indexChanged, this, &MainWindow::refresh);
+  connect(projectMenu_.menu, &QMenu::aboutToShow, this,
+          [this] { updateProjectMenu(projectMenu_, session_.project()); });
+
+  auto titled = [this](auto command) {
+    return [this, command] {
+      (projectCommands_->*command)();
+      showProjectTitle_ = true;
+      refresh();
+    };
+  };
+  connect(projectMenu_.newProject, &QAction::triggered, this, titled(&ProjectCommands::newProject));
+  connect(projectMenu_.open, &QAction::triggered, this, titled(&ProjectCommands::open));
+  connect(projectMenu_.save, &QAction::triggered, this, titled(&ProjectCommands::save));
+  connect(projectMenu_.saveAs, &QAction::triggered, this, titled(&ProjectCommands::saveAs));
+  connect(projectCommands_, &ProjectCommands::statusMessage, status_, &MainStatusBar::setMessage);
+  connect(projectCommands_, &ProjectCommands::projectSaved, this, &MainWindow::refresh);
+
+  connect(toolbar_.addPictures, &QAction::triggered, this, &MainWindow::addPicturesFromChooser);
+  connect(toolbar_.importAnimation, &QAction::triggered, this, &MainWindow::importAnimation);
+  connect(toolbar_.removePictures, &QAction::triggered, this, &MainWindow::removeSelectedPictures);
+  connect(toolbar_.generate, &QAction::triggered, generation_, &GenerationCommand::run);
+  connect(toolbar_.shortcut, &QAction::triggered, this, &MainWindow::createShortcut);
+  connect(toolbar_.website, &QAction::triggered, this,
+          [this] { openServicePage(prompts_, this, QString()); });
+  connect(toolbar_.about, &QAction::triggered, this, &MainWindow::showAbout);
+  auto openHelp = [this] { openServicePage(prompts_, this, QLatin1String(kHelpPagePath)); };
+  connect(toolbar_.userGuide, &QAction::triggered, this, openHelp);
+  connect(settingsMenu_, &SettingsMenu::userGuideRequested, this, openHelp);
+  connect(settingsMenu_, &SettingsMenu::informationWindowRequested, this,
+          &MainWindow::informationWindowToggleRequested);
+
+  connect(layout_.pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this] { updateToolbarEnabling(toolbar_, model_->rowCount(), selectedCount()); });
+
+  connect(tray_, &TrayIcon::showWindowRequested, this, &MainWindow::restoreFromTray);
+  connect(tray_, &TrayIcon::exitRequested, this, &MainWindow::exitProgram);
+}
+
+// Keys that work anywhere in the window. Ctrl+← / Ctrl+→ belong to the move buttons and
+// F5 to the picture's effect preview, which the picture list and the preview provide.
+void MainWindow::addKeys() {
+  auto key = [this](const QKeySequence& sequence, auto slot) {
+    auto* shortcut = new QShortcut(sequence, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, slot);
+  };
+  key(QKeySequence(Qt::Key_F2), [this] { emit informationWindowToggleRequested(); });
+  key(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { removeAllPictures(); });
+  QAction* undo = session_.undoStack().createUndoAction(this, tr("撤销"));
+  undo->setShortcut(QKeySequence::Undo);
+  QAction* redo = session_.undoStack().createRedoAction(this, tr("重做"));
+  redo->setShortcut(QKeySequence::Redo);
+  addActions({undo, redo});
+  toolbar_.moveLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Left));
+  toolbar_.moveRight->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+}
+
+// Delete and Ctrl+A reach the window when the control that has the focus does not use them
+// itself (the list, a button, a combo box): a text field or the music list keeps its own.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+    removeSelectedPictures();
+  } else if (event->matches(QKeySequence::SelectAll)) {
+    selectAllPictures();
+  } else {
+    QMainWindow::keyPressEvent(event);
+  }
+}
+
+void MainWindow::addPicturesFromChooser() {
+  QStringList paths = choosers_->openMany(
+      tr("选择图片 - 支持多选"),
+      tr("图片文件(*.jpg *.jpeg *.gif *.png *.bmp *.tbi *.JPG *.JPEG *.GIF *.PNG *.BMP *.TBI)"),
+      session_.preferences().imageFolder);
+  if (!paths.isEmpty()) addPictureFiles(paths);
+}
+
+void MainWindow::removeSelectedPictures() {
+  std::vector<int> rows;
+  for (const QModelIndex& index : layout_.pictureList->selectionModel()->selectedIndexes())
+    rows.push_back(index.row());
+  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
+}
+
+void MainWindow::removeAllPictures() {
+  std::vector<int> rows(session_.project().pictures.size());
+  for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
+  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
+}
+
+void MainWindow::selectAllPictures() { layout_.pictureList->selectAll(); }
+
+void MainWindow::createShortcut() {
+  QString program = QCoreApplication::applicationFilePath();
+  // The program's own icon file where it has one, else the icon theme's entry.
+  QString icon = QFile::decodeName(resourceFolder().c_str()) + QStringLiteral("/icons/pictavo.svg");
+  if (!QFileInfo::exists(icon)) icon = QStringLiteral("pictavo");
+  bool made = createDesktopShortcut(fromCore(desktopFolder()), program,
+                                    QFileInfo(program).absolutePath(), icon);
+  if (made)
+    prompts_.message(this, QMessageBox::Information, tr("提示"), tr("在桌面上成功创建了一个快捷方式"));
+  else
+    prompts_.message(this, QMessageBox::Critical, tr("提示"), tr("在桌面上创建快捷方式失败"));
+}
+
+void MainWindow::showAbout() {
+  prompts_.message(this, QMessageBox::Information, tr("关于"), aboutText());
+}
+
+}  // namespace pictavo

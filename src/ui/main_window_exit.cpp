@@ -1,0 +1,51 @@
+// Closing the main window: hiding it to the notification area, and the exit sequence.
+#include <QCoreApplication>
+#include <QDir>
+
+#include "app/qt_text.h"
+#include "app/session.h"
+#include "platform/folders.h"
+#include "ui/main_window.h"
+#include "ui/project_commands.h"
+#include "ui/tray_icon.h"
+
+namespace pictavo {
+
+bool MainWindow::exitProgram() {
+  if (!isEnabled()) return false;
+  if (session_.projectChanged()) {
+    if (isHidden()) restoreFromTray();
+    if (!projectCommands_->settleUnsavedChanges()) return false;
+  }
+  hide();
+  session_.saveFolders();
+  emptyWorkFolder();
+  exiting_ = true;
+  close();
+  // The program ends with its main window, also when another of its windows is open or the
+  // window was hidden in the tray.
+  QCoreApplication::quit();
+  return true;
+}
+
+void MainWindow::hideToTray() {
+  hide();
+  tray_->show();
+}
+
+void MainWindow::restoreFromTray() {
+  tray_->hide();
+  showNormal();
+  raise();
+  activateWindow();
+}
+
+// The work folder holds imported frames and copies that only this run used.
+void MainWindow::emptyWorkFolder() {
+  QDir work(fromCore(programFolders().temp));
+  if (!work.exists()) return;
+  for (const QString& name : work.entryList(QDir::Files | QDir::System | QDir::Hidden))
+    work.remove(name);
+}
+
+}  // namespace pictavo

@@ -1,0 +1,37 @@
+// Writes the frames of a GIF animation into the work folder and prepares each as a new
+// picture, on its own thread, stopping when the list is full.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "imaging/gif_frames.h"
+#include "project/project_model.h"
+#include "ui/workers/thread_worker.h"
+
+namespace pictavo {
+
+class GifImportWorker : public ThreadWorker {
+  Q_OBJECT
+
+ public:
+  GifImportWorker(const Project& project, std::string gifPath, std::string workFolder);
+  ~GifImportWorker() override;
+
+  GifFramesResult result() const { return result_; }
+  std::vector<ImageItem> added() const;
+  bool reachedLimit() const { return reachedLimit_; }
+
+ protected:
+  void run() override;
+
+ private:
+  Project scratch_;
+  size_t before_;
+  std::string gifPath_;
+  std::string workFolder_;
+  GifFramesResult result_ = GifFramesResult::Done;
+  bool reachedLimit_ = false;
+};
+
+}  // namespace pictavo

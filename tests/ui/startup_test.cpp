@@ -1,0 +1,60 @@
+// Start-up of the real program when an external program is missing: the box naming it, the
+// installation help page, and no window.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "isolated_run.h"
+#include "platform/child_process.h"
+#include "support/run_command.h"
+
+namespace pictavo {
+namespace {
+
+using test::IsolatedRun;
+
+struct MissingTool {
+  const char* present;  // tools on PATH, blank-separated
+  const char* missing;
+  const char* service;  // PICTAVO_SERVICE_URL; "" for none
+};
+
+class StartupWithoutTool : public testing::TestWithParam<MissingTool> {};
+
+TEST_P(StartupWithoutTool, StopsWithTheMessageNamingItAndOpensTheHelpPage) {
+  const MissingTool row = GetParam();
+  IsolatedRun run;
+  std::string bin = run.home() + "/bin";
+  std::filesystem::create_directories(bin);
+  std::istringstream present(row.present);
+  for (std::string tool; present >> tool;) {
+    auto found = findOnPath(tool);
+    ASSERT_TRUE(found) << tool;
+    std::filesystem::create_symlink(*found, bin + "/" + tool);
+  }
+  auto result = run.run(test::shellQuote(PICTAVO_PATH),
+                        "PATH=" + test::shellQuote(bin) + " PICTAVO_SERVICE_URL=" + row.service);
+
+  EXPECT_EQ(result.status, 255) << result.output;  // exit code -1
+  std::string help = *row.service
+                         ? std::string(row.service) + "/unzip.html"
+                         : "file://" + std::filesystem::canonical(PICTAVO_PATH)
+                                           .parent_path()
+                                           .parent_path()
+                                           .string() + "/share/pictavo/help/unzip.html";
+  EXPECT_EQ(run.recorded(), std::string("message 提示\n找不到 ") + row.missing +
+                                " 文件，可能是没有对下载的软件压缩包进行正确的解压缩。\n\n"
+                                "点击[确定]按钮，查看正确的解压缩方式。\n\nopen " + help + "\n\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, StartupWithoutTool,
+    testing::Values(MissingTool{"", "ffmpeg", ""}, MissingTool{"ffmpeg", "ffplay", ""},
+                    MissingTool{"ffmpeg ffplay", "AtomicParsley", "http://127.0.0.1:9"}),
+    [](const testing::TestParamInfo<MissingTool>& info) {
+      return std::string(info.param.missing);
+    });
+
+}  // namespace
+}  // namespace pictavo

@@ -1,0 +1,32 @@
+// A real main window over a fresh session, with scripted prompts and a folder of pictures.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <memory>
+
+#include "app/session.h"
+#include "support/test_files.h"
+#include "ui/main_window.h"
+#include "ui/support/scripted_prompts.h"
+
+namespace pictavo::test {
+
+class WindowTest : public testing::Test {
+ protected:
+  WindowTest();
+
+  // `count` small PNG pictures in the test folder, named p1.png, p2.png...
+  QStringList makePictures(int count, int width = 64, int height = 48);
+  QString file(const QString& name) const;
+  int pictureCount() const { return static_cast<int>(session.project().pictures.size()); }
+
+  TempDir dir{"pictavo-ui"};
+  Session session;
+  ScriptedPrompts prompts;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace pictavo::test
