@@ -37,6 +37,7 @@ int runCrashReport(int code, uintptr_t address, UserPrompts& prompts) {
   QString query = QString::fromStdString(strprintf("?v=%0.1f&ecode=0x%x&eip=0x%s&",
                                                    kProgramVersion, code, hex));
   openInBrowser(vendorPage(kCrashReportPagePath, query));
+  flushErrorReports();  // the report went out in the background while the box showed
   return 0;
 }
 

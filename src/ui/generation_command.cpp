@@ -7,6 +7,7 @@
 
 #include <ctime>
 
+#include "app/browser_launcher.h"
 #include "app/qt_text.h"
 #include "app/session.h"
 #include "app/user_prompts.h"
@@ -105,7 +106,7 @@ bool showVideo(UserPrompts& prompts, QWidget* window, const QString& videoPath) 
   std::string page = joinPath(programFolders().program, "play.html");
   std::string player = serviceAddress(serviceSettings(), "/getPlayer.asp");
   if (writePlayPage(page, toCore(videoPath), player) &&
-      QDesktopServices::openUrl(QUrl::fromLocalFile(fromCore(page))))
+      openInBrowser(QUrl::fromLocalFile(fromCore(page))))
     return true;
   prompts.message(window, QMessageBox::Information, QObject::tr("提示"),
                   QObject::tr("无法创建播放视频的HTML文件，但这不影响新生成的mp4视频文件的正常使用。"

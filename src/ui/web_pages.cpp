@@ -1,8 +1,8 @@
 #include "ui/web_pages.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 
+#include "app/browser_launcher.h"
 #include "app/qt_text.h"
 #include "app/user_prompts.h"
 #include "net/service_paths.h"
@@ -13,7 +13,8 @@ namespace pictavo {
 QString servicePage(const QString& path) {
   ServiceSettings settings = serviceSettings();
   if (settings.baseUrl.empty()) return {};
-  return path.isEmpty() ? fromCore(settings.baseUrl) : fromCore(serviceAddress(settings, toCore(path)));
+  return path.isEmpty() ? fromCore(settings.baseUrl)
+                        : vendorPage(toCore(path).c_str()).toString();
 }
 
 void openServicePage(UserPrompts& prompts, QWidget* parent, const QString& path) {
@@ -23,7 +24,7 @@ void openServicePage(UserPrompts& prompts, QWidget* parent, const QString& path)
                     QObject::tr("没有设置官方网站的地址 (PICTAVO_SERVICE_URL)。"));
     return;
   }
-  if (!QDesktopServices::openUrl(QUrl(address)))
+  if (!openInBrowser(QUrl(address)))
     prompts.message(parent, QMessageBox::Warning, QObject::tr("提示"),
                     QObject::tr("无法打开浏览器:\n%1").arg(address));
 }

@@ -75,7 +75,9 @@ TEST_P(TemporaryFolder, FollowsTheDesktopRule) {
   struct stat info {};
   ASSERT_EQ(lstat(expected.c_str(), &info), 0);
   EXPECT_TRUE(S_ISDIR(info.st_mode));
-  if (rule.usesSystemTemp) EXPECT_EQ(info.st_mode & 0777, 0700u);
+  if (rule.usesSystemTemp) {
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
