@@ -2,7 +2,8 @@
 // pictures, 2.0 s pause, effects cycling over the built ones, a caption on every other
 // picture, music on) is made at 1280 x 720 (1920 x 1080 with --full; 6000 x 4000 pictures
 // with --large) by the real generation
-// run; then the same JPEG stream, captured once, is replayed into the same ffmpeg command.
+// run; then the same frame stream, captured once, is replayed into the same ffmpeg command.
+// --pipe raw makes both send raw frames instead of JPEG.
 // --repeat N alternates the two runs N times and prints their medians (for a busy
 // machine). Prints one figure per line; the first five are the headline ones.
 #include <algorithm>
@@ -123,23 +124,31 @@ class QuietObserver : public ProgressObserver {
 // Keeps the stream in a file and counts frames that were encoded (not repeated).
 class FileSink : public FrameSink {
  public:
-  explicit FileSink(std::FILE* file) : file_(file) {}
+  FileSink(std::FILE* file, bool raw) : file_(file), raw_(raw) {}
   bool writeFrame(const unsigned char* bytes, size_t length) override {
     ++encoded;
-    return put(bytes, length);
+    ++frames;
+    bytes_ += length;
+    lengths.push_back(length);
+    return std::fwrite(bytes, 1, length, file_) == length;
   }
-  bool repeatFrame(const unsigned char* bytes, size_t length) override { return put(bytes, length); }
+  // A hold frame is kept as a mark: the replay writes the frame before it again, as the
+  // generation's queue does (a raw stream written out in full would be many gigabytes).
+  bool repeatFrame(const unsigned char*, size_t length) override {
+    ++frames;
+    bytes_ += length;
+    lengths.push_back(0);
+    return true;
+  }
+  bool rawFrames() const override { return raw_; }
   int encoded = 0;
   int frames = 0;
-  size_t bytes = 0;
+  size_t bytes_ = 0;
+  std::vector<size_t> lengths;  // per frame: the bytes written, 0 for a repeat
 
  private:
-  bool put(const unsigned char* data, size_t length) {
-    ++frames;
-    bytes += length;
-    return std::fwrite(data, 1, length, file_) == length;
-  }
   std::FILE* file_;
+  bool raw_;
 };
 
 // Milliseconds to read and fit one picture, decoded in full or at a reduced scale.
@@ -167,11 +176,12 @@ double jpegMsPerFrame(const std::string& picture, int width, int height) {
 }
 
 // The captured stream written into the encoder started with the run's own command.
-double replay(const EncoderCommand& command, const std::string& streamPath, std::string* error) {
+double replay(const EncoderCommand& command, const std::string& streamPath,
+              const std::vector<size_t>& lengths, std::string* error) {
   EncoderModeFlag mode;
   EncoderLaunch launch{mode.transport(), findTool(kEncoderTool).value_or(""), programFolders().temp,
                        nullptr, 5000};
-  std::vector<char> buffer(1 << 20);
+  std::vector<char> frame;
   std::FILE* stream = std::fopen(streamPath.c_str(), "rb");
   auto start = Clock::now();
   EncoderFailure failure;
@@ -181,8 +191,12 @@ double replay(const EncoderCommand& command, const std::string& streamPath, std:
     std::fclose(stream);
     return -1;
   }
-  for (size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), stream)) > 0;) {
-    if (!writeAllToFd(encoder->frameFd(), buffer.data(), n)) break;
+  for (size_t length : lengths) {
+    if (length > 0) {
+      frame.resize(length);
+      if (std::fread(frame.data(), 1, length, stream) != length) break;
+    }
+    if (!writeAllToFd(encoder->frameFd(), frame.data(), frame.size())) break;
   }
   std::fclose(stream);
   int code = encoder->finish();
@@ -198,11 +212,12 @@ double median(std::vector<double> values) {
 }
 
 int main(int argc, char** argv) {
-  bool full = false, large = false;
+  bool full = false, large = false, raw = false;
   int repeat = 1;  // on a busy machine, alternate the two runs and take their medians
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--full") == 0) full = true;
     if (std::strcmp(argv[i], "--large") == 0) large = true;
+    if (std::strcmp(argv[i], "--pipe") == 0 && i + 1 < argc) raw = std::strcmp(argv[++i], "raw") == 0;
     if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) repeat = std::max(1, std::atoi(argv[++i]));
   }
   int width = full ? 1920 : 1280, height = full ? 1080 : 720;
@@ -234,7 +249,7 @@ int main(int argc, char** argv) {
   // The same frames, rendered into a file only: the stream to replay.
   std::string streamPath = work + "/stream.mjpeg";
   std::FILE* stream = std::fopen(streamPath.c_str(), "wb");
-  FileSink sink(stream);
+  FileSink sink(stream, raw);
   std::atomic<bool> never{false};
   auto start = Clock::now();
   runTimeline(project, dispatchContextFor(project, Preferences(), &sink), 31, never, {});
@@ -251,7 +266,10 @@ int main(int argc, char** argv) {
     QuietObserver observer;
     ResourceUsage ownBefore = ownUsage(), childrenBefore = childrenUsage();
     start = Clock::now();
-    GenerationRun run(project, Preferences(), work + "/generation.mp4", check.sampleRate, observer);
+    GenerationOptions options;
+    options.rawPipe = raw;
+    GenerationRun run(project, Preferences(), work + "/generation.mp4", check.sampleRate, observer,
+                      options);
     if (!run.start(&error)) {
       std::fprintf(stderr, "%s\n", utf8(error).c_str());
       return 1;
@@ -273,8 +291,9 @@ int main(int argc, char** argv) {
     command.height = height;
     command.duration = durationText(seconds);
     command.outputPath = work + "/replay.mp4";
+    command.rawFrames = raw;
     double childrenCpu = childrenUsage().cpuSeconds;
-    replays.push_back(replay(command, streamPath, &error));
+    replays.push_back(replay(command, streamPath, sink.lengths, &error));
     encoderCpu = childrenUsage().cpuSeconds - childrenCpu;
     if (replays.back() <= 0) {
       std::fprintf(stderr, "replay failed: %s\n", error.c_str());
@@ -292,7 +311,8 @@ int main(int argc, char** argv) {
   std::printf("picture_size %s\n", large ? "6000x4000" : "3000x2000");
   std::printf("effects_built %zu\n", built.size());
   std::printf("encoded_frames %d\n", sink.encoded);
-  std::printf("stream_mb %.1f\n", sink.bytes / 1048576.0);
+  std::printf("stream_mb %.1f\n", sink.bytes_ / 1048576.0);
+  std::printf("pipe %s\n", raw ? "raw" : "mjpeg");
   std::printf("render_only_seconds %.2f\n", renderOnly);
   std::printf("rounds %d\n", repeat);
   std::printf("generation_cpu_seconds_ours %.2f\n", own.cpuSeconds);

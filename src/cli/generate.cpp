@@ -14,7 +14,17 @@
 
 namespace pictavo::cli {
 
-int generateVideo(const Project& project, const std::string& outputPath) {
+bool pipeOption(const Args& args, bool* rawPipe) {
+  std::string value = args.value("pipe").value_or("mjpeg");
+  if (value != "mjpeg" && value != "raw") {
+    complain(gbk("--pipe 只能是 mjpeg 或 raw。"));
+    return false;
+  }
+  *rawPipe = value == "raw";
+  return true;
+}
+
+int generateVideo(const Project& project, const std::string& outputPath, bool rawPipe) {
   ProjectCheck check = checkProject(project);
   if (!check.ok) {
     complain(check.caption + ": " + check.message);
@@ -24,6 +34,7 @@ int generateVideo(const Project& project, const std::string& outputPath) {
   Preferences preferences;
   GenerationOptions options;
   options.reportError = reportError;  // to the vendor service when there is one
+  options.rawPipe = rawPipe;
   GenerationRun run(project, preferences, withMp4Ending(outputPath), check.sampleRate, progress,
                     options);
   std::string error;

@@ -35,14 +35,17 @@ const Command kCommands[] = {
      "      the pictures of a product address (or picture addresses), downloaded into DIR\n"
      "      or added to a new project saved as PROJECT.dat"},
     {"make", pictavo::cli::runMake,
-     {{"out", "size", "pause", "effect", "caption", "music", "logo", "logo-at", "cover", "save"},
+     {{"out", "size", "pause", "effect", "caption", "music", "logo", "logo-at", "cover", "save",
+       "pipe"},
       {"auto-pause", "loop"}},
      "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random] [--caption TEXT]\n"
      "      [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3]\n"
-     "      [--cover PICTURE] [--save PROJECT.dat] PICTURE...\n"
-     "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it"},
-    {"render", pictavo::cli::runRender, {{"out"}, {}},
-     "render PROJECT.dat -o OUT.mp4\n      the MP4 of a saved project; Ctrl+C stops it"},
+     "      [--cover PICTURE] [--save PROJECT.dat] [--pipe mjpeg|raw] PICTURE...\n"
+     "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it;\n"
+     "      --pipe raw sends the encoder raw frames instead of JPEG"},
+    {"render", pictavo::cli::runRender, {{"out", "pipe"}, {}},
+     "render PROJECT.dat -o OUT.mp4 [--pipe mjpeg|raw]\n"
+     "      the MP4 of a saved project; Ctrl+C stops it"},
     {"demo", pictavo::cli::runDemo, {{"out"}, {}},
      "demo [-o OUT.mp4]\n"
      "      a short show of built-in pictures with effects, captions, a logo, music and a\n"

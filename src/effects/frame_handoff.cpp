@@ -54,6 +54,7 @@ bool FrameHandOn::writeSurface(cairo_surface_t* frame) {
 }
 
 ImageBlob FrameHandOn::encodeShown(cairo_surface_t* frame) {
+  if (sink_->rawFrames()) return rawFromSurface(frame);
   return encodeSurface(frame, sink_->previewLogo());
 }
 

@@ -13,9 +13,9 @@ namespace pictavo {
 // Destroys both wands and empties both slots; a wand held in both is destroyed once.
 void destroyFramePair(WandPtr& first, WandPtr& second);
 
-// The JPEG bytes of `frame` with the caption composited at the given opacity step (the
-// caption image's opacity becomes opacity + 0.2 unless it keeps its own transparency). The
-// caption image keeps that opacity afterwards.
+// The bytes of `frame` (JPEG or raw, as the sink wants them) with the caption composited
+// at the given opacity step (the caption image's opacity becomes opacity + 0.2 unless it
+// keeps its own transparency). The caption image keeps that opacity afterwards.
 ImageBlob encodeCaptionedFrame(MagickWand* frame, CaptionOverlay* caption, double opacity,
                                FrameSink& sink);
 
@@ -65,7 +65,7 @@ class FrameHandOn {
   }
 
   // One transition frame composed at 8 bits: draw() returns the surface it drew (borrowed),
-  // which goes out as JPEG straight from its pixels.
+  // which goes out as JPEG (or raw) straight from its pixels.
   template <class Draw>
   bool frameSurface(Draw&& draw) {
     ++frames_;

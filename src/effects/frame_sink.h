@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "imaging/image.h"
+#include "imaging/raw_frame.h"
 
 namespace pictavo {
 
@@ -21,10 +22,14 @@ class FrameSink {
 
   // The logo drawn onto every frame this sink receives (the preview's), or null.
   virtual const PreviewLogo* previewLogo() const { return nullptr; }
+
+  // True when the sink takes raw frames (raw_frame.h) instead of JPEG.
+  virtual bool rawFrames() const { return false; }
 };
 
-// The JPEG bytes of a frame as this sink wants them (with its preview logo, if any).
+// The bytes of a frame as this sink wants them: JPEG (with its preview logo, if any) or raw.
 inline ImageBlob encodeFor(FrameSink& sink, MagickWand* frame) {
+  if (sink.rawFrames()) return rawFromWand(frame);
   return encodeFrame(frame, sink.previewLogo());
 }
 

@@ -54,7 +54,23 @@ std::string logoFilterPiece(const std::string& logoName, int location) {
   return strprintf(format, logoName.c_str(), 0, 0);
 }
 
+namespace {
+
+std::string rawInputPiece(const EncoderCommand& command) {
+  return strprintf(" -y -f rawvideo -pix_fmt %s -s %dx%d -r %d", kRawPixelFormat, command.width,
+                   command.height, kFramesPerSecond);
+}
+
+}  // namespace
+
 std::string namedPipeCommandLine(const std::string& pipeName, const EncoderCommand& command) {
+  if (command.rawFrames)
+    return rawInputPiece(command) +
+           strprintf(" -i %s%s -s %dx%d -t %s%s -pix_fmt yuv420p -v error %s", pipeName.c_str(),
+                     audioInputPiece(command).c_str(), command.width, command.height,
+                     command.duration.c_str(),
+                     logoFilterPiece(command.logoName, command.logoLocation).c_str(),
+                     ("\"" + command.outputPath + "\"").c_str());
   return strprintf(" -y -f image2pipe -r %d -vcodec mjpeg -i %s%s -s %dx%d -t %s%s -pix_fmt yuv420p -v error %s",
                    kFramesPerSecond, pipeName.c_str(), audioInputPiece(command).c_str(),
                    command.width, command.height, command.duration.c_str(),
@@ -63,6 +79,7 @@ std::string namedPipeCommandLine(const std::string& pipeName, const EncoderComma
 }
 
 std::string standardInputCommandLine(const EncoderCommand& command) {
+  if (command.rawFrames) return namedPipeCommandLine("pipe:0", command);
   return strprintf(" -y -f mjpeg -r %d -vcodec mjpeg -i pipe:0 %s -s %dx%d -t %s%s -pix_fmt yuv420p -v error %s",
                    kFramesPerSecond, audioInputPiece(command).c_str(), command.width,
                    command.height, command.duration.c_str(),

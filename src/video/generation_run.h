@@ -38,6 +38,9 @@ struct GenerationOptions {
   // make no progress before the run fails.
   int pipeOpenTimeoutMs = 30000;
   ErrorReporter reportError = logErrorReport;  // encoder and cover tool failures
+  // Frames go to the encoder as raw pixels rather than JPEG: no JPEG encode here and no
+  // decode in the encoder, for more bytes through the pipe. Off: the MJPEG pipe.
+  bool rawPipe = false;
 };
 
 class GenerationRun {

@@ -7,8 +7,12 @@
 namespace pictavo {
 
 QueuedFrameSink::QueuedFrameSink(int fd, size_t maxBytes, size_t maxFrames,
-                                 FrameWriteLimits limits)
-    : fd_(fd), maxBytes_(maxBytes), maxFrames_(maxFrames), limits_(limits) {
+                                 FrameWriteLimits limits, size_t rawFrameBytes)
+    : fd_(fd),
+      maxBytes_(maxBytes),
+      maxFrames_(maxFrames),
+      limits_(limits),
+      rawFrameBytes_(rawFrameBytes) {
   ignoreBrokenPipeSignal();
   writer_ = std::thread([this] { writeLoop(); });
 }
@@ -16,7 +20,7 @@ QueuedFrameSink::QueuedFrameSink(int fd, size_t maxBytes, size_t maxFrames,
 QueuedFrameSink::~QueuedFrameSink() { abandon(); }
 
 bool QueuedFrameSink::writeFrame(const unsigned char* bytes, size_t length) {
-  if (!bytes || length == 0) return false;
+  if (!bytes || length == 0 || (rawFrameBytes_ != 0 && length != rawFrameBytes_)) return false;
   return enqueue(std::make_shared<const std::string>(reinterpret_cast<const char*>(bytes), length), true);
 }
 

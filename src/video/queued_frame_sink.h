@@ -3,7 +3,8 @@
 // encoder's work on the hold frames before it (a hold frame costs the encoder a whole
 // decode but costs us nothing). A hold frame shares the bytes of the frame it repeats; the
 // queue holds at most `maxFrames` distinct frames and `maxBytes` of them, so large frames
-// (1080p and above) cannot pile up: a second of frames keeps the encoder busy anyway.
+// (1080p and above) cannot pile up: a second of frames keeps the encoder busy anyway. Raw
+// frames (8 MB at 1080p) fall under the same bounds, so only a few wait at a time.
 #pragma once
 
 #include <atomic>
@@ -31,8 +32,11 @@ struct FrameWriteLimits {
 
 class QueuedFrameSink : public FrameSink {
  public:
+  // rawFrameBytes 0: JPEG frames; otherwise raw frames of exactly that length (a frame of
+  // another length is refused, as it would shift every frame after it).
   explicit QueuedFrameSink(int fd, size_t maxBytes = kFrameQueueBytes,
-                           size_t maxFrames = kFrameQueueFrames, FrameWriteLimits limits = {});
+                           size_t maxFrames = kFrameQueueFrames, FrameWriteLimits limits = {},
+                           size_t rawFrameBytes = 0);
   // Drops what is not written yet.
   ~QueuedFrameSink() override;
   QueuedFrameSink(const QueuedFrameSink&) = delete;
@@ -41,6 +45,7 @@ class QueuedFrameSink : public FrameSink {
   // False once a write to the pipe has failed (the encoder has gone).
   bool writeFrame(const unsigned char* bytes, size_t length) override;
   bool repeatFrame(const unsigned char* bytes, size_t length) override;
+  bool rawFrames() const override { return rawFrameBytes_ != 0; }
 
   // Waits until every queued frame is written; false when a write failed, stalled or was
   // cancelled (the frames left are dropped).
@@ -66,6 +71,7 @@ class QueuedFrameSink : public FrameSink {
   size_t maxBytes_;
   size_t maxFrames_;
   FrameWriteLimits limits_;
+  size_t rawFrameBytes_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Entry> queue_;

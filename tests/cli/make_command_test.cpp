@@ -113,6 +113,58 @@ TEST_F(MakeCommand, MakesAnMp4WithProgress) {
   EXPECT_NEAR(info.duration, 3.0, 0.3) << "the automatic pause fills the music";
 }
 
+// Raw frames reach the encoder whole and in order: the encoder is asked for raw input (and
+// without --pipe for MJPEG, as always), the video has the size and frame count of the MJPEG
+// run, and every sampled frame (the fade in, the captioned hold, the fade between the
+// pictures, the last frame) shows what the MJPEG video shows.
+TEST_F(MakeCommand, RawPipeMakesTheVideoOfTheMjpegPipe) {
+  // An ffmpeg ahead on the path that notes its arguments and runs the real one.
+  std::filesystem::create_directories(dir_.file("bin"));
+  test::writeBytes(dir_.file("bin/ffmpeg"), "#!/bin/sh\necho \"$@\" >> " + shellQuote(dir_.file("args")) +
+                                              "\nPATH=${PATH#*:} exec ffmpeg \"$@\"\n");
+  ASSERT_EQ(::chmod(dir_.file("bin/ffmpeg").c_str(), 0755), 0);
+  auto make = [&](const std::string& arguments) {
+    std::filesystem::remove(dir_.file("args"));
+    return test::runCommand("PATH=" + shellQuote(dir_.file("bin")) + ":\"$PATH\" " +
+                            shellQuote(PICTAVO_CLI_PATH) + " make " + arguments +
+                            " --size 320x240 --pause 1 --effect 31 --caption 'Hello 你好' " + pictures_);
+  };
+  EXPECT_EQ(make("-o " + shellQuote(dir_.file("x.mp4")) + " --pipe rgb").exitCode, 2);
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("x.mp4")));
+  auto mjpeg = make("-o " + shellQuote(dir_.file("mjpeg.mp4")));
+  ASSERT_EQ(mjpeg.exitCode, 0) << mjpeg.output;
+  EXPECT_NE(test::readBytes(dir_.file("args")).find(" -f image2pipe -r 25 -vcodec mjpeg -i "),
+            std::string::npos);
+  auto raw = make("-o " + shellQuote(dir_.file("raw.mp4")) + " --pipe raw");
+  ASSERT_EQ(raw.exitCode, 0) << raw.output;
+  EXPECT_NE(test::readBytes(dir_.file("args")).find("-f rawvideo -pix_fmt bgra -s 320x240 -r 25 -i "),
+            std::string::npos);
+
+  test::MediaInfo expected = test::probeMedia(dir_.file("mjpeg.mp4"));
+  test::MediaInfo got = test::probeMedia(dir_.file("raw.mp4"));
+  ASSERT_TRUE(expected.stream("video") && got.stream("video"));
+  EXPECT_EQ(got.stream("video")->at("width"), "320");
+  EXPECT_EQ(got.stream("video")->at("height"), "240");
+  EXPECT_EQ(got.stream("video")->at("nb_frames"), expected.stream("video")->at("nb_frames"));
+  EXPECT_GT(std::stoi(got.stream("video")->at("nb_frames")), 50);
+
+  const double last = got.duration - 0.05;
+  WandPtr end = test::frameAt(dir_.file("raw.mp4"), last);
+  ASSERT_TRUE(end);
+  EXPECT_TRUE(test::near(test::pixelAt(end.get(), 160, 120), {0, 255, 0}, 24));
+  WandPtr held = test::frameAt(dir_.file("raw.mp4"), 0.8);
+  ASSERT_TRUE(held);
+  EXPECT_TRUE(test::near(test::pixelAt(held.get(), 160, 60), {255, 0, 0}, 24));
+  for (double at : {0.1, 0.3, 0.8, got.duration / 2 + 0.1, last}) {
+    WandPtr a = test::frameAt(dir_.file("mjpeg.mp4"), at), b = test::frameAt(dir_.file("raw.mp4"), at);
+    ASSERT_TRUE(a && b) << at;
+    for (long y = 10; y < 240; y += 20)
+      for (long x = 10; x < 320; x += 20)
+        ASSERT_TRUE(test::near(test::pixelAt(a.get(), x, y), test::pixelAt(b.get(), x, y), 24))
+            << "at " << at << " s, pixel " << x << "," << y;
+  }
+}
+
 TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
   std::string many;
   for (int i = 0; i < 30; ++i) many += " " + pictures_;
