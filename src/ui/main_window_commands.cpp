@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QShortcut>
 
+#include <functional>
+
 #include "app/qt_text.h"
 #include "app/session.h"
 #include "app/user_prompts.h"
@@ -33,17 +35,18 @@ void MainWindow::connectCommands() {
   connect(projectMenu_.menu, &QMenu::aboutToShow, this,
           [this] { updateProjectMenu(projectMenu_, session_.project()); });
 
-  auto titled = [this](auto command) {
-    return [this, command] {
-      (projectCommands_->*command)();
+  // After a project command the title names the project.
+  auto titledCommand = [this](QAction* action, std::function<void(ProjectCommands&)> command) {
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] {
+      command(*projectCommands_);
       showProjectTitle_ = true;
       refresh();
-    };
+    });
   };
-  connect(projectMenu_.newProject, &QAction::triggered, this, titled(&ProjectCommands::newProject));
-  connect(projectMenu_.open, &QAction::triggered, this, titled(&ProjectCommands::open));
-  connect(projectMenu_.save, &QAction::triggered, this, titled(&ProjectCommands::save));
-  connect(projectMenu_.saveAs, &QAction::triggered, this, titled(&ProjectCommands::saveAs));
+  titledCommand(projectMenu_.newProject, [](ProjectCommands& c) { c.newProject(); });
+  titledCommand(projectMenu_.open, [](ProjectCommands& c) { c.open(); });
+  titledCommand(projectMenu_.save, [](ProjectCommands& c) { c.save(); });
+  titledCommand(projectMenu_.saveAs, [](ProjectCommands& c) { c.saveAs(); });
   connect(projectCommands_, &ProjectCommands::statusMessage, status_, &MainStatusBar::setMessage);
   connect(projectCommands_, &ProjectCommands::projectSaved, this, &MainWindow::refresh);
 

@@ -13,9 +13,15 @@ namespace {
 
 // Qt shows a button's label as its tooltip when the action has none; only the buttons
 // with a tooltip of their own should show one.
+// Found again by this name: the class has no meta-object of its own, so findChild cannot
+// tell it from the toolbar's other children by type.
+const char kTooltipFilterName[] = "ownTooltipsOnly";
+
 class OwnTooltipsOnly : public QObject {
  public:
-  using QObject::QObject;
+  explicit OwnTooltipsOnly(QObject* parent) : QObject(parent) {
+    setObjectName(QLatin1String(kTooltipFilterName));
+  }
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::ToolTip) return false;
     auto* button = qobject_cast<QToolButton*>(watched);
@@ -34,7 +40,8 @@ QAction* addButton(QToolBar* bar, CommandId id, const QString& label, const char
   action->setProperty("ownTooltip", !tooltip.isEmpty());
   if (QWidget* button = bar->widgetForAction(action)) {
     button->setAccessibleName(label);
-    button->installEventFilter(bar->findChild<OwnTooltipsOnly*>());
+    button->installEventFilter(
+        bar->findChild<QObject*>(QLatin1String(kTooltipFilterName), Qt::FindDirectChildrenOnly));
   }
   return action;
 }
