@@ -22,6 +22,7 @@ struct CaptionSpec {
   std::string text;
 
   bool shown() const { return mode != 0 && !text.empty(); }
+  bool operator==(const CaptionSpec&) const = default;
 };
 
 struct ImageItem {
@@ -34,12 +35,14 @@ struct ImageItem {
 
   // Sets the effect and keeps its name in step.
   void setEffect(int index);
+  bool operator==(const ImageItem&) const = default;
 };
 
 struct MusicTrack {
   std::string path;
   float durationMs = 0;
   int sampleRate = 0;
+  bool operator==(const MusicTrack&) const = default;
 };
 
 struct ProjectSettings {
@@ -70,6 +73,7 @@ struct ProjectSettings {
   void selectPause(int index);
   // Applies a computed pause text; the frames follow its leading number.
   void applyPauseText(const std::string& text);
+  bool operator==(const ProjectSettings&) const = default;
 };
 
 struct Project {

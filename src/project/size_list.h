@@ -13,6 +13,7 @@ struct SizeEntry {
   std::string sizeText;  // "1280x720"; "" for entry 0
   int width = 0;
   int height = 0;
+  bool operator==(const SizeEntry&) const = default;
 };
 
 class SizeList {
@@ -37,6 +38,8 @@ class SizeList {
 
   // Parses "WxH" with both parts positive; false otherwise.
   static bool parseSizeText(const std::string& text, int* width, int* height);
+
+  bool operator==(const SizeList&) const = default;
 
  private:
   std::vector<SizeEntry> entries_;

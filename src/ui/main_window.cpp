@@ -17,6 +17,7 @@
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
 #include "ui/tray_icon.h"
+#include "video/auto_pause.h"
 #include "video/length_texts.h"
 
 // The icons are compiled into this static library; its resources must be registered by
@@ -74,6 +75,7 @@ bool MainWindow::openProjectFile(const QString& path) {
 }
 
 void MainWindow::refresh() {
+  followMusicWithPause();
   model_->reload();
   int count = static_cast<int>(session_.project().pictures.size());
   updateToolbarEnabling(toolbar_, count, selectedCount());
@@ -83,6 +85,14 @@ void MainWindow::refresh() {
   status_->setVideoLengthText(
       fromCore(videoLengthText(session_.project(), session_.preferences().loopStartEffect)));
   refreshTitle();
+}
+
+// With the automatic pause time on, every change of the pictures, effects, size or tracks
+// gives a new pause that makes the pictures last as long as the music.
+void MainWindow::followMusicWithPause() {
+  const ProjectSettings& settings = session_.project().settings;
+  if (settings.musicOn && settings.autoPause && !settings.musicTracks.empty())
+    autoPauseTime(session_.project());
 }
 
 // "Pictavo(V8.2)" until a project command gives the window a project title.

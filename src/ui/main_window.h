@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
   void connectCommands();
   void addKeys();
   void refresh();
+  void followMusicWithPause();
   void refreshTitle();
   int selectedCount() const;
   void addPicturesFromChooser();
