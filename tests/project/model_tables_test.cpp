@@ -1,6 +1,9 @@
 // The fixed tables of the model: pauses, effect names, sizes, colour schemes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "effects/effect_chooser_entries.h"
 #include "effects/effect_names.h"
 #include "project/caption_styles.h"
 #include "project/pause_table.h"
@@ -46,6 +49,24 @@ TEST(EffectNames, NamedIndicesAndTheRest) {
   }
   EXPECT_EQ(effectIndexByName(gbk("风车")), 57);
   EXPECT_EQ(effectIndexByName(gbk("不存在")), kNoAnimation);
+}
+
+// The choosers name every effect exactly once, spelled as the effect table spells it.
+TEST(EffectNames, ChooserEntriesCoverEveryEffectOnce) {
+  std::vector<int> named;
+  int separators = 0;
+  for (const std::string& entry : effectChooserEntries()) {
+    if (isChooserSeparator(entry)) {
+      ++separators;
+    } else if (entry != gbk("无动画")) {
+      EXPECT_NE(effectIndexByName(entry), kNoAnimation) << utf8(entry);
+      named.push_back(effectIndexByName(entry));
+    }
+  }
+  std::sort(named.begin(), named.end());
+  EXPECT_EQ(named, effectIndices());
+  EXPECT_EQ(separators, 24);
+  EXPECT_EQ(effectChooserEntries().front(), gbk("无动画"));
 }
 
 TEST(SizeList, PresetsLookupsAndCustomSizes) {
