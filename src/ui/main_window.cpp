@@ -13,6 +13,7 @@
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/picture_list/picture_list_controls.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   toolbar_ = buildToolbar(bar, projectMenu_.menu, settingsMenu_->menu());
   layout_ = buildWindowLayout(this, kToolbarHeight);
   layout_.pictureList->setModel(model_);
+  pictureControls_ = new PictureListControls(session_, layout_.pictureList, toolbar_, *status_, this);
   setCentralWidget(layout_.central);
   setStatusBar(status_);
 
@@ -78,7 +80,7 @@ void MainWindow::refresh() {
   followMusicWithPause();
   model_->reload();
   int count = static_cast<int>(session_.project().pictures.size());
-  updateToolbarEnabling(toolbar_, count, selectedCount());
+  pictureControls_->refresh();
   updateProjectMenu(projectMenu_, session_.project());
   status_->setPictureCount(count);
   status_->setAudioLengthText(fromCore(audioLengthText(session_.project().settings.musicTracks)));
@@ -101,11 +103,6 @@ void MainWindow::refreshTitle() {
   if (showProjectTitle_ || !session_.project().path.empty())
     title += QStringLiteral(" - ") + session_.projectTitle();
   setWindowTitle(title);
-}
-
-int MainWindow::selectedCount() const {
-  auto* selection = layout_.pictureList->selectionModel();
-  return selection ? static_cast<int>(selection->selectedIndexes().size()) : 0;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@ namespace pictavo {
 class FileChoosers;
 class GenerationCommand;
 class MainStatusBar;
+class PictureListControls;
 class PictureListModel;
 class ProjectCommands;
 class Session;
@@ -38,6 +39,8 @@ class MainWindow : public QMainWindow {
   // Appends pictures, skipping what cannot be added (reasons go to the information window).
   // Returns when they are in the list; the window keeps painting meanwhile.
   void addPictureFiles(const QStringList& paths);
+  // Inserts pictures before the picture at `position`.
+  void insertPictureFiles(const QStringList& paths, int position);
 
   // The exit sequence: asks about unsaved changes, stores the folders, empties the work
   // folder and closes. False when the user cancelled.
@@ -52,10 +55,13 @@ class MainWindow : public QMainWindow {
   ProjectCommands& projectCommands() const { return *projectCommands_; }
   GenerationCommand& generationCommand() const { return *generation_; }
   TrayIcon& trayIcon() const { return *tray_; }
+  PictureListControls& pictureControls() const { return *pictureControls_; }
 
  signals:
   // F2 and the menu item that shows the information window.
   void informationWindowToggleRequested();
+  // F5 and "预览该图片动画": play the effect of the picture at `row`.
+  void pictureEffectPreviewRequested(int row);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -69,8 +75,7 @@ class MainWindow : public QMainWindow {
   void refresh();
   void followMusicWithPause();
   void refreshTitle();
-  int selectedCount() const;
-  void addPicturesFromChooser();
+  void addPicturesFromChooser(int position = -1);
   void importAnimation();
   void showPictureLimit();
   void removeSelectedPictures();
@@ -91,6 +96,7 @@ class MainWindow : public QMainWindow {
   WindowLayout layout_;
   MainStatusBar* status_;
   PictureListModel* model_;
+  PictureListControls* pictureControls_ = nullptr;
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
   TrayIcon* tray_;

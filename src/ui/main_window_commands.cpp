@@ -15,12 +15,13 @@
 #include "app/session.h"
 #include "app/user_prompts.h"
 #include "platform/folders.h"
-#include "ui/commands/remove_pictures_command.h"
 #include "ui/desktop_shortcut.h"
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/main_window.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/picture_list/picture_commands.h"
+#include "ui/picture_list/picture_list_controls.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -64,15 +65,19 @@ void MainWindow::connectCommands() {
   connect(settingsMenu_, &SettingsMenu::informationWindowRequested, this,
           &MainWindow::informationWindowToggleRequested);
 
-  connect(layout_.pictureList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          [this] { updateToolbarEnabling(toolbar_, model_->rowCount(), selectedCount()); });
+  connect(pictureControls_, &PictureListControls::addRequested, this,
+          [this] { addPicturesFromChooser(); });
+  connect(pictureControls_, &PictureListControls::insertRequested, this,
+          &MainWindow::addPicturesFromChooser);
+  connect(pictureControls_, &PictureListControls::effectPreviewRequested, this,
+          &MainWindow::pictureEffectPreviewRequested);
 
   connect(tray_, &TrayIcon::showWindowRequested, this, &MainWindow::restoreFromTray);
   connect(tray_, &TrayIcon::exitRequested, this, &MainWindow::exitProgram);
 }
 
-// Keys that work anywhere in the window. Ctrl+← / Ctrl+→ belong to the move buttons and
-// F5 to the picture's effect preview, which the picture list and the preview provide.
+// Keys that work anywhere in the window. Ctrl+← / Ctrl+→ belong to the move buttons;
+// F5 (the picture's effect preview) comes with the picture list's controls.
 void MainWindow::addKeys() {
   auto key = [this](const QKeySequence& sequence, auto slot) {
     auto* shortcut = new QShortcut(sequence, this);
@@ -102,26 +107,22 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void MainWindow::addPicturesFromChooser() {
+// `position` -1 appends; else the pictures go before the picture at `position`.
+void MainWindow::addPicturesFromChooser(int position) {
   QStringList paths = choosers_->openMany(
       tr("选择图片 - 支持多选"),
       tr("图片文件(*.jpg *.jpeg *.gif *.png *.bmp *.tbi *.JPG *.JPEG *.GIF *.PNG *.BMP *.TBI)"),
       session_.preferences().imageFolder);
-  if (!paths.isEmpty()) addPictureFiles(paths);
+  if (paths.isEmpty()) return;
+  if (position < 0)
+    addPictureFiles(paths);
+  else
+    insertPictureFiles(paths, position);
 }
 
-void MainWindow::removeSelectedPictures() {
-  std::vector<int> rows;
-  for (const QModelIndex& index : layout_.pictureList->selectionModel()->selectedIndexes())
-    rows.push_back(index.row());
-  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
-}
+void MainWindow::removeSelectedPictures() { pictureControls_->commands().removeSelected(); }
 
-void MainWindow::removeAllPictures() {
-  std::vector<int> rows(session_.project().pictures.size());
-  for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
-  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
-}
+void MainWindow::removeAllPictures() { pictureControls_->commands().removeAll(); }
 
 void MainWindow::selectAllPictures() { layout_.pictureList->selectAll(); }
 

@@ -55,6 +55,12 @@ void MainWindow::addPictureFiles(const QStringList& paths) {
   if (worker.reachedLimit()) showPictureLimit();
 }
 
+// Until pictures can be added at a place, inserted pictures are appended.
+void MainWindow::insertPictureFiles(const QStringList& paths, int position) {
+  Q_UNUSED(position);
+  addPictureFiles(paths);
+}
+
 // "导入动画": every frame of a GIF animation becomes a picture, kept in the work folder
 // until the project is saved.
 void MainWindow::importAnimation() {

@@ -108,15 +108,18 @@ ToolbarActions buildToolbar(QToolBar* bar, QMenu* projectMenu, QMenu* settingsMe
   a.gifMode->setVisible(false);
   bar->addSeparator();
   a.settings = addMenuButton(bar, kCmdSettings, QObject::tr("软件设置"), "settings", settingsMenu);
-  updateToolbarEnabling(a, 0, 0);
+  updateToolbarEnabling(a, 0, {});
   return a;
 }
 
-void updateToolbarEnabling(const ToolbarActions& a, int pictureCount, int selectedCount) {
+void updateToolbarEnabling(const ToolbarActions& a, int pictureCount,
+                           const std::vector<int>& selectedRows) {
   a.preview->setEnabled(pictureCount > 0);
   a.generate->setEnabled(pictureCount > 0);
-  for (QAction* action : {a.removePictures, a.turnLeft, a.turnRight, a.moveLeft, a.moveRight})
-    action->setEnabled(selectedCount > 0);
+  const bool any = !selectedRows.empty();
+  for (QAction* action : {a.removePictures, a.turnLeft, a.turnRight}) action->setEnabled(any);
+  a.moveLeft->setEnabled(any && selectedRows.front() > 0);
+  a.moveRight->setEnabled(any && selectedRows.back() < pictureCount - 1);
 }
 
 }  // namespace pictavo

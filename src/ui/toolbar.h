@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <vector>
+
 class QAction;
 class QMenu;
 class QToolBar;
@@ -37,7 +39,10 @@ struct ToolbarActions {
 // Fills `bar`; the two menu buttons open `projectMenu` and `settingsMenu` when pressed.
 ToolbarActions buildToolbar(QToolBar* bar, QMenu* projectMenu, QMenu* settingsMenu);
 
-// Preview and generate follow the list; the selection buttons follow the selection.
-void updateToolbarEnabling(const ToolbarActions& actions, int pictureCount, int selectedCount);
+// Preview and generate follow the list; remove and turn follow the selection; move left
+// (right) works while the first (last) picture is not among the selected positions
+// (`selectedRows` ascending).
+void updateToolbarEnabling(const ToolbarActions& actions, int pictureCount,
+                           const std::vector<int>& selectedRows);
 
 }  // namespace pictavo

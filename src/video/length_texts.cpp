@@ -22,9 +22,13 @@ std::string selectionInfoText(const Project& project, const ImageItem& item) {
     infoLog(gbk("无法识别的图片:\r\n") + item.path);
     return std::string();
   }
+  return line + effectLengthText(project, item);
+}
+
+std::string effectLengthText(const Project& project, const ImageItem& item) {
   int frames = pictureFrames(countingContextFor(project), item);
   double seconds = static_cast<double>(frames) / kFramesPerSecond;
-  return line + strprintf(gbk(", 动画长度: %0.2f秒").c_str(), seconds);
+  return strprintf(gbk(", 动画长度: %0.2f秒").c_str(), seconds);
 }
 
 std::string selectionCountText(int count) {

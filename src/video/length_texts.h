@@ -15,6 +15,9 @@ std::string videoLengthText(const Project& project, int loopStartEffect);
 // picture cannot be read at all the information log says so and the text is empty.
 std::string selectionInfoText(const Project& project, const ImageItem& item);
 
+// ", 动画长度: %0.2f秒": the picture's counting-mode frames / 25.
+std::string effectLengthText(const Project& project, const ImageItem& item);
+
 // "选中了 %d 张图片".
 std::string selectionCountText(int count);
 

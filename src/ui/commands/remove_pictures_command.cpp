@@ -2,28 +2,17 @@
 
 #include <QObject>
 
-#include <algorithm>
+#include "project/picture_edits.h"
 
 namespace pictavo {
 
 RemovePicturesCommand::RemovePicturesCommand(Project& project, std::vector<int> rows)
-    : project_(project) {
+    : project_(project), rows_(std::move(rows)), before_(project.pictures) {
   setText(QObject::tr("移除图片"));
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  for (int row : rows) {
-    if (row >= 0 && row < static_cast<int>(project.pictures.size()))
-      removed_.emplace_back(row, project.pictures[static_cast<size_t>(row)]);
-  }
 }
 
-void RemovePicturesCommand::redo() {
-  for (auto it = removed_.rbegin(); it != removed_.rend(); ++it)
-    project_.pictures.erase(project_.pictures.begin() + it->first);
-}
+void RemovePicturesCommand::redo() { removePictures(project_, rows_); }
 
-void RemovePicturesCommand::undo() {
-  for (const auto& [row, item] : removed_) project_.pictures.insert(project_.pictures.begin() + row, item);
-}
+void RemovePicturesCommand::undo() { project_.pictures = before_; }
 
 }  // namespace pictavo

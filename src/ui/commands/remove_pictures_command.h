@@ -1,9 +1,10 @@
-// Removing pictures (the selected ones, or all) as one step of the undo history.
+// Removing pictures (the selected ones, or all) as one step of the undo history. When the
+// first picture goes, the new first one gets "无动画"; undo brings back the pictures and
+// that picture's effect exactly.
 #pragma once
 
 #include <QUndoCommand>
 
-#include <utility>
 #include <vector>
 
 #include "project/project_model.h"
@@ -20,7 +21,8 @@ class RemovePicturesCommand : public QUndoCommand {
 
  private:
   Project& project_;
-  std::vector<std::pair<int, ImageItem>> removed_;  // ascending rows
+  std::vector<int> rows_;
+  std::vector<ImageItem> before_;
 };
 
 }  // namespace pictavo
