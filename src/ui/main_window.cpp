@@ -67,7 +67,9 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
-MainWindow::~MainWindow() = default;
+// The list's controls go first: they follow the list and the focus, which the destruction of
+// the window's children would otherwise report to them half-destroyed.
+MainWindow::~MainWindow() { delete pictureControls_; }
 
 bool MainWindow::openProjectFile(const QString& path) {
   bool opened = projectCommands_->openFile(path);
