@@ -22,6 +22,7 @@
 #include "ui/status_bar.h"
 #include "ui/support/window_fixture.h"
 #include "ui/toolbar.h"
+#include "util/info_log.h"
 
 namespace pictavo {
 namespace {
@@ -193,6 +194,24 @@ TEST_F(PictureListControlsTest, MenuAndToolbarFollowTheListAndSelection) {
     EXPECT_EQ(status.left(c.status.size()), c.status);
     EXPECT_EQ(status.endsWith(QStringLiteral("秒")), c.selected.size() == 1) << status.toStdString();
   }
+}
+
+// A picture that can no longer be read shows no line and is reported once each time it is
+// selected, not again at every later edit.
+TEST_F(PictureListControlsTest, AnUnreadablePictureIsReportedOncePerSelection) {
+  showWithPictures(2);
+  test::writeBytes(dir.file("p1.png"), "no longer a picture");
+  const std::string report = toCore(QStringLiteral("无法识别的图片:\r\n") + file(QStringLiteral("p1.png")));
+  takeKeptInfoMessages();
+  click(0);
+  EXPECT_EQ(window->statusParts().messageText(), QString());
+  window->toolbarActions().turnRight->trigger();
+  EXPECT_EQ(session.project().pictures[0].turnAngle, 90);
+  EXPECT_EQ(takeKeptInfoMessages(), std::vector<std::string>{report});
+  click(1);
+  EXPECT_TRUE(window->statusParts().messageText().startsWith(QStringLiteral("尺寸: 64 x 48, 类型: PNG 图片")));
+  click(0);
+  EXPECT_EQ(takeKeptInfoMessages(), std::vector<std::string>{report});
 }
 
 // Every command is one step: undo gives back the project exactly as it was before, redo

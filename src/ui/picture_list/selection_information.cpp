@@ -23,7 +23,6 @@ QString SelectionInformation::statusLine(const Project& project,
                                          const std::vector<int>& selectedRows) {
   const int count = static_cast<int>(project.pictures.size());
   if (selectedRows.size() != 1 || selectedRows.front() >= count) {
-    describedPath_.clear();
     if (selectedRows.size() < 2) return QString();
     return fromCore(selectionCountText(static_cast<int>(selectedRows.size())));
   }

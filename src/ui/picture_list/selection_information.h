@@ -26,8 +26,9 @@ class SelectionInformation {
 
   const ToolbarActions& toolbar_;
   MainStatusBar& status_;
-  // The file part of the line is read once per newly selected picture: the line is shown
-  // again after every edit, and an unreadable file is reported once, not at every keystroke.
+  // The file part of the line is read again only when another picture is selected alone:
+  // the line is shown again after every edit (which briefly empties the selection), and an
+  // unreadable file is reported once, not at every keystroke.
   std::string describedPath_;
   std::string description_;
 };
