@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,6 +19,7 @@
 #include "ui/commands/project_edit_command.h"
 #include "ui/picture_list/caption_badges.h"
 #include "ui/picture_list/effect_chooser.h"
+#include "ui/picture_list/list_geometry.h"
 #include "ui/picture_list/list_selection.h"
 #include "ui/status_bar.h"
 #include "ui/support/window_fixture.h"
@@ -112,6 +114,21 @@ TEST_F(PictureListControlsTest, CaptionBadgesFollowCaptionsAndTheCaptionsSwitch)
   session.undoStack().undo();
   session.undoStack().undo();
   EXPECT_EQ(visibleBadges(), 0);
+}
+
+// Scrolling hides the badges; once it stops they belong to the pictures now in view.
+TEST_F(PictureListControlsTest, CaptionBadgesFollowScrolling) {
+  list()->setWrapping(false);  // one row of pictures, as the window shows them
+  showWithPictures(40);
+  setCaptionsOn(true);
+  QScrollBar* bar = list()->horizontalScrollBar();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar->maximum() > 0; }));
+  bar->setValue(bar->maximum());
+  EXPECT_EQ(visibleBadges(), 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return visibleBadges() > 0; }));
+  int first = firstVisibleRow(list());
+  EXPECT_GT(first, 0);
+  EXPECT_EQ(visibleBadges(), std::min(12, 40 - first));
 }
 
 // Each corner's badge lies over that corner of the thumbnail, in both caption modes.
@@ -217,9 +234,9 @@ TEST_F(PictureListControlsTest, AnUnreadablePictureIsReportedOncePerSelection) {
 // Every command is one step: undo gives back the project exactly as it was before, redo
 // exactly as it was after; moved pictures stay selected.
 TEST_F(PictureListControlsTest, EachCommandIsOneExactUndoStep) {
+  seedEffectChoice(7);
   showWithPictures(4);
   setCaptionsOn(true);
-  seedEffectChoice(7);
   const PictureListMenu& m = menu();
   const ToolbarActions& t = window->toolbarActions();
   auto trigger = [](QAction* action) { return [action] { action->trigger(); }; };
@@ -246,7 +263,7 @@ TEST_F(PictureListControlsTest, EachCommandIsOneExactUndoStep) {
       {"inset crossing", {}, trigger(m.insetCrossing), {}},
       {"middle bottom", {}, trigger(m.middleBottom), {}},
       {"cover", {2}, trigger(m.setAsCover), {2}},
-      {"effect chooser", {1}, [this] { QTest::keyClick(&chooser(), Qt::Key_Up); }, {1}},
+      {"effect chooser", {1}, [this] { QTest::keyClick(&chooser(), Qt::Key_Home); }, {1}},
       {"remove selected", {0, 2}, key(Qt::Key_Delete), {}},
       {"remove all", {}, key(Qt::Key_D, Qt::ControlModifier), {}},
   };
