@@ -7,7 +7,6 @@
 
 #include "effects/effect_names.h"
 #include "project/effect_choice.h"
-#include "util/charset.h"
 
 namespace pictavo {
 namespace {
@@ -114,7 +113,6 @@ TEST(PictureEdits, RemovingTheFirstPictureLeavesTheNewFirstWithoutAnimation) {
       EXPECT_EQ(project.pictures[0].animationName, effectName(project.pictures[0].animationIndex));
     }
   }
-  EXPECT_EQ(effectName(kNoAnimation), gbk("无动画"));
 }
 
 // Over many seeds: a shuffle is a permutation, and every position keeps its effect.

@@ -95,12 +95,6 @@ TEST_F(PictureListControlsTest, EffectChooserIgnoresDashLinesAndSetsAChosenEffec
   EXPECT_FALSE(chooser().isVisible());
 }
 
-TEST(ChooserEntries, VisibleEntriesFollowTheScreenHeight) {
-  const std::pair<int, int> cases[] = {{600, 22}, {768, 30}, {769, 33}, {800, 31}, {900, 34},
-                                       {960, 36}, {1024, 38}, {1050, 33}, {1080, 39}, {1440, 40}};
-  for (auto [height, entries] : cases) EXPECT_EQ(chooserVisibleEntries(height), entries) << height;
-}
-
 // A badge for each visible picture whose caption shows, at most twelve, only with captions on.
 TEST_F(PictureListControlsTest, CaptionBadgesFollowCaptionsAndTheCaptionsSwitch) {
   showWithPictures(14);
