@@ -13,6 +13,7 @@
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/panels/option_panels.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -57,6 +58,9 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   layout_ = buildWindowLayout(this, kToolbarHeight);
   layout_.pictureList->setModel(model_);
   setCentralWidget(layout_.central);
+  panels_ = new OptionPanels(session_, prompts_, *choosers_, layout_,
+                             layout_.pictureList->selectionModel(), toolbar_.generate,
+                             *settingsMenu_, this);
   setStatusBar(status_);
 
   connectCommands();
@@ -77,6 +81,7 @@ bool MainWindow::openProjectFile(const QString& path) {
 void MainWindow::refresh() {
   followMusicWithPause();
   model_->reload();
+  panels_->showProject();
   int count = static_cast<int>(session_.project().pictures.size());
   updateToolbarEnabling(toolbar_, count, selectedCount());
   updateProjectMenu(projectMenu_, session_.project());

@@ -17,6 +17,7 @@ namespace pictavo {
 class FileChoosers;
 class GenerationCommand;
 class MainStatusBar;
+class OptionPanels;
 class PictureListModel;
 class ProjectCommands;
 class Session;
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow {
   ProjectCommands& projectCommands() const { return *projectCommands_; }
   GenerationCommand& generationCommand() const { return *generation_; }
   TrayIcon& trayIcon() const { return *tray_; }
+  OptionPanels& optionPanels() const { return *panels_; }
 
  signals:
   // F2 and the menu item that shows the information window.
@@ -94,6 +96,7 @@ class MainWindow : public QMainWindow {
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
   TrayIcon* tray_;
+  OptionPanels* panels_ = nullptr;
   bool exiting_ = false;
   bool showProjectTitle_ = false;
 };
