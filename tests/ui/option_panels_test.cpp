@@ -211,6 +211,17 @@ TEST_F(WindowTest, CaptionTextFollowsTheSelectionAndUndoesInOneStep) {
   EXPECT_FALSE(caption.captionsBox()->isChecked());
   EXPECT_EQ(pictures[0].caption.mode, 0);
   EXPECT_FALSE(caption.fontList()->isEnabled());
+
+  // A full field of characters that take four bytes each keeps whole characters only, as
+  // many as a caption holds, and the field shows what was kept.
+  caption.captionsBox()->click();
+  list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+  QInputMethodEvent korean;
+  korean.setCommitString(QString(97, QChar(0xD55C)));
+  QCoreApplication::sendEvent(caption.textEdit(), &korean);
+  EXPECT_EQ(pictures[0].caption.text.size(), 192u);
+  EXPECT_EQ(fromCore(pictures[0].caption.text), QString(48, QChar(0xD55C)));
+  EXPECT_EQ(caption.textEdit()->text(), fromCore(pictures[0].caption.text));
 }
 
 // Each option control changes the project in one undo step; undo shows the old value again.

@@ -45,6 +45,7 @@ OutputPanel::OutputPanel(Session& session, CustomSizeDialog& customSize, QAction
   pauseText_->setReadOnly(true);
   pauseStack_->addWidget(pauses_);
   pauseStack_->addWidget(pauseText_);
+  pauseStack_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   caption->setBuddy(pauses_);
   row->addWidget(caption);
   row->addWidget(pauseStack_);
