@@ -44,7 +44,8 @@ void paintCaptionSample(QLabel* sample, bool captionsOn, const ColourScheme& sch
       background = fromWindowsColour(scheme.band);
     } else {
       background = face;
-      const bool whiteFace = face == QColor(Qt::white) || face == QColor(0xf0, 0xf0, 0xf0);
+      // A white face, or the near-white face of the usual styles (#f0f0f0, Fusion's #efefef).
+      const bool whiteFace = face.lightness() >= 0xef;
       if (scheme.text == 0xffffffu && whiteFace) background = QColor(0x80, 0x80, 0x80);
     }
   }
