@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QLabel>
 #include <QListView>
 #include <QProcess>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 #include "ui/commands/project_edit_command.h"
 #include "ui/dialogs/custom_size_dialog.h"
 #include "ui/panels/caption_panel.h"
+#include "ui/panels/caption_sample.h"
 #include "ui/panels/cover_panel.h"
 #include "ui/panels/logo_panel.h"
 #include "ui/panels/option_panels.h"
@@ -222,6 +224,37 @@ TEST_F(WindowTest, CaptionTextFollowsTheSelectionAndUndoesInOneStep) {
   EXPECT_EQ(pictures[0].caption.text.size(), 192u);
   EXPECT_EQ(fromCore(pictures[0].caption.text), QString(48, QChar(0xD55C)));
   EXPECT_EQ(caption.textEdit()->text(), fromCore(pictures[0].caption.text));
+}
+
+// The sample shows the scheme's band behind its text; a scheme without a band shows the
+// panel's colour, except white text on a (near-)white panel, which gets grey to stay legible.
+TEST(CaptionSample, PaintsTheBandOrThePanelBehindTheText) {
+  struct Case {
+    bool on;
+    int scheme;
+    QColor face;
+    QColor background;
+    QColor text;
+  } cases[] = {
+      {false, 1, QColor(0xd4, 0xd0, 0xc8), Qt::white, Qt::black},
+      {true, 1, QColor(0xd4, 0xd0, 0xc8), Qt::black, Qt::yellow},     // "黑底黄字"
+      {true, 9, QColor(0xd4, 0xd0, 0xc8), QColor(0xd4, 0xd0, 0xc8), Qt::black},  // "黑色"
+      {true, 8, QColor(0xd4, 0xd0, 0xc8), QColor(0xd4, 0xd0, 0xc8), Qt::white},  // "白色"
+      {true, 8, QColor(0xf0, 0xf0, 0xf0), QColor(0x80, 0x80, 0x80), Qt::white},
+      {true, 8, Qt::white, QColor(0x80, 0x80, 0x80), Qt::white},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.scheme);
+    QWidget panel;
+    QPalette face = panel.palette();
+    face.setColor(QPalette::Window, c.face);
+    face.setColor(QPalette::WindowText, Qt::black);
+    panel.setPalette(face);
+    QLabel sample(QStringLiteral("文字示例"), &panel);
+    paintCaptionSample(&sample, c.on, colourScheme(c.scheme), QString());
+    EXPECT_EQ(sample.palette().color(QPalette::Window), c.background);
+    EXPECT_EQ(sample.palette().color(QPalette::WindowText), c.text);
+  }
 }
 
 // Each option control changes the project in one undo step; undo shows the old value again.
