@@ -14,6 +14,7 @@
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
 #include "ui/picture_list/picture_list_controls.h"
+#include "ui/panels/option_panels.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -59,6 +60,9 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   layout_.pictureList->setModel(model_);
   pictureControls_ = new PictureListControls(session_, layout_.pictureList, toolbar_, *status_, this);
   setCentralWidget(layout_.central);
+  panels_ = new OptionPanels(session_, prompts_, *choosers_, layout_,
+                             layout_.pictureList->selectionModel(), toolbar_.generate,
+                             *settingsMenu_, this);
   setStatusBar(status_);
 
   connectCommands();
@@ -81,6 +85,7 @@ bool MainWindow::openProjectFile(const QString& path) {
 void MainWindow::refresh() {
   followMusicWithPause();
   model_->reload();
+  panels_->showProject();
   int count = static_cast<int>(session_.project().pictures.size());
   pictureControls_->refresh();
   updateProjectMenu(projectMenu_, session_.project());

@@ -18,6 +18,7 @@ class FileChoosers;
 class GenerationCommand;
 class MainStatusBar;
 class PictureListControls;
+class OptionPanels;
 class PictureListModel;
 class ProjectCommands;
 class Session;
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow {
   GenerationCommand& generationCommand() const { return *generation_; }
   TrayIcon& trayIcon() const { return *tray_; }
   PictureListControls& pictureControls() const { return *pictureControls_; }
+  OptionPanels& optionPanels() const { return *panels_; }
 
  signals:
   // F2 and the menu item that shows the information window.
@@ -100,6 +102,7 @@ class MainWindow : public QMainWindow {
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
   TrayIcon* tray_;
+  OptionPanels* panels_ = nullptr;
   bool exiting_ = false;
   bool showProjectTitle_ = false;
 };
