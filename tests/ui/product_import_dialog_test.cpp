@@ -14,8 +14,6 @@
 #include <filesystem>
 #include <set>
 
-#include "app/qt_text.h"
-#include "net/net_settings.h"
 #include "net/socket_pool.h"
 #include "platform/folders.h"
 #include "project/service_config.h"
@@ -33,21 +31,23 @@ using test::ServerConnection;
 constexpr int kWaitMs = 20000;
 
 // The window over a loopback server that plays the product service and the picture hosts,
-// honest and not: "/pics/pN.jpg" is picture N, "/list" the service's address list, and the
-// rest lie (a page, a cut body, a redirect loop, an endless body, a silent stall).
-class ProductImportTest : public test::WindowTest {
+// honest and not: "/pics/pN.jpg" is picture N, the service's path answers `list_`, and the
+// rest lie (a page, half a picture, a body cut short, a redirect loop, an endless body, a
+// silent stall).
+class ProductImportDialogTest : public test::WindowTest {
  protected:
-  ProductImportTest() {
+  ProductImportDialogTest() {
     for (const char* name : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
       unsetenv(name);
     socket_pool_init();
     closePooledSockets();
     resetServiceSettings();
-    for (const QString& path : makePictures(4)) pictures_.push_back(test::readBytes(path.toStdString()));
+    for (const QString& path : makePictures(4))
+      pictures_.push_back(test::readBytes(path.toStdString()));
     server_ = std::make_unique<test::TestHttpServer>(
         [this](const ReceivedRequest& r, ServerConnection& c) { answer(r, c); });
   }
-  ~ProductImportTest() override {
+  ~ProductImportDialogTest() override {
     closePooledSockets();
     resetServiceSettings();
   }
@@ -60,6 +60,8 @@ class ProductImportTest : public test::WindowTest {
     } else if (r.path == "/page.jpg") {
       c.send(test::okResponse("<html><body>no picture here</body></html>",
                               "Content-Type: text/html\r\n"));
+    } else if (r.path == "/half.jpg") {
+      c.send(test::okResponse(pictures_[0].substr(0, 60)));
     } else if (r.path == "/cut.jpg") {
       c.send("HTTP/1.1 200 OK\r\nContent-Length: 5000\r\n\r\n" + pictures_[0].substr(0, 60));
       c.close();
@@ -110,7 +112,8 @@ class ProductImportTest : public test::WindowTest {
     for (const ImageItem& item : session.project().pictures) {
       std::string bytes = test::readBytes(*toFsName(item.path));
       auto found = std::find(pictures_.begin(), pictures_.end(), bytes);
-      numbers.push_back(found == pictures_.end() ? 0 : static_cast<int>(found - pictures_.begin()) + 1);
+      numbers.push_back(found == pictures_.end() ? 0
+                                                 : static_cast<int>(found - pictures_.begin()) + 1);
     }
     return numbers;
   }
@@ -132,39 +135,41 @@ class ProductImportTest : public test::WindowTest {
   std::unique_ptr<test::TestHttpServer> server_;
 };
 
-TEST_F(ProductImportTest, ImportsInTheServicesOrderOrSaysWhyNot) {
-  const QString refused = fromCore(test::g("输入的宝贝地址不符合规范！"));
+TEST_F(ProductImportDialogTest, ImportsInTheServicesOrderOrSaysWhyNot) {
+  const QString refused = QStringLiteral("输入的宝贝地址不符合规范！");
   const QString about1688 = QStringLiteral("关于加载1688商品图片");
   const QString notConfigured = QStringLiteral("宝贝图片服务还没有配置");
   struct Case {
     const char* name;
     int mode;
-    bool service;     // the service's address is set
+    bool service;  // the service's address is set
     int maxPictures;
+    int pictureType;  // the entry chosen in "图片类型："
     std::string text;
     std::vector<int> listed;  // pictures expected in the list, in order
     QString message;          // start of the one box expected ("" for none)
     bool staysOpen;
     std::vector<std::string> logged;  // texts expected in the information window
   };
-  std::string lies = url("/page.jpg") + ";" + url("/cut.jpg") + ";" + url("/loop.jpg") + ";" +
-                     url("/endless.jpg");
+  std::string lies = url("/page.jpg") + ";" + url("/half.jpg") + ";" + url("/cut.jpg") + ";" +
+                     url("/loop.jpg") + ";" + url("/endless.jpg");
+  std::string item = "https://item.example/item.htm?id=12";
+  // clang-format off
   const std::vector<Case> cases = {
-      {"item address", 0, true, 1000, "https://item.example/item.htm?id=12", {1, 2, 3, 4}, "",
-       false, {}},
-      {"picture addresses, some lying", 6, false, 1000,
+      {"item address", 0, true, 1000, 2, item, {1, 2, 3, 4}, "", false, {}},
+      {"picture addresses, some lying", 6, false, 1000, 0,
        pic(2) + "; " + lies + ";" + pic(3) + ";" + pic(1), {2, 3, 1}, "", false,
-       {"无法识别的图片:\n", "下载宝贝图片失败:\n" + url("/cut.jpg"),
+       {"无法识别的图片:\n", "图片读取失败", "下载宝贝图片失败:\n" + url("/cut.jpg"),
         "下载宝贝图片失败:\n" + url("/loop.jpg"), "下载宝贝图片失败:\n" + url("/endless.jpg")}},
-      {"id of letters", 5, true, 1000, "https://item.example/item.htm?id=abc", {}, refused, true,
-       {}},
-      {"1688 product", 5, true, 1000, "https://detail.1688.com/offer/77.html", {}, about1688, true,
-       {}},
-      {"no service", 0, false, 1000, "https://item.example/item.htm?id=12", {}, notConfigured,
+      {"id of letters", 5, true, 1000, 0, "https://item.example/item.htm?id=abc", {}, refused,
        true, {}},
-      {"limit halfway", 0, true, 2, "https://item.example/item.htm?id=12", {1, 2},
-       QStringLiteral("最多可以添加 2 张图片"), false, {}},
+      {"1688 product", 5, true, 1000, 0, "https://detail.1688.com/offer/77.html", {}, about1688,
+       true, {}},
+      {"no service", 0, false, 1000, 0, item, {}, notConfigured, true, {}},
+      {"limit halfway", 0, true, 2, 0, item, {1, 2}, QStringLiteral("最多可以添加 2 张图片"),
+       false, {}},
   };
+  // clang-format on
   list_ = pic(1) + "\n" + pic(2) + "\n" + pic(3) + "\n" + pic(4) + "\n";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -177,6 +182,7 @@ TEST_F(ProductImportTest, ImportsInTheServicesOrderOrSaysWhyNot) {
     InformationWindow* information = attachInformationWindow(*window);
     updateServiceSettings([&](ServiceSettings& s) {
       s.serviceMode = c.mode;
+      s.pictureTypes = 3;
       s.baseUrl = c.service ? url("") : "";
       s.itemDataTemplate = c.service ? url("/detail?id=%s") : "";
     });
@@ -185,6 +191,8 @@ TEST_F(ProductImportTest, ImportsInTheServicesOrderOrSaysWhyNot) {
 
     QPointer<ProductImportDialog> dialog = openDialog();
     ASSERT_FALSE(dialog.isNull());
+    if (c.pictureType)
+      control<QComboBox>(dialog, QStringLiteral("图片类型："))->setCurrentIndex(c.pictureType);
     enter(dialog, c.text);
     if (c.staysOpen) {
       ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.isEmpty(); }, kWaitMs));
@@ -198,16 +206,19 @@ TEST_F(ProductImportTest, ImportsInTheServicesOrderOrSaysWhyNot) {
       }
     } else {
       ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog || !dialog->isVisible(); }, kWaitMs));
-      ASSERT_TRUE(QTest::qWaitFor([&] { return pictureCount() >= static_cast<int>(c.listed.size()); }, kWaitMs));
+      ASSERT_TRUE(QTest::qWaitFor(
+          [&] { return pictureCount() >= static_cast<int>(c.listed.size()); }, kWaitMs));
     }
     EXPECT_EQ(listedPictures(), c.listed);
     ASSERT_EQ(prompts.shown.size(), c.message.isEmpty() ? 0 : 1);
     if (!c.message.isEmpty()) {
       EXPECT_EQ(prompts.shown[0].title, QStringLiteral("提示"));
-      EXPECT_TRUE(prompts.shown[0].text.startsWith(c.message)) << prompts.shown[0].text.toStdString();
+      EXPECT_TRUE(prompts.shown[0].text.startsWith(c.message))
+          << prompts.shown[0].text.toStdString();
     }
     for (const std::string& text : c.logged)
-      EXPECT_TRUE(QTest::qWaitFor([&] { return information->text().contains(QString::fromStdString(text)); }, kWaitMs))
+      EXPECT_TRUE(QTest::qWaitFor(
+          [&] { return information->text().contains(QString::fromStdString(text)); }, kWaitMs))
           << text;
     // Nothing but the listed pictures is left in the temporary folder.
     std::set<std::string> added;
@@ -217,9 +228,11 @@ TEST_F(ProductImportTest, ImportsInTheServicesOrderOrSaysWhyNot) {
   }
   // The limit stopped the downloads: in its case the third picture was never asked for.
   EXPECT_EQ(requestsFor("/pics/p3.jpg"), 2);
+  // The service was told the chosen picture type.
+  EXPECT_NE(server_->requests().at(0).path.find("&m=2&"), std::string::npos);
 }
 
-TEST_F(ProductImportTest, AStalledDownloadKeepsTheWindowLiveAndCancelKeepsWhatArrived) {
+TEST_F(ProductImportDialogTest, AStalledDownloadKeepsTheWindowLiveAndCancelKeepsWhatArrived) {
   updateServiceSettings([&](ServiceSettings& s) { s.baseUrl = url(""); });
   list_ = pic(1) + "\n" + pic(2) + "\n" + url("/stall.jpg") + "\n" + pic(3) + "\n";
   std::set<std::string> before = temporaryFiles();
@@ -231,7 +244,8 @@ TEST_F(ProductImportTest, AStalledDownloadKeepsTheWindowLiveAndCancelKeepsWhatAr
   QPointer<ProductImportDialog> dialog = openDialog();
   ASSERT_FALSE(dialog.isNull());
   enter(dialog, "https://item.example/item.htm?id=12");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return pictureCount() == 2 && requestsFor("/stall.jpg") > 0; }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return pictureCount() == 2 && requestsFor("/stall.jpg") > 0; },
+                              kWaitMs));
   int ticksAtStall = ticks;
   EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= ticksAtStall + 10; }, kWaitMs));
   EXPECT_TRUE(dialog->isVisible());

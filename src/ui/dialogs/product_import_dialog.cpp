@@ -101,9 +101,8 @@ void ProductImportDialog::buildControls() {
   link_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   link_->setFocusPolicy(Qt::StrongFocus);
   link_->hide();
-  connect(link_, &QLabel::linkActivated, this, [this] {
-    openServicePage(prompts_, this, QLatin1String(kBrowserExtensionPagePath));
-  });
+  connect(link_, &QLabel::linkActivated, this,
+          [this] { openServicePage(prompts_, this, QLatin1String(kBrowserExtensionPagePath)); });
 
   // Between the address and the buttons: what the download is doing.
   progress_->setGeometry(16, 100, 396, 19);

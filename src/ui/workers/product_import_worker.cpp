@@ -27,7 +27,9 @@ class ProductImportWorker::Sink : public ImportSink {
     return true;
   }
 
-  void status(const std::string& gbkText) override { emit worker_.statusChanged(fromCore(gbkText)); }
+  void status(const std::string& gbkText) override {
+    emit worker_.statusChanged(fromCore(gbkText));
+  }
 
  private:
   ProductImportWorker& worker_;
