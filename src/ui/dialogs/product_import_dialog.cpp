@@ -213,6 +213,7 @@ void ProductImportDialog::finishImport() {
   if (result.added > 0 || result.cancelled || stopRequested_) {
     done(result.added > 0 ? Accepted : Rejected);
   } else {
+    progress_->clear();
     address_->setFocus();
   }
 }
