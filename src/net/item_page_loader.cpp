@@ -24,18 +24,6 @@ bool isPictureAddress(std::string_view part) {
                  endsWithNoCase(part, ".gif"));
 }
 
-// The parts of the text between ";" that are picture addresses.
-std::vector<std::string> directAddresses(std::string_view text) {
-  std::vector<std::string> addresses;
-  for (;;) {
-    size_t end = text.find(';');
-    std::string_view part = trimmed(text.substr(0, end));
-    if (isPictureAddress(part)) addresses.emplace_back(part);
-    if (end == std::string_view::npos) return addresses;
-    text.remove_prefix(end + 1);
-  }
-}
-
 HttpResponse requestItemData(const ServiceSettings& settings, const std::string& id,
                              const ImportSink& sink) {
   HttpRequest request = importRequest(fillTemplate(settings.itemDataTemplate, id), sink);
@@ -50,11 +38,22 @@ HttpResponse requestItemData(const ServiceSettings& settings, const std::string&
 
 }  // namespace
 
+std::vector<std::string> directPictureAddresses(std::string_view text) {
+  std::vector<std::string> addresses;
+  for (;;) {
+    size_t end = text.find(';');
+    std::string_view part = trimmed(text.substr(0, end));
+    if (isPictureAddress(part)) addresses.emplace_back(part);
+    if (end == std::string_view::npos) return addresses;
+    text.remove_prefix(end + 1);
+  }
+}
+
 ImportResult loadProductImagesFromItemPage(const ProductQuery& query,
                                            const ServiceSettings& settings, ImportSink& sink) {
   ImportResult result;
   if (query.text.empty()) return result;
-  result.addresses = directAddresses(query.text);
+  result.addresses = directPictureAddresses(query.text);
   if (!result.addresses.empty()) {
     downloadPictureList(result.addresses, sink, &result);
     return result;

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "net/http_request.h"
@@ -65,6 +66,10 @@ ImportResult loadProductImagesFromItemApi(const ProductQuery& query,
                                           const ServiceSettings& settings, ImportSink& sink);
 ImportResult loadProductImagesFromItemPage(const ProductQuery& query,
                                            const ServiceSettings& settings, ImportSink& sink);
+
+// The parts of the text between ";" that are picture addresses ("http://" or "https://",
+// ending in ".jpg", ".png" or ".gif"): the item-page loader downloads these directly.
+std::vector<std::string> directPictureAddresses(std::string_view text);
 
 // The loader chosen for the settings.
 ImportResult loadProductImages(const ProductQuery& query, const ServiceSettings& settings,

@@ -16,6 +16,7 @@
 #include "app/user_prompts.h"
 #include "platform/folders.h"
 #include "ui/desktop_shortcut.h"
+#include "ui/dialogs/product_import_dialog.h"
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/main_window.h"
@@ -52,6 +53,8 @@ void MainWindow::connectCommands() {
   connect(projectCommands_, &ProjectCommands::projectSaved, this, &MainWindow::refresh);
 
   connect(toolbar_.addPictures, &QAction::triggered, this, &MainWindow::addPicturesFromChooser);
+  connect(toolbar_.loadProduct, &QAction::triggered, this,
+          [this] { openProductImportDialog(*this, prompts_, session_.project()); });
   connect(toolbar_.importAnimation, &QAction::triggered, this, &MainWindow::importAnimation);
   connect(toolbar_.removePictures, &QAction::triggered, this, &MainWindow::removeSelectedPictures);
   connect(toolbar_.generate, &QAction::triggered, generation_, &GenerationCommand::run);
