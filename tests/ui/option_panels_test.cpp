@@ -196,6 +196,16 @@ TEST_F(WindowTest, CaptionTextFollowsTheSelectionAndUndoesInOneStep) {
   EXPECT_EQ(caption.textEdit()->text(), QStringLiteral(" 你好 world "));  // the blanks typed stay
   EXPECT_EQ(session.undoStack().count(), stepsBefore + 1);
 
+  // Typing for another selection is a step of its own.
+  list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+  caption.textEdit()->setFocus();
+  QTest::keyClicks(caption.textEdit(), QStringLiteral("x"));
+  EXPECT_EQ(session.undoStack().count(), stepsBefore + 2);
+  session.undoStack().undo();
+  EXPECT_EQ(pictures[0].caption.text, gbk("你好 world"));
+  list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+  list->selectionModel()->select(list->model()->index(2, 0), QItemSelectionModel::Select);
+
   caption.locationList()->setCurrentIndex(7);
   EXPECT_EQ(pictures[0].caption.location, 7);
   EXPECT_EQ(pictures[1].caption.location, 4);

@@ -27,8 +27,8 @@ struct ProjectContent {
   bool operator==(const ProjectContent&) const = default;
 };
 
-// Edits that follow one another with the same merge id (typing into the caption text,
-// say) become one step.
+// Edits that follow one another with the same merge id and change the same pictures
+// (typing into the caption text of one selection, say) become one step.
 enum class EditMerge { None = -1, CaptionText = 1 };
 
 class ProjectEditCommand : public QUndoCommand {
@@ -46,6 +46,7 @@ class ProjectEditCommand : public QUndoCommand {
   Project& project_;
   ProjectContent before_;
   ProjectContent after_;
+  std::vector<size_t> changedPictures_;  // rows the edit changed, for merging
   EditMerge merge_;
   bool done_ = true;  // the first redo (from push) finds the edit already made
 };
