@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QListView>
 #include <QMimeData>
 #include <QScreen>
@@ -13,6 +14,7 @@
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/panels/music_panel.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -56,6 +58,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   toolbar_ = buildToolbar(bar, projectMenu_.menu, settingsMenu_->menu());
   layout_ = buildWindowLayout(this, kToolbarHeight);
   layout_.pictureList->setModel(model_);
+  music_ = new MusicPanel(session, prompts, *choosers_, layout_.musicGroup);
   setCentralWidget(layout_.central);
   setStatusBar(status_);
 
@@ -67,6 +70,8 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+PreviewMusic& MainWindow::previewMusic() const { return *music_; }
+
 bool MainWindow::openProjectFile(const QString& path) {
   bool opened = projectCommands_->openFile(path);
   showProjectTitle_ = showProjectTitle_ || opened;
@@ -77,6 +82,7 @@ bool MainWindow::openProjectFile(const QString& path) {
 void MainWindow::refresh() {
   followMusicWithPause();
   model_->reload();
+  music_->showProject();
   int count = static_cast<int>(session_.project().pictures.size());
   updateToolbarEnabling(toolbar_, count, selectedCount());
   updateProjectMenu(projectMenu_, session_.project());

@@ -17,7 +17,9 @@ namespace pictavo {
 class FileChoosers;
 class GenerationCommand;
 class MainStatusBar;
+class MusicPanel;
 class PictureListModel;
+class PreviewMusic;
 class ProjectCommands;
 class Session;
 class SettingsMenu;
@@ -52,6 +54,9 @@ class MainWindow : public QMainWindow {
   ProjectCommands& projectCommands() const { return *projectCommands_; }
   GenerationCommand& generationCommand() const { return *generation_; }
   TrayIcon& trayIcon() const { return *tray_; }
+  MusicPanel& musicPanel() const { return *music_; }
+  // The preview window plays its music through this.
+  PreviewMusic& previewMusic() const;
 
  signals:
   // F2 and the menu item that shows the information window.
@@ -94,6 +99,7 @@ class MainWindow : public QMainWindow {
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
   TrayIcon* tray_;
+  MusicPanel* music_;
   bool exiting_ = false;
   bool showProjectTitle_ = false;
 };
