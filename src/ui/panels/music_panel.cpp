@@ -125,6 +125,7 @@ void MusicPanel::showProject() {
   looping_->setChecked(s.loopPictures);
   for (QCheckBox* box : {musicOn_, autoPause_, looping_}) box->blockSignals(false);
 
+  if (!s.musicOn) stopTrial();
   int selected = selectedRow();
   model_->reload();
   if (selected >= 0 && selected < model_->rowCount()) selectRow(selected);
