@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/preview/preview_music.h"
 
@@ -24,6 +25,7 @@ class MusicPlayback;
 class MusicTrackModel;
 class Session;
 class UserPrompts;
+struct MusicTrack;
 struct Project;
 
 class MusicPanel : public QWidget, public PreviewMusic {
@@ -61,7 +63,7 @@ class MusicPanel : public QWidget, public PreviewMusic {
   void switchAutoPause(bool on);
   void switchLooping(bool on);
   void addTracks();
-  void appendTracks(const std::vector<struct MusicTrack>& tracks);
+  void appendTracks(const std::vector<MusicTrack>& tracks);
   void removeSelectedTrack();
 
   void toggleTrial();
