@@ -9,6 +9,7 @@
 #include <signal.h>
 
 
+#include "app/qt_text.h"
 #include "support/make_audio.h"
 #include "ui/support/window_fixture.h"
 #include "ui/workers/music_playback.h"
@@ -111,6 +112,12 @@ TEST_F(MusicPanelTest, DeletingMovesSelectionAndTrialMark) {
   session.undoStack().undo();
   EXPECT_EQ(rows(), 1);
   EXPECT_TRUE(line(0).startsWith(QStringLiteral("b.mp3")));
+
+  // A track named by a video settings file is added once, then only selected.
+  for (const char* name : {"a.mp3", "b.mp3", "a.mp3"}) panel().selectOrAddTrack(toCore(file(name)));
+  ASSERT_EQ(rows(), 2);
+  EXPECT_TRUE(line(1).startsWith(QStringLiteral("a.mp3")));
+  EXPECT_EQ(selectedRow(), 1);
 }
 
 // Automatic pause and looping exclude each other; the music switch stops a trial.
