@@ -9,6 +9,7 @@ PACKAGES=(
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
   libcairo2-dev libpixman-1-dev libturbojpeg0-dev
   ffmpeg atomicparsley
+  xdg-utils
   libcurl4-openssl-dev libssl-dev openssl ca-certificates
   libqt6svg6
   googletest libgtest-dev

@@ -301,9 +301,11 @@ void ChildProcess::terminate() {
   signalGroup(SIGTERM);
 }
 
-void ChildProcess::kill() {
+void ChildProcess::kill() { sendSignal(SIGKILL); }
+
+void ChildProcess::sendSignal(int signal) {
   std::lock_guard lock(guard_->mutex);
-  signalGroup(SIGKILL);
+  signalGroup(signal);
 }
 
 std::string ChildProcess::errorOutput() {

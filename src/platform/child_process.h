@@ -58,6 +58,8 @@ class ChildProcess {
   // once it has been reaped.
   void terminate();
   void kill();
+  // Any other signal to the child and its process group (SIGSTOP, SIGCONT for players).
+  void sendSignal(int signal);
 
   // The first kKeptErrorBytes of its standard error. Complete once the child has ended:
   // the call then waits up to a second for the pipe to reach its end.

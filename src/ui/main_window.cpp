@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QListView>
 #include <QMimeData>
 #include <QScreen>
@@ -15,6 +16,7 @@
 #include "ui/models/picture_list_model.h"
 #include "ui/picture_list/picture_list_controls.h"
 #include "ui/panels/option_panels.h"
+#include "ui/panels/music_panel.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -59,6 +61,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   layout_ = buildWindowLayout(this, kToolbarHeight);
   layout_.pictureList->setModel(model_);
   pictureControls_ = new PictureListControls(session_, layout_.pictureList, toolbar_, *status_, this);
+  music_ = new MusicPanel(session, prompts, *choosers_, layout_.musicGroup);
   setCentralWidget(layout_.central);
   panels_ = new OptionPanels(session_, prompts_, *choosers_, layout_,
                              layout_.pictureList->selectionModel(), toolbar_.generate,
@@ -75,6 +78,8 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
 // the window's children would otherwise report to them half-destroyed.
 MainWindow::~MainWindow() { delete pictureControls_; }
 
+PreviewMusic& MainWindow::previewMusic() const { return *music_; }
+
 bool MainWindow::openProjectFile(const QString& path) {
   bool opened = projectCommands_->openFile(path);
   showProjectTitle_ = showProjectTitle_ || opened;
@@ -86,6 +91,7 @@ void MainWindow::refresh() {
   followMusicWithPause();
   model_->reload();
   panels_->showProject();
+  music_->showProject();
   int count = static_cast<int>(session_.project().pictures.size());
   pictureControls_->refresh();
   updateProjectMenu(projectMenu_, session_.project());

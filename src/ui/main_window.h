@@ -19,7 +19,9 @@ class GenerationCommand;
 class MainStatusBar;
 class PictureListControls;
 class OptionPanels;
+class MusicPanel;
 class PictureListModel;
+class PreviewMusic;
 class ProjectCommands;
 class Session;
 class SettingsMenu;
@@ -58,6 +60,9 @@ class MainWindow : public QMainWindow {
   TrayIcon& trayIcon() const { return *tray_; }
   PictureListControls& pictureControls() const { return *pictureControls_; }
   OptionPanels& optionPanels() const { return *panels_; }
+  MusicPanel& musicPanel() const { return *music_; }
+  // The preview window plays its music through this.
+  PreviewMusic& previewMusic() const;
 
  signals:
   // F2 and the menu item that shows the information window.
@@ -103,6 +108,7 @@ class MainWindow : public QMainWindow {
   GenerationCommand* generation_;
   TrayIcon* tray_;
   OptionPanels* panels_ = nullptr;
+  MusicPanel* music_ = nullptr;
   bool exiting_ = false;
   bool showProjectTitle_ = false;
 };

@@ -1,0 +1,36 @@
+#include "ui/models/music_track_model.h"
+
+#include "app/qt_text.h"
+#include "music/music_texts.h"
+#include "project/project_model.h"
+
+namespace pictavo {
+
+MusicTrackModel::MusicTrackModel(const Project& project, QObject* parent)
+    : QAbstractListModel(parent), project_(project) {}
+
+int MusicTrackModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(project_.settings.musicTracks.size());
+}
+
+QVariant MusicTrackModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
+  QString line = fromCore(musicListLine(project_.settings.musicTracks[index.row()]));
+  if (index.row() == triedRow_) line += tr(" 试听中");
+  return line;
+}
+
+void MusicTrackModel::reload() {
+  beginResetModel();
+  endResetModel();
+}
+
+void MusicTrackModel::setTriedRow(int row) {
+  int before = triedRow_;
+  triedRow_ = row;
+  for (int r : {before, row})
+    if (r >= 0 && r < rowCount()) emit dataChanged(index(r), index(r), {Qt::DisplayRole});
+}
+
+}  // namespace pictavo
