@@ -13,6 +13,7 @@
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/preview/preview_command.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -54,6 +55,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   bar->setFixedHeight(kToolbarHeight);
   addToolBar(bar);
   toolbar_ = buildToolbar(bar, projectMenu_.menu, settingsMenu_->menu());
+  preview_ = new PreviewCommand(session, prompts, this, toolbar_.preview);
   layout_ = buildWindowLayout(this, kToolbarHeight);
   layout_.pictureList->setModel(model_);
   setCentralWidget(layout_.central);

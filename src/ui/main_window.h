@@ -18,6 +18,7 @@ class FileChoosers;
 class GenerationCommand;
 class MainStatusBar;
 class PictureListModel;
+class PreviewCommand;
 class ProjectCommands;
 class Session;
 class SettingsMenu;
@@ -43,6 +44,9 @@ class MainWindow : public QMainWindow {
   // folder and closes. False when the user cancelled.
   bool exitProgram();
 
+  // "预览该图片动画" (F5): the effect of the picture in `row`.
+  void previewPictureEffect(int row);
+
   // The window's parts, for the commands that later parts add and for tests.
   const ToolbarActions& toolbarActions() const { return toolbar_; }
   const ProjectMenu& projectMenu() const { return projectMenu_; }
@@ -51,6 +55,7 @@ class MainWindow : public QMainWindow {
   const WindowLayout& layoutParts() const { return layout_; }
   ProjectCommands& projectCommands() const { return *projectCommands_; }
   GenerationCommand& generationCommand() const { return *generation_; }
+  PreviewCommand& previewCommand() const { return *preview_; }
   TrayIcon& trayIcon() const { return *tray_; }
 
  signals:
@@ -93,6 +98,7 @@ class MainWindow : public QMainWindow {
   PictureListModel* model_;
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
+  PreviewCommand* preview_;
   TrayIcon* tray_;
   bool exiting_ = false;
   bool showProjectTitle_ = false;

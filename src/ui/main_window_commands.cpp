@@ -21,6 +21,7 @@
 #include "ui/generation_command.h"
 #include "ui/main_window.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/preview/preview_command.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -54,6 +55,7 @@ void MainWindow::connectCommands() {
   connect(toolbar_.importAnimation, &QAction::triggered, this, &MainWindow::importAnimation);
   connect(toolbar_.removePictures, &QAction::triggered, this, &MainWindow::removeSelectedPictures);
   connect(toolbar_.generate, &QAction::triggered, generation_, &GenerationCommand::run);
+  connect(toolbar_.preview, &QAction::triggered, preview_, &PreviewCommand::start);
   connect(toolbar_.shortcut, &QAction::triggered, this, &MainWindow::createShortcut);
   connect(toolbar_.website, &QAction::triggered, this,
           [this] { openServicePage(prompts_, this, QString()); });
@@ -81,6 +83,14 @@ void MainWindow::addKeys() {
   };
   key(QKeySequence(Qt::Key_F2), [this] { emit informationWindowToggleRequested(); });
   key(QKeySequence(Qt::CTRL | Qt::Key_D), [this] { removeAllPictures(); });
+  key(QKeySequence(Qt::Key_F5), [this] {
+    auto* selection = layout_.pictureList->selectionModel();
+    QModelIndex focused = layout_.pictureList->currentIndex();
+    if (focused.isValid() && selection->isSelected(focused))
+      previewPictureEffect(focused.row());
+    else if (!selection->selectedIndexes().isEmpty())
+      previewPictureEffect(selection->selectedIndexes().first().row());
+  });
   QAction* undo = session_.undoStack().createUndoAction(this, tr("撤销"));
   undo->setShortcut(QKeySequence::Undo);
   QAction* redo = session_.undoStack().createRedoAction(this, tr("重做"));
@@ -122,6 +132,8 @@ void MainWindow::removeAllPictures() {
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
   if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
 }
+
+void MainWindow::previewPictureEffect(int row) { preview_->previewPictureEffect(row); }
 
 void MainWindow::selectAllPictures() { layout_.pictureList->selectAll(); }
 
