@@ -71,6 +71,7 @@ void PreviewCommand::begin(int effectRow) {
   run_.reset();  // the last run's threads end before new ones start
 
   effectRow_ = effectRow;
+  window_->acceptPictures();
   window_->showPicture(artwork_.waiting, PreviewPicture::Waiting);
   PreviewPlan plan{session_.project(), session_.preferences(), effectRow};
   PreviewWindow* window = window_;

@@ -34,6 +34,7 @@ PreviewWindow::PreviewWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 void PreviewWindow::showPicture(const QImage& image, PreviewPicture kind) {
   {
     std::lock_guard lock(pictureMutex_);
+    if (!accepting_) return;
     image_ = image;
     if (kind != kind_ || history_.isEmpty()) history_ << kind;
     kind_ = kind;
@@ -45,6 +46,12 @@ void PreviewWindow::releasePicture() {
   std::lock_guard lock(pictureMutex_);
   image_ = QImage();
   kind_ = PreviewPicture::None;
+  accepting_ = false;
+}
+
+void PreviewWindow::acceptPictures() {
+  std::lock_guard lock(pictureMutex_);
+  accepting_ = true;
 }
 
 PreviewPicture PreviewWindow::currentKind() const {

@@ -20,10 +20,12 @@ class PreviewWindow : public QWidget {
  public:
   explicit PreviewWindow(QWidget* owner);
 
-  // Thread-safe.
+  // Thread-safe. Ignored after releasePicture until acceptPictures.
   void showPicture(const QImage& image, PreviewPicture kind);
-  // Forgets the picture: nothing is drawn until the next one arrives.
+  // Forgets the picture and takes no more (a frame that was on its way when the preview
+  // closed stays unseen): nothing is drawn until acceptPictures and the next picture.
   void releasePicture();
+  void acceptPictures();
 
   PreviewPicture currentKind() const;
   QImage currentImage() const;
@@ -50,6 +52,7 @@ class PreviewWindow : public QWidget {
   mutable std::mutex pictureMutex_;
   QImage image_;
   PreviewPicture kind_ = PreviewPicture::None;
+  bool accepting_ = true;
   QList<PreviewPicture> history_;
 };
 
