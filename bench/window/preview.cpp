@@ -147,7 +147,8 @@ void preview(int width, int height, int pause, int runs, const std::vector<std::
         firstFrameNs.compare_exchange_strong(zero, (Clock::now() - origin).count());
       window.showPicture(image, kind);
     };
-    PreviewRun preview(PreviewPlan{project, Preferences{}, -1}, show, artwork, QThread::idealThreadCount());
+    PreviewRun preview(PreviewPlan{project, Preferences{}, -1}, show, artwork, QThread::idealThreadCount(),
+                       [&window](const QSize& frame) { return window.fittedSize(frame); });
     QEventLoop loop;
     QObject::connect(&preview, &PreviewRun::ended, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     preview.start();

@@ -77,7 +77,7 @@ void PreviewCommand::begin(int effectRow) {
   PreviewWindow* window = window_;
   run_ = std::make_unique<PreviewRun>(
       std::move(plan), [window](const QImage& image, PreviewPicture kind) { window->showPicture(image, kind); },
-      artwork_, QThread::idealThreadCount());
+      artwork_, QThread::idealThreadCount(), [window](const QSize& frame) { return window->fittedSize(frame); });
   connectRun(++runId_);
   run_->start();
 

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <cmath>
@@ -79,12 +80,23 @@ void PreviewWindow::clearPictureHistory() {
 QRect PreviewWindow::pictureRect(const QSize& window, const QSize& picture) {
   int roomW = window.width() - 2 * kBorder, roomH = window.height() - 2 * kBorder;
   int w = picture.width(), h = picture.height();
+  if (roomW <= 0 || roomH <= 0 || w <= 0 || h <= 0) return QRect();
   if (w > roomW || h > roomH) {
     double scale = std::min(static_cast<double>(roomW) / w, static_cast<double>(roomH) / h);
     w = static_cast<int>(std::floor(w * scale + 0.5));
     h = static_cast<int>(std::floor(h * scale + 0.5));
   }
   return QRect((roomW - w) / 2 + kBorder, (roomH - h) / 2 + kBorder, w, h);
+}
+
+QSize PreviewWindow::fittedSize(const QSize& picture) const {
+  return pictureRect(QSize(width_.load(), height_.load()), picture).size();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent* event) {
+  width_.store(width());
+  height_.store(height());
+  QWidget::resizeEvent(event);
 }
 
 void PreviewWindow::paintEvent(QPaintEvent*) {
@@ -101,6 +113,7 @@ void PreviewWindow::paintEvent(QPaintEvent*) {
   p.drawRect(rect().adjusted(0, 0, -1, -1));
   if (image.isNull()) return;
   QRect target = pictureRect(size(), image.size());
+  if (target.isEmpty()) return;
   if (kind != PreviewPicture::End) {
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <atomic>
 #include <mutex>
 
 #include "ui/preview/preview_artwork.h"
@@ -35,6 +36,10 @@ class PreviewWindow : public QWidget {
 
   // Where a w x h picture is drawn in a window of the given size.
   static QRect pictureRect(const QSize& window, const QSize& picture);
+  // The size a picture of `picture` size is drawn at in the window now. Thread-safe: the
+  // display thread decodes frames at this size, which costs less than decoding them whole
+  // and shrinking them while painting.
+  QSize fittedSize(const QSize& picture) const;
 
  signals:
   // Escape or the window's close button.
@@ -47,12 +52,15 @@ class PreviewWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   mutable std::mutex pictureMutex_;
   QImage image_;
   PreviewPicture kind_ = PreviewPicture::None;
   bool accepting_ = true;
+  std::atomic<int> width_{0};
+  std::atomic<int> height_{0};
   QList<PreviewPicture> history_;
 };
 

@@ -1,6 +1,8 @@
 #include "ui/workers/preview_run.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QImageReader>
 
 #include "effects/effect_names.h"
 #include "imaging/image.h"
@@ -60,6 +62,18 @@ WandPtr loadPreviewLogo(const ProjectSettings& s, PreviewLogo* logo) {
   return wand;
 }
 
+// A frame shown at half its size or less is decoded at 1/2, 1/4 or 1/8 of it (still no
+// smaller than shown), which the JPEG decoder does for a fraction of the work; painting
+// shrinks the rest of the way.
+QSize decodeSize(const QSize& frame, const QSize& shown) {
+  int divisor = 1;
+  while (divisor < 8 && frame.width() / (divisor * 2) >= shown.width() &&
+         frame.height() / (divisor * 2) >= shown.height() && frame.width() % (divisor * 2) == 0 &&
+         frame.height() % (divisor * 2) == 0)
+    divisor *= 2;
+  return frame / divisor;
+}
+
 }  // namespace
 
 int effectPreviewFrames(const Project& project, int row) {
@@ -68,9 +82,9 @@ int effectPreviewFrames(const Project& project, int row) {
   return pictureFrames(context, project.pictures.at(static_cast<size_t>(row)));
 }
 
-PreviewRun::PreviewRun(PreviewPlan plan, Show show, PreviewArtwork artwork, int processors)
-    : plan_(std::move(plan)), show_(std::move(show)), artwork_(std::move(artwork)),
-      processors_(processors) {}
+PreviewRun::PreviewRun(PreviewPlan plan, Show show, PreviewArtwork artwork, int processors, Fit fit)
+    : plan_(std::move(plan)), show_(std::move(show)), fit_(std::move(fit)),
+      artwork_(std::move(artwork)), processors_(processors) {}
 
 PreviewRun::~PreviewRun() {
   stop();
@@ -192,10 +206,14 @@ void PreviewRun::showArtwork(PreviewPicture which) { show_(artwork_.picture(whic
 bool PreviewRun::showFrame(const std::string& jpeg) {
   QElapsedTimer timer;
   timer.start();
+  QByteArray bytes = QByteArray::fromRawData(jpeg.data(), static_cast<qsizetype>(jpeg.size()));
+  QBuffer buffer(&bytes);
+  QImageReader reader(&buffer, "jpg");
+  QSize frame(plan_.project.settings.width, plan_.project.settings.height);
+  QSize scaled = decodeSize(frame, fit_ ? fit_(frame) : frame);
+  if (scaled != frame) reader.setScaledSize(scaled);
   QImage image;
-  if (!image.loadFromData(reinterpret_cast<const uchar*>(jpeg.data()),
-                          static_cast<qsizetype>(jpeg.size()), "JPG"))
-    return false;
+  if (!reader.read(&image)) return false;
   show_(image, PreviewPicture::Frame);
   displayMicros_ += timer.nsecsElapsed() / 1000;
   return true;

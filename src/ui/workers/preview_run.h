@@ -38,8 +38,10 @@ class PreviewRun : public QObject {
  public:
   enum State { Stopped = 0, Running = 1, Finished = 2 };
   using Show = std::function<void(const QImage&, PreviewPicture)>;
+  // The size a frame of the given size is wanted at (thread-safe); frames are decoded at it.
+  using Fit = std::function<QSize(const QSize&)>;
 
-  PreviewRun(PreviewPlan plan, Show show, PreviewArtwork artwork, int processors);
+  PreviewRun(PreviewPlan plan, Show show, PreviewArtwork artwork, int processors, Fit fit = {});
   // Stops and waits for both threads.
   ~PreviewRun() override;
   PreviewRun(const PreviewRun&) = delete;
@@ -84,6 +86,7 @@ class PreviewRun : public QObject {
 
   PreviewPlan plan_;
   Show show_;
+  Fit fit_;
   PreviewArtwork artwork_;
   int processors_;
   PreviewFrameQueue queue_;
