@@ -95,6 +95,14 @@ TEST_F(PreviewTest, ClosingWhileFramesAreProducedStopsBothThreadsAndShowsNoEnd) 
   shown().close();
   ASSERT_TRUE(waitForEnd());
   EXPECT_FALSE(shown().pictureHistory().contains(Kind::End));
+
+  // The main window cannot be closed under a running preview; destroyed all the same (the
+  // program quitting), it ends both threads before it goes.
+  window->toolbarActions().preview->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown().currentKind() == Kind::Frame; }, kWaitMs));
+  window->close();
+  EXPECT_TRUE(shown().isVisible());
+  window.reset();
 }
 
 TEST_F(PreviewTest, WithoutASizeNothingStartsAndF5PlaysTheFocusedPicturesEffect) {
