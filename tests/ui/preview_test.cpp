@@ -1,9 +1,11 @@
 // The preview window over a real main window: real pictures rendered by the real timeline,
 // the display thread showing them, closing, running to the end and starting again.
 #include <QAction>
+#include <QFile>
 #include <QListView>
 #include <QTest>
 
+#include "project/service_config.h"
 #include "ui/preview/preview_command.h"
 #include "ui/preview/preview_window.h"
 #include "ui/support/window_fixture.h"
@@ -105,7 +107,7 @@ TEST_F(PreviewTest, ClosingWhileFramesAreProducedStopsBothThreadsAndShowsNoEnd) 
   window.reset();
 }
 
-TEST_F(PreviewTest, WithoutASizeNothingStartsAndF5PlaysTheFocusedPicturesEffect) {
+TEST_F(PreviewTest, WithoutASizeNothingStartsAndF5PlaysThePicturesEffectOrOpensItsPage) {
   window->addPictureFiles(makePictures(3, 300, 200));
   window->toolbarActions().preview->trigger();
   window->previewPictureEffect(1);
@@ -132,6 +134,18 @@ TEST_F(PreviewTest, WithoutASizeNothingStartsAndF5PlaysTheFocusedPicturesEffect)
   EXPECT_EQ(preview().run()->framesShown(), pictureFrames(context, session.project().pictures[1]));
   EXPECT_EQ(shown().currentKind(), Kind::End);
   shown().close();
+
+  // With the service configured, the service's page about the effect opens instead.
+  QString record = file(QStringLiteral("opened.txt"));
+  qputenv("PICTAVO_RECORD_PROMPTS", record.toLocal8Bit());
+  setServiceBaseUrl("http://127.0.0.1:9");
+  window->previewPictureEffect(1);
+  resetServiceSettings();
+  qunsetenv("PICTAVO_RECORD_PROMPTS");
+  QFile opened(record);
+  ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+  EXPECT_EQ(opened.readAll().trimmed(), QByteArray("open http://127.0.0.1:9/preview.asp?id=31&"));
+  EXPECT_FALSE(shown().isVisible());
 }
 
 }  // namespace
