@@ -29,9 +29,11 @@ class PreviewTest : public test::WindowTest {
   }
   PreviewCommand& preview() { return window->previewCommand(); }
   PreviewWindow& shown() { return *preview().window(); }
+  // Until the run that is going (or has just gone) has ended.
   bool waitForEnd() {
+    bool done = QTest::qWaitFor([&] { return ended; }, kWaitMs);
     ended = false;
-    return QTest::qWaitFor([&] { return ended; }, kWaitMs);
+    return done;
   }
 
   bool ended = false;
@@ -44,12 +46,22 @@ using Kind = PreviewPicture;
 TEST_F(PreviewTest, ANarrowShowRunsToTheEndFrameForFrameAndAClickOnEndStartsAgain) {
   window->addPictureFiles(makePictures(3, 300, 200));
   chooseSize(240, 136, 0);
+  ProjectSettings& settings = session.project().settings;
+  settings.logoOn = true;  // drawn onto every previewed frame, here at the top left
+  settings.logoPath = file(QStringLiteral("logo.png")).toStdString();
+  settings.logoLocation = 0;
+  test::writeSolidPicture(settings.logoPath, 24, 24, "red", "PNG");
   QAction* button = window->toolbarActions().preview;
   button->trigger();
   ASSERT_TRUE(shown().isVisible());
   EXPECT_TRUE(shown().isMaximized());
   EXPECT_FALSE(window->isEnabled());
   EXPECT_FALSE(button->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return shown().currentKind() == Kind::Frame; }, kWaitMs));
+  QImage frame = shown().currentImage();
+  EXPECT_EQ(frame.size(), QSize(240, 136));
+  EXPECT_GT(qRed(frame.pixel(4, 4)), 200);
+  EXPECT_LT(qGreen(frame.pixel(4, 4)), 60);
   ASSERT_TRUE(waitForEnd());
 
   // Waiting while buffering, then blank (the video is narrower than the waiting picture),
