@@ -79,7 +79,14 @@ void PreviewCommand::begin(int effectRow) {
       std::move(plan), [window](const QImage& image, PreviewPicture kind) { window->showPicture(image, kind); },
       artwork_, QThread::idealThreadCount(), [window](const QSize& frame) { return window->fittedSize(frame); });
   connectRun(++runId_);
-  run_->start();
+  // The program goes on without the preview (ending it would lose the user's work).
+  if (!run_->start()) {
+    window_->hide();
+    mainWindow_->setEnabled(true);
+    previewButton_->setEnabled(true);
+    prompts_.message(mainWindow_, QMessageBox::Critical, tr("提示"), tr("启动线程失败"));
+    return;
+  }
 
   if (!window_->isVisible()) window_->showMaximized();
   mainWindow_->setEnabled(false);

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QImageReader>
 
+#include <system_error>
+
 #include "effects/effect_names.h"
 #include "imaging/image.h"
 #include "ui/preview/preview_timing.h"
@@ -91,11 +93,22 @@ PreviewRun::~PreviewRun() {
   wait();
 }
 
-void PreviewRun::start() {
+bool PreviewRun::start() {
   state_.store(Running);
   queue_.start();
-  display_ = std::thread([this] { display(); });
-  producer_ = std::thread([this] { produce(); });
+  try {
+    display_ = std::thread([this] { display(); });
+    producer_ = std::thread([this] { produce(); });
+  } catch (const std::system_error&) {
+    // Without its producer the display thread has nothing to wait for: it is told to
+    // stop and told that production is over.
+    stop();
+    producerFinished_.store(true);
+    wakeAll();
+    if (display_.joinable()) display_.join();
+    return false;
+  }
+  return true;
 }
 
 void PreviewRun::stop() {

@@ -47,7 +47,8 @@ class PreviewRun : public QObject {
   PreviewRun(const PreviewRun&) = delete;
   PreviewRun& operator=(const PreviewRun&) = delete;
 
-  void start();
+  // False when a thread could not be started (nothing runs then).
+  bool start();
   // A running preview stops; its threads end on their own, at the latest after the frame in
   // hand. Nothing more is shown, not even the end picture.
   void stop();
