@@ -73,8 +73,8 @@ void MainWindow::connectCommands() {
   connect(tray_, &TrayIcon::exitRequested, this, &MainWindow::exitProgram);
 }
 
-// Keys that work anywhere in the window. Ctrl+← / Ctrl+→ belong to the move buttons and
-// F5 to the picture's effect preview, which the picture list and the preview provide.
+// Keys that work anywhere in the window. Ctrl+← / Ctrl+→ belong to the move buttons; F5
+// previews the effect of the focused picture when it is selected (else the first selected).
 void MainWindow::addKeys() {
   auto key = [this](const QKeySequence& sequence, auto slot) {
     auto* shortcut = new QShortcut(sequence, this);
