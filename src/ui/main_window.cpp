@@ -17,6 +17,7 @@
 #include "ui/picture_list/picture_list_controls.h"
 #include "ui/panels/option_panels.h"
 #include "ui/panels/music_panel.h"
+#include "ui/preview/preview_command.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -58,10 +59,12 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   bar->setFixedHeight(kToolbarHeight);
   addToolBar(bar);
   toolbar_ = buildToolbar(bar, projectMenu_.menu, settingsMenu_->menu());
+  preview_ = new PreviewCommand(session, prompts, this, toolbar_.preview);
   layout_ = buildWindowLayout(this, kToolbarHeight);
   layout_.pictureList->setModel(model_);
   pictureControls_ = new PictureListControls(session_, layout_.pictureList, toolbar_, *status_, this);
   music_ = new MusicPanel(session, prompts, *choosers_, layout_.musicGroup);
+  preview_->setMusic(music_);
   setCentralWidget(layout_.central);
   panels_ = new OptionPanels(session_, prompts_, *choosers_, layout_,
                              layout_.pictureList->selectionModel(), toolbar_.generate,

@@ -22,6 +22,7 @@ class OptionPanels;
 class MusicPanel;
 class PictureListModel;
 class PreviewMusic;
+class PreviewCommand;
 class ProjectCommands;
 class Session;
 class SettingsMenu;
@@ -49,6 +50,9 @@ class MainWindow : public QMainWindow {
   // folder and closes. False when the user cancelled.
   bool exitProgram();
 
+  // "预览该图片动画" (F5): the effect of the picture in `row`.
+  void previewPictureEffect(int row);
+
   // The window's parts, for the commands that later parts add and for tests.
   const ToolbarActions& toolbarActions() const { return toolbar_; }
   const ProjectMenu& projectMenu() const { return projectMenu_; }
@@ -57,6 +61,7 @@ class MainWindow : public QMainWindow {
   const WindowLayout& layoutParts() const { return layout_; }
   ProjectCommands& projectCommands() const { return *projectCommands_; }
   GenerationCommand& generationCommand() const { return *generation_; }
+  PreviewCommand& previewCommand() const { return *preview_; }
   TrayIcon& trayIcon() const { return *tray_; }
   PictureListControls& pictureControls() const { return *pictureControls_; }
   OptionPanels& optionPanels() const { return *panels_; }
@@ -106,6 +111,7 @@ class MainWindow : public QMainWindow {
   PictureListControls* pictureControls_ = nullptr;
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
+  PreviewCommand* preview_;
   TrayIcon* tray_;
   OptionPanels* panels_ = nullptr;
   MusicPanel* music_ = nullptr;

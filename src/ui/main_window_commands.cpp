@@ -23,6 +23,7 @@
 #include "ui/models/picture_list_model.h"
 #include "ui/picture_list/picture_commands.h"
 #include "ui/picture_list/picture_list_controls.h"
+#include "ui/preview/preview_command.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -58,6 +59,7 @@ void MainWindow::connectCommands() {
   connect(toolbar_.importAnimation, &QAction::triggered, this, &MainWindow::importAnimation);
   connect(toolbar_.removePictures, &QAction::triggered, this, &MainWindow::removeSelectedPictures);
   connect(toolbar_.generate, &QAction::triggered, generation_, &GenerationCommand::run);
+  connect(toolbar_.preview, &QAction::triggered, preview_, &PreviewCommand::start);
   connect(toolbar_.shortcut, &QAction::triggered, this, &MainWindow::createShortcut);
   connect(toolbar_.website, &QAction::triggered, this,
           [this] { openServicePage(prompts_, this, QString()); });
@@ -74,6 +76,7 @@ void MainWindow::connectCommands() {
           &MainWindow::addPicturesFromChooser);
   connect(pictureControls_, &PictureListControls::effectPreviewRequested, this,
           &MainWindow::pictureEffectPreviewRequested);
+  connect(this, &MainWindow::pictureEffectPreviewRequested, this, &MainWindow::previewPictureEffect);
 
   connect(tray_, &TrayIcon::showWindowRequested, this, &MainWindow::restoreFromTray);
   connect(tray_, &TrayIcon::exitRequested, this, &MainWindow::exitProgram);
@@ -126,6 +129,8 @@ void MainWindow::addPicturesFromChooser(int position) {
 void MainWindow::removeSelectedPictures() { pictureControls_->commands().removeSelected(); }
 
 void MainWindow::removeAllPictures() { pictureControls_->commands().removeAll(); }
+
+void MainWindow::previewPictureEffect(int row) { preview_->previewPictureEffect(row); }
 
 void MainWindow::selectAllPictures() { layout_.pictureList->selectAll(); }
 
