@@ -13,6 +13,7 @@
 #include "ui/file_choosers.h"
 #include "ui/generation_command.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/picture_loading.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -58,9 +59,11 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   layout_.pictureList->setModel(model_);
   setCentralWidget(layout_.central);
   setStatusBar(status_);
+  loading_ = new PictureLoading(session, prompts, *model_, *status_, this);
 
   connectCommands();
   addKeys();
+  connectPictureLoading();
   refresh();
   if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }

@@ -18,6 +18,7 @@ class FileChoosers;
 class GenerationCommand;
 class MainStatusBar;
 class PictureListModel;
+class PictureLoading;
 class ProjectCommands;
 class Session;
 class SettingsMenu;
@@ -36,8 +37,13 @@ class MainWindow : public QMainWindow {
   bool openProjectFile(const QString& path);
 
   // Appends pictures, skipping what cannot be added (reasons go to the information window).
-  // Returns when they are in the list; the window keeps painting meanwhile.
+  // Returns at once: the pictures are read on other threads and join the list one by one,
+  // in this order. Called while a load runs, the files join the end of that load.
   void addPictureFiles(const QStringList& paths);
+  // The same, inserting before the picture at `position` ("插入图片").
+  void insertPictureFiles(const QStringList& paths, int position);
+  // True while pictures are being added; the editing commands wait for the end.
+  bool loadingPictures() const;
 
   // The exit sequence: asks about unsaved changes, stores the folders, empties the work
   // folder and closes. False when the user cancelled.
@@ -56,6 +62,8 @@ class MainWindow : public QMainWindow {
  signals:
   // F2 and the menu item that shows the information window.
   void informationWindowToggleRequested();
+  // A load of pictures has ended (all added, stopped, or the list became full).
+  void picturesLoaded();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -73,6 +81,8 @@ class MainWindow : public QMainWindow {
   void addPicturesFromChooser();
   void importAnimation();
   void showPictureLimit();
+  void connectPictureLoading();
+  void stopLoadingPictures();
   void removeSelectedPictures();
   void removeAllPictures();
   void selectAllPictures();
@@ -91,6 +101,7 @@ class MainWindow : public QMainWindow {
   WindowLayout layout_;
   MainStatusBar* status_;
   PictureListModel* model_;
+  PictureLoading* loading_;
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
   TrayIcon* tray_;

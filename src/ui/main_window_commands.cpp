@@ -111,6 +111,7 @@ void MainWindow::addPicturesFromChooser() {
 }
 
 void MainWindow::removeSelectedPictures() {
+  if (loadingPictures()) return;
   std::vector<int> rows;
   for (const QModelIndex& index : layout_.pictureList->selectionModel()->selectedIndexes())
     rows.push_back(index.row());
@@ -118,6 +119,7 @@ void MainWindow::removeSelectedPictures() {
 }
 
 void MainWindow::removeAllPictures() {
+  if (loadingPictures()) return;
   std::vector<int> rows(session_.project().pictures.size());
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
   if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
