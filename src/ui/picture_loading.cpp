@@ -107,9 +107,10 @@ void PictureLoading::ended(bool reachedLimit) {
     for (ImageItem& picture : project.pictures) picture.caption.mode = 1;
   if (added) session_.undoStack().push(new AddPicturesCommand(project, std::move(before_)));
   before_.clear();
+  emit finished();
+  // Last: a new load may start while the box is open.
   if (reachedLimit)
     prompts_.message(window_, QMessageBox::Warning, tr("提示"), fromCore(pictureLimitMessage(project)));
-  emit finished();
 }
 
 void PictureLoading::lock(bool locked) {
