@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <sys/resource.h>
+#include <sys/time.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,12 +65,15 @@ int main(int argc, char** argv) {
   loop.exec();
   double seconds = static_cast<double>(clock.elapsed()) / 1000.0;
 
-  rusage usage{};
+  rusage usage{}, mainThread{};
   getrusage(RUSAGE_SELF, &usage);
+  getrusage(RUSAGE_THREAD, &mainThread);
   std::printf("pictures: %zu of %lld\n", session.project().pictures.size(),
               static_cast<long long>(files.size()));
   std::printf("wall_seconds: %.2f\n", seconds);
   std::printf("peak_rss_mb: %.1f\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
   std::printf("longest_main_thread_stall_ms: %lld\n", static_cast<long long>(longestStall));
+  auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  std::printf("main_thread_cpu_seconds: %.2f\n", cpu(mainThread.ru_utime) + cpu(mainThread.ru_stime));
   return 0;
 }
