@@ -2,15 +2,14 @@
 // takes, how much memory the process peaks at, and the longest time the window's thread
 // went without running its 1 ms timer, which is how long the window looked frozen.
 // Usage: bench_add_pictures FOLDER [COUNT]   (the first COUNT .jpg files of FOLDER by name)
+#include <sys/resource.h>
+#include <sys/time.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-
-#include <sys/resource.h>
-#include <sys/time.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -50,9 +49,8 @@ int main(int argc, char** argv) {
   qint64 longestStall = 0;
   QTimer ticker;
   ticker.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestStall = std::max(longestStall, sinceTick.restart());
-  });
+  QObject::connect(&ticker, &QTimer::timeout,
+                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
   // A loop of its own: quitting the application would close the window, which asks to save.
   QEventLoop loop;
   QObject::connect(&window, &MainWindow::picturesLoaded, &loop, &QEventLoop::quit);
@@ -74,6 +72,7 @@ int main(int argc, char** argv) {
   std::printf("peak_rss_mb: %.1f\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
   std::printf("longest_main_thread_stall_ms: %lld\n", static_cast<long long>(longestStall));
   auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-  std::printf("main_thread_cpu_seconds: %.2f\n", cpu(mainThread.ru_utime) + cpu(mainThread.ru_stime));
+  std::printf("main_thread_cpu_seconds: %.2f\n",
+              cpu(mainThread.ru_utime) + cpu(mainThread.ru_stime));
   return 0;
 }

@@ -67,13 +67,15 @@ void PictureListView::showTipsWhenEmpty() {
 
 void PictureListView::mouseDoubleClickEvent(QMouseEvent* event) {
   QListView::mouseDoubleClickEvent(event);
-  QModelIndexList selected = selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
+  QModelIndexList selected =
+      selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
   if (selected.isEmpty()) {
     emit addPicturesRequested();
     return;
   }
-  auto first = std::min_element(selected.begin(), selected.end(),
-                                [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+  auto first = std::min_element(
+      selected.begin(), selected.end(),
+      [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
   QString path = first->data(PictureListModel::PathRole).toString();
   if (!path.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }

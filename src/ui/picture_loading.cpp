@@ -60,7 +60,9 @@ PictureLoading::PictureLoading(Session& session, UserPrompts& prompts, PictureLi
     status_.setMessage(tr("加载图片: %1 / %2").arg(number).arg(total));
   });
   connect(loader_, &PictureLoader::thumbnailMade, this,
-          [this](const std::string& path, const QImage& image) { model_.thumbnails().store(path, 0, image); });
+          [this](const std::string& path, const QImage& image) {
+            model_.thumbnails().store(path, 0, image);
+          });
   connect(loader_, &PictureLoader::picturesInserted, this, [this](int first, int count) {
     model_.picturesInserted(first, count);
     status_.setPictureCount(static_cast<int>(session_.project().pictures.size()));
@@ -68,8 +70,8 @@ PictureLoading::PictureLoading(Session& session, UserPrompts& prompts, PictureLi
   connect(loader_, &PictureLoader::finished, this, &PictureLoading::ended);
 }
 
-void PictureLoading::lockWhileLoading(const QList<QAction*>& actions, const QList<QWidget*>& widgets,
-                                      QListView* list) {
+void PictureLoading::lockWhileLoading(const QList<QAction*>& actions,
+                                      const QList<QWidget*>& widgets, QListView* list) {
   for (QAction* action : actions) lockedActions_->addAction(action);
   lockedWidgets_ = widgets;
   list_ = list;
@@ -110,7 +112,8 @@ void PictureLoading::ended(bool reachedLimit) {
   emit finished();
   // Last: a new load may start while the box is open.
   if (reachedLimit)
-    prompts_.message(window_, QMessageBox::Warning, tr("提示"), fromCore(pictureLimitMessage(project)));
+    prompts_.message(window_, QMessageBox::Warning, tr("提示"),
+                     fromCore(pictureLimitMessage(project)));
 }
 
 void PictureLoading::lock(bool locked) {
@@ -145,8 +148,10 @@ void PictureLoading::lock(bool locked) {
 bool PictureLoading::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ContextMenu:
-    case QEvent::MouseButtonDblClick: return true;
-    default: return QObject::eventFilter(watched, event);
+    case QEvent::MouseButtonDblClick:
+      return true;
+    default:
+      return QObject::eventFilter(watched, event);
   }
 }
 

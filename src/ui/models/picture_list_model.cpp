@@ -24,11 +24,16 @@ QVariant PictureListModel::data(const QModelIndex& index, int role) const {
     return {};
   const ImageItem& item = project_.pictures[static_cast<size_t>(index.row())];
   switch (role) {
-    case Qt::DisplayRole: return fromCore(item.animationName);
-    case Qt::DecorationRole: return thumbnails_->thumbnail(item.path, item.turnAngle);
-    case Qt::ToolTipRole: return fromCore(item.fileName);
-    case PathRole: return fromCore(item.path);
-    default: return {};
+    case Qt::DisplayRole:
+      return fromCore(item.animationName);
+    case Qt::DecorationRole:
+      return thumbnails_->thumbnail(item.path, item.turnAngle);
+    case Qt::ToolTipRole:
+      return fromCore(item.fileName);
+    case PathRole:
+      return fromCore(item.path);
+    default:
+      return {};
   }
 }
 

@@ -39,6 +39,9 @@ QPixmap ThumbnailCache::thumbnail(const std::string& path, int turnAngle) {
   Key key{path, turnAngle};
   if (QPixmap* pixmap = pixmaps_.object(key)) return *pixmap;
   if (!failed_.contains(key)) request(key);
+  auto last = lastAngle_.find(path);
+  if (last != lastAngle_.end())
+    if (QPixmap* older = pixmaps_.object(Key{path, last->second})) return *older;
   return placeholder_;
 }
 
@@ -52,9 +55,11 @@ void ThumbnailCache::request(const Key& key) {
   pool_.start([this, key] {
     ListIcon icon;
     QImage image;
-    if (makeListIcon(key.path, kSide, kSide, key.turnAngle, &icon) == kIconMade) image = imageOf(icon);
+    if (makeListIcon(key.path, kSide, kSide, key.turnAngle, &icon) == kIconMade)
+      image = imageOf(icon);
     // Delivered on the cache's thread; dropped if the cache is gone by then.
-    QMetaObject::invokeMethod(this, [this, key, image] { arrived(key, image); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, key, image] { arrived(key, image); }, Qt::QueuedConnection);
   });
 }
 
@@ -65,6 +70,7 @@ void ThumbnailCache::arrived(const Key& key, const QImage& image) {
   } else {
     failed_.remove(key);
     pixmaps_.insert(key, new QPixmap(QPixmap::fromImage(image)));
+    lastAngle_[key.path] = key.turnAngle;
   }
   emit ready(key.path, key.turnAngle);
 }

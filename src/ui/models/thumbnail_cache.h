@@ -14,6 +14,7 @@
 #include <QThreadPool>
 
 #include <string>
+#include <unordered_map>
 
 namespace pictavo {
 
@@ -29,8 +30,9 @@ class ThumbnailCache : public QObject {
   // Waits for the thumbnails being made.
   ~ThumbnailCache() override;
 
-  // The thumbnail of the GBK `path` turned by `turnAngle`, or the neutral placeholder
-  // while it is being made or when it cannot be made. Asks for a missing one.
+  // The thumbnail of the GBK `path` turned by `turnAngle`; while it is being made, or when it
+  // cannot be made, the file's last thumbnail at another angle (a turn that cannot be shown
+  // keeps the old picture), else the neutral placeholder. Asks for a missing one.
   QPixmap thumbnail(const std::string& path, int turnAngle);
   // A thumbnail made elsewhere (while adding the picture).
   void store(const std::string& path, int turnAngle, const QImage& image);
@@ -47,8 +49,9 @@ class ThumbnailCache : public QObject {
     bool operator==(const Key&) const = default;
   };
   friend size_t qHash(const Key& key, size_t seed) {
-    return qHashMulti(seed, QByteArray::fromRawData(key.path.data(), static_cast<qsizetype>(key.path.size())),
-                      key.turnAngle);
+    return qHashMulti(
+        seed, QByteArray::fromRawData(key.path.data(), static_cast<qsizetype>(key.path.size())),
+        key.turnAngle);
   }
 
   void request(const Key& key);
@@ -57,6 +60,7 @@ class ThumbnailCache : public QObject {
   QCache<Key, QPixmap> pixmaps_;
   QSet<Key> pending_;
   QSet<Key> failed_;
+  std::unordered_map<std::string, int> lastAngle_;  // per file, the angle of its newest thumbnail
   QPixmap placeholder_;
   QThreadPool pool_;
 };

@@ -11,7 +11,8 @@ constexpr int kReadAheadPerThread = 3;
 
 }  // namespace
 
-PictureLoader::PictureLoader(Project& project, QObject* parent) : QObject(parent), project_(project) {}
+PictureLoader::PictureLoader(Project& project, QObject* parent)
+    : QObject(parent), project_(project) {}
 
 PictureLoader::~PictureLoader() {
   pool_.clear();
