@@ -67,7 +67,8 @@ class PictureLoadTest : public test::WindowTest {
 };
 
 // Two calls while the first load runs make one load in call order; the event loop keeps
-// running, the list grows as pictures arrive and editing waits. 停止 keeps what has arrived.
+// running, the list grows as pictures arrive and editing waits. 停止 and Esc keep what has
+// arrived.
 TEST_F(PictureLoadTest, ManyPicturesArriveInOrderWhileTheWindowKeepsRunning) {
   QStringList paths = mixedPictures(300, QStringLiteral("a"));
   window->show();
@@ -117,6 +118,16 @@ TEST_F(PictureLoadTest, ManyPicturesArriveInOrderWhileTheWindowKeepsRunning) {
   ASSERT_LT(kept, 600);
   EXPECT_EQ(projectPaths().mid(300), paths.mid(0, kept - 300));
   EXPECT_EQ(list()->model()->rowCount(), kept);
+
+  // Esc stops a load too.
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  window->addPictureFiles(paths);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return pictureCount() >= kept + 10; }, 60000));
+  QTest::keyClick(list(), Qt::Key_Escape);
+  EXPECT_FALSE(window->loadingPictures());
+  EXPECT_LT(pictureCount(), kept + 300);
+  session.undoStack().undo();
+  EXPECT_EQ(pictureCount(), kept);
   session.undoStack().undo();
   EXPECT_EQ(pictureCount(), 300);
 }
