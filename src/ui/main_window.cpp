@@ -71,6 +71,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::openProjectFile(const QString& path) {
+  stopLoadingPictures();  // the pictures being added belong to the project being closed
   bool opened = projectCommands_->openFile(path);
   showProjectTitle_ = showProjectTitle_ || opened;
   refresh();

@@ -25,7 +25,6 @@ void PictureLoader::load(const std::vector<std::string>& paths, int position) {
   if (starting) {
     running_ = true;
     position_ = position;
-    emit started();
   }
   queue_.insert(queue_.end(), paths.begin(), paths.end());
   reportProgress();

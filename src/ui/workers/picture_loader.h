@@ -38,7 +38,6 @@ class PictureLoader : public QObject {
   void cancel();
 
  signals:
-  void started();
   // `number` of `total`: the file being loaded now (total once all are done).
   void progress(int number, int total);
   // The list icon made while adding the picture at `path` (not turned).
