@@ -12,31 +12,26 @@
 namespace pictavo {
 namespace {
 
-void report(const char* utf8Format, const std::string& path) {
-  infoLog(gbk(utf8Format) + path);
-}
-
-// Classification: true when the picture may be added; otherwise reports why.
-bool acceptable(const std::string& path) {
+// Classification: true when the picture may be added; otherwise `problem` says why.
+bool acceptable(const std::string& path, std::string* problem) {
   switch (classifyPicture(path)) {
     case PictureKind::Still: return true;
-    case PictureKind::Animated: report("不支持gif动画图片:\r\n", path); return false;
-    case PictureKind::Unknown: report("无法识别的图片:\r\n", path); return false;
-    case PictureKind::Unreadable: report("图片读取失败:\r\n", path); return false;
+    case PictureKind::Animated: *problem = gbk("不支持gif动画图片:\r\n") + path; return false;
+    case PictureKind::Unknown: *problem = gbk("无法识别的图片:\r\n") + path; return false;
+    case PictureKind::Unreadable: *problem = gbk("图片读取失败:\r\n") + path; return false;
   }
   return false;
 }
 
-bool thumbnail(const std::string& path, const AddPictureOptions& options, ListIcon* icon) {
-  ListIcon scratch;
-  int made = makeListIcon(path, options.iconWidth, options.iconHeight, 0, icon ? icon : &scratch);
+bool thumbnail(const std::string& path, const AddPictureOptions& options, ListIcon* icon,
+               std::string* problem) {
+  int made = makeListIcon(path, options.iconWidth, options.iconHeight, 0, icon);
   if (made == kIconMade) return true;
-  if (made == kIconAnimated) {
-    report("不支持gif动画图片:\r\n", path);
-  } else {
-    infoLog(gbk("图片读取失败@生成缩略图:\r\n") + path + gbk("\r\n- - -> 请进入官方网站(") +
-            serviceSettings().baseUrl + gbk(")联系我们的客服。\r\n"));
-  }
+  if (made == kIconAnimated)
+    *problem = gbk("不支持gif动画图片:\r\n") + path;
+  else
+    *problem = gbk("图片读取失败@生成缩略图:\r\n") + path + gbk("\r\n- - -> 请进入官方网站(") +
+               serviceSettings().baseUrl + gbk(")联系我们的客服。\r\n");
   return false;
 }
 
@@ -65,14 +60,25 @@ std::string pictureLimitMessage(const Project& project) {
   return strprintf(gbk("最多可以添加 %d 张图片").c_str(), project.maxPictures);
 }
 
-bool addPicture(Project& project, const std::string& path, const AddPictureOptions& options,
-                ListIcon* icon) {
+PreparedPicture preparePicture(const std::string& path, const AddPictureOptions& options) {
+  PreparedPicture prepared;
+  prepared.path = path;
+  prepared.usable = acceptable(path, &prepared.problem) &&
+                    thumbnail(path, options, &prepared.icon, &prepared.problem);
+  return prepared;
+}
+
+bool addPreparedPicture(Project& project, const PreparedPicture& prepared,
+                        const AddPictureOptions& options) {
   if (static_cast<int>(project.pictures.size()) >= project.maxPictures) {
     infoLog(pictureLimitMessage(project));
     return false;
   }
-  if (!acceptable(path) || !thumbnail(path, options, icon)) return false;
-  ImageItem item = newPicture(project, path);
+  if (!prepared.usable) {
+    if (!prepared.problem.empty()) infoLog(prepared.problem);
+    return false;
+  }
+  ImageItem item = newPicture(project, prepared.path);
   int count = static_cast<int>(project.pictures.size());
   int position = options.position < 0 || options.position > count ? count : options.position;
   if (options.forceNoAnimation)
@@ -81,6 +87,19 @@ bool addPicture(Project& project, const std::string& path, const AddPictureOptio
     chooseEffectForNewPicture(project.pictures, options.position < 0 ? -1 : position, item);
   project.pictures.insert(project.pictures.begin() + position, std::move(item));
   return true;
+}
+
+bool addPicture(Project& project, const std::string& path, const AddPictureOptions& options,
+                ListIcon* icon) {
+  // A full list is refused before the file is read.
+  if (static_cast<int>(project.pictures.size()) >= project.maxPictures) {
+    infoLog(pictureLimitMessage(project));
+    return false;
+  }
+  PreparedPicture prepared = preparePicture(path, options);
+  bool added = addPreparedPicture(project, prepared, options);
+  if (added && icon) *icon = std::move(prepared.icon);
+  return added;
 }
 
 bool removePicture(Project& project, int index) {

@@ -21,6 +21,22 @@ struct AddPictureOptions {
 bool addPicture(Project& project, const std::string& path, const AddPictureOptions& options = {},
                 ListIcon* icon = nullptr);
 
+// Adding in two steps, so that the reading can run on several threads while the pictures
+// still enter the list one after the other (the effect of a picture depends on the one
+// before it). The first step reads the file and touches no project: safe on any thread.
+struct PreparedPicture {
+  std::string path;
+  bool usable = false;
+  std::string problem;  // the information-log text when not usable; empty when silent
+  ListIcon icon;
+};
+PreparedPicture preparePicture(const std::string& path, const AddPictureOptions& options = {});
+
+// The second step, on the thread that owns the project: reports the problem of an unusable
+// picture, else creates the picture and inserts it as addPicture does. True when added.
+bool addPreparedPicture(Project& project, const PreparedPicture& prepared,
+                        const AddPictureOptions& options = {});
+
 // The text shown when the list is full.
 std::string pictureLimitMessage(const Project& project);
 

@@ -18,6 +18,7 @@
 #include "ui/panels/option_panels.h"
 #include "ui/panels/music_panel.h"
 #include "ui/preview/preview_command.h"
+#include "ui/picture_loading.h"
 #include "ui/project_commands.h"
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
@@ -70,9 +71,11 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
                              layout_.pictureList->selectionModel(), toolbar_.generate,
                              *settingsMenu_, this);
   setStatusBar(status_);
+  loading_ = new PictureLoading(session, prompts, *model_, *status_, this);
 
   connectCommands();
   addKeys();
+  connectPictureLoading();
   refresh();
   if (QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
@@ -84,6 +87,7 @@ MainWindow::~MainWindow() { delete pictureControls_; }
 PreviewMusic& MainWindow::previewMusic() const { return *music_; }
 
 bool MainWindow::openProjectFile(const QString& path) {
+  stopLoadingPictures();  // the pictures being added belong to the project being closed
   bool opened = projectCommands_->openFile(path);
   showProjectTitle_ = showProjectTitle_ || opened;
   refresh();

@@ -23,6 +23,7 @@ class MusicPanel;
 class PictureListModel;
 class PreviewMusic;
 class PreviewCommand;
+class PictureLoading;
 class ProjectCommands;
 class Session;
 class SettingsMenu;
@@ -41,10 +42,13 @@ class MainWindow : public QMainWindow {
   bool openProjectFile(const QString& path);
 
   // Appends pictures, skipping what cannot be added (reasons go to the information window).
-  // Returns when they are in the list; the window keeps painting meanwhile.
+  // Returns at once: the pictures are read on other threads and join the list one by one,
+  // in this order. Called while a load runs, the files join the end of that load.
   void addPictureFiles(const QStringList& paths);
-  // Inserts pictures before the picture at `position`.
+  // The same, inserting before the picture at `position` ("插入图片").
   void insertPictureFiles(const QStringList& paths, int position);
+  // True while pictures are being added; the editing commands wait for the end.
+  bool loadingPictures() const;
 
   // The exit sequence: asks about unsaved changes, stores the folders, empties the work
   // folder and closes. False when the user cancelled.
@@ -74,6 +78,8 @@ class MainWindow : public QMainWindow {
   void informationWindowToggleRequested();
   // F5 and "预览该图片动画": play the effect of the picture at `row`.
   void pictureEffectPreviewRequested(int row);
+  // A load of pictures has ended (all added, stopped, or the list became full).
+  void picturesLoaded();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -90,6 +96,8 @@ class MainWindow : public QMainWindow {
   void addPicturesFromChooser(int position = -1);
   void importAnimation();
   void showPictureLimit();
+  void connectPictureLoading();
+  void stopLoadingPictures();
   void removeSelectedPictures();
   void removeAllPictures();
   void selectAllPictures();
@@ -109,6 +117,7 @@ class MainWindow : public QMainWindow {
   MainStatusBar* status_;
   PictureListModel* model_;
   PictureListControls* pictureControls_ = nullptr;
+  PictureLoading* loading_;
   ProjectCommands* projectCommands_;
   GenerationCommand* generation_;
   PreviewCommand* preview_;

@@ -126,9 +126,13 @@ void MainWindow::addPicturesFromChooser(int position) {
     insertPictureFiles(paths, position);
 }
 
-void MainWindow::removeSelectedPictures() { pictureControls_->commands().removeSelected(); }
+void MainWindow::removeSelectedPictures() {
+  if (!loadingPictures()) pictureControls_->commands().removeSelected();
+}
 
-void MainWindow::removeAllPictures() { pictureControls_->commands().removeAll(); }
+void MainWindow::removeAllPictures() {
+  if (!loadingPictures()) pictureControls_->commands().removeAll();
+}
 
 void MainWindow::previewPictureEffect(int row) { preview_->previewPictureEffect(row); }
 

@@ -13,6 +13,7 @@ namespace pictavo {
 
 bool MainWindow::exitProgram() {
   if (!isEnabled()) return false;
+  stopLoadingPictures();
   if (session_.projectChanged()) {
     if (isHidden()) restoreFromTray();
     if (!projectCommands_->settleUnsavedChanges()) return false;

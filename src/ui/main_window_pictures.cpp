@@ -1,6 +1,7 @@
 // Adding pictures to the main window's project: chosen, dropped, handed over at start, or
-// the frames of a GIF animation.
+// the frames of a GIF animation. The loading itself runs in PictureLoading.
 #include <QDropEvent>
+#include <QGroupBox>
 #include <QMimeData>
 #include <QTimer>
 
@@ -15,8 +16,9 @@
 #include "ui/dropped_files.h"
 #include "ui/file_choosers.h"
 #include "ui/main_window.h"
+#include "ui/picture_list_view.h"
+#include "ui/picture_loading.h"
 #include "ui/status_bar.h"
-#include "ui/workers/add_pictures_worker.h"
 #include "ui/workers/gif_import_worker.h"
 #include "ui/workers/run_and_wait.h"
 
@@ -37,28 +39,33 @@ void MainWindow::showPictureLimit() {
 }
 
 void MainWindow::addPictureFiles(const QStringList& paths) {
-  Project& project = session_.project();
-  if (static_cast<int>(project.pictures.size()) >= project.maxPictures) {
-    showPictureLimit();
-    return;
-  }
-  std::vector<std::string> pictures;
-  for (const QString& path : pictureFilesAmong(paths)) pictures.push_back(toCore(path));
-  if (pictures.empty()) return;
-
-  status_->setMessage(tr("加载图片中..."));
-  AddPicturesWorker worker(project, std::move(pictures));
-  runAndWait(worker, this, tr("加载图片中..."));
-  status_->setMessage(QString());
-  std::vector<ImageItem> added = worker.added();
-  if (!added.empty()) session_.undoStack().push(new AddPicturesCommand(project, std::move(added)));
-  if (worker.reachedLimit()) showPictureLimit();
+  loading_->load(pictureFilesAmong(paths), -1);
 }
 
-// Until pictures can be added at a place, inserted pictures are appended.
 void MainWindow::insertPictureFiles(const QStringList& paths, int position) {
-  Q_UNUSED(position);
-  addPictureFiles(paths);
+  loading_->load(pictureFilesAmong(paths), position);
+}
+
+bool MainWindow::loadingPictures() const { return loading_->running(); }
+
+void MainWindow::stopLoadingPictures() { loading_->stop(); }
+
+// While pictures arrive, the commands that edit the project wait: the toolbar's (except the
+// ones that only open pages or make a shortcut), undo and redo, the option groups and the
+// list's own menu and controls. The list still scrolls and selects.
+void MainWindow::connectPictureLoading() {
+  const QList<QAction*> harmless = {toolbar_.website, toolbar_.about, toolbar_.userGuide,
+                                    toolbar_.shortcut};
+  QList<QAction*> editing = actions();
+  for (QAction* action : toolbar_.all())
+    if (!harmless.contains(action)) editing << action;
+  loading_->lockWhileLoading(editing,
+                             {layout_.captionGroup, layout_.logoGroup, layout_.musicGroup,
+                              layout_.coverGroup, layout_.outputGroup},
+                             layout_.pictureList);
+  connect(loading_, &PictureLoading::finished, this, &MainWindow::picturesLoaded);
+  if (auto* list = qobject_cast<PictureListView*>(layout_.pictureList))
+    connect(list, &PictureListView::addPicturesRequested, this, [this] { addPicturesFromChooser(); });
 }
 
 // "导入动画": every frame of a GIF animation becomes a picture, kept in the work folder
@@ -80,7 +87,11 @@ void MainWindow::importAnimation() {
   });
   runAndWait(worker, this, tr("导入动画中..."));
   std::vector<ImageItem> added = worker.added();
-  if (!added.empty()) session_.undoStack().push(new AddPicturesCommand(project, std::move(added)));
+  if (!added.empty()) {
+    std::vector<ImageItem> before = project.pictures;
+    project.pictures.insert(project.pictures.end(), added.begin(), added.end());
+    session_.undoStack().push(new AddPicturesCommand(project, std::move(before)));
+  }
   if (worker.result() == GifFramesResult::Unreadable)
     prompts_.message(this, QMessageBox::Critical, tr("错误"), wrongFormat);
   else if (worker.result() == GifFramesResult::WriteFailed)

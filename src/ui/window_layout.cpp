@@ -2,8 +2,9 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QListView>
 #include <QStyle>
+
+#include "ui/picture_list_view.h"
 
 namespace pictavo {
 namespace {
@@ -32,11 +33,9 @@ WindowLayout buildWindowLayout(QWidget* parent, int top) {
   const int h = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   auto y = [&](int windowY) { return windowY - top; };
 
-  l.pictureList = new QListView(l.central);
+  l.pictureList = new PictureListView(l.central);
   l.pictureList->setObjectName(QStringLiteral("pictureList"));
   l.pictureList->setAccessibleName(QObject::tr("图片列表"));
-  l.pictureList->setViewMode(QListView::IconMode);
-  l.pictureList->setSelectionMode(QAbstractItemView::ExtendedSelection);
   l.pictureList->setGeometry(kPanelX, y(62), kPanelWidth, h + 173);
 
   l.captionGroup = addGroup(l.central, QString(), QObject::tr("文字设置"),

@@ -38,7 +38,7 @@ class GenerationTest : public test::WindowTest {
 };
 
 TEST_F(GenerationTest, RunsWithProgressOffersTheVideoAndStopsWhenAsked) {
-  window->addPictureFiles(makePictures(3, 320, 240));
+  addPictures(makePictures(3, 320, 240));
   window->toolbarActions().generate->trigger();  // no size chosen: refused before the chooser
   EXPECT_EQ(prompts.titles(), QStringList{QStringLiteral("提示")});
   prompts.shown.clear();

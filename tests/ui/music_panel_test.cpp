@@ -122,7 +122,7 @@ TEST_F(MusicPanelTest, DeletingMovesSelectionAndTrialMark) {
 
 // Automatic pause and looping exclude each other; the music switch stops a trial.
 TEST_F(MusicPanelTest, OptionsInterlockAndMusicOffStopsTheTrial) {
-  window->addPictureFiles(makePictures(3));
+  addPictures(makePictures(3));
   addTracks({makeTrack("a.mp3", 20)});
   const ProjectSettings& s = session.project().settings;
   QCheckBox* autoPause = box(QStringLiteral("根据背景音乐自动调整图片停顿时间"));

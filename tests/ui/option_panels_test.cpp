@@ -81,7 +81,7 @@ TEST_F(WindowTest, PauseListSetsFramesAndGivesWayToTheComputedPause) {
     EXPECT_EQ(session.project().settings.pauseFrames, frames) << label;
   }
   EXPECT_FALSE(output.generateButton()->isEnabled());
-  window->addPictureFiles(makePictures(2));
+  addPictures(makePictures(2));
   EXPECT_TRUE(output.generateButton()->isEnabled());
 
   // What the music panel does when the automatic pause time is switched on with a track.
@@ -173,7 +173,7 @@ TEST_F(WindowTest, CaptionTextFollowsTheSelectionAndUndoesInOneStep) {
   CaptionPanel& caption = window->optionPanels().caption();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  window->addPictureFiles(makePictures(3));
+  addPictures(makePictures(3));
   caption.captionsBox()->click();
   for (const ImageItem& p : session.project().pictures) EXPECT_EQ(p.caption.mode, 1);
   EXPECT_FALSE(caption.textEdit()->isEnabled());  // nothing selected yet

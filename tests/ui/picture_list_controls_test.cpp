@@ -35,7 +35,7 @@ class PictureListControlsTest : public test::WindowTest {
   void showWithPictures(int count) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    if (count > 0) window->addPictureFiles(makePictures(count));
+    if (count > 0) addPictures(makePictures(count));
     ASSERT_EQ(pictureCount(), count);
     for (ImageItem& item : session.project().pictures) {
       item.caption.mode = 1;

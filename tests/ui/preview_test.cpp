@@ -44,7 +44,7 @@ class PreviewTest : public test::WindowTest {
 using Kind = PreviewPicture;
 
 TEST_F(PreviewTest, ANarrowShowRunsToTheEndFrameForFrameAndAClickOnEndStartsAgain) {
-  window->addPictureFiles(makePictures(3, 300, 200));
+  addPictures(makePictures(3, 300, 200));
   chooseSize(240, 136, 0);
   ProjectSettings& settings = session.project().settings;
   settings.logoOn = true;  // drawn onto every previewed frame, here at the top left
@@ -87,7 +87,7 @@ TEST_F(PreviewTest, ANarrowShowRunsToTheEndFrameForFrameAndAClickOnEndStartsAgai
 }
 
 TEST_F(PreviewTest, ClosingWhileFramesAreProducedStopsBothThreadsAndShowsNoEnd) {
-  window->addPictureFiles(makePictures(12, 640, 480));
+  addPictures(makePictures(12, 640, 480));
   chooseSize(400, 400, 21);  // two seconds a picture: more frames than the queue holds
   window->toolbarActions().preview->trigger();
   ASSERT_TRUE(QTest::qWaitFor([&] { return shown().currentKind() == Kind::Frame; }, kWaitMs));
@@ -120,7 +120,7 @@ TEST_F(PreviewTest, ClosingWhileFramesAreProducedStopsBothThreadsAndShowsNoEnd) 
 }
 
 TEST_F(PreviewTest, WithoutASizeNothingStartsAndF5PlaysThePicturesEffectOrOpensItsPage) {
-  window->addPictureFiles(makePictures(3, 300, 200));
+  addPictures(makePictures(3, 300, 200));
   window->toolbarActions().preview->trigger();
   window->previewPictureEffect(1);
   ASSERT_EQ(prompts.shown.size(), 2);

@@ -4,18 +4,19 @@
 
 namespace pictavo {
 
-AddPicturesCommand::AddPicturesCommand(Project& project, std::vector<ImageItem> pictures)
-    : project_(project), pictures_(std::move(pictures)) {
+AddPicturesCommand::AddPicturesCommand(Project& project, std::vector<ImageItem> before)
+    : project_(project), before_(std::move(before)), after_(project.pictures) {
   setText(QObject::tr("添加图片"));
 }
 
 void AddPicturesCommand::redo() {
-  project_.pictures.insert(project_.pictures.end(), pictures_.begin(), pictures_.end());
+  if (done_) {
+    done_ = false;
+    return;
+  }
+  project_.pictures = after_;
 }
 
-// The added pictures are the last ones: every later change is undone before this one.
-void AddPicturesCommand::undo() {
-  project_.pictures.resize(project_.pictures.size() - pictures_.size());
-}
+void AddPicturesCommand::undo() { project_.pictures = before_; }
 
 }  // namespace pictavo

@@ -1,5 +1,7 @@
 #include "ui/support/window_fixture.h"
 
+#include <QTest>
+
 namespace pictavo::test {
 
 WindowTest::WindowTest() : window(std::make_unique<MainWindow>(session, prompts)) {}
@@ -13,6 +15,11 @@ QStringList WindowTest::makePictures(int count, int width, int height) {
     paths << path;
   }
   return paths;
+}
+
+void WindowTest::addPictures(const QStringList& paths) {
+  window->addPictureFiles(paths);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->loadingPictures(); }, 60000));
 }
 
 QString WindowTest::file(const QString& name) const {

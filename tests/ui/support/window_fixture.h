@@ -21,6 +21,8 @@ class WindowTest : public testing::Test {
   // `count` small PNG pictures in the test folder, named p1.png, p2.png...
   QStringList makePictures(int count, int width = 64, int height = 48);
   QString file(const QString& name) const;
+  // Adds the files through the window and waits until the load has ended.
+  void addPictures(const QStringList& paths);
   int pictureCount() const { return static_cast<int>(session.project().pictures.size()); }
 
   TempDir dir{"pictavo-ui"};

@@ -1,0 +1,158 @@
+#include "ui/picture_loading.h"
+
+#include <QActionGroup>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include "app/qt_text.h"
+#include "app/session.h"
+#include "app/user_prompts.h"
+#include "project/picture_list.h"
+#include "ui/commands/add_pictures_command.h"
+#include "ui/models/picture_list_model.h"
+#include "ui/models/thumbnail_cache.h"
+#include "ui/status_bar.h"
+#include "ui/workers/picture_loader.h"
+
+namespace pictavo {
+namespace {
+
+// The button sits at the right end of status part 1, which ends at x = 750.
+constexpr int kStopButtonRight = 748;
+constexpr int kStopButtonWidth = 48;
+
+// The list's own parts that stay usable while locked: the viewport and the scroll bars.
+bool isScrollPart(QWidget* widget, QListView* list) {
+  return widget == list->viewport() || qobject_cast<QScrollBar*>(widget) != nullptr ||
+         widget->findChild<QScrollBar*>() != nullptr;
+}
+
+}  // namespace
+
+PictureLoading::PictureLoading(Session& session, UserPrompts& prompts, PictureListModel& model,
+                               MainStatusBar& status, QWidget* window)
+    : QObject(window),
+      session_(session),
+      prompts_(prompts),
+      model_(model),
+      status_(status),
+      window_(window),
+      loader_(new PictureLoader(session.project(), this)),
+      stopButton_(new QPushButton(tr("停止"), &status)),
+      escape_(new QShortcut(QKeySequence(Qt::Key_Escape), window)),
+      lockedActions_(new QActionGroup(this)) {
+  stopButton_->setObjectName(QStringLiteral("stopLoading"));
+  stopButton_->setAccessibleName(stopButton_->text());
+  stopButton_->setGeometry(kStopButtonRight - kStopButtonWidth, 1, kStopButtonWidth,
+                           std::max(18, status.sizeHint().height() - 2));
+  stopButton_->hide();
+  escape_->setContext(Qt::WindowShortcut);
+  escape_->setEnabled(false);
+  lockedActions_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+  connect(stopButton_, &QPushButton::clicked, this, &PictureLoading::stop);
+  connect(escape_, &QShortcut::activated, this, &PictureLoading::stop);
+
+  connect(loader_, &PictureLoader::progress, this, [this](int number, int total) {
+    status_.setMessage(tr("加载图片: %1 / %2").arg(number).arg(total));
+  });
+  connect(loader_, &PictureLoader::thumbnailMade, this,
+          [this](const std::string& path, const QImage& image) {
+            model_.thumbnails().store(path, 0, image);
+          });
+  connect(loader_, &PictureLoader::picturesInserted, this, [this](int first, int count) {
+    model_.picturesInserted(first, count);
+    status_.setPictureCount(static_cast<int>(session_.project().pictures.size()));
+  });
+  connect(loader_, &PictureLoader::finished, this, &PictureLoading::ended);
+}
+
+void PictureLoading::lockWhileLoading(const QList<QAction*>& actions,
+                                      const QList<QWidget*>& widgets, QListView* list) {
+  for (QAction* action : actions) lockedActions_->addAction(action);
+  lockedWidgets_ = widgets;
+  list_ = list;
+}
+
+bool PictureLoading::running() const { return loader_->running(); }
+
+void PictureLoading::stop() { loader_->cancel(); }
+
+void PictureLoading::load(const QStringList& paths, int position) {
+  if (paths.isEmpty()) return;
+  std::vector<std::string> files;
+  for (const QString& path : paths) files.push_back(toCore(path));
+  if (!running()) started(position);
+  loader_->load(files, position);
+}
+
+void PictureLoading::started(int position) {
+  before_ = session_.project().pictures;
+  inserting_ = position >= 0;
+  lock(true);
+  stopButton_->show();
+  escape_->setEnabled(true);
+}
+
+void PictureLoading::ended(bool reachedLimit) {
+  stopButton_->hide();
+  escape_->setEnabled(false);
+  status_.setMessage(QString());
+  lock(false);
+  Project& project = session_.project();
+  bool added = project.pictures.size() != before_.size();
+  // Inserted pictures take the caption state that the other pictures follow.
+  if (added && inserting_ && project.settings.captionsOn)
+    for (ImageItem& picture : project.pictures) picture.caption.mode = 1;
+  if (added) session_.undoStack().push(new AddPicturesCommand(project, std::move(before_)));
+  before_.clear();
+  emit finished();
+  // Last: a new load may start while the box is open.
+  if (reachedLimit)
+    prompts_.message(window_, QMessageBox::Warning, tr("提示"),
+                     fromCore(pictureLimitMessage(project)));
+}
+
+void PictureLoading::lock(bool locked) {
+  lockedActions_->setEnabled(!locked);
+  if (locked) {
+    QList<QWidget*> widgets = lockedWidgets_;
+    if (list_) {
+      list_->installEventFilter(this);
+      list_->viewport()->installEventFilter(this);
+      // Controls that float over the list (the effect chooser, say).
+      for (QWidget* parent : {static_cast<QWidget*>(list_), list_->viewport()})
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+          if (!isScrollPart(child, list_)) widgets << child;
+    }
+    for (QWidget* widget : widgets)
+      if (widget->isEnabled()) {
+        widget->setEnabled(false);
+        disabled_ << widget;
+      }
+    return;
+  }
+  if (list_) {
+    list_->removeEventFilter(this);
+    list_->viewport()->removeEventFilter(this);
+  }
+  for (const QPointer<QWidget>& widget : disabled_)
+    if (widget) widget->setEnabled(true);
+  disabled_.clear();
+}
+
+// While locked the list scrolls and selects, but opens no menu and takes no double click.
+bool PictureLoading::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ContextMenu:
+    case QEvent::MouseButtonDblClick:
+      return true;
+    default:
+      return QObject::eventFilter(watched, event);
+  }
+}
+
+}  // namespace pictavo
