@@ -15,7 +15,7 @@ struct Dial {
 
   // A closed pie slice from angle `start` to `end` (degrees; 0 points right, growing angles
   // turn clockwise on screen). The angles pass through single precision and this value of
-  // pi, as drawPieSlice's do, so the hands land where the 16-bit drawing puts them.
+  // pi, as the 16-bit drawing took them, so the hands land where they always did.
   void slice(double start, double end) const {
     const double kPi = 3.1415926;
     double from = static_cast<float>(start) / 180.0 * kPi;

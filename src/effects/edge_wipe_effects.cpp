@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "effects/frame_handoff.h"
-#include "effects/pattern_fill.h"
+#include "effects/shape_rectangle.h"
 #include "effects/surface_shapes.h"
 
 namespace pictavo {

@@ -43,11 +43,6 @@ bool holdFinalFrame(FrameSink& sink, ImageBlob bytes, int holdFrames, WandPtr& f
   return true;
 }
 
-bool FrameHandOn::write(MagickWand* frame) {
-  ImageBlob bytes = encodeFor(*sink_, frame);
-  return sink_->writeFrame(bytes.data(), bytes.length);
-}
-
 bool FrameHandOn::writeSurface(cairo_surface_t* frame) {
   ImageBlob bytes = encodeShown(frame);
   return sink_->writeFrame(bytes.data(), bytes.length);
@@ -58,22 +53,11 @@ ImageBlob FrameHandOn::encodeShown(cairo_surface_t* frame) {
   return encodeSurface(frame, sink_->previewLogo());
 }
 
-WandPtr FrameHandOn::holdFinal(WandPtr finalFrame, WandPtr previous) {
-  ImageBlob bytes = encodeFor(*sink_, finalFrame.get());
-  return holdBytes(std::move(bytes), std::move(finalFrame), std::move(previous));
-}
-
 WandPtr FrameHandOn::holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr previous) {
   if (!sink_->writeFrame(bytes.data(), bytes.length)) return nullptr;
   if (!holdFinalFrame(*sink_, std::move(bytes), holdFrames_, finalFrame, caption_, previous))
     return nullptr;
   return finalFrame;
-}
-
-MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height) {
-  if (previous) return previous.get();
-  if (!black) black = newCanvas(width, height, "#000000");
-  return black.get();
 }
 
 SurfaceSet::SurfaceSet(const FrameHandOn& out, MagickWand* picture, WandPtr& previous,

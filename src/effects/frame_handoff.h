@@ -32,38 +32,6 @@ class FrameHandOn {
 
   bool counting() const { return countOut_ != nullptr; }
 
-  // One transition frame made by compose() (a new wand, destroyed once written). In
-  // counting mode compose is not called. False when the sink refused the frame.
-  template <class Compose>
-  bool frame(Compose&& compose) {
-    ++frames_;
-    if (counting()) return true;
-    WandPtr made = std::forward<Compose>(compose)();
-    return write(made.get());
-  }
-
-  // One transition frame drawn onto a wand the renderer keeps: draw() returns it, borrowed.
-  template <class Draw>
-  bool frameInPlace(Draw&& draw) {
-    ++frames_;
-    if (counting()) return true;
-    MagickWand* drawn = std::forward<Draw>(draw)();
-    return write(drawn);
-  }
-
-  // The final frame made by compose(): written, then held with the caption fade. Returns it
-  // for the next picture, or null when a write failed. In counting mode stores the count of
-  // frames (this one and the hold included) and returns null. previous is destroyed.
-  template <class Compose>
-  WandPtr finish(Compose&& compose, WandPtr previous) {
-    ++frames_;
-    if (counting()) {
-      *countOut_ = frames_ + holdFrames_;
-      return nullptr;
-    }
-    return holdFinal(std::forward<Compose>(compose)(), std::move(previous));
-  }
-
   // One transition frame composed at 8 bits: draw() returns the surface it drew (borrowed),
   // which goes out as JPEG (or raw) straight from its pixels.
   template <class Draw>
@@ -74,7 +42,10 @@ class FrameHandOn {
   }
 
   // The final frame composed at 8 bits: draw() returns the surface showing it (borrowed),
-  // keep(surface) the wand handed to the next picture. Otherwise as finish().
+  // keep(surface) the wand handed to the next picture. It is written, then held with the
+  // caption fade; the wand is returned for the next picture, or null when a write failed.
+  // In counting mode stores the count of frames (this one and the hold included) and
+  // returns null. previous is destroyed.
   template <class Draw, class Keep>
   WandPtr finishSurface(Draw&& draw, Keep&& keep, WandPtr previous) {
     ++frames_;
@@ -89,10 +60,8 @@ class FrameHandOn {
   int framesSoFar() const { return frames_; }
 
  private:
-  bool write(MagickWand* frame);
   bool writeSurface(cairo_surface_t* frame);
   ImageBlob encodeShown(cairo_surface_t* frame);
-  WandPtr holdFinal(WandPtr finalFrame, WandPtr previous);
   WandPtr holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr previous);
 
   FrameSink* sink_;
@@ -101,10 +70,6 @@ class FrameHandOn {
   int holdFrames_;
   int frames_ = 0;
 };
-
-// The outgoing picture: previous itself, or a black canvas made into `black` when there is
-// none (the first picture).
-MagickWand* outgoingOrBlack(const WandPtr& previous, WandPtr& black, int width, int height);
 
 // The incoming picture, the outgoing one (black for the first picture) and a frame to
 // compose on, at 8 bits; all empty in counting mode. In render mode previous is destroyed
@@ -120,7 +85,8 @@ struct SurfaceSet {
 WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
                         WandPtr previous);
 
-// The same at 8 bits: previous converted, or a black surface.
+// The outgoing picture at 8 bits: previous converted, or a black surface when there is none
+// (the first picture).
 SurfacePtr outgoingSurface(const WandPtr& previous, int width, int height);
 
 }  // namespace pictavo

@@ -1,8 +1,10 @@
 #include "effects/rotating_zoom_effects.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "effects/frame_handoff.h"
+#include "imaging/lanczos_scale.h"
 
 namespace pictavo {
 namespace {
@@ -11,20 +13,44 @@ constexpr int kSizes = 19;            // transition frames: 1/20 .. 19/20 of the
 constexpr double kDegreesPerSize = 18;
 constexpr double kOpacityStep = 0.05;
 
-// The spinning picture at k twentieths of the canvas, opacity applied, turned by `angle`
-// degrees (clockwise) with the corners the rotation adds left transparent.
-WandPtr spunPiece(MagickWand* spinning, int W, int H, int k, double opacity, bool setOpacity,
-                  double angle) {
-  WandPtr piece = cloneWand(spinning);
-  // At least one pixel, so that a canvas under 20 pixels still has a piece to turn.
-  size_t width = static_cast<size_t>(std::max(k * (W / 20), 1));
-  size_t height = static_cast<size_t>(std::max(k * (H / 20), 1));
-  MagickResizeImage(piece.get(), width, height, LanczosFilter, 1.0);
-  if (setOpacity) MagickSetImageOpacity(piece.get(), opacity);
-  PixelPtr corners = makePixel("#FFFFFF");
-  PixelSetAlpha(corners.get(), 0);
-  MagickRotateImage(piece.get(), corners.get(), angle);
-  return piece;
+// One side of the box a w x h picture turned by `angle` degrees is laid out in: the side
+// turned onto this axis (`along`) grown by an even number of pixels, about two past the
+// rotated outline, so that the picture stays centred in it. `reach` is the outline's extent
+// on the axis; a quarter turn adds nothing.
+long turnedBoxSide(long along, double reach, bool quarterTurn) {
+  if (quarterTurn) return along;
+  return along + 2 * std::lround((reach - static_cast<double>(along)) / 2 + 1);
+}
+
+// Where the centre of the turned picture lands on a canvas `canvas` pixels long: its box,
+// `side` long, is laid at (canvas - side) / 2, truncated toward zero, and the picture sits
+// in the middle of the box.
+double turnedCentre(int canvas, long side) {
+  return static_cast<double>((canvas - side) / 2) + static_cast<double>(side) / 2;
+}
+
+// Draws `piece` (w x h) turned clockwise by `angle` degrees at the given opacity over
+// `frame`, placed as a picture turned by the image library lands when its box is centred
+// on the W x H canvas.
+void drawTurned(cairo_surface_t* frame, cairo_surface_t* piece, int W, int H, double angle,
+                double opacity) {
+  const int w = cairo_image_surface_get_width(piece), h = cairo_image_surface_get_height(piece);
+  const double radians = angle * M_PI / 180;
+  const double c = std::fabs(std::cos(radians)), s = std::fabs(std::sin(radians));
+  const long turns = std::lround(angle / 90);
+  const bool quarterTurn = std::fabs(angle - 90.0 * static_cast<double>(turns)) < 1e-9;
+  // The turn is made of whole quarter turns and a rest within 45 degrees; an odd number of
+  // quarter turns swaps the sides' axes.
+  const bool swapped = turns % 2 != 0;
+  const long across = turnedBoxSide(swapped ? h : w, w * c + h * s, quarterTurn);
+  const long down = turnedBoxSide(swapped ? w : h, w * s + h * c, quarterTurn);
+  CairoPtr cr = drawOn(frame);
+  cairo_translate(cr.get(), turnedCentre(W, across), turnedCentre(H, down));
+  cairo_rotate(cr.get(), radians);
+  cairo_translate(cr.get(), -w / 2.0, -h / 2.0);
+  cairo_set_source_surface(cr.get(), piece, 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
+  cairo_paint_with_alpha(cr.get(), opacity);
 }
 
 // grow: the incoming picture spins out of the middle over the outgoing one, fading in;
@@ -33,27 +59,28 @@ WandPtr renderSpin(bool grow, bool clockwise, int W, int H, MagickWand* picture,
                    CaptionOverlay* caption, int holdFrames, WandPtr previous, FrameSink* sink,
                    int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
+  cairo_surface_t* spinning = grow ? s.incoming.get() : s.outgoing.get();
+  cairo_surface_t* under = grow ? s.outgoing.get() : s.incoming.get();
   double opacity = grow ? kOpacityStep : 1.0;
   for (int frameNo = 1; frameNo <= kSizes; ++frameNo) {
     const int k = grow ? frameNo : kSizes + 1 - frameNo;
     opacity += grow ? kOpacityStep : -kOpacityStep;
-    const bool setOpacity = grow ? opacity < 1 : opacity > 0;
+    const bool faded = grow ? opacity < 1 : opacity > 0;
     // The angle on screen advances by 18 degrees a frame in the named direction.
     const double angle = grow == clockwise ? kDegreesPerSize * k : 360 - kDegreesPerSize * k;
-    if (!out.frame([&] {
-          MagickWand* outgoing = outgoingOrBlack(previous, black, W, H);
-          WandPtr frame = cloneWand(grow ? outgoing : picture);
-          WandPtr piece = spunPiece(grow ? picture : outgoing, W, H, k, opacity, setOpacity, angle);
-          ssize_t rw = static_cast<ssize_t>(MagickGetImageWidth(piece.get()));
-          ssize_t rh = static_cast<ssize_t>(MagickGetImageHeight(piece.get()));
-          MagickCompositeImage(frame.get(), piece.get(), OverCompositeOp, (W - rw) / 2,
-                               (H - rh) / 2);
-          return frame;
+    if (!out.frameSurface([&] {
+          // At least one pixel, so that a canvas under 20 pixels still has a piece to turn.
+          const int w = std::max(k * (W / 20), 1), h = std::max(k * (H / 20), 1);
+          SurfacePtr piece = newSurface(w, h);
+          drawLanczosScaled(piece.get(), spinning, 0, 0, w, h);
+          copySurface(s.frame.get(), under);
+          drawTurned(s.frame.get(), piece.get(), W, H, angle, faded ? opacity : 1.0);
+          return s.frame.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace

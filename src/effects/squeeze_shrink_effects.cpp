@@ -5,6 +5,7 @@
 #include "effects/canvas_ratio.h"
 #include "effects/frame_handoff.h"
 #include "effects/shrink_steps.h"
+#include "imaging/lanczos_scale.h"
 
 namespace pictavo {
 namespace {
@@ -38,30 +39,34 @@ Placement towardBottomRight(const ShrinkState& s) {
   return {wholePixels(s.d / s.r), s.d, wholePixels(s.W - s.d / s.r), s.H - s.d};
 }
 
-// The outgoing picture, shrunk in place from the size it had in the frame before, laid over a
-// fresh copy of the incoming picture. Once a side reaches zero it has shrunk out of sight.
-WandPtr composeShrinkFrame(MagickWand* picture, MagickWand* outgoing, const Placement& place) {
-  WandPtr frame = cloneWand(picture);
-  if (place.width <= 0 || place.height <= 0) return frame;
-  MagickResizeImage(outgoing, place.width, place.height, LanczosFilter, 1.0);
-  MagickCompositeImage(frame.get(), outgoing, OverCompositeOp, place.x, place.y);
-  return frame;
+// The outgoing picture shrunk to the placement's size from the size it had in the frame
+// before (so it softens a little more every frame), laid over a copy of the incoming
+// picture. Once a side reaches zero it has shrunk out of sight and keeps its last size.
+void drawShrinkFrame(cairo_surface_t* frame, cairo_surface_t* incoming, SurfacePtr& outgoing,
+                     const Placement& place) {
+  copySurface(frame, incoming);
+  if (place.width <= 0 || place.height <= 0) return;
+  SurfacePtr shrunk = newSurface(static_cast<int>(place.width), static_cast<int>(place.height));
+  drawLanczosScaled(shrunk.get(), outgoing.get(), 0, 0, static_cast<int>(place.width),
+                    static_cast<int>(place.height));
+  outgoing = std::move(shrunk);
+  copySurface(frame, outgoing.get(), static_cast<double>(place.x), static_cast<double>(place.y));
 }
 
 WandPtr renderShrink(const std::vector<int>& sizes, PlaceOutgoing placeOutgoing, int W, int H,
                      MagickWand* picture, CaptionOverlay* caption, int holdFrames,
                      WandPtr previous, FrameSink* sink, int* countOut) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr black;  // stands in for a missing previous frame
+  SurfaceSet s(out, picture, previous, W, H);
   const double r = canvasRatio(W, H);
   for (int d : sizes) {
-    bool handedOn = out.frame([&] {
-      MagickWand* outgoing = outgoingOrBlack(previous, black, W, H);
-      return composeShrinkFrame(picture, outgoing, placeOutgoing({W, H, r, d}));
+    bool handedOn = out.frameSurface([&] {
+      drawShrinkFrame(s.frame.get(), s.incoming.get(), s.outgoing, placeOutgoing({W, H, r, d}));
+      return s.frame.get();
     });
     if (!handedOn) return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 }  // namespace

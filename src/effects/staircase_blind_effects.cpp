@@ -4,8 +4,7 @@
 #include <cmath>
 
 #include "effects/frame_handoff.h"
-#include "effects/pattern_fill.h"
-#include "effects/windowed_fill.h"
+#include "effects/soft_rectangle.h"
 
 namespace pictavo {
 namespace {
@@ -25,42 +24,20 @@ Rectangle openPart(Opening o, int W, int H, double start, double extent) {
   return {};
 }
 
-bool overlap(const PixelWindow& a, const PixelWindow& b) {
-  return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
-         b.y < a.y + a.height;
-}
-
 // One strip's open part in a frame: it starts `start` pixels from the edge the strips are
-// counted from, is `extent` open now and was `before` open in the frame before (0 when it
-// starts opening now).
+// counted from and is `extent` open.
 struct StripPart {
-  double start, extent, before;
+  double start, extent;
 };
 
 // Draws the parts onto the outgoing picture as rectangles filled with the incoming picture,
 // one shape each and in order, so that where a part reaches into the next strip the overlap
-// is filled like the rest. Pixels well inside what a part had opened before already show the
-// incoming picture and drawing over them changes nothing, so only the strip's fixed edge
-// (whose antialiased pixels take a little more of the picture every frame) and the newly
-// opened stretch are handed to the image library.
-void revealParts(MagickWand* target, MagickWand* incoming, Opening o, int W, int H,
+// is filled like the rest. Drawn again every frame, a strip's antialiased fixed edge takes a
+// little more of the incoming picture each time.
+void revealParts(cairo_surface_t* target, cairo_surface_t* incoming, Opening o, int W, int H,
                  const std::vector<StripPart>& parts) {
-  auto windowOf = [&](double from, double length) {
-    Rectangle r = openPart(o, W, H, from, length);
-    return windowAround(r.x1, r.y1, r.x2, r.y2, W, H);
-  };
-  for (const StripPart& part : parts) {
-    const Rectangle r = openPart(o, W, H, part.start, part.extent);
-    PixelWindow whole = windowOf(part.start, part.extent);
-    PixelWindow fixedEdge = windowOf(part.start, 0);
-    PixelWindow opened = windowOf(part.start + part.before, part.extent - part.before);
-    if (part.before <= 0 || overlap(fixedEdge, opened)) {
-      fillRectangleInWindow(target, incoming, whole, r.x1, r.y1, r.x2, r.y2);
-    } else {
-      fillRectangleInWindow(target, incoming, fixedEdge, r.x1, r.y1, r.x2, r.y2);
-      fillRectangleInWindow(target, incoming, opened, r.x1, r.y1, r.x2, r.y2);
-    }
-  }
+  for (const StripPart& part : parts)
+    fillSoftRectangleFrom(target, incoming, openPart(o, W, H, part.start, part.extent));
 }
 
 // Draws the strips onto the outgoing picture frame after frame; frame `frames` is the plain
@@ -70,16 +47,15 @@ WandPtr revealInStrips(Opening o, int W, int H, MagickWand* picture, CaptionOver
                        int holdFrames, WandPtr previous, FrameSink* sink, int* countOut,
                        int frames, PartsOf&& partsOf) {
   FrameHandOn out(sink, countOut, caption, holdFrames);
-  WandPtr black;
+  SurfaceSet s(out, picture, previous, W, H);
   for (int i = 1; i < frames; ++i) {
-    if (!out.frameInPlace([&] {
-          MagickWand* target = outgoingOrBlack(previous, black, W, H);
-          revealParts(target, picture, o, W, H, partsOf(i));
-          return target;
+    if (!out.frameSurface([&] {
+          revealParts(s.outgoing.get(), s.incoming.get(), o, W, H, partsOf(i));
+          return s.outgoing.get();
         }))
       return nullptr;
   }
-  return out.finish([&] { return cloneWand(picture); }, std::move(previous));
+  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
 }
 
 // Strip j starts opening in frame j + 1 and opens by 3/n of its size a frame.
@@ -95,7 +71,7 @@ WandPtr renderStaircase(Opening o, int W, int H, MagickWand* picture, CaptionOve
                         countOut, frames, [&](int i) {
                           std::vector<StripPart> parts;
                           for (int j = 0; j < i; ++j)
-                            parts.push_back({j * u, (i - j) * v, (i - 1 - j) * v});
+                            parts.push_back({j * u, (i - j) * v});
                           return parts;
                         });
 }
@@ -110,7 +86,7 @@ WandPtr renderBlinds(Opening o, int W, int H, MagickWand* picture, CaptionOverla
   return revealInStrips(o, W, H, picture, caption, holdFrames, std::move(previous), sink,
                         countOut, 18, [&](int i) {
                           std::vector<StripPart> parts;
-                          for (int j = 0; j < n; ++j) parts.push_back({j * u, i * v, (i - 1) * v});
+                          for (int j = 0; j < n; ++j) parts.push_back({j * u, i * v});
                           return parts;
                         });
 }

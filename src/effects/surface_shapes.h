@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "effects/pattern_fill.h"
+#include "effects/shape_rectangle.h"
 #include "imaging/argb_frame.h"
 
 namespace pictavo {

@@ -57,7 +57,12 @@ void resampleAxis(pixman_image_t* from, pixman_image_t* to, double scale, bool h
   pixman_transform_init_scale(&transform, horizontal ? scaled : one, horizontal ? one : scaled);
   pixman_image_set_transform(from, &transform);
   pixman_image_set_repeat(from, PIXMAN_REPEAT_PAD);  // edges as the resize sees them
-  setLanczosFilter(from, scale, horizontal);
+  // An axis that keeps its size keeps its pixels. Pixman's convolution does not give them
+  // back exactly, and a picture resized again and again piles the error up into seams.
+  if (scale == 1.0)
+    pixman_image_set_filter(from, PIXMAN_FILTER_NEAREST, nullptr, 0);
+  else
+    setLanczosFilter(from, scale, horizontal);
   pixman_image_composite32(PIXMAN_OP_SRC, from, nullptr, to, fromX, fromY, 0, 0, toX, toY, w, h);
 }
 

@@ -28,9 +28,17 @@ int greyAt(const RecordingSink& sink, int frame, int x, int y) {
   return pixelAt(decoded.get(), x, y).r;
 }
 
+// A black 80 x 40 final frame handed on as a wand, with `previous` destroyed.
+WandPtr finishBlack(FrameHandOn& out, WandPtr previous) {
+  SurfacePtr black = out.counting() ? nullptr : outgoingSurface(nullptr, 80, 40);
+  return out.finishSurface([&] { return black.get(); },
+                           [](cairo_surface_t* shown) { return wandFromSurface(shown); },
+                           std::move(previous));
+}
+
 WandPtr holdBlackFrame(RecordingSink& sink, CaptionOverlay* caption, int holdFrames) {
   FrameHandOn out(&sink, nullptr, caption, holdFrames);
-  return out.finish([] { return test::solidPicture(80, 40, "#000000"); }, nullptr);
+  return finishBlack(out, nullptr);
 }
 
 TEST(HoldPhase, CaptionFadesInOverThreeFramesThenRepeats) {
@@ -104,9 +112,7 @@ TEST(HoldPhase, FailingSinkInTheHoldGivesNull) {
     auto caption = whiteBand();
     FrameHandOn out(&sink, nullptr, caption.get(), 5);
     WandPtr previous = test::solidPicture(80, 40, "#ff0000");
-    EXPECT_EQ(out.finish([] { return test::solidPicture(80, 40, "#000000"); }, std::move(previous)),
-              nullptr)
-        << failAt;
+    EXPECT_EQ(finishBlack(out, std::move(previous)), nullptr) << failAt;
     EXPECT_EQ(sink.attempts(), failAt + 1);
   }
 }
@@ -114,9 +120,15 @@ TEST(HoldPhase, FailingSinkInTheHoldGivesNull) {
 TEST(HoldPhase, CountingModeCountsTheSameFrames) {
   int count = -1;
   FrameHandOn out(nullptr, &count, nullptr, 7);
-  out.frame([]() -> WandPtr { ADD_FAILURE() << "composed in counting mode"; return nullptr; });
-  out.frame([]() -> WandPtr { ADD_FAILURE() << "composed in counting mode"; return nullptr; });
-  EXPECT_EQ(out.finish([]() -> WandPtr { ADD_FAILURE(); return nullptr; }, nullptr), nullptr);
+  auto composed = []() -> cairo_surface_t* {
+    ADD_FAILURE() << "composed in counting mode";
+    return nullptr;
+  };
+  out.frameSurface(composed);
+  out.frameSurface(composed);
+  EXPECT_EQ(out.finishSurface(composed, [](cairo_surface_t*) -> WandPtr { ADD_FAILURE(); return nullptr; },
+                              nullptr),
+            nullptr);
   EXPECT_EQ(count, 3 + 7);
 }
 

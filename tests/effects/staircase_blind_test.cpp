@@ -1,10 +1,6 @@
 // Raster staircases and blinds: how far each strip has opened in a frame.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "effects/pattern_fill.h"
-#include "imaging/image.h"
 #include "support/effect_probe.h"
 
 namespace pictavo {
@@ -39,47 +35,6 @@ TEST(StaircasesAndBlinds, EachStripIsOpenAsFarAsItsFrameSays) {
       {"staircase over black", 41, 640, 360, true, {{3, 25, 100, In}, {3, 35, 100, Black}}},
       {"blinds over black", 49, 640, 360, true, {{8, 10, 100, In}, {8, 35, 100, Black}}},
   });
-}
-
-// Every frame, the strips' rectangles drawn one by one over the whole canvas, as the effect
-// is described; the renderer hands the image library only the stretches that can change.
-std::vector<std::string> describedFrames(int index, int width, int height, MagickWand* incoming,
-                                         WandPtr canvas) {
-  const bool staircase = index < 49, across = index == 41 || index == 42 || index == 49;
-  const int n = staircase ? 16 : 14;
-  const double u = (staircase && !across ? std::max(width, height) : across ? width : height) /
-                   static_cast<double>(n);
-  const double v = staircase ? u / n * 3 : u / 18;
-  std::vector<std::string> frames;
-  for (int i = 1; i < (staircase ? 21 : 18); ++i) {
-    for (int j = 0; j < (staircase ? i : n); ++j) {
-      const double a = j * u, b = j * u + (staircase ? i - j : i) * v;
-      const double W = width, H = height;
-      Rectangle r = index == 41 || index == 49 ? Rectangle{a, 0, b, H}
-                    : index == 42              ? Rectangle{W - a, 0, W - b, H}
-                    : index == 44              ? Rectangle{0, H - a, W, H - b}
-                                               : Rectangle{0, a, W, b};
-      fillRectanglesWithPicture(canvas.get(), incoming, {r});
-    }
-    ImageBlob bytes = encodeFrame(canvas.get());
-    frames.emplace_back(reinterpret_cast<const char*>(bytes.data()), bytes.length);
-  }
-  return frames;
-}
-
-TEST(StaircasesAndBlinds, FramesAreThoseOfDrawingEveryRectangleOverTheWholeCanvas) {
-  const int width = 402, height = 236;  // strip sizes and openings with fractions
-  WandPtr incoming = test::markedPicture(width, height, test::kIncomingBlue);
-  for (int index : {41, 42, 43, 44, 49, 50}) {
-    test::RenderedEffect effect(index, incoming.get(),
-                                test::markedPicture(width, height, test::kOutgoingBlue));
-    std::vector<std::string> described =
-        describedFrames(index, width, height, incoming.get(),
-                        test::markedPicture(width, height, test::kOutgoingBlue));
-    ASSERT_EQ(static_cast<int>(described.size()) + 1, effect.frames()) << index;
-    for (size_t i = 0; i < described.size(); ++i)
-      EXPECT_TRUE(effect.sink().entries()[i].bytes == described[i]) << index << " frame " << i;
-  }
 }
 
 TEST(StaircasesAndBlinds, CountingIsTheSameOnEveryCanvas) {

@@ -75,6 +75,21 @@ TEST(ArgbFrame, LanczosResizeMatchesTheImageLibrary) {
   }
 }
 
+// A picture squeezed again and again in height alone, as the squeezes do: its columns keep
+// their pixels, with no error piling up into seams.
+TEST(ArgbFrame, RepeatedLanczosResizeKeepsAnAxisThatKeepsItsSize) {
+  WandPtr picture = coordinatePicture(300, 200);
+  SurfacePtr current = surfaceFromWand(picture.get());
+  for (int height = 180; height >= 40; height -= 20) {
+    SurfacePtr shrunk = newSurface(300, height);
+    drawLanczosScaled(shrunk.get(), current.get(), 0, 0, 300, height);
+    current = std::move(shrunk);
+  }
+  WandPtr ours = wandFromSurface(current.get());
+  for (long x : {0L, 1L, 128L, 255L, 256L, 299L})
+    EXPECT_EQ(pixelAt(ours.get(), x, 20).r, x % 256) << x;
+}
+
 TEST(ArgbFrame, LanczosResizeCutsToTheTargetAndLeavesTheRest) {
   WandPtr picture = coordinatePicture(100, 100);
   SurfacePtr source = surfaceFromWand(picture.get());
