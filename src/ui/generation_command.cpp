@@ -35,6 +35,7 @@ void GenerationCommand::run() {
   ProjectCheck check = checkProject(session_.project());
   if (!check.ok) {
     prompts_.message(window_, QMessageBox::Warning, fromCore(check.caption), fromCore(check.message));
+    emit refused(check);
     return;
   }
   QString output = chooseOutput();

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "video/generation_checks.h"
+
 namespace pictavo {
 
 class FileChoosers;
@@ -25,6 +27,8 @@ class GenerationCommand : public QObject {
  signals:
   // The run has ended (finished, stopped or failed) and the window takes input again.
   void ended();
+  // The project cannot be generated yet; the user was told why.
+  void refused(const ProjectCheck& check);
 
  private:
   enum class Outcome { Finished, Cancelled, Failed };

@@ -21,6 +21,7 @@ class PictureListControls;
 class OptionPanels;
 class MusicPanel;
 class PictureListModel;
+struct ProjectCheck;
 class PreviewMusic;
 class PreviewCommand;
 class PictureLoading;
@@ -89,6 +90,7 @@ class MainWindow : public QMainWindow {
 
  private:
   void connectCommands();
+  void pointAtRefusal(const ProjectCheck& check);
   void addKeys();
   void refresh();
   void followMusicWithPause();

@@ -1,5 +1,6 @@
 // The main window's wiring: which command each button, menu item and key runs.
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
+#include <QPushButton>
 #include <QShortcut>
 
 #include <functional>
@@ -21,6 +23,11 @@
 #include "ui/generation_command.h"
 #include "ui/main_window.h"
 #include "ui/models/picture_list_model.h"
+#include "ui/panels/cover_panel.h"
+#include "ui/panels/logo_panel.h"
+#include "ui/panels/music_panel.h"
+#include "ui/panels/option_panels.h"
+#include "ui/panels/output_panel.h"
 #include "ui/picture_list/picture_commands.h"
 #include "ui/picture_list/picture_list_controls.h"
 #include "ui/preview/preview_command.h"
@@ -77,6 +84,9 @@ void MainWindow::connectCommands() {
   connect(pictureControls_, &PictureListControls::effectPreviewRequested, this,
           &MainWindow::pictureEffectPreviewRequested);
   connect(this, &MainWindow::pictureEffectPreviewRequested, this, &MainWindow::previewPictureEffect);
+
+  connect(generation_, &GenerationCommand::refused, this, &MainWindow::pointAtRefusal);
+  connect(preview_, &PreviewCommand::refused, this, &MainWindow::pointAtRefusal);
 
   connect(tray_, &TrayIcon::showWindowRequested, this, &MainWindow::restoreFromTray);
   connect(tray_, &TrayIcon::exitRequested, this, &MainWindow::exitProgram);
@@ -137,6 +147,17 @@ void MainWindow::removeAllPictures() {
 void MainWindow::previewPictureEffect(int row) { preview_->previewPictureEffect(row); }
 
 void MainWindow::selectAllPictures() { layout_.pictureList->selectAll(); }
+
+// After a refused preview or generation, the focus goes to the control to change.
+void MainWindow::pointAtRefusal(const ProjectCheck& check) {
+  switch (check.focus) {
+    case CheckFocus::SizeList: panels_->output().sizeList()->setFocus(); break;
+    case CheckFocus::LogoPanel: panels_->logo().chooseButton()->setFocus(); break;
+    case CheckFocus::CoverPanel: panels_->cover().chooseButton()->setFocus(); break;
+    case CheckFocus::MusicList: music_->focusTrack(check.musicTrack); break;
+    case CheckFocus::None: break;
+  }
+}
 
 void MainWindow::createShortcut() {
   QString program = QCoreApplication::applicationFilePath();

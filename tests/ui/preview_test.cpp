@@ -1,11 +1,15 @@
 // The preview window over a real main window: real pictures rendered by the real timeline,
 // the display thread showing them, closing, running to the end and starting again.
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QListView>
 #include <QTest>
 
 #include "project/service_config.h"
+#include "ui/panels/option_panels.h"
+#include "ui/panels/output_panel.h"
 #include "ui/preview/preview_command.h"
 #include "ui/preview/preview_window.h"
 #include "ui/support/window_fixture.h"
@@ -120,6 +124,8 @@ TEST_F(PreviewTest, ClosingWhileFramesAreProducedStopsBothThreadsAndShowsNoEnd) 
 }
 
 TEST_F(PreviewTest, WithoutASizeNothingStartsAndF5PlaysThePicturesEffectOrOpensItsPage) {
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   addPictures(makePictures(3, 300, 200));
   window->toolbarActions().preview->trigger();
   window->previewPictureEffect(1);
@@ -128,6 +134,7 @@ TEST_F(PreviewTest, WithoutASizeNothingStartsAndF5PlaysThePicturesEffectOrOpensI
     EXPECT_EQ(message.title, QStringLiteral("提示"));
     EXPECT_EQ(message.text, QStringLiteral("请选择视频尺寸"));
   }
+  EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(window->optionPanels().output().sizeList()));
   EXPECT_FALSE(shown().isVisible());
   EXPECT_TRUE(window->isEnabled());
 

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <QScrollBar>
 #include <QListView>
 #include <QPushButton>
 #include <QShortcut>
@@ -19,6 +21,18 @@
 
 namespace pictavo {
 namespace {
+
+// A fixed-width font small enough that a whole track line (the name padded to 108
+// columns, the rate, the length and the trial mark) fits the list's width.
+QFont trackLineFont(int width) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  const QString longestLine = QString(108 + 26, QLatin1Char('0')) + QStringLiteral("试听中");
+  for (int pixels = 13; pixels > 8; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).horizontalAdvance(longestLine) <= width) break;
+  }
+  return font;
+}
 
 constexpr int kMargin = 10;
 constexpr int kRowY = 28;
@@ -87,7 +101,7 @@ void MusicPanel::buildControls() {
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  list_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  list_->setFont(trackLineFont(kListWidth - list_->verticalScrollBar()->sizeHint().width() - 8));
   list_->setGeometry(kMargin, kRowY, kListWidth, kRowHeight);
 
   add_ = button(tr("添加"), this, 0);
@@ -152,6 +166,11 @@ int MusicPanel::selectedRow() const {
 void MusicPanel::selectRow(int row) {
   list_->setCurrentIndex(model_->index(row));
   list_->selectionModel()->select(model_->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+void MusicPanel::focusTrack(int row) {
+  if (row >= 0 && row < model_->rowCount()) selectRow(row);
+  list_->setFocus();
 }
 
 bool MusicPanel::edit(const QString& text, const std::function<void(Project&)>& change) {

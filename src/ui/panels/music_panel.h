@@ -51,6 +51,10 @@ class MusicPanel : public QWidget, public PreviewMusic {
 
   const MusicPlayback& playback() const { return *playback_; }
 
+  // Gives the list the focus, on the line of `row` when there is one (a refused run
+  // points at the track it could not use).
+  void focusTrack(int row);
+
  private:
   void buildControls();
   void connectControls();

@@ -40,6 +40,7 @@ void PreviewCommand::start() {
   if (!check.ok) {
     prompts_.message(mainWindow_, QMessageBox::Warning, fromCore(check.caption),
                      fromCore(check.message));
+    emit refused(check);
     return;
   }
   begin(-1);
@@ -59,6 +60,10 @@ void PreviewCommand::previewPictureEffect(int row) {
 bool PreviewCommand::sizeChosen() {
   if (session_.project().settings.videoSize != 0) return true;
   prompts_.message(mainWindow_, QMessageBox::Warning, tr("提示"), tr("请选择视频尺寸"));
+  ProjectCheck refusal;
+  refusal.ok = false;
+  refusal.focus = CheckFocus::SizeList;
+  emit refused(refusal);
   return false;
 }
 

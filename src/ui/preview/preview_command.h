@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ui/preview/preview_artwork.h"
+#include "video/generation_checks.h"
 
 class QAction;
 class QWidget;
@@ -46,6 +47,8 @@ class PreviewCommand : public QObject {
  signals:
   // The run's threads have finished (shown to the end, or closed).
   void runEnded();
+  // The project cannot be previewed yet; the user was told why.
+  void refused(const ProjectCheck& check);
 
  private:
   bool sizeChosen();
