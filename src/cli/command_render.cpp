@@ -33,7 +33,7 @@ int runRender(const Args& args) {
   }
   const ProjectSettings& s = project.settings;
   // The pause the window would show: computed from the music while automatic pause is on.
-  if (s.musicOn && s.autoPause && !s.musicTracks.empty()) autoPauseTime(project);
+  if (autoPauseApplies(s)) autoPauseTime(project);
   return generateVideo(project, *output, rawPipe);
 }
 

@@ -112,9 +112,7 @@ void MainWindow::refresh() {
 // With the automatic pause time on, every change of the pictures, effects, size or tracks
 // gives a new pause that makes the pictures last as long as the music.
 void MainWindow::followMusicWithPause() {
-  const ProjectSettings& settings = session_.project().settings;
-  if (settings.musicOn && settings.autoPause && !settings.musicTracks.empty())
-    autoPauseTime(session_.project());
+  if (autoPauseApplies(session_.project().settings)) autoPauseTime(session_.project());
 }
 
 // "Pictavo(V8.2)" until a project command gives the window a project title.

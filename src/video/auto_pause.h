@@ -14,6 +14,12 @@ struct AutoPause {
   int frames = 0;    // the pause frames that text gives
 };
 
+// True while the pause follows the music: music on, the automatic pause time on and at
+// least one track.
+inline bool autoPauseApplies(const ProjectSettings& s) {
+  return s.musicOn && s.autoPause && !s.musicTracks.empty();
+}
+
 // Applies the pause it settles on to project.settings (applyPauseText) and returns it.
 // With no pictures nothing changes and the current pause is returned.
 AutoPause autoPauseTime(Project& project);

@@ -45,7 +45,7 @@ constexpr int kButtonGap = 4;
 // there; otherwise the pause list's own entry holds.
 void followMusicWithPause(Project& project) {
   ProjectSettings& s = project.settings;
-  if (s.musicOn && s.autoPause && !s.musicTracks.empty())
+  if (autoPauseApplies(s))
     autoPauseTime(project);
   else
     s.selectPause(s.pauseIndex);

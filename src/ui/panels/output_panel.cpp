@@ -15,6 +15,7 @@
 #include "ui/commands/project_edit_command.h"
 #include "ui/dialogs/custom_size_dialog.h"
 #include "ui/panels/panel_controls.h"
+#include "video/auto_pause.h"
 
 namespace pictavo {
 namespace {
@@ -104,7 +105,7 @@ void OutputPanel::showProject() {
     pauses_->setCurrentIndex(s.pauseIndex >= 0 && s.pauseIndex < kPauseCount ? s.pauseIndex
                                                                             : kDefaultPauseIndex);
   }
-  const bool automatic = s.musicOn && s.autoPause && !s.musicTracks.empty();
+  const bool automatic = autoPauseApplies(s);
   pauseText_->setText(fromCore(s.customPauseText));
   pauseStack_->setCurrentWidget(automatic ? static_cast<QWidget*>(pauseText_) : pauses_);
   generate_->setEnabled(!project.pictures.empty());
