@@ -47,18 +47,9 @@ CoverPanel::CoverPanel(Session& session, UserPrompts& prompts, FileChoosers& cho
 
 // The cover may be any PNG or JPEG; the cover tool converts what it needs.
 void CoverPanel::chooseCover() {
-  QString path = choosers_.open(tr("选择封面图片"), tr("图片 (*.JPG *.PNG *.jpg *.png)"),
-                                session_.preferences().logoFolder);
-  if (path.isEmpty()) return;
-  PictureFileRefusal refusal = checkPictureFile(path, false);
-  if (refusal.refused()) {
-    prompts_.message(this, refusal.icon, refusal.caption, refusal.text);
-    editProject(session_, tr("选择封面"), [](Project& p) { p.settings.coverPath.clear(); });
-    showProject();
-    choose_->setFocus();
-    return;
-  }
-  editProject(session_, tr("选择封面"), [&](Project& p) { p.settings.coverPath = toCore(path); });
+  choosePictureOption({session_, prompts_, choosers_}, choose_,
+                      {tr("选择封面图片"), tr("图片 (*.JPG *.PNG *.jpg *.png)"), tr("选择封面"),
+                       false, &ProjectSettings::coverPath});
   showProject();
 }
 

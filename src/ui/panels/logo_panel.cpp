@@ -53,18 +53,9 @@ LogoPanel::LogoPanel(Session& session, UserPrompts& prompts, FileChoosers& choos
 }
 
 void LogoPanel::chooseLogo() {
-  QString path = choosers_.open(tr("选择图片"), tr("PNG图片 (*.PNG *.png)"),
-                                session_.preferences().logoFolder);
-  if (path.isEmpty()) return;
-  PictureFileRefusal refusal = checkPictureFile(path, true);
-  if (refusal.refused()) {
-    prompts_.message(this, refusal.icon, refusal.caption, refusal.text);
-    editProject(session_, tr("选择图标"), [](Project& p) { p.settings.logoPath.clear(); });
-    showProject();
-    choose_->setFocus();
-    return;
-  }
-  editProject(session_, tr("选择图标"), [&](Project& p) { p.settings.logoPath = toCore(path); });
+  choosePictureOption({session_, prompts_, choosers_}, choose_,
+                      {tr("选择图片"), tr("PNG图片 (*.PNG *.png)"), tr("选择图标"), true,
+                       &ProjectSettings::logoPath});
   showProject();
 }
 
