@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QStyle>
 
-#include "ui/picture_list_view.h"
+#include "ui/picture_list/picture_list_view.h"
 
 namespace pictavo {
 namespace {

@@ -17,7 +17,7 @@
 #include "ui/commands/project_edit_command.h"
 #include "ui/information_window.h"
 #include "ui/models/picture_list_model.h"
-#include "ui/picture_list_view.h"
+#include "ui/picture_list/picture_list_view.h"
 #include "ui/status_bar.h"
 #include "ui/support/window_fixture.h"
 

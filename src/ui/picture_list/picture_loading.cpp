@@ -1,4 +1,4 @@
-#include "ui/picture_loading.h"
+#include "ui/picture_list/picture_loading.h"
 
 #include <QActionGroup>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "ui/picture_list_view.h"
+#include "ui/picture_list/picture_list_view.h"
 
 #include <QApplication>
 #include <QDesktopServices>
