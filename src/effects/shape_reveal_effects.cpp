@@ -152,7 +152,10 @@ WandPtr renderDiamondClose(const TransitionJob& job) {
   return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderXOpen(const TransitionJob& job) {
+// Opening: the outer wedges of the outgoing picture on a fresh copy of the incoming one.
+// Closing: the inner wedges of the incoming picture drawn onto the outgoing one, each frame
+// adding to the last.
+WandPtr renderX(const TransitionJob& job, bool opening) {
   const auto& [W, H, picture, params, out, previous] = job;
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
@@ -161,26 +164,13 @@ WandPtr renderXOpen(const TransitionJob& job) {
   for (int k = 1; k < steps; ++k) {
     const int a = step * k;
     if (!out.frameSurface([&] {
+          if (!opening) {
+            fillWedges(s.outgoing.get(), s.incoming.get(), W, H, a, a * ratio, /*outer=*/false);
+            return s.outgoing.get();
+          }
           copySurface(s.frame.get(), s.incoming.get());
           fillWedges(s.frame.get(), s.outgoing.get(), W, H, a, a * ratio, /*outer=*/true);
           return s.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
-}
-
-WandPtr renderXClose(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
-  const int step = positiveStep(params.step);
-  const double ratio = canvasRatio(W, H);
-  const int steps = stepsToCover(W / 2, step);
-  SurfaceSet s(job);
-  for (int k = 1; k < steps; ++k) {
-    const int a = step * k;
-    if (!out.frameSurface([&] {
-          fillWedges(s.outgoing.get(), s.incoming.get(), W, H, a, a * ratio, /*outer=*/false);
-          return s.outgoing.get();
         }))
       return nullptr;
   }
@@ -197,7 +187,7 @@ WandPtr renderShapeReveal(const TransitionJob& job, const EffectVariant& variant
       return reveal.opening ? renderDiamondOpen(job) : renderDiamondClose(job);
     case ShapeReveal::X: break;
   }
-  return reveal.opening ? renderXOpen(job) : renderXClose(job);
+  return renderX(job, reveal.opening);
 }
 
 }  // namespace pictavo
