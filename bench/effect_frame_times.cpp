@@ -12,6 +12,7 @@
 
 #include "effects/effect_names.h"
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "imaging/image.h"
 #include "imaging/image_library.h"
 #include "util/charset.h"
@@ -55,16 +56,13 @@ int main(int argc, char** argv) {
   WandPtr picture = builtinOnCanvas("logo:", width, height);
   std::printf("size %dx%d\n", width, height);
   for (int index : indices) {
-    EffectRenderer renderer = rendererFor(index);
-    EffectParams params = effectParams(index, width, height);
-    int frames = 0;
-    renderer(width, height, nullptr, nullptr, params, 0, nullptr, nullptr, &frames);
+    const int frames = countEffectFrames(index, width, height, 0);
     WandPtr previous = builtinOnCanvas("netscape:", width, height);
     DiscardingSink sink;
     const double cpuStart = cpuMs();
     const auto wallStart = std::chrono::steady_clock::now();
-    WandPtr last = renderer(width, height, picture.get(), nullptr, params, 0,
-                            std::move(previous), &sink, nullptr);
+    FrameHandOn out(sink, nullptr, 0);
+    WandPtr last = runEffect(index, width, height, picture.get(), std::move(previous), out);
     const double wall =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wallStart)
             .count();

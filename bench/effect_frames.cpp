@@ -21,6 +21,7 @@
 
 #include "effects/effect_names.h"
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "imaging/caption.h"
 #include "imaging/caption_fonts.h"
 #include "imaging/image.h"
@@ -78,13 +79,14 @@ int writeFrames(const fs::path& root, int width, int height, std::vector<int> in
   for (int index : indices) {
     const EffectRow* row = findEffectRow(index);
     if (!row) continue;
-    fs::path folder = root / strprintf("%dx%d", width, height) / row->family / std::to_string(index);
+    fs::path folder = root / strprintf("%dx%d", width, height) / familyName(row->variant) /
+                     std::to_string(index);
     fs::remove_all(folder);
     fs::create_directories(folder);
     FolderSink sink(folder);
-    WandPtr last = row->renderer(width, height, picture.get(), caption.get(),
-                                 effectParams(index, width, height), kHoldFrames,
-                                 stretchedBuiltin("netscape:", width, height), &sink, nullptr);
+    FrameHandOn out(sink, caption.get(), kHoldFrames);
+    WandPtr last = runEffect(index, width, height, picture.get(),
+                             stretchedBuiltin("netscape:", width, height), out);
     if (!last) {
       std::fprintf(stderr, "effect %d: a frame could not be written\n", index);
       return 1;

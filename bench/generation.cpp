@@ -16,7 +16,6 @@
 
 #include "effects/effect_names.h"
 #include "effects/effect_table.h"
-#include "effects/no_animation.h"
 #include "imaging/image.h"
 #include "imaging/image_library.h"
 #include "music/mp3_analysis.h"
@@ -71,8 +70,7 @@ std::vector<std::string> benchPictures(bool large) {
 
 std::vector<int> builtEffects() {
   std::vector<int> built;
-  for (const EffectRow& row : effectRows())
-    if (row.renderer != renderNoAnimation) built.push_back(row.index);
+  for (const EffectRow& row : effectRows()) built.push_back(row.index);
   return built;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "effects/effect_names.h"
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "imaging/caption.h"
 #include "imaging/caption_fonts.h"
 #include "platform/files.h"
@@ -70,11 +71,7 @@ int runFrames(const Args& args) {
   int width = 1280, height = 720;
   if (!parseCanvasSize(args.value("size").value_or("1280x720"), &width, &height)) return 2;
   int hold = std::atoi(args.value("hold").value_or("0").c_str());
-  EffectRenderer renderer = rendererFor(index);
-  EffectParams params = effectParams(index, width, height);
-
-  int counted = 0;
-  renderer(width, height, nullptr, nullptr, params, hold, nullptr, nullptr, &counted);
+  const int counted = countEffectFrames(index, width, height, hold);
   if (args.has("count")) {
     say(strprintf("%d", counted));
     return 0;
@@ -96,8 +93,8 @@ int runFrames(const Args& args) {
   auto caption = captionFor(captionText.value_or(""), width, height);
   FolderFrameSink sink(folder);
   auto started = std::chrono::steady_clock::now();
-  WandPtr last = renderer(width, height, picture.get(), caption.get(), params, hold,
-                          std::move(previous), &sink, nullptr);
+  FrameHandOn out(sink, caption.get(), hold);
+  WandPtr last = runEffect(index, width, height, picture.get(), std::move(previous), out);
   double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
   if (!last) {
     complain(gbk("写入帧时出错"));

@@ -164,11 +164,9 @@ using ShapePath = void (*)(Corners* d, int W, int H, int i);
 
 // The shape of step i (1..19), grown step by step, filled with the incoming picture onto the
 // outgoing one (or black), each frame adding to the last; then the picture itself.
-WandPtr renderShapeSteps(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                         int holdFrames, WandPtr previous, FrameSink* sink, int* countOut,
-                         ShapePath path) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr renderShapeSteps(const TransitionJob& job, ShapePath path) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   CairoPtr cr = out.counting() ? nullptr : drawOn(s.outgoing.get());
   if (cr) {
     cairo_set_source_surface(cr.get(), s.incoming.get(), 0, 0);
@@ -184,28 +182,28 @@ WandPtr renderShapeSteps(int W, int H, MagickWand* picture, CaptionOverlay* capt
       return nullptr;
   }
   cr.reset();
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-#define PICTAVO_DEFINE_SHAPE_STEPS(name, path)                                              \
-  WandPtr name(int W, int H, MagickWand* picture, CaptionOverlay* caption,                 \
-               const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,     \
-               int* countOut) {                                                            \
-    return renderShapeSteps(W, H, picture, caption, holdFrames, std::move(previous), sink,   \
-                            countOut, path);                                               \
+// The path of each arrow and sweep.
+ShapePath pathOf(ArrowSweep shape) {
+  switch (shape) {
+    case ArrowSweep::ArrowFromLeft: return arrowFromLeft;
+    case ArrowSweep::ArrowFromRight: return arrowFromRight;
+    case ArrowSweep::ArrowFromTop: return arrowFromTop;
+    case ArrowSweep::ArrowFromBottom: return arrowFromBottom;
+    case ArrowSweep::SweepFromBottom: return sweepFromBottom;
+    case ArrowSweep::SweepFromTop: return sweepFromTop;
+    case ArrowSweep::SweepFromLeft: return sweepFromLeft;
+    case ArrowSweep::SweepFromRight: break;
   }
+  return sweepFromRight;
+}
 
 }  // namespace
 
-PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromLeft, arrowFromLeft)
-PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromRight, arrowFromRight)
-PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromTop, arrowFromTop)
-PICTAVO_DEFINE_SHAPE_STEPS(renderArrowFromBottom, arrowFromBottom)
-PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromBottom, sweepFromBottom)
-PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromTop, sweepFromTop)
-PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromLeft, sweepFromLeft)
-PICTAVO_DEFINE_SHAPE_STEPS(renderSweepFromRight, sweepFromRight)
-
-#undef PICTAVO_DEFINE_SHAPE_STEPS
+WandPtr renderArrowSweep(const TransitionJob& job, const EffectVariant& variant) {
+  return renderShapeSteps(job, pathOf(std::get<ArrowSweep>(variant)));
+}
 
 }  // namespace pictavo

@@ -41,14 +41,13 @@ int sweepSteps(int limit, double angleStep) {
 
 // The clock wipe: frame k turns the hands by k x angleStep, drawn onto the outgoing picture
 // (or black) so that every frame adds to the last; the final frame is the plain picture.
-WandPtr renderClockWipe(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                        double angleStep, int limit, SliceRule slices, int holdFrames,
-                        WandPtr previous, FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr turnHands(const TransitionJob& job, int limit, SliceRule slices) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  const double angleStep = params.angleStep;
   int steps = sweepSteps(limit, angleStep);
   // For even sizes the radius is half the diagonal, so a full turn covers the canvas.
   double radius = std::sqrt(static_cast<double>(((W / 2) * W) / 2 + ((H / 2) * H) / 2));
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = 0; k < steps; ++k) {
     bool written = out.frameSurface([&] {
       // The hands have not turned yet: slices of zero angle cover nothing (drawn, they would
@@ -62,71 +61,32 @@ WandPtr renderClockWipe(int W, int H, MagickWand* picture, CaptionOverlay* capti
     });
     if (!written) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 }  // namespace
 
-WandPtr renderClockwiseFromTwelve(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                  const EffectParams& params, int holdFrames, WandPtr previous,
-                                  FrameSink* sink, int* countOut) {
-  return renderClockWipe(
-      W, H, picture, caption, params.angleStep, 360,
-      [](const Dial& dial, double t) { dial.slice(270, 270 + t); }, holdFrames,
-      std::move(previous), sink, countOut);
-}
-
-WandPtr renderCounterClockwiseFromTwelve(int W, int H, MagickWand* picture,
-                                         CaptionOverlay* caption, const EffectParams& params,
-                                         int holdFrames, WandPtr previous, FrameSink* sink,
-                                         int* countOut) {
-  return renderClockWipe(
-      W, H, picture, caption, params.angleStep, 360,
-      [](const Dial& dial, double t) { dial.slice(270 - t, 270); }, holdFrames,
-      std::move(previous), sink, countOut);
-}
-
-WandPtr renderClockwiseFromNine(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                const EffectParams& params, int holdFrames, WandPtr previous,
-                                FrameSink* sink, int* countOut) {
-  return renderClockWipe(
-      W, H, picture, caption, params.angleStep, 360,
-      [](const Dial& dial, double t) { dial.slice(180, 180 + t); }, holdFrames,
-      std::move(previous), sink, countOut);
-}
-
-WandPtr renderCounterClockwiseFromNine(int W, int H, MagickWand* picture,
-                                       CaptionOverlay* caption, const EffectParams& params,
-                                       int holdFrames, WandPtr previous, FrameSink* sink,
-                                       int* countOut) {
-  return renderClockWipe(
-      W, H, picture, caption, params.angleStep, 360,
-      [](const Dial& dial, double t) { dial.slice(180 - t, 180); }, holdFrames,
-      std::move(previous), sink, countOut);
-}
-
-WandPtr renderBothWaysFromTwelve(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                 const EffectParams& params, int holdFrames, WandPtr previous,
-                                 FrameSink* sink, int* countOut) {
-  return renderClockWipe(
-      W, H, picture, caption, params.angleStep, 180,
-      [](const Dial& dial, double t) { dial.slice(270 - t, 270 + t); }, holdFrames,
-      std::move(previous), sink, countOut);
-}
-
-WandPtr renderWindmill(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                       const EffectParams& params, int holdFrames, WandPtr previous,
-                       FrameSink* sink, int* countOut) {
+WandPtr renderClockWipe(const TransitionJob& job, const EffectVariant& variant) {
+  switch (std::get<ClockHands>(variant)) {
+    case ClockHands::ClockwiseFromTwelve:
+      return turnHands(job, 360, [](const Dial& dial, double t) { dial.slice(270, 270 + t); });
+    case ClockHands::CounterClockwiseFromTwelve:
+      return turnHands(job, 360, [](const Dial& dial, double t) { dial.slice(270 - t, 270); });
+    case ClockHands::ClockwiseFromNine:
+      return turnHands(job, 360, [](const Dial& dial, double t) { dial.slice(180, 180 + t); });
+    case ClockHands::CounterClockwiseFromNine:
+      return turnHands(job, 360, [](const Dial& dial, double t) { dial.slice(180 - t, 180); });
+    case ClockHands::BothWaysFromTwelve:
+      return turnHands(job, 180, [](const Dial& dial, double t) { dial.slice(270 - t, 270 + t); });
+    case ClockHands::Windmill: break;
+  }
   // Each blade's end is cut to whole degrees before it is drawn.
-  return renderClockWipe(
-      W, H, picture, caption, params.angleStep, 90,
-      [](const Dial& dial, double t) {
-        dial.slice(270, std::trunc(270 + t));
-        dial.slice(0, std::trunc(t));
-        dial.slice(90, std::trunc(90 + t));
-        dial.slice(180, std::trunc(180 + t));
-      },
-      holdFrames, std::move(previous), sink, countOut);
+  return turnHands(job, 90, [](const Dial& dial, double t) {
+    dial.slice(270, std::trunc(270 + t));
+    dial.slice(0, std::trunc(t));
+    dial.slice(90, std::trunc(90 + t));
+    dial.slice(180, std::trunc(180 + t));
+  });
 }
 
 }  // namespace pictavo

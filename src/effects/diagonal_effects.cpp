@@ -75,11 +75,9 @@ void cornerFromBottomRight(cairo_t* cr, int W, int H, double r) {
 
 // The corner wipe: the triangle of step i (1..19) of the incoming picture is drawn onto the
 // outgoing picture (or black), every frame adding to the last; then the plain picture.
-WandPtr renderCornerWipe(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                         int holdFrames, WandPtr previous, FrameSink* sink, int* countOut,
-                         CornerPath path) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr renderCornerWipe(const TransitionJob& job, CornerPath path) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   for (int i = 1; i < kUncoverSteps; ++i) {
     bool written = out.frameSurface([&] {
       fillPathFrom(s.outgoing.get(), s.incoming.get(),
@@ -88,7 +86,7 @@ WandPtr renderCornerWipe(int W, int H, MagickWand* picture, CaptionOverlay* capt
     });
     if (!written) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 // The two triangles of a scan: one on the top edge from the left corner to `top` with its
@@ -108,28 +106,11 @@ void fillScanTriangles(cairo_surface_t* target, cairo_surface_t* source, int W, 
   });
 }
 
-}  // namespace
-
-#define PICTAVO_DEFINE_CORNER_WIPE(name, path)                                               \
-  WandPtr name(int W, int H, MagickWand* picture, CaptionOverlay* caption,                 \
-               const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,     \
-               int* countOut) {                                                            \
-    return renderCornerWipe(W, H, picture, caption, holdFrames, std::move(previous), sink, \
-                            countOut, path);                                               \
-  }
-
-PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromTopLeft, cornerFromTopLeft)
-PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromBottomLeft, cornerFromBottomLeft)
-PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromTopRight, cornerFromTopRight)
-PICTAVO_DEFINE_CORNER_WIPE(renderDiagonalFromBottomRight, cornerFromBottomRight)
-
 // Scan in: the upper-left triangle widens along the top edge, the lower-right one along the
 // bottom edge, a twentieth of the width per step, drawn onto the outgoing picture.
-WandPtr renderDiagonalScanIn(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                             const EffectParams&, int holdFrames, WandPtr previous,
-                             FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr renderDiagonalScanIn(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   for (int i = 1; i < kUncoverSteps; ++i) {
     bool written = out.frameSurface([&] {
       double x = i * (W / 20);
@@ -138,14 +119,12 @@ WandPtr renderDiagonalScanIn(int W, int H, MagickWand* picture, CaptionOverlay* 
     });
     if (!written) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderDiagonalScanOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                              const EffectParams&, int holdFrames, WandPtr previous,
-                              FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr renderDiagonalScanOut(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   // Every frame is a new copy of the incoming picture with the outgoing triangles on it.
   for (int i = 1; i < kUncoverSteps; ++i) {
     bool written = out.frameSurface([&] {
@@ -156,7 +135,21 @@ WandPtr renderDiagonalScanOut(int W, int H, MagickWand* picture, CaptionOverlay*
     });
     if (!written) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
+}
+
+}  // namespace
+
+WandPtr renderDiagonal(const TransitionJob& job, const EffectVariant& variant) {
+  switch (std::get<DiagonalWipe>(variant)) {
+    case DiagonalWipe::FromTopLeft: return renderCornerWipe(job, cornerFromTopLeft);
+    case DiagonalWipe::FromBottomLeft: return renderCornerWipe(job, cornerFromBottomLeft);
+    case DiagonalWipe::FromTopRight: return renderCornerWipe(job, cornerFromTopRight);
+    case DiagonalWipe::FromBottomRight: return renderCornerWipe(job, cornerFromBottomRight);
+    case DiagonalWipe::ScanIn: return renderDiagonalScanIn(job);
+    case DiagonalWipe::ScanOut: break;
+  }
+  return renderDiagonalScanOut(job);
 }
 
 }  // namespace pictavo

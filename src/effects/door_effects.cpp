@@ -30,14 +30,12 @@ void pasteDoors(cairo_surface_t* target, cairo_surface_t* source, bool sideways,
   }
 }
 
-WandPtr renderDoorsOpen(bool sideways, int W, int H, MagickWand* picture,
-                        CaptionOverlay* caption, int holdFrames, WandPtr previous,
-                        FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderDoorsOpen(bool sideways, const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int length = sideways ? W : H;
   const int g = doorStep(length);
   const int widest = length / 2 / g - (length % (2 * g) == 0 ? 1 : 0);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = widest; k >= 1; --k) {
     if (!out.frameSurface([&] {
           copySurface(s.frame.get(), s.incoming.get());
@@ -46,17 +44,15 @@ WandPtr renderDoorsOpen(bool sideways, int W, int H, MagickWand* picture,
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderDoorsClose(bool sideways, int W, int H, MagickWand* picture,
-                         CaptionOverlay* caption, int holdFrames, WandPtr previous,
-                         FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderDoorsClose(bool sideways, const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int length = sideways ? W : H;
   const int g = doorStep(length);
   const int steps = length / 2 / g + (length % (2 * g) > 0 ? 1 : 0);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = 1; k < steps; ++k) {
     if (!out.frameSurface([&] {
           pasteDoors(s.outgoing.get(), s.incoming.get(), sideways, W, H, k * g);
@@ -64,7 +60,7 @@ WandPtr renderDoorsClose(bool sideways, int W, int H, MagickWand* picture,
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 // The quarters' step: an odd step becomes even, upward below 3 and downward from 3.
@@ -88,44 +84,12 @@ void pasteQuarters(cairo_surface_t* target, cairo_surface_t* source, int W, int 
   pastePart(target, source, cx, cy, w, pieceH, W - w, bottom);
 }
 
-}  // namespace
-
-WandPtr renderDoorsOpenSideways(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                const EffectParams&, int holdFrames, WandPtr previous,
-                                FrameSink* sink, int* countOut) {
-  return renderDoorsOpen(true, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                         countOut);
-}
-
-WandPtr renderDoorsOpenVertically(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                  const EffectParams&, int holdFrames, WandPtr previous,
-                                  FrameSink* sink, int* countOut) {
-  return renderDoorsOpen(false, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                         countOut);
-}
-
-WandPtr renderDoorsCloseSideways(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                 const EffectParams&, int holdFrames, WandPtr previous,
-                                 FrameSink* sink, int* countOut) {
-  return renderDoorsClose(true, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                          countOut);
-}
-
-WandPtr renderDoorsCloseVertically(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                   const EffectParams&, int holdFrames, WandPtr previous,
-                                   FrameSink* sink, int* countOut) {
-  return renderDoorsClose(false, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                          countOut);
-}
-
-WandPtr renderQuartersFlyIn(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                            const EffectParams& params, int holdFrames, WandPtr previous,
-                            FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderQuartersFlyIn(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int s = quarterStep(params.step);
   const int steps = W / s / 2 + (W % (2 * s) > 0 ? 1 : 0);
   const double ratio = canvasRatio(W, H);
-  SurfaceSet surfaces(out, picture, previous, W, H);
+  SurfaceSet surfaces(job);
   for (int k = 1; k < steps; ++k) {
     if (!out.frameSurface([&] {
           pasteQuarters(surfaces.outgoing.get(), surfaces.incoming.get(), W, H, s * k, ratio);
@@ -133,17 +97,15 @@ WandPtr renderQuartersFlyIn(int W, int H, MagickWand* picture, CaptionOverlay* c
         }))
       return nullptr;
   }
-  return finishOnPicture(out, surfaces.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, surfaces.incoming.get());
 }
 
-WandPtr renderQuartersFlyOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                             const EffectParams& params, int holdFrames, WandPtr previous,
-                             FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderQuartersFlyOut(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int s = quarterStep(params.step);
   const int widest = W / s / 2 - (W % (2 * s) == 0 ? 1 : 0);
   const double ratio = canvasRatio(W, H);
-  SurfaceSet surfaces(out, picture, previous, W, H);
+  SurfaceSet surfaces(job);
   for (int g = widest; g >= 1; --g) {
     if (!out.frameSurface([&] {
           copySurface(surfaces.frame.get(), surfaces.incoming.get());
@@ -152,7 +114,21 @@ WandPtr renderQuartersFlyOut(int W, int H, MagickWand* picture, CaptionOverlay* 
         }))
       return nullptr;
   }
-  return finishOnPicture(out, surfaces.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, surfaces.incoming.get());
+}
+
+}  // namespace
+
+WandPtr renderDoor(const TransitionJob& job, const EffectVariant& variant) {
+  switch (std::get<DoorMotion>(variant)) {
+    case DoorMotion::OpenSideways: return renderDoorsOpen(true, job);
+    case DoorMotion::OpenVertically: return renderDoorsOpen(false, job);
+    case DoorMotion::CloseSideways: return renderDoorsClose(true, job);
+    case DoorMotion::CloseVertically: return renderDoorsClose(false, job);
+    case DoorMotion::QuartersFlyIn: return renderQuartersFlyIn(job);
+    case DoorMotion::QuartersFlyOut: break;
+  }
+  return renderQuartersFlyOut(job);
 }
 
 }  // namespace pictavo

@@ -7,9 +7,6 @@
 namespace pictavo {
 namespace {
 
-// Where the moving picture goes.
-enum class Movement { Right, Left, Down, Up };
-
 bool isHorizontal(Movement m) { return m == Movement::Right || m == Movement::Left; }
 
 // Toward the far edge (right, down) or back toward the origin (left, up).
@@ -39,13 +36,11 @@ void composeDrag(Movement m, cairo_surface_t* frame, cairo_surface_t* incoming,
   }
 }
 
-WandPtr renderDrag(Movement m, int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                   const EffectParams& params, int holdFrames, WandPtr previous, FrameSink* sink,
-                   int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderDrag(Movement m, const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int length = isHorizontal(m) ? W : H;
   const int step = std::max(params.step, 1);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   // The distance grows by step; the last step is shortened to end exactly at the length.
   for (int h = step; h < length; h = std::min(h + step, length)) {
     if (!out.frameSurface([&] {
@@ -54,7 +49,7 @@ WandPtr renderDrag(Movement m, int W, int H, MagickWand* picture, CaptionOverlay
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 // The slides' step: a seventeenth of the length, made even.
@@ -73,13 +68,12 @@ cairo_surface_t* composeShifted(Movement m, cairo_surface_t* frame, cairo_surfac
 
 // The outgoing picture slides off, moved by the remainder of the length in the first frame
 // and by one step more in every further frame.
-WandPtr renderSlideOut(Movement m, int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                       int holdFrames, WandPtr previous, FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderSlideOut(Movement m, const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int length = isHorizontal(m) ? W : H;
   const int g = slideStep(length);
   const int n = length / g - (length % g == 0 ? 1 : 0);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = 1; k <= n; ++k) {
     const int moved = length - n * g + (k - 1) * g;
     const int offset = isForward(m) ? moved : -moved;
@@ -88,18 +82,17 @@ WandPtr renderSlideOut(Movement m, int W, int H, MagickWand* picture, CaptionOve
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 // The incoming picture slides over the outgoing one (each frame covers what the one before
 // showed of it, so composing every frame afresh gives the same pixels).
-WandPtr renderSlideIn(Movement m, int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                      int holdFrames, WandPtr previous, FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderSlideIn(Movement m, const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int length = isHorizontal(m) ? W : H;
   const int g = slideStep(length);
   const int n = length / g + (length % g > 0 ? 1 : 0);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = 1; k < n; ++k) {
     const int behind = k * g - length;  // how far the picture still is from its place
     const int offset = isForward(m) ? behind : -behind;
@@ -108,93 +101,19 @@ WandPtr renderSlideIn(Movement m, int W, int H, MagickWand* picture, CaptionOver
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 }  // namespace
 
-WandPtr renderDragRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                        const EffectParams& params, int holdFrames, WandPtr previous,
-                        FrameSink* sink, int* countOut) {
-  return renderDrag(Movement::Right, W, H, picture, caption, params, holdFrames,
-                    std::move(previous), sink, countOut);
-}
-
-WandPtr renderDragLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                       const EffectParams& params, int holdFrames, WandPtr previous,
-                       FrameSink* sink, int* countOut) {
-  return renderDrag(Movement::Left, W, H, picture, caption, params, holdFrames,
-                    std::move(previous), sink, countOut);
-}
-
-WandPtr renderDragDown(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                       const EffectParams& params, int holdFrames, WandPtr previous,
-                       FrameSink* sink, int* countOut) {
-  return renderDrag(Movement::Down, W, H, picture, caption, params, holdFrames,
-                    std::move(previous), sink, countOut);
-}
-
-WandPtr renderDragUp(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                     const EffectParams& params, int holdFrames, WandPtr previous,
-                     FrameSink* sink, int* countOut) {
-  return renderDrag(Movement::Up, W, H, picture, caption, params, holdFrames, std::move(previous),
-                    sink, countOut);
-}
-
-WandPtr renderSlideOutRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                            const EffectParams&, int holdFrames, WandPtr previous,
-                            FrameSink* sink, int* countOut) {
-  return renderSlideOut(Movement::Right, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
-}
-
-WandPtr renderSlideOutLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                           const EffectParams&, int holdFrames, WandPtr previous,
-                           FrameSink* sink, int* countOut) {
-  return renderSlideOut(Movement::Left, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
-}
-
-WandPtr renderSlideOutDown(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                           const EffectParams&, int holdFrames, WandPtr previous,
-                           FrameSink* sink, int* countOut) {
-  return renderSlideOut(Movement::Down, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
-}
-
-WandPtr renderSlideOutUp(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                         const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,
-                         int* countOut) {
-  return renderSlideOut(Movement::Up, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
-}
-
-WandPtr renderSlideInRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                           const EffectParams&, int holdFrames, WandPtr previous,
-                           FrameSink* sink, int* countOut) {
-  return renderSlideIn(Movement::Right, W, H, picture, caption, holdFrames, std::move(previous),
-                       sink, countOut);
-}
-
-WandPtr renderSlideInLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                          const EffectParams&, int holdFrames, WandPtr previous,
-                          FrameSink* sink, int* countOut) {
-  return renderSlideIn(Movement::Left, W, H, picture, caption, holdFrames, std::move(previous),
-                       sink, countOut);
-}
-
-WandPtr renderSlideInDown(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                          const EffectParams&, int holdFrames, WandPtr previous,
-                          FrameSink* sink, int* countOut) {
-  return renderSlideIn(Movement::Down, W, H, picture, caption, holdFrames, std::move(previous),
-                       sink, countOut);
-}
-
-WandPtr renderSlideInUp(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                        const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,
-                        int* countOut) {
-  return renderSlideIn(Movement::Up, W, H, picture, caption, holdFrames, std::move(previous),
-                       sink, countOut);
+WandPtr renderDragSlide(const TransitionJob& job, const EffectVariant& variant) {
+  const Slide slide = std::get<Slide>(variant);
+  switch (slide.kind) {
+    case Slide::Drag: return renderDrag(slide.movement, job);
+    case Slide::SlideOut: return renderSlideOut(slide.movement, job);
+    case Slide::SlideIn: break;
+  }
+  return renderSlideIn(slide.movement, job);
 }
 
 }  // namespace pictavo

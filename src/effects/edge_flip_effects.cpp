@@ -11,8 +11,6 @@
 namespace pictavo {
 namespace {
 
-enum class Hinge { Left, Right, Top, Bottom };
-
 // 17 swinging frames, then the picture in place.
 constexpr int kSwingFrames = 17;
 constexpr double kSteps = 18.0;
@@ -190,12 +188,14 @@ void drawFlipStep(cairo_surface_t* canvas, cairo_surface_t* picture, const FlipS
   cairo_surface_mark_dirty(canvas);
 }
 
+}  // namespace
+
 // Every step draws onto the same canvas (previous, or black for the first picture): the
 // trapezoid only grows, so the outgoing picture stays visible just outside it.
-WandPtr renderEdgeFlip(Hinge hinge, int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                       int holdFrames, WandPtr previous, FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr renderEdgeFlip(const TransitionJob& job, const EffectVariant& variant) {
+  const Hinge hinge = std::get<Hinge>(variant);
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   for (int i = 1; i <= kSwingFrames; ++i) {
     if (!out.frameSurface([&] {
           drawFlipStep(s.outgoing.get(), s.incoming.get(), flipStep(hinge, W, H, i));
@@ -203,37 +203,7 @@ WandPtr renderEdgeFlip(Hinge hinge, int W, int H, MagickWand* picture, CaptionOv
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
-}
-
-}  // namespace
-
-WandPtr renderFlipInAroundLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                               const EffectParams&, int holdFrames, WandPtr previous,
-                               FrameSink* sink, int* countOut) {
-  return renderEdgeFlip(Hinge::Left, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
-}
-
-WandPtr renderFlipInAroundRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                const EffectParams&, int holdFrames, WandPtr previous,
-                                FrameSink* sink, int* countOut) {
-  return renderEdgeFlip(Hinge::Right, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
-}
-
-WandPtr renderFlipInAroundTop(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                              const EffectParams&, int holdFrames, WandPtr previous,
-                              FrameSink* sink, int* countOut) {
-  return renderEdgeFlip(Hinge::Top, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
-}
-
-WandPtr renderFlipInAroundBottom(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                 const EffectParams&, int holdFrames, WandPtr previous,
-                                 FrameSink* sink, int* countOut) {
-  return renderEdgeFlip(Hinge::Bottom, W, H, picture, caption, holdFrames, std::move(previous),
-                        sink, countOut);
+  return finishOnPicture(job, s.incoming.get());
 }
 
 }  // namespace pictavo

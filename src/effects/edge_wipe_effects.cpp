@@ -42,15 +42,11 @@ bool runBands(int length, int step, Band&& band) {
   return true;
 }
 
-}  // namespace
-
-WandPtr renderShrinkingWindow(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                              const EffectParams& params, int holdFrames, WandPtr previous,
-                              FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderShrinkingWindow(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   int step = atLeastOnePixel(params.step);
   float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int d = W - step; d > 0; d -= step) {
     bool written = out.frameSurface([&] {
       float height = static_cast<float>(d) * ratio;
@@ -59,43 +55,29 @@ WandPtr renderShrinkingWindow(int W, int H, MagickWand* picture, CaptionOverlay*
     });
     if (!written) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderNarrowingBand(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                            const EffectParams& params, int holdFrames, WandPtr previous,
-                            FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
-  bool written = runBands(W, atLeastOnePixel(params.step), [&](int e) {
-    return out.frameSurface(
-        [&] { return pictureUnderWindow(s.frame.get(), s, (W - e) / 2, 0, e, H); });
+// A centred band of the outgoing picture narrows (across) or flattens.
+WandPtr renderBand(const TransitionJob& job, bool across) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
+  bool written = runBands(across ? W : H, atLeastOnePixel(params.step), [&](int e) {
+    return out.frameSurface([&] {
+      return across ? pictureUnderWindow(s.frame.get(), s, (W - e) / 2, 0, e, H)
+                    : pictureUnderWindow(s.frame.get(), s, 0, (H - e) / 2, W, e);
+    });
   });
   if (!written) return nullptr;
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderFlatteningBand(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                             const EffectParams& params, int holdFrames, WandPtr previous,
-                             FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
-  bool written = runBands(H, atLeastOnePixel(params.step), [&](int e) {
-    return out.frameSurface(
-        [&] { return pictureUnderWindow(s.frame.get(), s, 0, (H - e) / 2, W, e); });
-  });
-  if (!written) return nullptr;
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
-}
-
-WandPtr renderCornersGrowIn(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                            const EffectParams& params, int holdFrames, WandPtr previous,
-                            FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderCornersGrowIn(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   int step = atLeastOnePixel(params.step);
   int steps = (W / step) / 2 + (W % (2 * step) > 0 ? 1 : 0);
   float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = 1; k < steps; ++k) {
     // The corners are drawn onto the outgoing picture itself: each frame adds to the last.
     bool written = out.frameSurface([&] {
@@ -105,17 +87,15 @@ WandPtr renderCornersGrowIn(int W, int H, MagickWand* picture, CaptionOverlay* c
     });
     if (!written) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderCornersShrinkOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                               const EffectParams& params, int holdFrames, WandPtr previous,
-                               FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderCornersShrinkOut(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   int step = atLeastOnePixel(params.step);
   int largest = (W / step) / 2 - (W % (2 * step) == 0 ? 1 : 0);
   double ratio = static_cast<double>(H) / static_cast<double>(W);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int g = largest; g >= 1; --g) {
     bool written = out.frameSurface([&] {
       int q = step * g;
@@ -125,7 +105,20 @@ WandPtr renderCornersShrinkOut(int W, int H, MagickWand* picture, CaptionOverlay
     });
     if (!written) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
+}
+
+}  // namespace
+
+WandPtr renderEdgeWipe(const TransitionJob& job, const EffectVariant& variant) {
+  switch (std::get<EdgeWipe>(variant)) {
+    case EdgeWipe::ShrinkingWindow: return renderShrinkingWindow(job);
+    case EdgeWipe::NarrowingBand: return renderBand(job, true);
+    case EdgeWipe::FlatteningBand: return renderBand(job, false);
+    case EdgeWipe::CornersGrowIn: return renderCornersGrowIn(job);
+    case EdgeWipe::CornersShrinkOut: break;
+  }
+  return renderCornersShrinkOut(job);
 }
 
 }  // namespace pictavo

@@ -1,6 +1,8 @@
 #include "effects/effect_table.h"
 
 #include <array>
+#include <iterator>
+#include <variant>
 
 #include "effects/arrow_sweep_effects.h"
 #include "effects/clock_wipe_effects.h"
@@ -9,6 +11,7 @@
 #include "effects/drag_slide_effects.h"
 #include "effects/edge_flip_effects.h"
 #include "effects/edge_wipe_effects.h"
+#include "effects/frame_handoff.h"
 #include "effects/grow_reveal_effects.h"
 #include "effects/move_grow_effects.h"
 #include "effects/no_animation.h"
@@ -30,116 +33,188 @@ constexpr ParamRule angle(double a) { return {ParamRule::Angle, a}; }
 
 const std::vector<EffectRow> kRows = {
     // Zoom and fade.
-    {0, "逐渐缩小", kZoom, renderZoomOut, "zoom_fade"},
-    {1, "逐渐放大", kZoom, renderZoomIn, "zoom_fade"},
-    {31, "淡入淡出", fixed(6), renderFade, "zoom_fade"},
+    {0, "zoom_out", "逐渐缩小", kZoom, renderZoomFade, ZoomFade::ZoomOut},
+    {1, "zoom_in", "逐渐放大", kZoom, renderZoomFade, ZoomFade::ZoomIn},
+    {31, "fade", "淡入淡出", fixed(6), renderZoomFade, ZoomFade::Fade},
     // Edge and corner wipes.
-    {2, "从四周向中间展开(方)", widthOver(16), renderShrinkingWindow, "edge_wipe"},
-    {3, "从左右两侧向中间展开", widthOver(16), renderNarrowingBand, "edge_wipe"},
-    {4, "从上下两侧向中间展开", heightOver(16), renderFlatteningBand, "edge_wipe"},
-    {37, "从四角向中间展开", widthOver(32), renderCornersGrowIn, "edge_wipe"},
-    {38, "从中间向四角展开", widthOver(32), renderCornersShrinkOut, "edge_wipe"},
+    {2, "shrinking_window", "从四周向中间展开(方)", widthOver(16), renderEdgeWipe,
+     EdgeWipe::ShrinkingWindow},
+    {3, "narrowing_band", "从左右两侧向中间展开", widthOver(16), renderEdgeWipe,
+     EdgeWipe::NarrowingBand},
+    {4, "flattening_band", "从上下两侧向中间展开", heightOver(16), renderEdgeWipe,
+     EdgeWipe::FlatteningBand},
+    {37, "corners_grow_in", "从四角向中间展开", widthOver(32), renderEdgeWipe,
+     EdgeWipe::CornersGrowIn},
+    {38, "corners_shrink_out", "从中间向四角展开", widthOver(32), renderEdgeWipe,
+     EdgeWipe::CornersShrinkOut},
     // Clock wipes and windmill.
-    {32, "12点顺时针方向展开", angle(19.8), renderClockwiseFromTwelve, "clock_wipe"},
-    {33, "顺逆时针方向同时展开", angle(11.0), renderBothWaysFromTwelve, "clock_wipe"},
-    {34, "9点顺时针方向展开", angle(19.8), renderClockwiseFromNine, "clock_wipe"},
-    {35, "9点逆时针方向展开", angle(19.8), renderCounterClockwiseFromNine, "clock_wipe"},
-    {36, "12点逆时针方向展开", angle(19.8), renderCounterClockwiseFromTwelve, "clock_wipe"},
-    {57, "风车", angle(5.45), renderWindmill, "clock_wipe"},
+    {32, "clockwise_from_twelve", "12点顺时针方向展开", angle(19.8), renderClockWipe,
+     ClockHands::ClockwiseFromTwelve},
+    {33, "both_ways_from_twelve", "顺逆时针方向同时展开", angle(11.0), renderClockWipe,
+     ClockHands::BothWaysFromTwelve},
+    {34, "clockwise_from_nine", "9点顺时针方向展开", angle(19.8), renderClockWipe,
+     ClockHands::ClockwiseFromNine},
+    {35, "counter_clockwise_from_nine", "9点逆时针方向展开", angle(19.8), renderClockWipe,
+     ClockHands::CounterClockwiseFromNine},
+    {36, "counter_clockwise_from_twelve", "12点逆时针方向展开", angle(19.8), renderClockWipe,
+     ClockHands::CounterClockwiseFromTwelve},
+    {57, "windmill", "风车", angle(5.45), renderClockWipe, ClockHands::Windmill},
     // Circle, diamond and X reveals.
-    {25, "从中间向四周展开(圆)", widthOver(16), renderCircleOpen, "shape_reveal"},
-    {26, "从四周向中间展开(圆)", widthOver(16), renderCircleClose, "shape_reveal"},
-    {55, "从中间向四周展开(菱)", kNone, renderDiamondOpen, "shape_reveal"},
-    {56, "从四周向中间展开(菱)", kNone, renderDiamondClose, "shape_reveal"},
-    {58, "从中间向四周展开(X)", widthOver(32), renderXOpen, "shape_reveal"},
-    {59, "从四周向中间展开(X)", widthOver(32), renderXClose, "shape_reveal"},
+    {25, "circle_open", "从中间向四周展开(圆)", widthOver(16), renderShapeReveal,
+     ShapeReveal{ShapeReveal::Circle, true}},
+    {26, "circle_close", "从四周向中间展开(圆)", widthOver(16), renderShapeReveal,
+     ShapeReveal{ShapeReveal::Circle, false}},
+    {55, "diamond_open", "从中间向四周展开(菱)", kNone, renderShapeReveal,
+     ShapeReveal{ShapeReveal::Diamond, true}},
+    {56, "diamond_close", "从四周向中间展开(菱)", kNone, renderShapeReveal,
+     ShapeReveal{ShapeReveal::Diamond, false}},
+    {58, "x_open", "从中间向四周展开(X)", widthOver(32), renderShapeReveal,
+     ShapeReveal{ShapeReveal::X, true}},
+    {59, "x_close", "从四周向中间展开(X)", widthOver(32), renderShapeReveal,
+     ShapeReveal{ShapeReveal::X, false}},
     // Drags, slides out and slides in.
-    {27, "从左向右拖出", widthOver(16), renderDragRight, "drag_slide"},
-    {28, "从右向左拖出", widthOver(16), renderDragLeft, "drag_slide"},
-    {29, "从上向下拖出", heightOver(16), renderDragDown, "drag_slide"},
-    {30, "从下向上拖出", heightOver(16), renderDragUp, "drag_slide"},
-    {69, "从左向右滑出", kNone, renderSlideOutRight, "drag_slide"},
-    {70, "从右向左滑出", kNone, renderSlideOutLeft, "drag_slide"},
-    {71, "从上向下滑出", kNone, renderSlideOutDown, "drag_slide"},
-    {72, "从下向上滑出", kNone, renderSlideOutUp, "drag_slide"},
-    {85, "从左向右滑入", kNone, renderSlideInRight, "drag_slide"},
-    {86, "从右向左滑入", kNone, renderSlideInLeft, "drag_slide"},
-    {87, "从上向下滑入", kNone, renderSlideInDown, "drag_slide"},
-    {88, "从下向上滑入", kNone, renderSlideInUp, "drag_slide"},
+    {27, "drag_right", "从左向右拖出", widthOver(16), renderDragSlide,
+     Slide{Slide::Drag, Movement::Right}},
+    {28, "drag_left", "从右向左拖出", widthOver(16), renderDragSlide,
+     Slide{Slide::Drag, Movement::Left}},
+    {29, "drag_down", "从上向下拖出", heightOver(16), renderDragSlide,
+     Slide{Slide::Drag, Movement::Down}},
+    {30, "drag_up", "从下向上拖出", heightOver(16), renderDragSlide,
+     Slide{Slide::Drag, Movement::Up}},
+    {69, "slide_out_right", "从左向右滑出", kNone, renderDragSlide,
+     Slide{Slide::SlideOut, Movement::Right}},
+    {70, "slide_out_left", "从右向左滑出", kNone, renderDragSlide,
+     Slide{Slide::SlideOut, Movement::Left}},
+    {71, "slide_out_down", "从上向下滑出", kNone, renderDragSlide,
+     Slide{Slide::SlideOut, Movement::Down}},
+    {72, "slide_out_up", "从下向上滑出", kNone, renderDragSlide,
+     Slide{Slide::SlideOut, Movement::Up}},
+    {85, "slide_in_right", "从左向右滑入", kNone, renderDragSlide,
+     Slide{Slide::SlideIn, Movement::Right}},
+    {86, "slide_in_left", "从右向左滑入", kNone, renderDragSlide,
+     Slide{Slide::SlideIn, Movement::Left}},
+    {87, "slide_in_down", "从上向下滑入", kNone, renderDragSlide,
+     Slide{Slide::SlideIn, Movement::Down}},
+    {88, "slide_in_up", "从下向上滑入", kNone, renderDragSlide,
+     Slide{Slide::SlideIn, Movement::Up}},
     // Rotating zooms.
-    {45, "顺时针旋转由小变大", kNone, renderSpinGrowClockwise, "rotating_zoom"},
-    {46, "逆时针旋转由小变大", kNone, renderSpinGrowCounterClockwise, "rotating_zoom"},
-    {47, "顺时针旋转由大变小", kNone, renderSpinShrinkClockwise, "rotating_zoom"},
-    {48, "逆时针旋转由大变小", kNone, renderSpinShrinkCounterClockwise, "rotating_zoom"},
+    {45, "spin_grow_clockwise", "顺时针旋转由小变大", kNone, renderSpin, Spin{true, true}},
+    {46, "spin_grow_counter_clockwise", "逆时针旋转由小变大", kNone, renderSpin, Spin{true, false}},
+    {47, "spin_shrink_clockwise", "顺时针旋转由大变小", kNone, renderSpin, Spin{false, true}},
+    {48, "spin_shrink_counter_clockwise", "逆时针旋转由大变小", kNone, renderSpin,
+     Spin{false, false}},
     // Doors and flying quarters.
-    {39, "从四角向中间飞进", widthOver(32), renderQuartersFlyIn, "door"},
-    {40, "从中间向四角飞出", widthOver(32), renderQuartersFlyOut, "door"},
-    {95, "左右开门", kNone, renderDoorsOpenSideways, "door"},
-    {96, "上下开门", kNone, renderDoorsOpenVertically, "door"},
-    {97, "左右关门", kNone, renderDoorsCloseSideways, "door"},
-    {98, "上下关门", kNone, renderDoorsCloseVertically, "door"},
+    {39, "quarters_fly_in", "从四角向中间飞进", widthOver(32), renderDoor,
+     DoorMotion::QuartersFlyIn},
+    {40, "quarters_fly_out", "从中间向四角飞出", widthOver(32), renderDoor,
+     DoorMotion::QuartersFlyOut},
+    {95, "doors_open_sideways", "左右开门", kNone, renderDoor, DoorMotion::OpenSideways},
+    {96, "doors_open_vertically", "上下开门", kNone, renderDoor, DoorMotion::OpenVertically},
+    {97, "doors_close_sideways", "左右关门", kNone, renderDoor, DoorMotion::CloseSideways},
+    {98, "doors_close_vertically", "上下关门", kNone, renderDoor, DoorMotion::CloseVertically},
     // Raster staircase and blinds.
-    {41, "从左到右光栅阶梯展开", fixed(16), renderStaircaseRightward, "staircase_blind"},
-    {42, "从右到左光栅阶梯展开", fixed(16), renderStaircaseLeftward, "staircase_blind"},
-    {43, "从上到下光栅阶梯展开", fixed(16), renderStaircaseDownward, "staircase_blind"},
-    {44, "从下到上光栅阶梯展开", fixed(16), renderStaircaseUpward, "staircase_blind"},
-    {49, "百叶窗式从左到右展开", fixed(14), renderBlindsRightward, "staircase_blind"},
-    {50, "百叶窗式从上到下展开", fixed(14), renderBlindsDownward, "staircase_blind"},
+    {41, "staircase_right", "从左到右光栅阶梯展开", fixed(16), renderStrips,
+     Strips{Strips::Staircase, Opening::Rightward}},
+    {42, "staircase_left", "从右到左光栅阶梯展开", fixed(16), renderStrips,
+     Strips{Strips::Staircase, Opening::Leftward}},
+    {43, "staircase_down", "从上到下光栅阶梯展开", fixed(16), renderStrips,
+     Strips{Strips::Staircase, Opening::Downward}},
+    {44, "staircase_up", "从下到上光栅阶梯展开", fixed(16), renderStrips,
+     Strips{Strips::Staircase, Opening::Upward}},
+    {49, "blinds_right", "百叶窗式从左到右展开", fixed(14), renderStrips,
+     Strips{Strips::Blinds, Opening::Rightward}},
+    {50, "blinds_down", "百叶窗式从上到下展开", fixed(14), renderStrips,
+     Strips{Strips::Blinds, Opening::Downward}},
     // Arrows and sweeps.
-    {73, "箭头从左到右展开", kNone, renderArrowFromLeft, "arrow_sweep"},
-    {74, "箭头从右到左展开", kNone, renderArrowFromRight, "arrow_sweep"},
-    {75, "箭头从上到下展开", kNone, renderArrowFromTop, "arrow_sweep"},
-    {76, "箭头从下到上展开", kNone, renderArrowFromBottom, "arrow_sweep"},
-    {77, "下方向两边扫射展开", kNone, renderSweepFromBottom, "arrow_sweep"},
-    {78, "上方向两边扫射展开", kNone, renderSweepFromTop, "arrow_sweep"},
-    {79, "左方向两边扫射展开", kNone, renderSweepFromLeft, "arrow_sweep"},
-    {80, "右方向两边扫射展开", kNone, renderSweepFromRight, "arrow_sweep"},
+    {73, "arrow_from_left", "箭头从左到右展开", kNone, renderArrowSweep, ArrowSweep::ArrowFromLeft},
+    {74, "arrow_from_right", "箭头从右到左展开", kNone, renderArrowSweep,
+     ArrowSweep::ArrowFromRight},
+    {75, "arrow_from_top", "箭头从上到下展开", kNone, renderArrowSweep, ArrowSweep::ArrowFromTop},
+    {76, "arrow_from_bottom", "箭头从下到上展开", kNone, renderArrowSweep,
+     ArrowSweep::ArrowFromBottom},
+    {77, "sweep_from_bottom", "下方向两边扫射展开", kNone, renderArrowSweep,
+     ArrowSweep::SweepFromBottom},
+    {78, "sweep_from_top", "上方向两边扫射展开", kNone, renderArrowSweep, ArrowSweep::SweepFromTop},
+    {79, "sweep_from_left", "左方向两边扫射展开", kNone, renderArrowSweep,
+     ArrowSweep::SweepFromLeft},
+    {80, "sweep_from_right", "右方向两边扫射展开", kNone, renderArrowSweep,
+     ArrowSweep::SweepFromRight},
     // Diagonal wipes and scans.
-    {51, "对角线左上到右下展开", kNone, renderDiagonalFromTopLeft, "diagonal"},
-    {52, "对角线左下到右上展开", kNone, renderDiagonalFromBottomLeft, "diagonal"},
-    {53, "对角线右上到左下展开", kNone, renderDiagonalFromTopRight, "diagonal"},
-    {54, "对角线右下到左上展开", kNone, renderDiagonalFromBottomRight, "diagonal"},
-    {64, "对角线互动扫描进来", kNone, renderDiagonalScanIn, "diagonal"},
-    {65, "对角线互动扫描出去", kNone, renderDiagonalScanOut, "diagonal"},
+    {51, "diagonal_from_top_left", "对角线左上到右下展开", kNone, renderDiagonal,
+     DiagonalWipe::FromTopLeft},
+    {52, "diagonal_from_bottom_left", "对角线左下到右上展开", kNone, renderDiagonal,
+     DiagonalWipe::FromBottomLeft},
+    {53, "diagonal_from_top_right", "对角线右上到左下展开", kNone, renderDiagonal,
+     DiagonalWipe::FromTopRight},
+    {54, "diagonal_from_bottom_right", "对角线右下到左上展开", kNone, renderDiagonal,
+     DiagonalWipe::FromBottomRight},
+    {64, "diagonal_scan_in", "对角线互动扫描进来", kNone, renderDiagonal, DiagonalWipe::ScanIn},
+    {65, "diagonal_scan_out", "对角线互动扫描出去", kNone, renderDiagonal, DiagonalWipe::ScanOut},
     // Edge flips.
-    {60, "绕左边向外翻转进来", kNone, renderFlipInAroundLeft, "edge_flip"},
-    {61, "绕右边向外翻转进来", kNone, renderFlipInAroundRight, "edge_flip"},
-    {62, "绕上边向外翻转进来", kNone, renderFlipInAroundTop, "edge_flip"},
-    {63, "绕下边向外翻转进来", kNone, renderFlipInAroundBottom, "edge_flip"},
+    {60, "flip_in_around_left", "绕左边向外翻转进来", kNone, renderEdgeFlip, Hinge::Left},
+    {61, "flip_in_around_right", "绕右边向外翻转进来", kNone, renderEdgeFlip, Hinge::Right},
+    {62, "flip_in_around_top", "绕上边向外翻转进来", kNone, renderEdgeFlip, Hinge::Top},
+    {63, "flip_in_around_bottom", "绕下边向外翻转进来", kNone, renderEdgeFlip, Hinge::Bottom},
     // Squeezes and shrinks to a corner.
-    {66, "从四周向中间缩小", widthOver(17), renderShrinkToMiddle, "squeeze_shrink"},
-    {67, "从左右两边向中间缩小", widthOver(16), renderSqueezeFromLeftAndRight, "squeeze_shrink"},
-    {68, "从上下两边向中间缩小", heightOver(16), renderSqueezeFromTopAndBottom, "squeeze_shrink"},
-    {81, "向左上角逐渐缩小", kNone, renderShrinkToTopLeft, "squeeze_shrink"},
-    {82, "向左下角逐渐缩小", kNone, renderShrinkToBottomLeft, "squeeze_shrink"},
-    {83, "向右上角逐渐缩小", kNone, renderShrinkToTopRight, "squeeze_shrink"},
-    {84, "向右下角逐渐缩小", kNone, renderShrinkToBottomRight, "squeeze_shrink"},
+    {66, "shrink_to_middle", "从四周向中间缩小", widthOver(17), renderShrink, ShrinkToward::Middle},
+    {67, "squeeze_from_left_and_right", "从左右两边向中间缩小", widthOver(16), renderShrink,
+     ShrinkToward::LeftAndRight},
+    {68, "squeeze_from_top_and_bottom", "从上下两边向中间缩小", heightOver(16), renderShrink,
+     ShrinkToward::TopAndBottom},
+    {81, "shrink_to_top_left", "向左上角逐渐缩小", kNone, renderShrink, ShrinkToward::TopLeft},
+    {82, "shrink_to_bottom_left", "向左下角逐渐缩小", kNone, renderShrink,
+     ShrinkToward::BottomLeft},
+    {83, "shrink_to_top_right", "向右上角逐渐缩小", kNone, renderShrink, ShrinkToward::TopRight},
+    {84, "shrink_to_bottom_right", "向右下角逐渐缩小", kNone, renderShrink,
+     ShrinkToward::BottomRight},
     // Move to the middle and grow.
-    {89, "从上移到中间由小变大", kNone, renderMoveFromTopAndGrow, "move_grow"},
-    {90, "从下移到中间由小变大", kNone, renderMoveFromBottomAndGrow, "move_grow"},
-    {91, "从左移到中间由小变大", kNone, renderMoveFromLeftAndGrow, "move_grow"},
-    {92, "从右移到中间由小变大", kNone, renderMoveFromRightAndGrow, "move_grow"},
+    {89, "move_from_top_and_grow", "从上移到中间由小变大", kNone, renderMoveAndGrow, Entry::Top},
+    {90, "move_from_bottom_and_grow", "从下移到中间由小变大", kNone, renderMoveAndGrow,
+     Entry::Bottom},
+    {91, "move_from_left_and_grow", "从左移到中间由小变大", kNone, renderMoveAndGrow, Entry::Left},
+    {92, "move_from_right_and_grow", "从右移到中间由小变大", kNone, renderMoveAndGrow,
+     Entry::Right},
     // Grow and reveal from a corner, a side or the centre.
-    {5, "从左上角由小变大", widthOver(16), renderGrowFromTopLeft, "grow_reveal"},
-    {6, "从左上角展开", widthOver(16), renderRevealFromTopLeft, "grow_reveal"},
-    {7, "从左下角由小变大", widthOver(16), renderGrowFromBottomLeft, "grow_reveal"},
-    {8, "从左下角展开", widthOver(16), renderRevealFromBottomLeft, "grow_reveal"},
-    {9, "从右上角由小变大", widthOver(16), renderGrowFromTopRight, "grow_reveal"},
-    {10, "从右上角展开", widthOver(16), renderRevealFromTopRight, "grow_reveal"},
-    {11, "从右下角由小变大", widthOver(16), renderGrowFromBottomRight, "grow_reveal"},
-    {12, "从右下角展开", widthOver(16), renderRevealFromBottomRight, "grow_reveal"},
-    {13, "从左侧中间由小变大", widthOver(16), renderGrowFromLeftMiddle, "grow_reveal"},
-    {14, "从上侧中间由小变大", heightOver(16), renderGrowFromTopMiddle, "grow_reveal"},
-    {15, "从右侧中间由小变大", widthOver(16), renderGrowFromRightMiddle, "grow_reveal"},
-    {16, "从下侧中间由小变大", heightOver(16), renderGrowFromBottomMiddle, "grow_reveal"},
-    {17, "从中间由小变大", widthOver(17), renderGrowFromCentre, "grow_reveal"},
-    {18, "从中间向四周展开(方)", widthOver(16), renderRevealFromCentre, "grow_reveal"},
-    {19, "从中间向左右展开", widthOver(16), renderRevealToLeftAndRight, "grow_reveal"},
-    {20, "从中间向上下展开", heightOver(16), renderRevealUpAndDown, "grow_reveal"},
-    {21, "从左向右展开", widthOver(16), renderRevealLeftToRight, "grow_reveal"},
-    {22, "从上向下展开", heightOver(16), renderRevealTopToBottom, "grow_reveal"},
-    {23, "从下向上展开", heightOver(16), renderRevealBottomToTop, "grow_reveal"},
-    {24, "从右向左展开", widthOver(16), renderRevealRightToLeft, "grow_reveal"},
+    {5, "grow_from_top_left", "从左上角由小变大", widthOver(16), renderGrowReveal,
+     GrowReveal::GrowFromTopLeft},
+    {6, "reveal_from_top_left", "从左上角展开", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealFromTopLeft},
+    {7, "grow_from_bottom_left", "从左下角由小变大", widthOver(16), renderGrowReveal,
+     GrowReveal::GrowFromBottomLeft},
+    {8, "reveal_from_bottom_left", "从左下角展开", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealFromBottomLeft},
+    {9, "grow_from_top_right", "从右上角由小变大", widthOver(16), renderGrowReveal,
+     GrowReveal::GrowFromTopRight},
+    {10, "reveal_from_top_right", "从右上角展开", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealFromTopRight},
+    {11, "grow_from_bottom_right", "从右下角由小变大", widthOver(16), renderGrowReveal,
+     GrowReveal::GrowFromBottomRight},
+    {12, "reveal_from_bottom_right", "从右下角展开", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealFromBottomRight},
+    {13, "grow_from_left_middle", "从左侧中间由小变大", widthOver(16), renderGrowReveal,
+     GrowReveal::GrowFromLeftMiddle},
+    {14, "grow_from_top_middle", "从上侧中间由小变大", heightOver(16), renderGrowReveal,
+     GrowReveal::GrowFromTopMiddle},
+    {15, "grow_from_right_middle", "从右侧中间由小变大", widthOver(16), renderGrowReveal,
+     GrowReveal::GrowFromRightMiddle},
+    {16, "grow_from_bottom_middle", "从下侧中间由小变大", heightOver(16), renderGrowReveal,
+     GrowReveal::GrowFromBottomMiddle},
+    {17, "grow_from_centre", "从中间由小变大", widthOver(17), renderGrowReveal,
+     GrowReveal::GrowFromCentre},
+    {18, "reveal_from_centre", "从中间向四周展开(方)", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealFromCentre},
+    {19, "reveal_to_left_and_right", "从中间向左右展开", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealToLeftAndRight},
+    {20, "reveal_up_and_down", "从中间向上下展开", heightOver(16), renderGrowReveal,
+     GrowReveal::RevealUpAndDown},
+    {21, "reveal_left_to_right", "从左向右展开", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealLeftToRight},
+    {22, "reveal_top_to_bottom", "从上向下展开", heightOver(16), renderGrowReveal,
+     GrowReveal::RevealTopToBottom},
+    {23, "reveal_bottom_to_top", "从下向上展开", heightOver(16), renderGrowReveal,
+     GrowReveal::RevealBottomToTop},
+    {24, "reveal_right_to_left", "从右向左展开", widthOver(16), renderGrowReveal,
+     GrowReveal::RevealRightToLeft},
 };
 
 // Index -> row, built once.
@@ -152,6 +227,13 @@ const std::array<const EffectRow*, 100>& rowByIndex() {
   return table;
 }
 
+// The family names in the order of the EffectVariant alternatives.
+constexpr const char* kFamilyNames[] = {
+    "zoom_fade",     "edge_wipe",      "clock_wipe", "shape_reveal", "drag_slide",
+    "rotating_zoom", "door",           "staircase_blind", "arrow_sweep", "diagonal",
+    "edge_flip",     "squeeze_shrink", "move_grow",  "grow_reveal"};
+static_assert(std::size(kFamilyNames) == std::variant_size_v<EffectVariant>);
+
 }  // namespace
 
 const std::vector<EffectRow>& effectRows() { return kRows; }
@@ -161,10 +243,13 @@ const EffectRow* findEffectRow(int animationIndex) {
   return rowByIndex()[animationIndex];
 }
 
-EffectRenderer rendererFor(int animationIndex) {
-  const EffectRow* row = findEffectRow(animationIndex);
-  return row ? row->renderer : renderNoAnimation;
+const EffectRow* findEffectRow(std::string_view id) {
+  for (const EffectRow& row : kRows)
+    if (row.id == id) return &row;
+  return nullptr;
 }
+
+const char* familyName(const EffectVariant& variant) { return kFamilyNames[variant.index()]; }
 
 EffectParams effectParams(int animationIndex, int canvasWidth, int canvasHeight) {
   EffectParams params;
@@ -183,6 +268,20 @@ EffectParams effectParams(int animationIndex, int canvasWidth, int canvasHeight)
     case ParamRule::Angle: params.angleStep = rule.value; break;
   }
   return params;
+}
+
+WandPtr runEffect(int animationIndex, int canvasWidth, int canvasHeight, MagickWand* picture,
+                  WandPtr previous, FrameHandOn& out) {
+  const TransitionJob job{canvasWidth, canvasHeight, picture,
+                          effectParams(animationIndex, canvasWidth, canvasHeight), out, previous};
+  const EffectRow* row = findEffectRow(animationIndex);
+  return row ? row->family(job, row->variant) : renderNoAnimation(job);
+}
+
+int countEffectFrames(int animationIndex, int canvasWidth, int canvasHeight, int holdFrames) {
+  FrameHandOn out = FrameHandOn::forCounting(holdFrames);
+  runEffect(animationIndex, canvasWidth, canvasHeight, nullptr, nullptr, out);
+  return out.frameCount();
 }
 
 }  // namespace pictavo

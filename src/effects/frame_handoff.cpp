@@ -60,19 +60,18 @@ WandPtr FrameHandOn::holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr prev
   return finalFrame;
 }
 
-SurfaceSet::SurfaceSet(const FrameHandOn& out, MagickWand* picture, WandPtr& previous,
-                       int width, int height) {
-  if (out.counting()) return;
-  incoming = surfaceFromWand(picture);
-  outgoing = outgoingSurface(previous, width, height);
-  previous.reset();
-  frame = newSurface(width, height);
+SurfaceSet::SurfaceSet(const TransitionJob& job) {
+  if (job.out.counting()) return;
+  incoming = surfaceFromWand(job.picture);
+  outgoing = outgoingSurface(job.previous, job.width, job.height);
+  job.previous.reset();
+  frame = newSurface(job.width, job.height);
 }
 
-WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
-                        WandPtr previous) {
-  return out.finishSurface([&] { return shown; }, [&](cairo_surface_t*) { return cloneWand(picture); },
-                           std::move(previous));
+WandPtr finishOnPicture(const TransitionJob& job, cairo_surface_t* shown) {
+  return job.out.finishSurface([&] { return shown; },
+                               [&](cairo_surface_t*) { return cloneWand(job.picture); },
+                               std::move(job.previous));
 }
 
 SurfacePtr outgoingSurface(const WandPtr& previous, int width, int height) {

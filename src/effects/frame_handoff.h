@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "effects/effect_renderer.h"
+#include "effects/frame_sink.h"
 #include "imaging/argb_frame.h"
+#include "imaging/caption.h"
 
 namespace pictavo {
 
@@ -27,10 +29,16 @@ bool holdFinalFrame(FrameSink& sink, ImageBlob bytes, int holdFrames, WandPtr& f
 
 class FrameHandOn {
  public:
-  FrameHandOn(FrameSink* sink, int* countOut, CaptionOverlay* caption, int holdFrames)
-      : sink_(sink), countOut_(countOut), caption_(caption), holdFrames_(holdFrames) {}
+  // Render mode: frames go to `sink`; the caption (or null) fades in over the hold.
+  FrameHandOn(FrameSink& sink, CaptionOverlay* caption, int holdFrames)
+      : sink_(&sink), caption_(caption), holdFrames_(holdFrames) {}
 
-  bool counting() const { return countOut_ != nullptr; }
+  // Counting mode: nothing is composed or written, frames are only counted.
+  static FrameHandOn forCounting(int holdFrames) {
+    return FrameHandOn(nullptr, nullptr, holdFrames);
+  }
+
+  bool counting() const { return sink_ == nullptr; }
 
   // One transition frame composed at 8 bits: draw() returns the surface it drew (borrowed),
   // which goes out as JPEG (or raw) straight from its pixels.
@@ -44,46 +52,48 @@ class FrameHandOn {
   // The final frame composed at 8 bits: draw() returns the surface showing it (borrowed),
   // keep(surface) the wand handed to the next picture. It is written, then held with the
   // caption fade; the wand is returned for the next picture, or null when a write failed.
-  // In counting mode stores the count of frames (this one and the hold included) and
-  // returns null. previous is destroyed.
+  // In counting mode returns null. previous is destroyed.
   template <class Draw, class Keep>
   WandPtr finishSurface(Draw&& draw, Keep&& keep, WandPtr previous) {
     ++frames_;
-    if (counting()) {
-      *countOut_ = frames_ + holdFrames_;
-      return nullptr;
-    }
+    if (counting()) return nullptr;
     cairo_surface_t* shown = std::forward<Draw>(draw)();
     return holdBytes(encodeShown(shown), std::forward<Keep>(keep)(shown), std::move(previous));
   }
 
-  int framesSoFar() const { return frames_; }
+  // The frames handed on (or counted) so far plus the hold: once the effect has finished, all
+  // the frames its picture takes.
+  int frameCount() const { return frames_ + holdFrames_; }
+
+  FrameSink* sink() const { return sink_; }
+  CaptionOverlay* caption() const { return caption_; }
+  int holdFrames() const { return holdFrames_; }
 
  private:
   bool writeSurface(cairo_surface_t* frame);
   ImageBlob encodeShown(cairo_surface_t* frame);
   WandPtr holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr previous);
 
-  FrameSink* sink_;
-  int* countOut_;
+  FrameHandOn(FrameSink* sink, CaptionOverlay* caption, int holdFrames)
+      : sink_(sink), caption_(caption), holdFrames_(holdFrames) {}
+
+  FrameSink* sink_;  // null in counting mode
   CaptionOverlay* caption_;
   int holdFrames_;
   int frames_ = 0;
 };
 
 // The incoming picture, the outgoing one (black for the first picture) and a frame to
-// compose on, at 8 bits; all empty in counting mode. In render mode previous is destroyed
-// once converted: the surface takes its place, and a full canvas less stays alive.
+// compose on, at 8 bits; all empty in counting mode. In render mode the job's previous is
+// destroyed once converted: the surface takes its place, and a full canvas less stays alive.
 struct SurfaceSet {
-  SurfaceSet(const FrameHandOn& out, MagickWand* picture, WandPtr& previous, int width,
-             int height);
+  explicit SurfaceSet(const TransitionJob& job);
   SurfacePtr incoming, outgoing, frame;
 };
 
 // The common ending at 8 bits: the final frame is the picture itself, sent from its surface
-// (`shown`, null in counting mode) and handed on as a copy of `picture`.
-WandPtr finishOnPicture(FrameHandOn& out, cairo_surface_t* shown, MagickWand* picture,
-                        WandPtr previous);
+// (`shown`, null in counting mode) and handed on as a copy of the job's picture.
+WandPtr finishOnPicture(const TransitionJob& job, cairo_surface_t* shown);
 
 // The outgoing picture at 8 bits: previous converted, or a black surface when there is none
 // (the first picture).

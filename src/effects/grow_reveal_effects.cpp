@@ -89,15 +89,13 @@ void drawRectangle(cairo_surface_t* canvas, MagickWand* picture, cairo_surface_t
 // The rectangle grows from `step` in steps of `step`, the last one shortened to end exactly
 // at the full extent, which is the final frame. A step below one pixel counts as one, and one
 // beyond the full extent as the full extent.
-WandPtr renderGrowReveal(const GrowEffect& effect, int W, int H, MagickWand* picture,
-                         CaptionOverlay* caption, int step, int holdFrames, WandPtr previous,
-                         FrameSink* sink, int* countOut) {
+WandPtr growRectangle(const TransitionJob& job, const GrowEffect& effect) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int full = effect.along == Along::Width ? W : H;
-  const int S = std::clamp(step, 1, std::max(full, 1));
+  const int S = std::clamp(params.step, 1, std::max(full, 1));
   const double r = canvasRatio(W, H);
-  FrameHandOn out(sink, countOut, caption, holdFrames);
   // The rectangles are drawn onto the outgoing picture itself: each frame adds to the last.
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int d = S; d < full; d = std::min(d + S, full)) {
     bool handedOn = out.frameSurface([&] {
       drawRectangle(s.outgoing.get(), picture, s.incoming.get(), effect.kind,
@@ -106,38 +104,40 @@ WandPtr renderGrowReveal(const GrowEffect& effect, int W, int H, MagickWand* pic
     });
     if (!handedOn) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
+}
+
+// What each effect of the family grows, and from where.
+GrowEffect growEffectOf(GrowReveal effect) {
+  switch (effect) {
+    case GrowReveal::GrowFromTopLeft: return {Kind::Scale, Along::Width, atTopLeft};
+    case GrowReveal::RevealFromTopLeft: return {Kind::Cut, Along::Width, atTopLeft};
+    case GrowReveal::GrowFromBottomLeft: return {Kind::Scale, Along::Width, atBottomLeft};
+    case GrowReveal::RevealFromBottomLeft: return {Kind::Cut, Along::Width, revealAtBottomLeft};
+    case GrowReveal::GrowFromTopRight: return {Kind::Scale, Along::Width, atTopRight};
+    case GrowReveal::RevealFromTopRight: return {Kind::Cut, Along::Width, atTopRight};
+    case GrowReveal::GrowFromBottomRight: return {Kind::Scale, Along::Width, atBottomRight};
+    case GrowReveal::RevealFromBottomRight: return {Kind::Cut, Along::Width, revealAtBottomRight};
+    case GrowReveal::GrowFromLeftMiddle: return {Kind::Scale, Along::Width, atLeftMiddle};
+    case GrowReveal::GrowFromTopMiddle: return {Kind::Scale, Along::Height, atTopMiddle};
+    case GrowReveal::GrowFromRightMiddle: return {Kind::Scale, Along::Width, atRightMiddle};
+    case GrowReveal::GrowFromBottomMiddle: return {Kind::Scale, Along::Height, atBottomMiddle};
+    case GrowReveal::GrowFromCentre: return {Kind::Scale, Along::Width, atCentre};
+    case GrowReveal::RevealFromCentre: return {Kind::Cut, Along::Width, atCentre};
+    case GrowReveal::RevealToLeftAndRight: return {Kind::Cut, Along::Width, columnAtCentre};
+    case GrowReveal::RevealUpAndDown: return {Kind::Cut, Along::Height, rowAtCentre};
+    case GrowReveal::RevealLeftToRight: return {Kind::Cut, Along::Width, columnAtLeft};
+    case GrowReveal::RevealTopToBottom: return {Kind::Cut, Along::Height, rowAtTop};
+    case GrowReveal::RevealBottomToTop: return {Kind::Cut, Along::Height, rowAtBottom};
+    case GrowReveal::RevealRightToLeft: break;
+  }
+  return {Kind::Cut, Along::Width, columnAtRight};
 }
 
 }  // namespace
 
-#define PICTAVO_GROW_REVEAL(name, kind, along, rect)                                        \
-  WandPtr name(int W, int H, MagickWand* picture, CaptionOverlay* caption,                  \
-               const EffectParams& params, int holdFrames, WandPtr previous, FrameSink* sink, \
-               int* countOut) {                                                              \
-    return renderGrowReveal({Kind::kind, Along::along, rect}, W, H, picture, caption,       \
-                            params.step, holdFrames, std::move(previous), sink, countOut);  \
-  }
-
-PICTAVO_GROW_REVEAL(renderGrowFromTopLeft, Scale, Width, atTopLeft)
-PICTAVO_GROW_REVEAL(renderRevealFromTopLeft, Cut, Width, atTopLeft)
-PICTAVO_GROW_REVEAL(renderGrowFromBottomLeft, Scale, Width, atBottomLeft)
-PICTAVO_GROW_REVEAL(renderRevealFromBottomLeft, Cut, Width, revealAtBottomLeft)
-PICTAVO_GROW_REVEAL(renderGrowFromTopRight, Scale, Width, atTopRight)
-PICTAVO_GROW_REVEAL(renderRevealFromTopRight, Cut, Width, atTopRight)
-PICTAVO_GROW_REVEAL(renderGrowFromBottomRight, Scale, Width, atBottomRight)
-PICTAVO_GROW_REVEAL(renderRevealFromBottomRight, Cut, Width, revealAtBottomRight)
-PICTAVO_GROW_REVEAL(renderGrowFromLeftMiddle, Scale, Width, atLeftMiddle)
-PICTAVO_GROW_REVEAL(renderGrowFromTopMiddle, Scale, Height, atTopMiddle)
-PICTAVO_GROW_REVEAL(renderGrowFromRightMiddle, Scale, Width, atRightMiddle)
-PICTAVO_GROW_REVEAL(renderGrowFromBottomMiddle, Scale, Height, atBottomMiddle)
-PICTAVO_GROW_REVEAL(renderGrowFromCentre, Scale, Width, atCentre)
-PICTAVO_GROW_REVEAL(renderRevealFromCentre, Cut, Width, atCentre)
-PICTAVO_GROW_REVEAL(renderRevealToLeftAndRight, Cut, Width, columnAtCentre)
-PICTAVO_GROW_REVEAL(renderRevealUpAndDown, Cut, Height, rowAtCentre)
-PICTAVO_GROW_REVEAL(renderRevealLeftToRight, Cut, Width, columnAtLeft)
-PICTAVO_GROW_REVEAL(renderRevealTopToBottom, Cut, Height, rowAtTop)
-PICTAVO_GROW_REVEAL(renderRevealBottomToTop, Cut, Height, rowAtBottom)
-PICTAVO_GROW_REVEAL(renderRevealRightToLeft, Cut, Width, columnAtRight)
+WandPtr renderGrowReveal(const TransitionJob& job, const EffectVariant& variant) {
+  return growRectangle(job, growEffectOf(std::get<GrowReveal>(variant)));
+}
 
 }  // namespace pictavo

@@ -7,8 +7,6 @@
 namespace pictavo {
 namespace {
 
-enum class Entry { Top, Bottom, Left, Right };
-
 constexpr int kMoveFrames = 6;
 
 // The picture grows in units of about a twelfth of the canvas width (kept even); n units
@@ -72,12 +70,13 @@ void drawCentred(cairo_surface_t* canvas, MagickWand* picture, const Layout& l, 
                      static_cast<int>(size.x), static_cast<int>(size.y));
 }
 
-WandPtr renderMoveAndGrow(Entry entry, int W, int H, MagickWand* picture,
-                          CaptionOverlay* caption, int holdFrames, WandPtr previous,
-                          FrameSink* sink, int* countOut) {
+}  // namespace
+
+WandPtr renderMoveAndGrow(const TransitionJob& job, const EffectVariant& variant) {
+  const Entry entry = std::get<Entry>(variant);
+  const auto& [W, H, picture, params, out, previous] = job;
   const Layout l(W, H);
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   // A canvas too narrow for a unit has nothing to move: the picture simply comes in.
   const int moveFrames = l.units >= 2 ? kMoveFrames : 0;
 
@@ -102,37 +101,7 @@ WandPtr renderMoveAndGrow(Entry entry, int W, int H, MagickWand* picture,
     });
     if (!handedOn) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
-}
-
-}  // namespace
-
-WandPtr renderMoveFromTopAndGrow(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                 const EffectParams&, int holdFrames, WandPtr previous,
-                                 FrameSink* sink, int* countOut) {
-  return renderMoveAndGrow(Entry::Top, W, H, picture, caption, holdFrames, std::move(previous),
-                           sink, countOut);
-}
-
-WandPtr renderMoveFromBottomAndGrow(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                    const EffectParams&, int holdFrames, WandPtr previous,
-                                    FrameSink* sink, int* countOut) {
-  return renderMoveAndGrow(Entry::Bottom, W, H, picture, caption, holdFrames,
-                           std::move(previous), sink, countOut);
-}
-
-WandPtr renderMoveFromLeftAndGrow(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                  const EffectParams&, int holdFrames, WandPtr previous,
-                                  FrameSink* sink, int* countOut) {
-  return renderMoveAndGrow(Entry::Left, W, H, picture, caption, holdFrames, std::move(previous),
-                           sink, countOut);
-}
-
-WandPtr renderMoveFromRightAndGrow(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                   const EffectParams&, int holdFrames, WandPtr previous,
-                                   FrameSink* sink, int* countOut) {
-  return renderMoveAndGrow(Entry::Right, W, H, picture, caption, holdFrames,
-                           std::move(previous), sink, countOut);
+  return finishOnPicture(job, s.incoming.get());
 }
 
 }  // namespace pictavo

@@ -4,15 +4,14 @@
 
 namespace pictavo {
 
-WandPtr renderNoAnimation(int, int, MagickWand* picture, CaptionOverlay* caption,
-                          const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,
-                          int* countOut) {
-  if (countOut) {
-    *countOut = holdFrames;
-    return nullptr;
-  }
-  WandPtr frame = cloneWand(picture);
-  previous.reset();
+WandPtr renderNoAnimation(const TransitionJob& job) {
+  FrameHandOn& out = job.out;
+  if (out.counting()) return nullptr;  // its frames are the hold alone
+  const int holdFrames = out.holdFrames();
+  CaptionOverlay* caption = out.caption();
+  FrameSink* sink = out.sink();
+  WandPtr frame = cloneWand(job.picture);
+  job.previous.reset();
   if (holdFrames <= 0) return frame;  // the picture gets no frame of its own
   bool captioned = caption && caption->image;
   ImageBlob bytes = captioned ? encodeCaptionedFrame(frame.get(), caption, 0.65, *sink)

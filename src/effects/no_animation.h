@@ -6,8 +6,6 @@
 
 namespace pictavo {
 
-WandPtr renderNoAnimation(int canvasWidth, int canvasHeight, MagickWand* picture,
-                          CaptionOverlay* caption, const EffectParams& params, int holdFrames,
-                          WandPtr previous, FrameSink* sink, int* countOut);
+WandPtr renderNoAnimation(const TransitionJob& job);
 
 }  // namespace pictavo

@@ -53,13 +53,14 @@ void drawTurned(cairo_surface_t* frame, cairo_surface_t* piece, int W, int H, do
   cairo_paint_with_alpha(cr.get(), opacity);
 }
 
+}  // namespace
+
 // grow: the incoming picture spins out of the middle over the outgoing one, fading in;
 // otherwise the outgoing picture spins into the middle over the incoming one, fading out.
-WandPtr renderSpin(bool grow, bool clockwise, int W, int H, MagickWand* picture,
-                   CaptionOverlay* caption, int holdFrames, WandPtr previous, FrameSink* sink,
-                   int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr renderSpin(const TransitionJob& job, const EffectVariant& variant) {
+  const auto [grow, clockwise] = std::get<Spin>(variant);
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   cairo_surface_t* spinning = grow ? s.incoming.get() : s.outgoing.get();
   cairo_surface_t* under = grow ? s.outgoing.get() : s.incoming.get();
   double opacity = grow ? kOpacityStep : 1.0;
@@ -80,38 +81,7 @@ WandPtr renderSpin(bool grow, bool clockwise, int W, int H, MagickWand* picture,
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
-}
-
-}  // namespace
-
-WandPtr renderSpinGrowClockwise(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                const EffectParams&, int holdFrames, WandPtr previous,
-                                FrameSink* sink, int* countOut) {
-  return renderSpin(true, true, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                    countOut);
-}
-
-WandPtr renderSpinGrowCounterClockwise(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                       const EffectParams&, int holdFrames, WandPtr previous,
-                                       FrameSink* sink, int* countOut) {
-  return renderSpin(true, false, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                    countOut);
-}
-
-WandPtr renderSpinShrinkClockwise(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                  const EffectParams&, int holdFrames, WandPtr previous,
-                                  FrameSink* sink, int* countOut) {
-  return renderSpin(false, true, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                    countOut);
-}
-
-WandPtr renderSpinShrinkCounterClockwise(int W, int H, MagickWand* picture,
-                                         CaptionOverlay* caption, const EffectParams&,
-                                         int holdFrames, WandPtr previous, FrameSink* sink,
-                                         int* countOut) {
-  return renderSpin(false, false, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                    countOut);
+  return finishOnPicture(job, s.incoming.get());
 }
 
 }  // namespace pictavo

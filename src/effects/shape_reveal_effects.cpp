@@ -86,15 +86,11 @@ int stepsToCover(int length, int step) { return length / step + (length % step >
 // The number of whole steps strictly inside `length`.
 int stepsInside(int length, int step) { return length / step - (length % step == 0 ? 1 : 0); }
 
-}  // namespace
-
-WandPtr renderCircleOpen(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                         const EffectParams& params, int holdFrames, WandPtr previous,
-                         FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderCircleOpen(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   // The diameter grows by step; the last step is shortened to end exactly at the width.
   for (int d = step; d < W; d = std::min(d + step, W)) {
     if (!out.frameSurface([&] {
@@ -103,16 +99,14 @@ WandPtr renderCircleOpen(int W, int H, MagickWand* picture, CaptionOverlay* capt
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderCircleClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                          const EffectParams& params, int holdFrames, WandPtr previous,
-                          FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderCircleClose(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int step = positiveStep(params.step);
   const double ratio = static_cast<double>(H) / W;
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int d = W - step; d > 0; d -= step) {
     if (!out.frameSurface([&] {
           copySurface(s.frame.get(), s.incoming.get());
@@ -121,18 +115,16 @@ WandPtr renderCircleClose(int W, int H, MagickWand* picture, CaptionOverlay* cap
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderDiamondOpen(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                          const EffectParams&, int holdFrames, WandPtr previous, FrameSink* sink,
-                          int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderDiamondOpen(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
   const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(longSide, step);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = 1; k < steps; ++k) {
     if (!out.frameSurface([&] {
           fillDiamond(s.outgoing.get(), s.incoming.get(), W, H, step * k, ratio);
@@ -140,17 +132,15 @@ WandPtr renderDiamondOpen(int W, int H, MagickWand* picture, CaptionOverlay* cap
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderDiamondClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                           const EffectParams&, int holdFrames, WandPtr previous,
-                           FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderDiamondClose(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
   const double ratio = canvasRatio(W, H);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int g = stepsInside(longSide, step); g >= 1; --g) {
     if (!out.frameSurface([&] {
           copySurface(s.frame.get(), s.incoming.get());
@@ -159,46 +149,45 @@ WandPtr renderDiamondClose(int W, int H, MagickWand* picture, CaptionOverlay* ca
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderXOpen(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                    const EffectParams& params, int holdFrames, WandPtr previous,
-                    FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+// Opening: the outer wedges of the outgoing picture on a fresh copy of the incoming one.
+// Closing: the inner wedges of the incoming picture drawn onto the outgoing one, each frame
+// adding to the last.
+WandPtr renderX(const TransitionJob& job, bool opening) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(W / 2, step);
-  SurfaceSet s(out, picture, previous, W, H);
+  SurfaceSet s(job);
   for (int k = 1; k < steps; ++k) {
     const int a = step * k;
     if (!out.frameSurface([&] {
+          if (!opening) {
+            fillWedges(s.outgoing.get(), s.incoming.get(), W, H, a, a * ratio, /*outer=*/false);
+            return s.outgoing.get();
+          }
           copySurface(s.frame.get(), s.incoming.get());
           fillWedges(s.frame.get(), s.outgoing.get(), W, H, a, a * ratio, /*outer=*/true);
           return s.frame.get();
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
-WandPtr renderXClose(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                     const EffectParams& params, int holdFrames, WandPtr previous,
-                     FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  const int step = positiveStep(params.step);
-  const double ratio = canvasRatio(W, H);
-  const int steps = stepsToCover(W / 2, step);
-  SurfaceSet s(out, picture, previous, W, H);
-  for (int k = 1; k < steps; ++k) {
-    const int a = step * k;
-    if (!out.frameSurface([&] {
-          fillWedges(s.outgoing.get(), s.incoming.get(), W, H, a, a * ratio, /*outer=*/false);
-          return s.outgoing.get();
-        }))
-      return nullptr;
+}  // namespace
+
+WandPtr renderShapeReveal(const TransitionJob& job, const EffectVariant& variant) {
+  const ShapeReveal reveal = std::get<ShapeReveal>(variant);
+  switch (reveal.shape) {
+    case ShapeReveal::Circle: return reveal.opening ? renderCircleOpen(job) : renderCircleClose(job);
+    case ShapeReveal::Diamond:
+      return reveal.opening ? renderDiamondOpen(job) : renderDiamondClose(job);
+    case ShapeReveal::X: break;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return renderX(job, reveal.opening);
 }
 
 }  // namespace pictavo

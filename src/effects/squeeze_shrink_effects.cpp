@@ -53,11 +53,10 @@ void drawShrinkFrame(cairo_surface_t* frame, cairo_surface_t* incoming, SurfaceP
   copySurface(frame, outgoing.get(), static_cast<double>(place.x), static_cast<double>(place.y));
 }
 
-WandPtr renderShrink(const std::vector<int>& sizes, PlaceOutgoing placeOutgoing, int W, int H,
-                     MagickWand* picture, CaptionOverlay* caption, int holdFrames,
-                     WandPtr previous, FrameSink* sink, int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr shrinkAway(const TransitionJob& job, const std::vector<int>& sizes,
+                   PlaceOutgoing placeOutgoing) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   const double r = canvasRatio(W, H);
   for (int d : sizes) {
     bool handedOn = out.frameSurface([&] {
@@ -66,58 +65,26 @@ WandPtr renderShrink(const std::vector<int>& sizes, PlaceOutgoing placeOutgoing,
     });
     if (!handedOn) return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 }  // namespace
 
-WandPtr renderShrinkToMiddle(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                             const EffectParams& params, int holdFrames, WandPtr previous,
-                             FrameSink* sink, int* countOut) {
-  return renderShrink(evenShrinkSizes(W, params.step), allSidesToMiddle, W, H, picture, caption,
-                      holdFrames, std::move(previous), sink, countOut);
-}
-
-WandPtr renderSqueezeFromLeftAndRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                      const EffectParams& params, int holdFrames,
-                                      WandPtr previous, FrameSink* sink, int* countOut) {
-  return renderShrink(squeezeSizes(W, params.step), leftAndRightToMiddle, W, H, picture,
-                      caption, holdFrames, std::move(previous), sink, countOut);
-}
-
-WandPtr renderSqueezeFromTopAndBottom(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                      const EffectParams& params, int holdFrames,
-                                      WandPtr previous, FrameSink* sink, int* countOut) {
-  return renderShrink(squeezeSizes(H, params.step), topAndBottomToMiddle, W, H, picture,
-                      caption, holdFrames, std::move(previous), sink, countOut);
-}
-
-WandPtr renderShrinkToTopLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                              const EffectParams&, int holdFrames, WandPtr previous,
-                              FrameSink* sink, int* countOut) {
-  return renderShrink(cornerShrinkSizes(W / 16), towardTopLeft, W, H, picture, caption,
-                      holdFrames, std::move(previous), sink, countOut);
-}
-
-WandPtr renderShrinkToBottomLeft(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                 const EffectParams&, int holdFrames, WandPtr previous,
-                                 FrameSink* sink, int* countOut) {
-  return renderShrink(cornerShrinkSizes(W / 16), towardBottomLeft, W, H, picture, caption,
-                      holdFrames, std::move(previous), sink, countOut);
-}
-
-WandPtr renderShrinkToTopRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                               const EffectParams&, int holdFrames, WandPtr previous,
-                               FrameSink* sink, int* countOut) {
-  return renderShrink(cornerShrinkSizes(H / 16), towardTopRight, W, H, picture, caption,
-                      holdFrames, std::move(previous), sink, countOut);
-}
-
-WandPtr renderShrinkToBottomRight(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                  const EffectParams&, int holdFrames, WandPtr previous,
-                                  FrameSink* sink, int* countOut) {
-  return renderShrink(cornerShrinkSizes(H / 16), towardBottomRight, W, H, picture, caption,
-                      holdFrames, std::move(previous), sink, countOut);
+WandPtr renderShrink(const TransitionJob& job, const EffectVariant& variant) {
+  const int W = job.width, H = job.height, step = job.params.step;
+  switch (std::get<ShrinkToward>(variant)) {
+    case ShrinkToward::Middle: return shrinkAway(job, evenShrinkSizes(W, step), allSidesToMiddle);
+    case ShrinkToward::LeftAndRight:
+      return shrinkAway(job, squeezeSizes(W, step), leftAndRightToMiddle);
+    case ShrinkToward::TopAndBottom:
+      return shrinkAway(job, squeezeSizes(H, step), topAndBottomToMiddle);
+    case ShrinkToward::TopLeft: return shrinkAway(job, cornerShrinkSizes(W / 16), towardTopLeft);
+    case ShrinkToward::BottomLeft:
+      return shrinkAway(job, cornerShrinkSizes(W / 16), towardBottomLeft);
+    case ShrinkToward::TopRight: return shrinkAway(job, cornerShrinkSizes(H / 16), towardTopRight);
+    case ShrinkToward::BottomRight: break;
+  }
+  return shrinkAway(job, cornerShrinkSizes(H / 16), towardBottomRight);
 }
 
 }  // namespace pictavo

@@ -9,9 +9,6 @@
 namespace pictavo {
 namespace {
 
-// The way every strip opens.
-enum class Opening { Rightward, Leftward, Downward, Upward };
-
 // The part of the strip starting `start` pixels from the edge the strips are counted from
 // that is `extent` pixels open.
 Rectangle openPart(Opening o, int W, int H, double start, double extent) {
@@ -43,11 +40,9 @@ void revealParts(cairo_surface_t* target, cairo_surface_t* incoming, Opening o, 
 // Draws the strips onto the outgoing picture frame after frame; frame `frames` is the plain
 // incoming picture. partsOf(i) gives the strip parts of frame i.
 template <class PartsOf>
-WandPtr revealInStrips(Opening o, int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                       int holdFrames, WandPtr previous, FrameSink* sink, int* countOut,
-                       int frames, PartsOf&& partsOf) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
-  SurfaceSet s(out, picture, previous, W, H);
+WandPtr revealInStrips(Opening o, const TransitionJob& job, int frames, PartsOf&& partsOf) {
+  const auto& [W, H, picture, params, out, previous] = job;
+  SurfaceSet s(job);
   for (int i = 1; i < frames; ++i) {
     if (!out.frameSurface([&] {
           revealParts(s.outgoing.get(), s.incoming.get(), o, W, H, partsOf(i));
@@ -55,84 +50,43 @@ WandPtr revealInStrips(Opening o, int W, int H, MagickWand* picture, CaptionOver
         }))
       return nullptr;
   }
-  return finishOnPicture(out, s.incoming.get(), picture, std::move(previous));
+  return finishOnPicture(job, s.incoming.get());
 }
 
 // Strip j starts opening in frame j + 1 and opens by 3/n of its size a frame.
-WandPtr renderStaircase(Opening o, int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                        const EffectParams& params, int holdFrames, WandPtr previous,
-                        FrameSink* sink, int* countOut) {
+WandPtr renderStaircase(Opening o, const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int n = std::max(params.step, 1);
   const bool across = o == Opening::Rightward || o == Opening::Leftward;
   const double u = static_cast<double>(across ? W : std::max(W, H)) / n;
   const double v = u / n * 3;
   const int frames = static_cast<int>(std::trunc(n + u / v));
-  return revealInStrips(o, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                        countOut, frames, [&](int i) {
-                          std::vector<StripPart> parts;
-                          for (int j = 0; j < i; ++j)
-                            parts.push_back({j * u, (i - j) * v});
-                          return parts;
-                        });
+  return revealInStrips(o, job, frames, [&](int i) {
+    std::vector<StripPart> parts;
+    for (int j = 0; j < i; ++j) parts.push_back({j * u, (i - j) * v});
+    return parts;
+  });
 }
 
 // Every strip opens by 1/18 of its size a frame; the last drawn frame has them 17/18 open.
-WandPtr renderBlinds(Opening o, int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                     const EffectParams& params, int holdFrames, WandPtr previous,
-                     FrameSink* sink, int* countOut) {
+WandPtr renderBlinds(Opening o, const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   const int n = std::max(params.step, 1);
   const double u = static_cast<double>(o == Opening::Rightward ? W : H) / n;
   const double v = u / 18;
-  return revealInStrips(o, W, H, picture, caption, holdFrames, std::move(previous), sink,
-                        countOut, 18, [&](int i) {
-                          std::vector<StripPart> parts;
-                          for (int j = 0; j < n; ++j) parts.push_back({j * u, i * v});
-                          return parts;
-                        });
+  return revealInStrips(o, job, 18, [&](int i) {
+    std::vector<StripPart> parts;
+    for (int j = 0; j < n; ++j) parts.push_back({j * u, i * v});
+    return parts;
+  });
 }
 
 }  // namespace
 
-WandPtr renderStaircaseRightward(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                 const EffectParams& params, int holdFrames, WandPtr previous,
-                                 FrameSink* sink, int* countOut) {
-  return renderStaircase(Opening::Rightward, W, H, picture, caption, params, holdFrames,
-                         std::move(previous), sink, countOut);
-}
-
-WandPtr renderStaircaseLeftward(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                const EffectParams& params, int holdFrames, WandPtr previous,
-                                FrameSink* sink, int* countOut) {
-  return renderStaircase(Opening::Leftward, W, H, picture, caption, params, holdFrames,
-                         std::move(previous), sink, countOut);
-}
-
-WandPtr renderStaircaseDownward(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                                const EffectParams& params, int holdFrames, WandPtr previous,
-                                FrameSink* sink, int* countOut) {
-  return renderStaircase(Opening::Downward, W, H, picture, caption, params, holdFrames,
-                         std::move(previous), sink, countOut);
-}
-
-WandPtr renderStaircaseUpward(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                              const EffectParams& params, int holdFrames, WandPtr previous,
-                              FrameSink* sink, int* countOut) {
-  return renderStaircase(Opening::Upward, W, H, picture, caption, params, holdFrames,
-                         std::move(previous), sink, countOut);
-}
-
-WandPtr renderBlindsRightward(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                              const EffectParams& params, int holdFrames, WandPtr previous,
-                              FrameSink* sink, int* countOut) {
-  return renderBlinds(Opening::Rightward, W, H, picture, caption, params, holdFrames,
-                      std::move(previous), sink, countOut);
-}
-
-WandPtr renderBlindsDownward(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                             const EffectParams& params, int holdFrames, WandPtr previous,
-                             FrameSink* sink, int* countOut) {
-  return renderBlinds(Opening::Downward, W, H, picture, caption, params, holdFrames,
-                      std::move(previous), sink, countOut);
+WandPtr renderStrips(const TransitionJob& job, const EffectVariant& variant) {
+  const Strips strips = std::get<Strips>(variant);
+  if (strips.pace == Strips::Staircase) return renderStaircase(strips.opening, job);
+  return renderBlinds(strips.opening, job);
 }
 
 }  // namespace pictavo

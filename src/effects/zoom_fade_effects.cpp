@@ -31,10 +31,8 @@ void drawZoomFrame(cairo_surface_t* frame, cairo_surface_t* picture, int W, int 
 // Both zooms: frames 0..n, frame k enlarged by growthAt(k) pixels; the previous picture is
 // laid over the first five frames at falling opacity (none for the first picture).
 template <class Growth>
-WandPtr renderZoom(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                   const EffectParams& params, int holdFrames, WandPtr previous, FrameSink* sink,
-                   int* countOut, Growth growthAt) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderZoom(const TransitionJob& job, Growth growthAt) {
+  const auto& [W, H, picture, params, out, previous] = job;
   int step = params.step % 2 ? params.step + 1 : params.step;  // growth stays even
   int n = params.frames;
   float fadeLevel = 10.0f;
@@ -62,26 +60,8 @@ WandPtr renderZoom(int W, int H, MagickWand* picture, CaptionOverlay* caption,
                            std::move(previous));
 }
 
-}  // namespace
-
-WandPtr renderZoomOut(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                      const EffectParams& params, int holdFrames, WandPtr previous,
-                      FrameSink* sink, int* countOut) {
-  return renderZoom(W, H, picture, caption, params, holdFrames, std::move(previous), sink,
-                    countOut, [](int k, int step, int n) { return step * (n - k); });
-}
-
-WandPtr renderZoomIn(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                     const EffectParams& params, int holdFrames, WandPtr previous,
-                     FrameSink* sink, int* countOut) {
-  return renderZoom(W, H, picture, caption, params, holdFrames, std::move(previous), sink,
-                    countOut, [](int k, int step, int) { return step * k; });
-}
-
-WandPtr renderFade(int W, int H, MagickWand* picture, CaptionOverlay* caption,
-                   const EffectParams& params, int holdFrames, WandPtr previous, FrameSink* sink,
-                   int* countOut) {
-  FrameHandOn out(sink, countOut, caption, holdFrames);
+WandPtr renderFade(const TransitionJob& job) {
+  const auto& [W, H, picture, params, out, previous] = job;
   int step = params.step;
   int level = 100 - step;  // percent of the previous picture in the next frame
   if (step < 1 || step > 20) {
@@ -105,6 +85,18 @@ WandPtr renderFade(int W, int H, MagickWand* picture, CaptionOverlay* caption,
   return out.finishSurface([&] { return source.get(); },
                            [&](cairo_surface_t*) { return cloneWand(picture); },
                            std::move(previous));
+}
+
+}  // namespace
+
+WandPtr renderZoomFade(const TransitionJob& job, const EffectVariant& variant) {
+  switch (std::get<ZoomFade>(variant)) {
+    case ZoomFade::ZoomOut:
+      return renderZoom(job, [](int k, int step, int n) { return step * (n - k); });
+    case ZoomFade::ZoomIn: return renderZoom(job, [](int k, int step, int) { return step * k; });
+    case ZoomFade::Fade: break;
+  }
+  return renderFade(job);
 }
 
 }  // namespace pictavo

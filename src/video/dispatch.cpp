@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "imaging/caption.h"
 #include "imaging/caption_fonts.h"
 #include "util/charset.h"
@@ -64,16 +65,16 @@ DispatchContext countingContextFor(const Project& project) {
 
 WandPtr dispatchPicture(const DispatchContext& context, const ImageItem& item, WandPtr previous,
                         int* countOut) {
-  EffectRenderer renderer = rendererFor(item.animationIndex);
-  EffectParams params = effectParams(item.animationIndex, context.width, context.height);
   if (countOut) {
-    return renderer(context.width, context.height, nullptr, nullptr, params, context.pauseFrames,
-                    nullptr, nullptr, countOut);
+    *countOut = countEffectFrames(item.animationIndex, context.width, context.height,
+                                  context.pauseFrames);
+    return nullptr;
   }
   WandPtr picture = preparePicture(context, item);
   std::unique_ptr<CaptionOverlay> caption = prepareCaption(context, item);
-  return renderer(context.width, context.height, picture.get(), caption.get(), params,
-                  context.pauseFrames, std::move(previous), context.sink, nullptr);
+  FrameHandOn out(*context.sink, caption.get(), context.pauseFrames);
+  return runEffect(item.animationIndex, context.width, context.height, picture.get(),
+                   std::move(previous), out);
 }
 
 int pictureFrames(const DispatchContext& context, const ImageItem& item) {

@@ -3,7 +3,8 @@
 // image and only asks the renderer for the picture's frame count.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/frame_sink.h"
+#include "imaging/caption.h"
 #include "project/preferences.h"
 #include "project/project_model.h"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "support/recording_sink.h"
 #include "support/test_files.h"
 
@@ -20,15 +21,12 @@ TEST_P(AllEffects, CountingEqualsFramesHandedOn) {
   const int hold = 2;
   WandPtr picture = test::coordinatePicture(width, height);
   for (int index = 0; index < 100; ++index) {
-    EffectRenderer renderer = rendererFor(index);
-    EffectParams params = effectParams(index, width, height);
-    int counted = -1;
-    renderer(width, height, nullptr, nullptr, params, hold, nullptr, nullptr, &counted);
+    const int counted = countEffectFrames(index, width, height, hold);
 
     test::RecordingSink sink(-1, /*keepBytes=*/false);
     WandPtr previous = test::solidPicture(width, height, "#ff00ff");
-    WandPtr last = renderer(width, height, picture.get(), nullptr, params, hold, std::move(previous),
-                            &sink, nullptr);
+    FrameHandOn out(sink, nullptr, hold);
+    WandPtr last = runEffect(index, width, height, picture.get(), std::move(previous), out);
     ASSERT_TRUE(last) << "effect " << index;
     EXPECT_EQ(counted, sink.count()) << "effect " << index;
     ASSERT_EQ(MagickGetImageWidth(last.get()), static_cast<size_t>(width)) << "effect " << index;

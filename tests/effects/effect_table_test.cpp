@@ -1,10 +1,9 @@
-// The dispatch table: every effect index reaches its own renderer with its constants; only
-// indices without an effect reach the no-animation renderer.
+// The dispatch table: every effect index reaches its own row with its constants; only indices
+// without an effect come in with a hard cut.
 #include <gtest/gtest.h>
 
 #include "effects/effect_names.h"
 #include "effects/effect_table.h"
-#include "effects/no_animation.h"
 
 namespace pictavo {
 namespace {
@@ -13,10 +12,24 @@ TEST(EffectTable, NoEffectReachesTheNoAnimationRenderer) {
   EXPECT_EQ(effectIndices().size(), 97u);
   for (int index : effectIndices()) {
     EXPECT_TRUE(hasEffect(index)) << index;
-    EXPECT_NE(rendererFor(index), renderNoAnimation) << "effect " << index;
+    ASSERT_NE(findEffectRow(index), nullptr) << index;
+    EXPECT_EQ(findEffectRow(index)->index, index);
   }
-  for (int index : {-1, 93, 94, 99, 100, 1000})
-    EXPECT_EQ(rendererFor(index), renderNoAnimation) << index;
+  for (int index : {-1, 93, 94, 99, 100, 1000}) {
+    EXPECT_EQ(findEffectRow(index), nullptr) << index;
+    EXPECT_EQ(countEffectFrames(index, 64, 48, 5), 5) << index;  // the hold alone
+  }
+}
+
+// Ids are what a command line can name an effect by: each leads back to its own row.
+TEST(EffectTable, IdsAreUniqueSnakeCaseAndLeadBackToTheirRow) {
+  for (const EffectRow& row : effectRows()) {
+    EXPECT_EQ(findEffectRow(std::string_view(row.id)), &row) << row.id;
+    EXPECT_EQ(std::string(row.id).find_first_not_of("abcdefghijklmnopqrstuvwxyz_"),
+              std::string::npos)
+        << row.id;
+  }
+  EXPECT_EQ(findEffectRow(std::string_view("no_such_effect")), nullptr);
 }
 
 TEST(EffectTable, StepsOfTheGrowingAndShrinkingEffects) {

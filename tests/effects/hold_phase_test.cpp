@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "effects/frame_handoff.h"
-#include "effects/no_animation.h"
+#include "effects/effect_table.h"
 #include "support/recording_sink.h"
 #include "support/test_files.h"
 
@@ -37,7 +37,7 @@ WandPtr finishBlack(FrameHandOn& out, WandPtr previous) {
 }
 
 WandPtr holdBlackFrame(RecordingSink& sink, CaptionOverlay* caption, int holdFrames) {
-  FrameHandOn out(&sink, nullptr, caption, holdFrames);
+  FrameHandOn out(sink, caption, holdFrames);
   return finishBlack(out, nullptr);
 }
 
@@ -110,7 +110,7 @@ TEST(HoldPhase, FailingSinkInTheHoldGivesNull) {
   for (int failAt : {0, 1, 2, 4}) {
     RecordingSink sink(failAt);
     auto caption = whiteBand();
-    FrameHandOn out(&sink, nullptr, caption.get(), 5);
+    FrameHandOn out(sink, caption.get(), 5);
     WandPtr previous = test::solidPicture(80, 40, "#ff0000");
     EXPECT_EQ(finishBlack(out, std::move(previous)), nullptr) << failAt;
     EXPECT_EQ(sink.attempts(), failAt + 1);
@@ -118,8 +118,7 @@ TEST(HoldPhase, FailingSinkInTheHoldGivesNull) {
 }
 
 TEST(HoldPhase, CountingModeCountsTheSameFrames) {
-  int count = -1;
-  FrameHandOn out(nullptr, &count, nullptr, 7);
+  FrameHandOn out = FrameHandOn::forCounting(7);
   auto composed = []() -> cairo_surface_t* {
     ADD_FAILURE() << "composed in counting mode";
     return nullptr;
@@ -129,7 +128,7 @@ TEST(HoldPhase, CountingModeCountsTheSameFrames) {
   EXPECT_EQ(out.finishSurface(composed, [](cairo_surface_t*) -> WandPtr { ADD_FAILURE(); return nullptr; },
                               nullptr),
             nullptr);
-  EXPECT_EQ(count, 3 + 7);
+  EXPECT_EQ(out.frameCount(), 3 + 7);
 }
 
 TEST(DestroyFramePair, ASharedWandIsDestroyedOnce) {
@@ -144,28 +143,28 @@ TEST(NoAnimation, HoldsWithTheCaptionAtFullStrength) {
   WandPtr picture = test::solidPicture(80, 40, "#000000");
   auto caption = whiteBand();
   RecordingSink sink;
-  WandPtr last = renderNoAnimation(80, 40, picture.get(), caption.get(), {}, 3,
-                                   test::solidPicture(80, 40, "#ff0000"), &sink, nullptr);
+  FrameHandOn out(sink, caption.get(), 3);
+  WandPtr last = runEffect(99, 80, 40, picture.get(), test::solidPicture(80, 40, "#ff0000"), out);
   ASSERT_TRUE(last);
   ASSERT_EQ(sink.count(), 3);
   EXPECT_FALSE(sink.entries()[0].repeat);
   EXPECT_NEAR(greyAt(sink, 0, 20, 10), 217, 6);  // 0.65 + 0.2
   EXPECT_TRUE(sink.entries()[1].repeat && sink.entries()[2].repeat);
   EXPECT_EQ(sink.entries()[2].bytes, sink.entries()[0].bytes);
-  int count = 0;
-  renderNoAnimation(80, 40, nullptr, nullptr, {}, 3, nullptr, nullptr, &count);
-  EXPECT_EQ(count, 3);
+  EXPECT_EQ(countEffectFrames(99, 80, 40, 3), 3);
 }
 
 TEST(NoAnimation, ZeroHoldWritesNothingButStillHandsTheFrameOn) {
   WandPtr picture = test::solidPicture(80, 40, "#00ff00");
   RecordingSink sink;
-  WandPtr last = renderNoAnimation(80, 40, picture.get(), nullptr, {}, 0, nullptr, &sink, nullptr);
+  FrameHandOn out(sink, nullptr, 0);
+  WandPtr last = runEffect(99, 80, 40, picture.get(), nullptr, out);
   ASSERT_TRUE(last);
   EXPECT_EQ(sink.count(), 0);
   EXPECT_TRUE(near(pixelAt(last.get(), 1, 1), {0, 255, 0}, 0));
   RecordingSink failing(1);
-  EXPECT_EQ(renderNoAnimation(80, 40, picture.get(), nullptr, {}, 4, nullptr, &failing, nullptr), nullptr);
+  FrameHandOn failingOut(failing, nullptr, 4);
+  EXPECT_EQ(runEffect(99, 80, 40, picture.get(), nullptr, failingOut), nullptr);
 }
 
 }  // namespace

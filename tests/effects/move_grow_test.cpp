@@ -63,8 +63,8 @@ TEST(MoveGrow, ACanvasTooNarrowForAUnitShowsThePicture) {
     EXPECT_EQ(countFrames(index, 10, 8, 3), 4) << index;
     WandPtr picture = coordinatePicture(10, 8);
     RecordingSink sink;
-    WandPtr last = rendererFor(index)(10, 8, picture.get(), nullptr, {}, 3,
-                                      solidPicture(10, 8, "#ff00ff"), &sink, nullptr);
+    FrameHandOn out(sink, nullptr, 3);
+    WandPtr last = runEffect(index, 10, 8, picture.get(), solidPicture(10, 8, "#ff00ff"), out);
     ASSERT_TRUE(last) << index;
     EXPECT_EQ(sink.count(), 4) << index;
     EXPECT_TRUE(near(pixelAt(last.get(), 7, 5), {7, 5, 0}, 0)) << index;

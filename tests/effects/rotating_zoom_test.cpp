@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "support/effect_probe.h"
 #include "support/test_files.h"
 
@@ -69,8 +70,8 @@ TEST(RotatingZooms, SizeTurnAndOpacityOfTheSpinningPicture) {
     WandPtr incoming = test::solidPicture(c.width, c.height, "#00ff00");
     test::RecordingSink sink;
     WandPtr previous = c.firstPicture ? nullptr : test::solidPicture(c.width, c.height, "#0000ff");
-    WandPtr last = rendererFor(c.index)(c.width, c.height, incoming.get(), nullptr, {}, 0,
-                                        std::move(previous), &sink, nullptr);
+    FrameHandOn out(sink, nullptr, 0);
+    WandPtr last = runEffect(c.index, c.width, c.height, incoming.get(), std::move(previous), out);
     ASSERT_TRUE(last) << c.name;
     ASSERT_EQ(sink.count(), 20) << c.name;
     for (const Sample& s : c.samples) {

@@ -1,6 +1,7 @@
 #include "support/effect_probe.h"
 
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "support/test_files.h"
 
 namespace pictavo::test {
@@ -41,18 +42,15 @@ WandPtr markedPicture(int width, int height, int blue) {
 }
 
 int countedFrames(int index, int width, int height, int holdFrames) {
-  int counted = -1;
-  rendererFor(index)(width, height, nullptr, nullptr, effectParams(index, width, height),
-                     holdFrames, nullptr, nullptr, &counted);
-  return counted;
+  return countEffectFrames(index, width, height, holdFrames);
 }
 
 RenderedEffect::RenderedEffect(int index, MagickWand* incoming, WandPtr previous,
                                int holdFrames) {
   int width = static_cast<int>(MagickGetImageWidth(incoming));
   int height = static_cast<int>(MagickGetImageHeight(incoming));
-  last_ = rendererFor(index)(width, height, incoming, nullptr, effectParams(index, width, height),
-                             holdFrames, std::move(previous), &sink_, nullptr);
+  FrameHandOn out(sink_, nullptr, holdFrames);
+  last_ = runEffect(index, width, height, incoming, std::move(previous), out);
 }
 
 MagickWand* RenderedEffect::frame(int n) {
@@ -111,9 +109,9 @@ testing::AssertionResult stopsWhenTheSinkFails(int index, int width, int height)
   WandPtr incoming = markedPicture(width, height, kIncomingBlue);
   for (int failFrom : {transition / 2, transition + 1}) {
     RecordingSink sink(failFrom, /*keepBytes=*/false);
-    WandPtr last = rendererFor(index)(width, height, incoming.get(), nullptr,
-                                      effectParams(index, width, height), hold,
-                                      markedPicture(width, height, kOutgoingBlue), &sink, nullptr);
+    FrameHandOn out(sink, nullptr, hold);
+    WandPtr last = runEffect(index, width, height, incoming.get(),
+                             markedPicture(width, height, kOutgoingBlue), out);
     if (last)
       return testing::AssertionFailure() << "a final frame despite a refused frame " << failFrom;
     if (sink.attempts() != failFrom + 1)
@@ -129,9 +127,9 @@ testing::AssertionResult copesWithTinyCanvases(int index) {
     const int width = size[0], height = size[1];
     WandPtr incoming = markedPicture(width, height, kIncomingBlue);
     RecordingSink sink(-1, /*keepBytes=*/false);
-    WandPtr last = rendererFor(index)(width, height, incoming.get(), nullptr,
-                                      effectParams(index, width, height), 1,
-                                      markedPicture(width, height, kOutgoingBlue), &sink, nullptr);
+    FrameHandOn out(sink, nullptr, 1);
+    WandPtr last = runEffect(index, width, height, incoming.get(),
+                             markedPicture(width, height, kOutgoingBlue), out);
     if (!last || MagickGetImageWidth(last.get()) != static_cast<size_t>(width) ||
         MagickGetImageHeight(last.get()) != static_cast<size_t>(height))
       return testing::AssertionFailure() << "no proper final frame on " << width << "x" << height;

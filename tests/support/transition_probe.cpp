@@ -141,8 +141,8 @@ void expectCleanFailure(int index, int W, int H, int failFrom, int holdFrames) {
     {
       WandPtr previous = firstPicture ? nullptr : solidPicture(W, H, kPreviousColour);
       RecordingSink sink(failFrom, /*keepBytes=*/false);
-      WandPtr last = rendererFor(index)(W, H, picture.get(), nullptr, effectParams(index, W, H),
-                                        holdFrames, std::move(previous), &sink, nullptr);
+      FrameHandOn out(sink, nullptr, holdFrames);
+      WandPtr last = runEffect(index, W, H, picture.get(), std::move(previous), out);
       EXPECT_EQ(last, nullptr) << "effect " << index << " refused at " << failFrom;
       EXPECT_EQ(sink.attempts(), failFrom + 1) << "effect " << index << " went on writing";
     }
@@ -156,16 +156,13 @@ Transition renderTransition(int index, int W, int H, bool firstPicture) {
   Transition t;
   WandPtr picture = coordinatePicture(W, H);
   WandPtr previous = firstPicture ? nullptr : solidPicture(W, H, kPreviousColour);
-  t.last = rendererFor(index)(W, H, picture.get(), nullptr, effectParams(index, W, H), 0,
-                              std::move(previous), &t.sink, nullptr);
+  FrameHandOn out(t.sink, nullptr, 0);
+  t.last = runEffect(index, W, H, picture.get(), std::move(previous), out);
   return t;
 }
 
 int countFrames(int index, int W, int H, int holdFrames) {
-  int count = -1;
-  rendererFor(index)(W, H, nullptr, nullptr, effectParams(index, W, H), holdFrames, nullptr,
-                     nullptr, &count);
-  return count;
+  return countEffectFrames(index, W, H, holdFrames);
 }
 
 }  // namespace pictavo::test

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "effects/effect_table.h"
+#include "effects/frame_handoff.h"
 #include "support/recording_sink.h"
 #include "support/test_files.h"
 
