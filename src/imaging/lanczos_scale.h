@@ -1,5 +1,5 @@
-// Resizing at 8 bits with a separable Lanczos-3 filter (pixman's convolution filter), the
-// filter the image library resizes pictures with.
+// Resizing at 8 bits with a separable Lanczos-3 filter, the filter the image library
+// resizes pictures with, in fixed point with weights worked out once per resize.
 #pragma once
 
 #include "imaging/argb_frame.h"
