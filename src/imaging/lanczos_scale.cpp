@@ -41,14 +41,4 @@ void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, 
   cairo_surface_mark_dirty(target);
 }
 
-void drawResizedPicture(cairo_surface_t* target, MagickWand* picture, int x, int y, int newWidth,
-                        int newHeight) {
-  if (newWidth <= 0 || newHeight <= 0) return;
-  WandPtr resized = cloneWand(picture);
-  MagickResizeImage(resized.get(), static_cast<size_t>(newWidth), static_cast<size_t>(newHeight),
-                    LanczosFilter, 1.0);
-  SurfacePtr part = surfaceFromWand(resized.get());
-  copySurface(target, part.get(), x, y);
-}
-
 }  // namespace pictavo

@@ -12,10 +12,4 @@ namespace pictavo {
 void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, int y,
                        int newWidth, int newHeight);
 
-// The same with the image library's own resize of `picture` (it keeps the filter in two
-// passes with precomputed weights, several times faster than the convolution above when a
-// picture shrinks a long way), then laid at (x, y).
-void drawResizedPicture(cairo_surface_t* target, MagickWand* picture, int x, int y, int newWidth,
-                        int newHeight);
-
 }  // namespace pictavo
