@@ -64,7 +64,7 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 now() { date +%s.%N; }
-seconds() { echo "$2 - $1" | bc; }
+seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
 frames_of() {
   ffprobe -v error -count_packets -select_streams v:0 -show_entries stream=nb_read_packets -of csv=p=0 "$1"
 }
@@ -133,9 +133,9 @@ last="c0"
 elapsed=${lengths[0]}
 for k in $(seq 1 $((COUNT - 1))); do
   t=${transitions[$k]}
-  offset=$(echo "scale=4; ($elapsed - $t) / $FPS" | bc)
+  offset=$(awk -v e="$elapsed" -v t="$t" -v f="$FPS" 'BEGIN { printf "%.4f", (e - t) / f }')
   graph+="[$last][c$k]xfade=transition=${kinds[$(( (k - 1) % ${#kinds[@]} ))]}"
-  graph+=":duration=$(echo "scale=4; $t / $FPS" | bc):offset=$offset[x$k];"
+  graph+=":duration=$(awk -v t="$t" -v f="$FPS" 'BEGIN { printf "%.4f", t / f }'):offset=$offset[x$k];"
   last="x$k"
   elapsed=$(( elapsed + ${lengths[$k]} - t ))
 done
@@ -144,7 +144,7 @@ ffmpeg -nostdin -v error -y "${inputs[@]}" -filter_complex "${graph%;}" -map "[$
   -c:v libx264 -preset medium -pix_fmt yuv420p -r "$FPS" "$work/xfade.mp4"
 xfade_time=$(seconds "$start" "$(now)")
 
-ratio() { echo "scale=2; $1 / $2" | bc; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "size $SIZE  pictures $COUNT  frames ours $total  melt $(frames_of "$work/melt.mp4")  xfade $(frames_of "$work/xfade.mp4")"
 echo "transition_frames ${transitions[*]}  hold_frames $hold"
 printf 'ours_mjpeg_s %s\nours_raw_s %s\nmelt_s %s\nxfade_s %s\n' "$ours_mjpeg" "$ours_raw" "$melt_time" "$xfade_time"
