@@ -24,20 +24,24 @@ void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, 
                                           top - y, bottom - y);
   const int firstColumn = columns.lowestSource;
   const int sourcePixels = columns.highestSource - firstColumn + 1;
-  const int middleStride = sourcePixels * 4;
-  std::vector<uint8_t> middle(static_cast<size_t>(middleStride) *
-                              static_cast<size_t>(bottom - top));
+  // The rows go down and across a strip at a time, so what the first pass writes is still
+  // in the cache when the second reads it.
+  constexpr int kStripRows = 16;
+  const int stripStride = (sourcePixels + 1) * 4;  // a pixel to spare for the across pass
+  std::vector<uint8_t> strip(static_cast<size_t>(stripStride) * kStripRows);
   cairo_surface_flush(source);
   cairo_surface_flush(target);
-  const int sourceStride = cairo_image_surface_get_stride(source);
-  const uint8_t* sourceData = cairo_image_surface_get_data(source);
-  resampleDown({sourceData + static_cast<ptrdiff_t>(firstColumn) * 4, sourceStride}, rows,
-               sourcePixels, {middle.data(), middleStride});
+  const PixelRows from{cairo_image_surface_get_data(source) + static_cast<ptrdiff_t>(firstColumn) * 4,
+                       cairo_image_surface_get_stride(source)};
   const int targetStride = cairo_image_surface_get_stride(target);
   uint8_t* corner = cairo_image_surface_get_data(target) +
                     static_cast<ptrdiff_t>(top) * targetStride + static_cast<ptrdiff_t>(left) * 4;
-  resampleAcross({middle.data(), middleStride}, bottom - top, columns, firstColumn,
-                 {corner, targetStride});
+  for (int j = 0; j < bottom - top; j += kStripRows) {
+    const int count = std::min(kStripRows, bottom - top - j);
+    resampleDown(from, rows, j, j + count, sourcePixels, {strip.data(), stripStride});
+    resampleAcross({strip.data(), stripStride}, count, columns, firstColumn,
+                   {corner + static_cast<ptrdiff_t>(j) * targetStride, targetStride});
+  }
   cairo_surface_mark_dirty(target);
 }
 

@@ -9,6 +9,7 @@ namespace pictavo {
 // Replaces the pixels of `target` under the rectangle (x, y, newWidth, newHeight) with all
 // of `source` resized to newWidth x newHeight; the rectangle may reach past the target's
 // edges (the part outside is cut off). Pixels outside the rectangle are left as they are.
+// `target` and `source` must be different surfaces.
 void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, int y,
                        int newWidth, int newHeight);
 

@@ -12,7 +12,8 @@ inline constexpr int kWeightBits = 14;
 
 // For each output pixel: the first source pixel it reads and its run of weights. Source
 // pixels past the edges count as the edge pixel (their weights are folded onto it), so
-// every run lies inside the source.
+// every run lies inside the source. A run of odd length is followed by a zero weight, so
+// that weights can be taken two at a time.
 struct AxisWeights {
   std::vector<int> first;   // per output pixel
   std::vector<int> count;   // per output pixel

@@ -37,7 +37,7 @@ void downBytes(const uint8_t* const* rows, const int16_t* w, int taps, int from,
   }
 }
 
-[[maybe_unused]] uint32_t acrossPixel(const uint8_t* in, const int16_t* w, int taps) {
+uint32_t acrossPixel(const uint8_t* in, const int16_t* w, int taps) {
   int sum[4] = {0, 0, 0, 0};
   for (int t = 0; t < taps; ++t)
     for (int c = 0; c < 4; ++c) sum[c] += w[t] * in[t * 4 + c];
@@ -94,36 +94,68 @@ __m128i loadPixel(const uint8_t* p) {
   return _mm_cvtsi32_si128(v);
 }
 
-uint32_t acrossVector(const uint8_t* in, const int16_t* w, int taps) {
+// The weights w[t] and w[t + 1] in every 32-bit lane (the lower half first).
+__m128i storedPair(const int16_t* w) {
+  int both;
+  std::memcpy(&both, w, 4);
+  return _mm_set1_epi32(both);
+}
+
+// The four channel sums of one output pixel, taps taken two at a time (an odd run reads one
+// pixel more, with weight zero).
+__m128i acrossSums(const uint8_t* in, const int16_t* w, int taps) {
   const __m128i zero = _mm_setzero_si128();
   __m128i sum = _mm_set1_epi32(kHalf);
   for (int t = 0; t < taps; t += 2) {
-    const bool pair = t + 1 < taps;
-    const __m128i a = loadPixel(in + t * 4);
-    const __m128i c = pair ? loadPixel(in + t * 4 + 4) : zero;
     // a0 c0 a1 c1 a2 c2 a3 c3 as 16-bit values, against the weights w[t] w[t+1].
-    const __m128i both = _mm_unpacklo_epi8(_mm_unpacklo_epi8(a, c), zero);
-    sum = _mm_add_epi32(sum, _mm_madd_epi16(both, weightPair(w[t], pair ? w[t + 1] : 0)));
+    const __m128i both =
+        _mm_unpacklo_epi8(_mm_unpacklo_epi8(loadPixel(in + t * 4), loadPixel(in + t * 4 + 4)), zero);
+    sum = _mm_add_epi32(sum, _mm_madd_epi16(both, storedPair(w + t)));
   }
-  const __m128i packed = packSums(sum, sum, sum, sum);
-  return static_cast<uint32_t>(_mm_cvtsi128_si32(packed));
+  return sum;
+}
+
+// Packed pixels with each colour byte kept at or below the pixel's alpha.
+__m128i withinAlpha(__m128i pixels) {
+  __m128i alpha = _mm_srli_epi32(pixels, 24);
+  alpha = _mm_or_si128(alpha, _mm_slli_epi32(alpha, 8));
+  alpha = _mm_or_si128(alpha, _mm_slli_epi32(alpha, 16));
+  return _mm_min_epu8(pixels, alpha);
+}
+
+// Output pixels two at a time; returns how many it made.
+size_t acrossVector(const uint8_t* in, int firstColumn, const AxisWeights& columns,
+                    uint32_t* out) {
+  const size_t pixels = columns.first.size();
+  size_t i = 0;
+  for (; i + 2 <= pixels; i += 2) {
+    const __m128i first = acrossSums(in + (columns.first[i] - firstColumn) * 4,
+                                     columns.weights.data() + columns.offset[i], columns.count[i]);
+    const __m128i second =
+        acrossSums(in + (columns.first[i + 1] - firstColumn) * 4,
+                   columns.weights.data() + columns.offset[i + 1], columns.count[i + 1]);
+    const __m128i packed = withinAlpha(packSums(first, second, first, second));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + i), packed);
+  }
+  return i;
 }
 
 #endif
 
 }  // namespace
 
-void resampleDown(PixelRows source, const AxisWeights& rows, int pixels, OutputRows out) {
+void resampleDown(PixelRows source, const AxisWeights& rows, int from, int to, int pixels,
+                  OutputRows out) {
   const int bytes = pixels * 4;
   std::vector<const uint8_t*> taps;
-  for (size_t j = 0; j < rows.first.size(); ++j) {
+  for (int j = from; j < to; ++j) {
     const int count = rows.count[j];
     taps.resize(static_cast<size_t>(count));
     for (int t = 0; t < count; ++t)
       taps[static_cast<size_t>(t)] =
           source.data + static_cast<ptrdiff_t>(rows.first[j] + t) * source.stride;
     const int16_t* w = rows.weights.data() + rows.offset[j];
-    uint8_t* row = out.data + static_cast<ptrdiff_t>(j) * out.stride;
+    uint8_t* row = out.data + static_cast<ptrdiff_t>(j - from) * out.stride;
     if (count == 1 && w[0] == (1 << kWeightBits)) {  // a row kept as it is
       std::memcpy(row, taps[0], static_cast<size_t>(bytes));
       continue;
@@ -142,15 +174,14 @@ void resampleAcross(PixelRows source, int rowCount, const AxisWeights& columns, 
   for (int r = 0; r < rowCount; ++r) {
     const uint8_t* in = source.data + static_cast<ptrdiff_t>(r) * source.stride;
     auto* row = reinterpret_cast<uint32_t*>(out.data + static_cast<ptrdiff_t>(r) * out.stride);
-    for (size_t i = 0; i < pixels; ++i) {
-      const uint8_t* start = in + static_cast<ptrdiff_t>(columns.first[i] - firstColumn) * 4;
-      const int16_t* w = columns.weights.data() + columns.offset[i];
+    size_t i = 0;
 #if defined(__SSE2__)
-      const uint32_t pixel = acrossVector(start, w, columns.count[i]);
-#else
-      const uint32_t pixel = acrossPixel(start, w, columns.count[i]);
+    i = acrossVector(in, firstColumn, columns, row);
 #endif
-      row[i] = keptWithinAlpha(pixel);
+    for (; i < pixels; ++i) {
+      const uint8_t* start = in + static_cast<ptrdiff_t>(columns.first[i] - firstColumn) * 4;
+      row[i] = keptWithinAlpha(acrossPixel(start, columns.weights.data() + columns.offset[i],
+                                           columns.count[i]));
     }
   }
 }

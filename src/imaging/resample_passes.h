@@ -19,12 +19,15 @@ struct OutputRows {
   int stride;
 };
 
-// Output row j = the rows of `source` weighted by rows' run j, over `pixels` pixels from
-// the first of each source row. Channels are rounded and kept within 0..255.
-void resampleDown(PixelRows source, const AxisWeights& rows, int pixels, OutputRows out);
+// Output rows for runs [from, to) of `rows`: output row j - from = the rows of `source`
+// weighted by run j, over `pixels` pixels from the first of each source row. Channels are
+// rounded and kept within 0..255.
+void resampleDown(PixelRows source, const AxisWeights& rows, int from, int to, int pixels,
+                  OutputRows out);
 
 // Each of `rowCount` rows resampled across: output pixel i = the pixels of the row weighted
 // by columns' run i, where source pixel k of the run is pixel k - firstColumn of the row.
+// Each row must hold one pixel past the last any run reads (it is read with weight zero).
 // Colour is also kept within alpha, as premultiplied pixels must be.
 void resampleAcross(PixelRows source, int rowCount, const AxisWeights& columns, int firstColumn,
                     OutputRows out);
