@@ -6,7 +6,8 @@
 #   melt:  an MLT playlist of the pictures mixed by luma wipes of the same lengths;
 #   xfade: one ffmpeg filter graph chaining xfade transitions of the same lengths.
 # The peers get the transition lengths our effects take and the hold that makes their
-# videos as long as ours. Prints each wall time and the peers' times as ratios to ours.
+# videos as long as ours. Prints each wall and processor time and the peers' wall times as
+# ratios to ours.
 # Usage: bench/peers.sh   (PICTURES_DIR chooses where the pictures are kept)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -63,22 +64,26 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-now() { date +%s.%N; }
-seconds() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", b - a }'; }
+# run NAME COMMAND...: runs the command with its output in NAME.log and prints its wall and
+# processor seconds (its own and its children's, such as our encoder).
+run() {
+  local name=$1 TIMEFORMAT='%R %U %S' real user sys
+  shift
+  { time "$@" >"$work/$name.log" 2>&1; } 2>"$work/$name.time" || { cat "$work/$name.log" >&2; exit 1; }
+  read -r real user sys <"$work/$name.time"
+  awk -v r="$real" -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f %.2f", r, u + s }'
+}
 frames_of() {
   ffprobe -v error -count_packets -select_streams v:0 -show_entries stream=nb_read_packets -of csv=p=0 "$1"
 }
 
 # Ours, both pipes.
 run_ours() {
-  local start
-  start=$(now)
-  "$cli" make -o "$work/ours-$1.mp4" --size "$SIZE" --pause "$PAUSE" --effect cycle --pipe "$1" \
-    "${pictures[@]}" >"$work/ours-$1.log" 2>&1 || { cat "$work/ours-$1.log" >&2; exit 1; }
-  seconds "$start" "$(now)"
+  run "ours-$1" "$cli" make -o "$work/ours-$1.mp4" --size "$SIZE" --pause "$PAUSE" --effect cycle \
+    --pipe "$1" "${pictures[@]}"
 }
-ours_mjpeg=$(run_ours mjpeg)
-ours_raw=$(run_ours raw)
+read -r ours_mjpeg ours_mjpeg_cpu < <(run_ours mjpeg)
+read -r ours_raw ours_raw_cpu < <(run_ours raw)
 total=$(frames_of "$work/ours-mjpeg.mp4")
 
 # The same transition lengths: picture k takes the k-th animated effect, as --effect cycle
@@ -109,10 +114,8 @@ for k in $(seq 0 $((COUNT - 1))); do
     melt_args+=(-mix "${transitions[$k]}" -mixer luma "resource=${lumas[$((k % ${#lumas[@]}))]}")
   fi
 done
-start=$(now)
-melt "${melt_args[@]}" -consumer "avformat:$work/melt.mp4" vcodec=libx264 preset=medium an=1 \
-  real_time=-1 >"$work/melt.log" 2>&1 || { cat "$work/melt.log" >&2; exit 1; }
-melt_time=$(seconds "$start" "$(now)")
+read -r melt_time melt_cpu < <(run melt melt "${melt_args[@]}" -consumer "avformat:$work/melt.mp4" \
+  vcodec=libx264 preset=medium an=1 real_time=-1)
 
 # xfade: each picture decoded and fitted once, looped for its clip, the clips chained by
 # xfade transitions cycling over its kinds.
@@ -139,15 +142,15 @@ for k in $(seq 1 $((COUNT - 1))); do
   last="x$k"
   elapsed=$(( elapsed + ${lengths[$k]} - t ))
 done
-start=$(now)
-ffmpeg -nostdin -v error -y "${inputs[@]}" -filter_complex "${graph%;}" -map "[$last]" \
-  -c:v libx264 -preset medium -pix_fmt yuv420p -r "$FPS" "$work/xfade.mp4"
-xfade_time=$(seconds "$start" "$(now)")
+read -r xfade_time xfade_cpu < <(run xfade ffmpeg -nostdin -v error -y "${inputs[@]}" \
+  -filter_complex "${graph%;}" -map "[$last]" -c:v libx264 -preset medium -pix_fmt yuv420p \
+  -r "$FPS" "$work/xfade.mp4")
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 echo "size $SIZE  pictures $COUNT  frames ours $total  melt $(frames_of "$work/melt.mp4")  xfade $(frames_of "$work/xfade.mp4")"
 echo "transition_frames ${transitions[*]}  hold_frames $hold"
-printf 'ours_mjpeg_s %s\nours_raw_s %s\nmelt_s %s\nxfade_s %s\n' "$ours_mjpeg" "$ours_raw" "$melt_time" "$xfade_time"
+printf '%-11s wall_s %7s  cpu_s %7s\n' ours_mjpeg "$ours_mjpeg" "$ours_mjpeg_cpu" ours_raw "$ours_raw" \
+  "$ours_raw_cpu" melt "$melt_time" "$melt_cpu" xfade "$xfade_time" "$xfade_cpu"
 echo "melt / ours_raw $(ratio "$melt_time" "$ours_raw")   (at least 1 means ours is no slower)"
 echo "xfade / ours_mjpeg $(ratio "$xfade_time" "$ours_mjpeg")   (at least 1 means ours is no slower)"
 echo "melt / ours_mjpeg $(ratio "$melt_time" "$ours_mjpeg")   xfade / ours_raw $(ratio "$xfade_time" "$ours_raw")"
