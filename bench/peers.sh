@@ -71,7 +71,7 @@ run() {
   shift
   { time "$@" >"$work/$name.log" 2>&1; } 2>"$work/$name.time" || { cat "$work/$name.log" >&2; exit 1; }
   read -r real user sys <"$work/$name.time"
-  awk -v r="$real" -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f %.2f", r, u + s }'
+  awk -v r="$real" -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f %.2f\n", r, u + s }'
 }
 frames_of() {
   ffprobe -v error -count_packets -select_streams v:0 -show_entries stream=nb_read_packets -of csv=p=0 "$1"
