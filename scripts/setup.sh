@@ -8,7 +8,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
   libcairo2-dev libpixman-1-dev libturbojpeg0-dev
-  ffmpeg atomicparsley
+  ffmpeg atomicparsley melt
   xdg-utils
   libcurl4-openssl-dev libssl-dev openssl ca-certificates
   libqt6svg6

@@ -16,7 +16,7 @@ namespace pictavo::cli {
 namespace {
 
 const char* kUsage =
-    "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random] "
+    "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random|cycle] "
     "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3] "
     "[--cover 图片] [--save 项目.dat] [--pipe mjpeg|raw] 图片...";
 

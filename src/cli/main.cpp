@@ -38,7 +38,7 @@ const Command kCommands[] = {
      {{"out", "size", "pause", "effect", "caption", "music", "logo", "logo-at", "cover", "save",
        "pipe"},
       {"auto-pause", "loop"}},
-     "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random] [--caption TEXT]\n"
+     "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random|cycle] [--caption TEXT]\n"
      "      [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3]\n"
      "      [--cover PICTURE] [--save PROJECT.dat] [--pipe mjpeg|raw] PICTURE...\n"
      "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it;\n"

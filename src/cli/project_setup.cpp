@@ -5,6 +5,7 @@
 
 #include "cli/cli_support.h"
 #include "effects/effect_names.h"
+#include "effects/effect_table.h"
 #include "music/mp3_analysis.h"
 #include "project/effect_choice.h"
 #include "project/pause_table.h"
@@ -77,9 +78,17 @@ bool setEffects(Project& project, const std::string& choice) {
     for (ImageItem& item : project.pictures) item.setEffect(randomInRange(0, kLastRandomEffect));
     return true;
   }
+  if (choice == "cycle") {
+    std::vector<int> animated;
+    for (int i = 0; i < kNoAnimation; ++i)
+      if (findEffectRow(i)) animated.push_back(i);
+    for (size_t k = 0; k < project.pictures.size(); ++k)
+      project.pictures[k].setEffect(animated[k % animated.size()]);
+    return true;
+  }
   int index = 0;
   if (!parseInt(choice, 0, kNoAnimation, &index)) {
-    complain(gbk("效果应是 0 到 99 的编号或 random: ") + choice);
+    complain(gbk("效果应是 0 到 99 的编号、random 或 cycle: ") + choice);
     return false;
   }
   for (ImageItem& item : project.pictures) item.setEffect(index);

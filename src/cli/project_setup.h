@@ -21,7 +21,8 @@ bool setPause(Project& project, const std::string& secondsText);
 // refuses are named on the terminal. False when none could be added.
 bool addPictures(Project& project, const std::vector<std::string>& paths);
 
-// "random" (each picture its own effect in 0..92) or an index 0..99 for every picture.
+// "random" (each picture its own effect in 0..92), "cycle" (the pictures take the animated
+// effects in index order, starting again after the last) or an index 0..99 for every picture.
 bool setEffects(Project& project, const std::string& choice);
 
 // Puts the text (GBK) on every picture as its caption.

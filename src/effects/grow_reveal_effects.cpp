@@ -75,15 +75,15 @@ Rect rowAtTop(const GrowState& g) { return {g.W, g.d, 0, 0}; }
 Rect rowAtBottom(const GrowState& g) { return {g.W, g.d, 0, g.H - g.d}; }
 
 // Draws the rectangle of the picture onto the canvas; an empty rectangle draws nothing.
-void drawRectangle(cairo_surface_t* canvas, MagickWand* picture, cairo_surface_t* pictureSurface,
-                   Kind kind, const Rect& rect) {
+void drawRectangle(cairo_surface_t* canvas, cairo_surface_t* picture, Kind kind,
+                   const Rect& rect) {
   if (rect.width <= 0 || rect.height <= 0) return;
   int x = static_cast<int>(rect.x), y = static_cast<int>(rect.y);
   int width = static_cast<int>(rect.width), height = static_cast<int>(rect.height);
   if (kind == Kind::Scale)
-    drawResizedPicture(canvas, picture, x, y, width, height);
+    drawLanczosScaled(canvas, picture, x, y, width, height);
   else
-    pastePart(canvas, pictureSurface, x, y, width, height, x, y);
+    pastePart(canvas, picture, x, y, width, height, x, y);
 }
 
 // The rectangle grows from `step` in steps of `step`, the last one shortened to end exactly
@@ -98,8 +98,7 @@ WandPtr growRectangle(const TransitionJob& job, const GrowEffect& effect) {
   SurfaceSet s(job);
   for (int d = S; d < full; d = std::min(d + S, full)) {
     bool handedOn = out.frameSurface([&] {
-      drawRectangle(s.outgoing.get(), picture, s.incoming.get(), effect.kind,
-                    effect.rect({W, H, r, d}));
+      drawRectangle(s.outgoing.get(), s.incoming.get(), effect.kind, effect.rect({W, H, r, d}));
       return s.outgoing.get();
     });
     if (!handedOn) return nullptr;

@@ -53,21 +53,22 @@ Point scaledSize(const Layout& l, int units) {
 }
 
 // The picture scaled to `units` units wide; null when that leaves nothing to show.
-SurfacePtr scaledPicture(MagickWand* picture, const Layout& l, int units) {
+SurfacePtr scaledPicture(cairo_surface_t* picture, const Layout& l, int units) {
   const Point size = scaledSize(l, units);
   if (size.x <= 0 || size.y <= 0) return nullptr;
   SurfacePtr scaled = newSurface(static_cast<int>(size.x), static_cast<int>(size.y));
-  drawResizedPicture(scaled.get(), picture, 0, 0, static_cast<int>(size.x),
-                     static_cast<int>(size.y));
+  drawLanczosScaled(scaled.get(), picture, 0, 0, static_cast<int>(size.x),
+                    static_cast<int>(size.y));
   return scaled;
 }
 
 // The picture `units` units wide drawn centred onto the canvas.
-void drawCentred(cairo_surface_t* canvas, MagickWand* picture, const Layout& l, int units) {
+void drawCentred(cairo_surface_t* canvas, cairo_surface_t* picture, const Layout& l,
+                 int units) {
   const Point size = scaledSize(l, units);
-  drawResizedPicture(canvas, picture, static_cast<int>((l.W - size.x) / 2),
-                     static_cast<int>(wholePixels((l.H - size.x * l.r) * 0.5)),
-                     static_cast<int>(size.x), static_cast<int>(size.y));
+  drawLanczosScaled(canvas, picture, static_cast<int>((l.W - size.x) / 2),
+                    static_cast<int>(wholePixels((l.H - size.x * l.r) * 0.5)),
+                    static_cast<int>(size.x), static_cast<int>(size.y));
 }
 
 }  // namespace
@@ -84,7 +85,7 @@ WandPtr renderMoveAndGrow(const TransitionJob& job, const EffectVariant& variant
   SurfacePtr small;
   for (int k = 0; k < moveFrames; ++k) {
     bool handedOn = out.frameSurface([&] {
-      if (k == 0) small = scaledPicture(picture, l, 2);
+      if (k == 0) small = scaledPicture(s.incoming.get(), l, 2);
       copySurface(s.frame.get(), s.outgoing.get());
       const Point at = smallPictureAt(entry, l, k);
       if (small) copySurface(s.frame.get(), small.get(), at.x, at.y);
@@ -96,7 +97,7 @@ WandPtr renderMoveAndGrow(const TransitionJob& job, const EffectVariant& variant
   // Grow: drawn onto the outgoing picture itself (or one black canvas), j units wide.
   for (int j = 2; j < l.units; ++j) {
     bool handedOn = out.frameSurface([&] {
-      drawCentred(s.outgoing.get(), picture, l, j);
+      drawCentred(s.outgoing.get(), s.incoming.get(), l, j);
       return s.outgoing.get();
     });
     if (!handedOn) return nullptr;

@@ -1,5 +1,5 @@
-// Resizing at 8 bits with a separable Lanczos-3 filter (pixman's convolution filter), the
-// filter the image library resizes pictures with.
+// Resizing at 8 bits with a separable Lanczos-3 filter, the filter the image library
+// resizes pictures with, in fixed point with weights worked out once per resize.
 #pragma once
 
 #include "imaging/argb_frame.h"
@@ -9,13 +9,8 @@ namespace pictavo {
 // Replaces the pixels of `target` under the rectangle (x, y, newWidth, newHeight) with all
 // of `source` resized to newWidth x newHeight; the rectangle may reach past the target's
 // edges (the part outside is cut off). Pixels outside the rectangle are left as they are.
+// `target` and `source` must be different surfaces.
 void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, int y,
                        int newWidth, int newHeight);
-
-// The same with the image library's own resize of `picture` (it keeps the filter in two
-// passes with precomputed weights, several times faster than the convolution above when a
-// picture shrinks a long way), then laid at (x, y).
-void drawResizedPicture(cairo_surface_t* target, MagickWand* picture, int x, int y, int newWidth,
-                        int newHeight);
 
 }  // namespace pictavo

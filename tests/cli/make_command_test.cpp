@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <regex>
+#include <vector>
 
 #include "support/make_audio.h"
 #include "support/media_probe.h"
@@ -191,6 +193,27 @@ TEST(DemoCommand, MakesTheShowWithMusicLogoAndCover) {
   EXPECT_TRUE(info.stream("audio"));
   EXPECT_TRUE(info.artwork());
   EXPECT_GT(info.duration, 5.0);
+}
+
+// --effect cycle gives the pictures the animated effects in index order, passing over the
+// indices without one and starting again after the last.
+TEST_F(MakeCommand, CycleTakesTheAnimatedEffectsInTurn) {
+  std::string many;
+  for (int i = 0; i < 99; ++i) many += " " + shellQuote(dir_.file("a.jpg"));
+  auto run = cli("make -o " + shellQuote(dir_.file("c.mp4")) + " --size 128x128 --pause 1 --effect cycle --save " +
+                 shellQuote(dir_.file("c.dat")) + many);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  const std::string saved = test::readBytes(dir_.file("c.dat"));
+  std::vector<int> effects;
+  const std::regex index("\"animationIndex\":\\s*(\\d+)");
+  for (std::sregex_iterator it(saved.begin(), saved.end(), index), end; it != end; ++it)
+    effects.push_back(std::stoi((*it)[1]));
+  ASSERT_EQ(effects.size(), 99u);
+  EXPECT_EQ(effects[0], 0);
+  EXPECT_EQ(effects[92], 92);
+  EXPECT_EQ(effects[93], 95) << "93 and 94 have no effect";
+  EXPECT_EQ(effects[96], 98);
+  EXPECT_EQ(effects[97], 0) << "after the last animated effect the cycle starts again";
 }
 
 }  // namespace

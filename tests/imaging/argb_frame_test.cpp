@@ -90,6 +90,37 @@ TEST(ArgbFrame, RepeatedLanczosResizeKeepsAnAxisThatKeepsItsSize) {
     EXPECT_EQ(pixelAt(ours.get(), x, 20).r, x % 256) << x;
 }
 
+// Ringing where clear meets stripes of opaque white and black must not give a colour above
+// its pixel's alpha (the kernel's negative lobes on the black lower the alpha less than the
+// colour), which premultiplied pixels cannot hold.
+TEST(ArgbFrame, LanczosResizeKeepsColourWithinAlpha) {
+  SurfacePtr source = newSurface(40, 30);
+  CairoPtr cr = drawOn(source.get());
+  cairo_set_operator(cr.get(), CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_rgba(cr.get(), 0, 0, 0, 0);
+  cairo_paint(cr.get());
+  cairo_set_source_rgba(cr.get(), 0, 0, 0, 1);
+  cairo_rectangle(cr.get(), 20, 0, 20, 30);
+  cairo_fill(cr.get());
+  cairo_set_source_rgba(cr.get(), 1, 1, 1, 1);
+  for (int x = 20; x < 40; x += 4) cairo_rectangle(cr.get(), x, 0, 2, 30);
+  cairo_fill(cr.get());
+  cr.reset();
+  for (int size : {17, 97}) {
+    SurfacePtr target = newSurface(size, size);
+    drawLanczosScaled(target.get(), source.get(), 0, 0, size, size);
+    cairo_surface_flush(target.get());
+    const int stride = cairo_image_surface_get_stride(target.get());
+    const unsigned char* data = cairo_image_surface_get_data(target.get());
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        uint32_t p = *reinterpret_cast<const uint32_t*>(data + y * stride + x * 4);
+        for (int shift : {0, 8, 16})
+          ASSERT_LE((p >> shift) & 255, p >> 24) << size << ": " << x << "," << y;
+      }
+  }
+}
+
 TEST(ArgbFrame, LanczosResizeCutsToTheTargetAndLeavesTheRest) {
   WandPtr picture = coordinatePicture(100, 100);
   SurfacePtr source = surfaceFromWand(picture.get());
