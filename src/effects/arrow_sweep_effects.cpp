@@ -165,7 +165,9 @@ using ShapePath = void (*)(Corners* d, int W, int H, int i);
 // The shape of step i (1..19), grown step by step, filled with the incoming picture onto the
 // outgoing one (or black), each frame adding to the last; then the picture itself.
 WandPtr renderShapeSteps(const TransitionJob& job, ShapePath path) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   CairoPtr cr = out.counting() ? nullptr : drawOn(s.outgoing.get());
   if (cr) {

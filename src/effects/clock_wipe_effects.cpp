@@ -42,7 +42,10 @@ int sweepSteps(int limit, double angleStep) {
 // The clock wipe: frame k turns the hands by k x angleStep, drawn onto the outgoing picture
 // (or black) so that every frame adds to the last; the final frame is the plain picture.
 WandPtr turnHands(const TransitionJob& job, int limit, SliceRule slices) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const double angleStep = params.angleStep;
   int steps = sweepSteps(limit, angleStep);
   // For even sizes the radius is half the diagonal, so a full turn covers the canvas.

@@ -76,7 +76,9 @@ void cornerFromBottomRight(cairo_t* cr, int W, int H, double r) {
 // The corner wipe: the triangle of step i (1..19) of the incoming picture is drawn onto the
 // outgoing picture (or black), every frame adding to the last; then the plain picture.
 WandPtr renderCornerWipe(const TransitionJob& job, CornerPath path) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   for (int i = 1; i < kUncoverSteps; ++i) {
     bool written = out.frameSurface([&] {
@@ -109,7 +111,9 @@ void fillScanTriangles(cairo_surface_t* target, cairo_surface_t* source, int W, 
 // Scan in: the upper-left triangle widens along the top edge, the lower-right one along the
 // bottom edge, a twentieth of the width per step, drawn onto the outgoing picture.
 WandPtr renderDiagonalScanIn(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   for (int i = 1; i < kUncoverSteps; ++i) {
     bool written = out.frameSurface([&] {
@@ -123,7 +127,9 @@ WandPtr renderDiagonalScanIn(const TransitionJob& job) {
 }
 
 WandPtr renderDiagonalScanOut(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   // Every frame is a new copy of the incoming picture with the outgoing triangles on it.
   for (int i = 1; i < kUncoverSteps; ++i) {

@@ -31,7 +31,9 @@ void pasteDoors(cairo_surface_t* target, cairo_surface_t* source, bool sideways,
 }
 
 WandPtr renderDoorsOpen(bool sideways, const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   const int length = sideways ? W : H;
   const int g = doorStep(length);
   const int widest = length / 2 / g - (length % (2 * g) == 0 ? 1 : 0);
@@ -48,7 +50,9 @@ WandPtr renderDoorsOpen(bool sideways, const TransitionJob& job) {
 }
 
 WandPtr renderDoorsClose(bool sideways, const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   const int length = sideways ? W : H;
   const int g = doorStep(length);
   const int steps = length / 2 / g + (length % (2 * g) > 0 ? 1 : 0);
@@ -85,7 +89,10 @@ void pasteQuarters(cairo_surface_t* target, cairo_surface_t* source, int W, int 
 }
 
 WandPtr renderQuartersFlyIn(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const int s = quarterStep(params.step);
   const int steps = W / s / 2 + (W % (2 * s) > 0 ? 1 : 0);
   const double ratio = canvasRatio(W, H);
@@ -101,7 +108,10 @@ WandPtr renderQuartersFlyIn(const TransitionJob& job) {
 }
 
 WandPtr renderQuartersFlyOut(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const int s = quarterStep(params.step);
   const int widest = W / s / 2 - (W % (2 * s) == 0 ? 1 : 0);
   const double ratio = canvasRatio(W, H);

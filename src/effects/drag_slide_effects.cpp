@@ -37,7 +37,10 @@ void composeDrag(Movement m, cairo_surface_t* frame, cairo_surface_t* incoming,
 }
 
 WandPtr renderDrag(Movement m, const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const int length = isHorizontal(m) ? W : H;
   const int step = std::max(params.step, 1);
   SurfaceSet s(job);
@@ -69,7 +72,9 @@ cairo_surface_t* composeShifted(Movement m, cairo_surface_t* frame, cairo_surfac
 // The outgoing picture slides off, moved by the remainder of the length in the first frame
 // and by one step more in every further frame.
 WandPtr renderSlideOut(Movement m, const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   const int length = isHorizontal(m) ? W : H;
   const int g = slideStep(length);
   const int n = length / g - (length % g == 0 ? 1 : 0);
@@ -88,7 +93,9 @@ WandPtr renderSlideOut(Movement m, const TransitionJob& job) {
 // The incoming picture slides over the outgoing one (each frame covers what the one before
 // showed of it, so composing every frame afresh gives the same pixels).
 WandPtr renderSlideIn(Movement m, const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   const int length = isHorizontal(m) ? W : H;
   const int g = slideStep(length);
   const int n = length / g + (length % g > 0 ? 1 : 0);

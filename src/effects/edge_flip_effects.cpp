@@ -231,7 +231,9 @@ void drawFlipStep(cairo_surface_t* canvas, cairo_surface_t* picture, const FlipS
 // trapezoid only grows, so the outgoing picture stays visible just outside it.
 WandPtr renderEdgeFlip(const TransitionJob& job, const EffectVariant& variant) {
   const Hinge hinge = std::get<Hinge>(variant);
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   for (int i = 1; i <= kSwingFrames; ++i) {
     if (!out.frameSurface([&] {

@@ -43,7 +43,10 @@ bool runBands(int length, int step, Band&& band) {
 }
 
 WandPtr renderShrinkingWindow(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   int step = atLeastOnePixel(params.step);
   float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
   SurfaceSet s(job);
@@ -60,7 +63,10 @@ WandPtr renderShrinkingWindow(const TransitionJob& job) {
 
 // A centred band of the outgoing picture narrows (across) or flattens.
 WandPtr renderBand(const TransitionJob& job, bool across) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   bool written = runBands(across ? W : H, atLeastOnePixel(params.step), [&](int e) {
     return out.frameSurface([&] {
@@ -73,7 +79,10 @@ WandPtr renderBand(const TransitionJob& job, bool across) {
 }
 
 WandPtr renderCornersGrowIn(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   int step = atLeastOnePixel(params.step);
   int steps = (W / step) / 2 + (W % (2 * step) > 0 ? 1 : 0);
   float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
@@ -91,7 +100,10 @@ WandPtr renderCornersGrowIn(const TransitionJob& job) {
 }
 
 WandPtr renderCornersShrinkOut(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   int step = atLeastOnePixel(params.step);
   int largest = (W / step) / 2 - (W % (2 * step) == 0 ? 1 : 0);
   double ratio = static_cast<double>(H) / static_cast<double>(W);

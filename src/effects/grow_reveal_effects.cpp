@@ -90,7 +90,10 @@ void drawRectangle(cairo_surface_t* canvas, cairo_surface_t* picture, Kind kind,
 // at the full extent, which is the final frame. A step below one pixel counts as one, and one
 // beyond the full extent as the full extent.
 WandPtr growRectangle(const TransitionJob& job, const GrowEffect& effect) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const int full = effect.along == Along::Width ? W : H;
   const int S = std::clamp(params.step, 1, std::max(full, 1));
   const double r = canvasRatio(W, H);

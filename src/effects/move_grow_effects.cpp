@@ -75,7 +75,9 @@ void drawCentred(cairo_surface_t* canvas, cairo_surface_t* picture, const Layout
 
 WandPtr renderMoveAndGrow(const TransitionJob& job, const EffectVariant& variant) {
   const Entry entry = std::get<Entry>(variant);
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   const Layout l(W, H);
   SurfaceSet s(job);
   // A canvas too narrow for a unit has nothing to move: the picture simply comes in.

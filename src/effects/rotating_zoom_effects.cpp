@@ -59,7 +59,9 @@ void drawTurned(cairo_surface_t* frame, cairo_surface_t* piece, int W, int H, do
 // otherwise the outgoing picture spins into the middle over the incoming one, fading out.
 WandPtr renderSpin(const TransitionJob& job, const EffectVariant& variant) {
   const auto [grow, clockwise] = std::get<Spin>(variant);
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   cairo_surface_t* spinning = grow ? s.incoming.get() : s.outgoing.get();
   cairo_surface_t* under = grow ? s.outgoing.get() : s.incoming.get();

@@ -87,7 +87,10 @@ int stepsToCover(int length, int step) { return length / step + (length % step >
 int stepsInside(int length, int step) { return length / step - (length % step == 0 ? 1 : 0); }
 
 WandPtr renderCircleOpen(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
   SurfaceSet s(job);
@@ -103,7 +106,10 @@ WandPtr renderCircleOpen(const TransitionJob& job) {
 }
 
 WandPtr renderCircleClose(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const int step = positiveStep(params.step);
   const double ratio = static_cast<double>(H) / W;
   SurfaceSet s(job);
@@ -119,7 +125,9 @@ WandPtr renderCircleClose(const TransitionJob& job) {
 }
 
 WandPtr renderDiamondOpen(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
   const double ratio = canvasRatio(W, H);
@@ -136,7 +144,9 @@ WandPtr renderDiamondOpen(const TransitionJob& job) {
 }
 
 WandPtr renderDiamondClose(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
   const double ratio = canvasRatio(W, H);
@@ -156,7 +166,10 @@ WandPtr renderDiamondClose(const TransitionJob& job) {
 // Closing: the inner wedges of the incoming picture drawn onto the outgoing one, each frame
 // adding to the last.
 WandPtr renderX(const TransitionJob& job, bool opening) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
   const int step = positiveStep(params.step);
   const double ratio = canvasRatio(W, H);
   const int steps = stepsToCover(W / 2, step);

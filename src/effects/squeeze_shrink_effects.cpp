@@ -55,7 +55,9 @@ void drawShrinkFrame(cairo_surface_t* frame, cairo_surface_t* incoming, SurfaceP
 
 WandPtr shrinkAway(const TransitionJob& job, const std::vector<int>& sizes,
                    PlaceOutgoing placeOutgoing) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   const double r = canvasRatio(W, H);
   for (int d : sizes) {

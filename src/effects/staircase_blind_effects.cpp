@@ -41,7 +41,9 @@ void revealParts(cairo_surface_t* target, cairo_surface_t* incoming, Opening o, 
 // incoming picture. partsOf(i) gives the strip parts of frame i.
 template <class PartsOf>
 WandPtr revealInStrips(Opening o, const TransitionJob& job, int frames, PartsOf&& partsOf) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  FrameHandOn& out = job.out;
   SurfaceSet s(job);
   for (int i = 1; i < frames; ++i) {
     if (!out.frameSurface([&] {
@@ -55,7 +57,9 @@ WandPtr revealInStrips(Opening o, const TransitionJob& job, int frames, PartsOf&
 
 // Strip j starts opening in frame j + 1 and opens by 3/n of its size a frame.
 WandPtr renderStaircase(Opening o, const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
   const int n = std::max(params.step, 1);
   const bool across = o == Opening::Rightward || o == Opening::Leftward;
   const double u = static_cast<double>(across ? W : std::max(W, H)) / n;
@@ -70,7 +74,9 @@ WandPtr renderStaircase(Opening o, const TransitionJob& job) {
 
 // Every strip opens by 1/18 of its size a frame; the last drawn frame has them 17/18 open.
 WandPtr renderBlinds(Opening o, const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  const EffectParams& params = job.params;
   const int n = std::max(params.step, 1);
   const double u = static_cast<double>(o == Opening::Rightward ? W : H) / n;
   const double v = u / 18;

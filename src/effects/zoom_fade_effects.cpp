@@ -32,7 +32,12 @@ void drawZoomFrame(cairo_surface_t* frame, cairo_surface_t* picture, int W, int 
 // laid over the first five frames at falling opacity (none for the first picture).
 template <class Growth>
 WandPtr renderZoom(const TransitionJob& job, Growth growthAt) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  MagickWand* const picture = job.picture;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
+  WandPtr& previous = job.previous;
   int step = params.step % 2 ? params.step + 1 : params.step;  // growth stays even
   int n = params.frames;
   float fadeLevel = 10.0f;
@@ -61,7 +66,12 @@ WandPtr renderZoom(const TransitionJob& job, Growth growthAt) {
 }
 
 WandPtr renderFade(const TransitionJob& job) {
-  const auto& [W, H, picture, params, out, previous] = job;
+  const int W = job.width;
+  const int H = job.height;
+  MagickWand* const picture = job.picture;
+  const EffectParams& params = job.params;
+  FrameHandOn& out = job.out;
+  WandPtr& previous = job.previous;
   int step = params.step;
   int level = 100 - step;  // percent of the previous picture in the next frame
   if (step < 1 || step > 20) {
