@@ -21,14 +21,13 @@ struct EncoderCommand {
   int height = 0;
   std::string duration;                 // seconds, as text
   std::string outputPath;               // GBK
-  // Frames arrive as raw pixels (width x height, the byte order of an 8-bit premultiplied
-  // ARGB surface, opaque) instead of JPEG: no JPEG encode on our side, no decode on ffmpeg's.
+  // Frames arrive as raw planar yuv420p (imaging/raw_frame.h) instead of JPEG: no JPEG
+  // encode on our side, no decode or colour conversion on ffmpeg's.
   bool rawFrames = false;
 };
 
-// ffmpeg's name of the raw frame layout: a 32-bit ARGB word per pixel in memory order.
-inline constexpr const char* kRawPixelFormat =
-    __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? "bgra" : "argb";
+// ffmpeg's name of the raw frame layout.
+inline constexpr const char* kRawPixelFormat = "yuv420p";
 
 // The configured bit rate when it lies in 96..320, else 128.
 int effectiveAudioBitRate(int configured);
@@ -46,7 +45,7 @@ std::string logoFilterPiece(const std::string& logoName, int location);
 
 // The input options of the frames: "-f image2pipe -r 25 -vcodec mjpeg" (named pipe) or
 // "-f mjpeg -r 25 -vcodec mjpeg" (standard input); with raw frames "-f rawvideo -pix_fmt
-// bgra -s WxH -r 25" for both.
+// yuv420p -s WxH -r 25" for both.
 std::string namedPipeCommandLine(const std::string& pipeName, const EncoderCommand& command);
 std::string standardInputCommandLine(const EncoderCommand& command);
 

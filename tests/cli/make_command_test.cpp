@@ -139,7 +139,7 @@ TEST_F(MakeCommand, RawPipeMakesTheVideoOfTheMjpegPipe) {
             std::string::npos);
   auto raw = make("-o " + shellQuote(dir_.file("raw.mp4")) + " --pipe raw");
   ASSERT_EQ(raw.exitCode, 0) << raw.output;
-  EXPECT_NE(test::readBytes(dir_.file("args")).find("-f rawvideo -pix_fmt bgra -s 320x240 -r 25 -i "),
+  EXPECT_NE(test::readBytes(dir_.file("args")).find("-f rawvideo -pix_fmt yuv420p -s 320x240 -r 25 -i "),
             std::string::npos);
 
   test::MediaInfo expected = test::probeMedia(dir_.file("mjpeg.mp4"));

@@ -6,6 +6,7 @@
 
 #include "imaging/jpeg_frame.h"
 #include "imaging/lanczos_scale.h"
+#include "imaging/raw_frame.h"
 #include "support/test_files.h"
 
 namespace pictavo::test {
@@ -131,6 +132,37 @@ TEST(ArgbFrame, LanczosResizeCutsToTheTargetAndLeavesTheRest) {
   EXPECT_TRUE(near(pixelAt(result.get(), 49, 50), {255, 255, 255}, 0));
   EXPECT_TRUE(near(pixelAt(result.get(), 50, 0), {0, 50, 0}, 2));
   EXPECT_TRUE(near(pixelAt(result.get(), 90, 90), {20, 95, 0}, 2));
+}
+
+// Raw frames are yuv420p in BT.601 limited range, the encoder's own colours: each row is a
+// frame of opaque pixels, then its luma plane and its two chroma planes. The 3 x 1 frame
+// checks the odd right edge, whose chroma comes from its last column alone.
+TEST(ArgbFrame, RawFramesArePlanarLimitedRangeYuv) {
+  struct Case {
+    int width, height;
+    std::vector<uint32_t> pixels;
+    std::vector<int> luma, blue, red;
+  };
+  const uint32_t white = 0xffffffff, black = 0xff000000, red = 0xffff0000, green = 0xff00ff00,
+                 blue = 0xff0000ff;
+  const std::vector<Case> cases = {
+      {2, 2, {white, white, white, white}, {235, 235, 235, 235}, {128}, {128}},
+      {2, 2, {black, black, black, black}, {16, 16, 16, 16}, {128}, {128}},
+      {2, 2, {red, red, red, red}, {81, 81, 81, 81}, {90}, {240}},
+      {2, 2, {green, green, green, green}, {145, 145, 145, 145}, {54}, {34}},
+      {2, 2, {white, black, black, white}, {235, 16, 16, 235}, {128}, {128}},
+      {3, 1, {red, red, blue}, {81, 81, 41}, {90, 240}, {240, 110}},
+  };
+  for (const Case& c : cases) {
+    std::vector<unsigned char> out(rawFrameLength(c.width, c.height));
+    ASSERT_EQ(out.size(), c.luma.size() + c.blue.size() + c.red.size());
+    yuv420FromArgb(reinterpret_cast<const unsigned char*>(c.pixels.data()), c.width, c.height,
+                   c.width * 4, out.data());
+    std::vector<int> expected = c.luma;
+    expected.insert(expected.end(), c.blue.begin(), c.blue.end());
+    expected.insert(expected.end(), c.red.begin(), c.red.end());
+    EXPECT_EQ(std::vector<int>(out.begin(), out.end()), expected) << c.width << "x" << c.height;
+  }
 }
 
 }  // namespace
