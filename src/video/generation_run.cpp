@@ -1,5 +1,6 @@
 #include "video/generation_run.h"
 
+#include "imaging/raw_frame.h"
 #include "platform/child_process.h"
 #include "platform/external_tools.h"
 #include "platform/folders.h"
@@ -192,21 +193,31 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
   }
   // The writer stops at once on a stop, also while the last queued frames go out, and gives
   // up on an encoder that stops reading for as long as it may take to open the named pipe.
-  size_t rawFrameBytes = options_.rawPipe ? size_t{4} * project_.settings.width *
-                                                 static_cast<size_t>(project_.settings.height)
-                                           : 0;
+  size_t rawFrameBytes =
+      options_.rawPipe ? rawFrameLength(project_.settings.width, project_.settings.height) : 0;
   QueuedFrameSink sink(encoder.frameFd(), kFrameQueueBytes, kFrameQueueFrames,
                        {&cancel_, options_.pipeOpenTimeoutMs}, rawFrameBytes);
   DispatchContext context = dispatchContextFor(project_, preferences_, &sink);
   TimelineEnd end = runTimeline(project_, context, preferences_.loopStartEffect, cancel_,
                                 [this](int number) { observer_.picture(number, pictureTotal_); });
   // Every frame reaches the encoder before its input ends, unless the run was cancelled.
+  bool pipeHealthy = false;
   if (end == TimelineEnd::Cancelled)
     sink.abandon();
   else
-    sink.finish();
+    pipeHealthy = sink.finish();
   if (sink.stalled()) return stalledEncoder(encoder);
+  // The timeline stopped at a frame it could not make while the encoder still read: the
+  // encoder would close a shorter video that looks complete, so the run fails instead.
+  if (end == TimelineEnd::SinkFailed && pipeHealthy) return unmadeFrame(encoder);
   return afterEncoder(encoder, named, true);
+}
+
+GenerationRun::Outcome GenerationRun::unmadeFrame(EncoderProcess& encoder) {
+  cancel_.store(true);
+  encoder.finish();
+  options_.reportError(kReportMakeVideo, gbk("有一帧画面没能生成，生成已中止。"));
+  return fail(failureWithoutText());
 }
 
 // An encoder that lives but no longer reads its frames is stopped like a cancelled one

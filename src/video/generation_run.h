@@ -78,6 +78,7 @@ class GenerationRun {
   Outcome renderInto(EncoderProcess& encoder, bool named);
   Outcome afterEncoder(EncoderProcess& encoder, bool named, bool readFrames);
   Outcome stalledEncoder(EncoderProcess& encoder);
+  Outcome unmadeFrame(EncoderProcess& encoder);
   Outcome checkOutput();
   Outcome fail(const std::string& message);
   bool makePathsAbsolute(std::string* error);

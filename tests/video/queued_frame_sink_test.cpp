@@ -111,6 +111,19 @@ TEST(QueuedFrameSink, AClosedPipeFailsTheFollowingFrames) {
   close(fds[1]);
 }
 
+// A raw frame of the wrong length is refused without harming the pipe: the frames before
+// it still arrive and finish() reports the pipe healthy, which is how a run tells a frame
+// it could not make from an encoder that has gone.
+TEST(QueuedFrameSink, ARefusedFrameLeavesThePipeHealthy) {
+  PipeReader reader;
+  QueuedFrameSink sink(reader.writeEnd(), kFrameQueueBytes, kFrameQueueFrames, {}, 4);
+  EXPECT_TRUE(sink.writeFrame(bytesOf("abcd"), 4));
+  EXPECT_FALSE(sink.writeFrame(bytesOf("abcde"), 5));
+  EXPECT_FALSE(sink.writeFrame(nullptr, 0));
+  EXPECT_TRUE(sink.finish());
+  EXPECT_EQ(reader.text(), "abcd");
+}
+
 TEST(QueuedFrameSink, AbandonDropsWhatIsNotWritten) {
   int fds[2];
   ASSERT_EQ(pipe(fds), 0);
