@@ -7,8 +7,10 @@
 #   xfade: one ffmpeg filter graph chaining xfade transitions of the same lengths.
 # The peers get the transition lengths our effects take and the hold that makes their
 # videos as long as ours. Prints each wall and processor time and the peers' wall times as
-# ratios to ours.
-# Usage: bench/peers.sh   (PICTURES_DIR chooses where the pictures are kept)
+# ratios to ours. This machine's speed drifts from minute to minute, so --rounds N runs the
+# four N times, each round in another order, and prints the medians: of the times, and of
+# each round's ratios (the runs of one round are close in time).
+# Usage: bench/peers.sh [--rounds N]   (PICTURES_DIR chooses where the pictures are kept)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
@@ -20,6 +22,8 @@ WIDTH=${SIZE%x*}
 HEIGHT=${SIZE#*x}
 PAUSE=2
 PROFILE=atsc_720p_25
+ROUNDS=1
+if [ "${1:-}" = --rounds ]; then ROUNDS=${2:?--rounds needs a count}; fi
 
 for tool in melt ffmpeg ffprobe convert; do
   command -v "$tool" >/dev/null || { echo "$tool is needed (scripts/setup.sh installs it)" >&2; exit 1; }
@@ -77,13 +81,12 @@ frames_of() {
   ffprobe -v error -count_packets -select_streams v:0 -show_entries stream=nb_read_packets -of csv=p=0 "$1"
 }
 
-# Ours, both pipes.
+# Ours, both pipes. A first run tells how many frames the peers' videos need.
 run_ours() {
   run "ours-$1" "$cli" make -o "$work/ours-$1.mp4" --size "$SIZE" --pause "$PAUSE" --effect cycle \
     --pipe "$1" "${pictures[@]}"
 }
-read -r ours_mjpeg ours_mjpeg_cpu < <(run_ours mjpeg)
-read -r ours_raw ours_raw_cpu < <(run_ours raw)
+read -r first_mjpeg first_mjpeg_cpu < <(run_ours mjpeg)
 total=$(frames_of "$work/ours-mjpeg.mp4")
 
 # The same transition lengths: picture k takes the k-th animated effect, as --effect cycle
@@ -114,8 +117,10 @@ for k in $(seq 0 $((COUNT - 1))); do
     melt_args+=(-mix "${transitions[$k]}" -mixer luma "resource=${lumas[$((k % ${#lumas[@]}))]}")
   fi
 done
-read -r melt_time melt_cpu < <(run melt melt "${melt_args[@]}" -consumer "avformat:$work/melt.mp4" \
-  vcodec=libx264 preset=medium an=1 real_time=-1)
+run_melt() {
+  run melt melt "${melt_args[@]}" -consumer "avformat:$work/melt.mp4" vcodec=libx264 preset=medium \
+    an=1 real_time=-1
+}
 
 # xfade: each picture decoded and fitted once, looped for its clip, the clips chained by
 # xfade transitions cycling over its kinds.
@@ -142,15 +147,48 @@ for k in $(seq 1 $((COUNT - 1))); do
   last="x$k"
   elapsed=$(( elapsed + ${lengths[$k]} - t ))
 done
-read -r xfade_time xfade_cpu < <(run xfade ffmpeg -nostdin -v error -y "${inputs[@]}" \
-  -filter_complex "${graph%;}" -map "[$last]" -c:v libx264 -preset medium -pix_fmt yuv420p \
-  -r "$FPS" "$work/xfade.mp4")
+run_xfade() {
+  run xfade ffmpeg -nostdin -v error -y "${inputs[@]}" -filter_complex "${graph%;}" -map "[$last]" \
+    -c:v libx264 -preset medium -pix_fmt yuv420p -r "$FPS" "$work/xfade.mp4"
+}
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+# The rounds; round r starts at the r-th of the four, so each takes each place in turn.
+names=(ours_mjpeg ours_raw melt xfade)
+declare -A wall cpu
+for round in $(seq 1 "$ROUNDS"); do
+  for i in 0 1 2 3; do
+    name=${names[$(( (i + round - 1) % 4 ))]}
+    if [ "$round" = 1 ] && [ "$name" = ours_mjpeg ]; then
+      result="$first_mjpeg $first_mjpeg_cpu"
+    else
+      case $name in
+        ours_mjpeg) result=$(run_ours mjpeg) ;;
+        ours_raw) result=$(run_ours raw) ;;
+        melt) result=$(run_melt) ;;
+        xfade) result=$(run_xfade) ;;
+      esac
+    fi
+    read -r "wall[$name,$round]" "cpu[$name,$round]" <<<"$result"
+  done
+done
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
+median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+# column NAME wall|cpu: the rounds' values, one a line.
+column() {
+  local r
+  for r in $(seq 1 "$ROUNDS"); do
+    if [ "$2" = wall ]; then echo "${wall[$1,$r]}"; else echo "${cpu[$1,$r]}"; fi
+  done
+}
+ratios() { local r; for r in $(seq 1 "$ROUNDS"); do ratio "${wall[$1,$r]}" "${wall[$2,$r]}"; echo; done; }
+
 echo "size $SIZE  pictures $COUNT  frames ours $total  melt $(frames_of "$work/melt.mp4")  xfade $(frames_of "$work/xfade.mp4")"
-echo "transition_frames ${transitions[*]}  hold_frames $hold"
-printf '%-11s wall_s %7s  cpu_s %7s\n' ours_mjpeg "$ours_mjpeg" "$ours_mjpeg_cpu" ours_raw "$ours_raw" \
-  "$ours_raw_cpu" melt "$melt_time" "$melt_cpu" xfade "$xfade_time" "$xfade_cpu"
-echo "melt / ours_raw $(ratio "$melt_time" "$ours_raw")   (at least 1 means ours is no slower)"
-echo "xfade / ours_mjpeg $(ratio "$xfade_time" "$ours_mjpeg")   (at least 1 means ours is no slower)"
-echo "melt / ours_mjpeg $(ratio "$melt_time" "$ours_mjpeg")   xfade / ours_raw $(ratio "$xfade_time" "$ours_raw")"
+echo "transition_frames ${transitions[*]}  hold_frames $hold  rounds $ROUNDS"
+for name in "${names[@]}"; do
+  printf '%-11s wall_s %7s  cpu_s %7s   (rounds: %s)\n' "$name" "$(median $(column "$name" wall))" \
+    "$(median $(column "$name" cpu))" "$(column "$name" wall | tr '\n' ' ')"
+done
+echo "melt / ours_raw $(median $(ratios melt ours_raw))   (at least 1 means ours is no slower)"
+echo "xfade / ours_mjpeg $(median $(ratios xfade ours_mjpeg))   (at least 1 means ours is no slower)"
+echo "melt / ours_mjpeg $(median $(ratios melt ours_mjpeg))   xfade / ours_raw $(median $(ratios xfade ours_raw))"

@@ -88,18 +88,8 @@ ImageBlob rawFromSurface(cairo_surface_t* frame) {
 }
 
 ImageBlob rawFromWand(MagickWand* frame) {
-  int width = static_cast<int>(MagickGetImageWidth(frame));
-  int height = static_cast<int>(MagickGetImageHeight(frame));
-  const char* order = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? "BGRA" : "ARGB";
-  size_t row = static_cast<size_t>(width) * 4;
-  ImageBlob argb = allocate(row * static_cast<size_t>(height));
-  ImageBlob blob = allocate(rawFrameLength(width, height));
-  if (argb.empty() || blob.empty()) return {};
-  if (MagickExportImagePixels(frame, 0, 0, width, height, order, CharPixel, argb.bytes.get()) ==
-      MagickFalse)
-    return {};
-  yuv420FromArgb(argb.bytes.get(), width, height, static_cast<int>(row), blob.bytes.get());
-  return blob;
+  SurfacePtr surface = surfaceFromWand(frame);
+  return rawFromSurface(surface.get());
 }
 
 }  // namespace pictavo
