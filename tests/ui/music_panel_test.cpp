@@ -13,6 +13,7 @@
 #include "support/make_audio.h"
 #include "ui/support/window_fixture.h"
 #include "ui/workers/music_playback.h"
+#include "util/info_log.h"
 
 namespace pictavo {
 namespace {
@@ -154,13 +155,18 @@ TEST_F(MusicPanelTest, OptionsInterlockAndMusicOffStopsTheTrial) {
 }
 
 // A track that cannot be played here goes to the desktop's program for MP3 files, and the
-// user learns why that failed too (xdg-open's status 2: the file does not exist).
+// user learns why that failed too (xdg-open's status 2: the file does not exist); the
+// information window keeps the player's own reason.
 TEST_F(MusicPanelTest, TrialOfAMissingFileFallsBackAndTellsWhy) {
   QString path = makeTrack("gone.mp3", 1);
   addTracks({path});
   QFile::remove(path);
   select(0);
+  takeKeptInfoMessages();
   button(QStringLiteral("试听"))->click();
+  std::vector<std::string> log = takeKeptInfoMessages();
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_TRUE(fromCore(log[0]).contains(QStringLiteral("gone.mp3"))) << fromCore(log[0]).toStdString();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.isEmpty(); }, 20000));
   EXPECT_EQ(prompts.shown[0].title, QStringLiteral("错误"));
   EXPECT_EQ(prompts.shown[0].text, QStringLiteral("无法试听, 错误返回值: 2"));

@@ -78,7 +78,8 @@ class MusicPanel : public QWidget, public PreviewMusic {
   void openWithAssociatedProgram(const std::string& path);
   void reportAssociatedProgram(int status);
   void playbackFinished();
-  void playbackFailed();
+  void playbackFailed(const QString& reason);
+  void logPlayerProblem(const QString& reason);
   void playPreviewTrack();
 
   Session& session_;

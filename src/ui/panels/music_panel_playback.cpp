@@ -10,6 +10,8 @@
 #include "ui/panels/music_panel.h"
 #include "ui/workers/associated_program.h"
 #include "ui/workers/music_playback.h"
+#include "util/charset.h"
+#include "util/info_log.h"
 
 namespace pictavo {
 
@@ -25,7 +27,9 @@ void MusicPanel::startTrial(int row) {
   if (row < 0 || row >= static_cast<int>(tracks.size())) return;
   previewPlaying_ = false;
   const std::string path = tracks[row].path;
-  if (!playback_->play(path)) {
+  QString reason;
+  if (!playback_->play(path, &reason)) {
+    logPlayerProblem(reason);
     openWithAssociatedProgram(path);
     return;
   }
@@ -92,9 +96,15 @@ void MusicPanel::playbackFinished() {
   stopTrial();
 }
 
-// A track the player could not play: a trial hands it to the associated program instead;
-// a preview goes on without music.
-void MusicPanel::playbackFailed() {
+// The player's reason for not playing a track, kept in the information window.
+void MusicPanel::logPlayerProblem(const QString& reason) {
+  if (!reason.isEmpty()) infoLog(gbk("音乐播放失败:\r\n") + toCore(reason));
+}
+
+// A track the player could not play: the information window keeps the player's reason; a
+// trial hands the track to the associated program instead, a preview goes on without music.
+void MusicPanel::playbackFailed(const QString& reason) {
+  logPlayerProblem(reason);
   if (previewPlaying_) {
     previewPlaying_ = false;
     return;
@@ -117,7 +127,9 @@ void MusicPanel::playPreviewTrack() {
   const ProjectSettings& s = session_.project().settings;
   if (!previewRunning_ || !s.musicOn || previewTrack_ >= static_cast<int>(s.musicTracks.size()))
     return;
-  previewPlaying_ = playback_->play(s.musicTracks[previewTrack_].path);
+  QString reason;
+  previewPlaying_ = playback_->play(s.musicTracks[previewTrack_].path, &reason);
+  if (!previewPlaying_) logPlayerProblem(reason);
 }
 
 void MusicPanel::pausePreviewMusic() {
