@@ -415,7 +415,9 @@ void Soak::generateSmall() {
   if (sizes && usable(sizes))
     choose(sizes, sizes->findText(QStringLiteral("480 x  270"), Qt::MatchContains));
   startGenerationClock();
+  std::filesystem::remove(m_.folder.toStdString() + "/video.mp4");
   trigger(window_.toolbarActions().generate);
+  if (std::filesystem::exists(m_.folder.toStdString() + "/video.mp4")) note("(video made)");
 }
 
 QAction* Soak::windowAction(const QString& textStart) const {
@@ -428,7 +430,7 @@ void Soak::addActions() {
   const ToolbarActions& bar = window_.toolbarActions();
   auto toolbarAction = [this](QAction* a) { return [this, a] { trigger(a); }; };
   actions_ = {
-      {"add pictures", 6, toolbarAction(bar.addPictures)},
+      {"add pictures", 8, toolbarAction(bar.addPictures)},
       {"add pictures while loading", 3,
        [this] {
          QStringList files = somePictures();
@@ -468,7 +470,7 @@ void Soak::addActions() {
          QApplication::sendEvent(list().viewport(), &press);
          clickMenuItem(window_.pictureControls().menu().menu);
        }},
-      {"project menu", 5,
+      {"project menu", 4,
        [this] {
          if (!windowTakesInput()) return;
          QMenu* m = window_.projectMenu().menu;
@@ -524,7 +526,12 @@ void Soak::addActions() {
          if (!undo || !redo) return;
          for (int i = pick(6); i >= 0; --i) trigger(chance(60) ? undo : redo);
        }},
-      {"preview", 2, toolbarAction(bar.preview)},
+      {"preview", 2,
+       [this] {
+         trigger(window_.toolbarActions().preview);
+         PreviewWindow* shown = window_.previewCommand().window();
+         if (shown && shown->isVisible()) note("(shown)");
+       }},
       {"preview effect (F5)", 1,
        [this] {
          if (windowTakesInput() && rows() > 0) window_.previewPictureEffect(pick(rows()));
@@ -539,7 +546,7 @@ void Soak::addActions() {
          PreviewWindow* shown = window_.previewCommand().window();
          if (shown && shown->isVisible()) QTest::mouseClick(shown, Qt::LeftButton);
        }},
-      {"generate", 1, [this] { generateSmall(); }},
+      {"generate", 2, [this] { generateSmall(); }},
       {"information window", 1,
        [this] {
          if (windowTakesInput()) emit window_.informationWindowToggleRequested();
