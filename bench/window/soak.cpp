@@ -14,13 +14,16 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -265,6 +268,8 @@ class Soak {
   void clickRow(Qt::KeyboardModifiers modifiers);
   void useControlIn(QWidget* group);
   void generateSmall();
+  void dropFiles();
+  void pressKey();
   void startGenerationClock();
   QStringList choiceFor(const QString& buttonText);
   void choose(QComboBox* box, int index);
@@ -460,6 +465,49 @@ void Soak::generateSmall() {
   if (std::filesystem::exists(m_.folder.toStdString() + "/video.mp4")) note("(video made)");
 }
 
+// Files dragged from a file manager onto the window.
+void Soak::dropFiles() {
+  if (!windowTakesInput()) return;
+  QList<QUrl> urls;
+  for (const QString& path : somePictures()) urls << QUrl::fromLocalFile(path);
+  if (chance(10)) urls << QUrl(QStringLiteral("https://example.invalid/a.jpg"));
+  note(std::to_string(urls.size()));
+  QMimeData data;
+  data.setUrls(urls);
+  QPoint at(400, 300);
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window_, &enter);
+  if (!enter.isAccepted()) return;
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window_, &drop);
+}
+
+// The window's keys, pressed while the picture list has the focus.
+void Soak::pressKey() {
+  if (!windowTakesInput()) return;
+  struct Key {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  static const Key kKeys[] = {{"Delete", Qt::Key_Delete, Qt::NoModifier},
+                              {"Ctrl+D", Qt::Key_D, Qt::ControlModifier},
+                              {"Ctrl+Left", Qt::Key_Left, Qt::ControlModifier},
+                              {"Ctrl+Right", Qt::Key_Right, Qt::ControlModifier},
+                              {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier},
+                              {"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier},
+                              {"F5", Qt::Key_F5, Qt::NoModifier},
+                              {"Escape", Qt::Key_Escape, Qt::NoModifier},
+                              {"Right", Qt::Key_Right, Qt::NoModifier},
+                              {"Shift+End", Qt::Key_End, Qt::ShiftModifier}};
+  const Key& key = kKeys[pick(static_cast<int>(std::size(kKeys)))];
+  note(key.name);
+  scriptAnswers();
+  prompts_.choices.clear();
+  list().setFocus();
+  QTest::keyClick(&list(), key.key, key.modifiers);
+}
+
 QAction* Soak::windowAction(const QString& textStart) const {
   for (QAction* a : window_.actions())
     if (a->text().startsWith(textStart)) return a;
@@ -591,10 +639,8 @@ void Soak::addActions() {
        [this] {
          if (windowTakesInput()) emit window_.informationWindowToggleRequested();
        }},
-      {"escape", 1,
-       [this] {
-         if (windowTakesInput()) QTest::keyClick(&window_, Qt::Key_Escape);
-       }},
+      {"drop files", 2, [this] { dropFiles(); }},
+      {"key", 4, [this] { pressKey(); }},
       {"wait", 3, [this] { pump(50 + pick(400)); }},
   };
 }
@@ -731,6 +777,15 @@ int Soak::run() {
     }
     sinceTick_.restart();
   }
+  // The program ends as a user ends it: asked about unsaved changes, answering No.
+  PreviewWindow* shown = window_.previewCommand().window();
+  if (shown && shown->isVisible()) shown->close();
+  if (!QTest::qWaitFor([&] { return windowTakesInput() && !window_.loadingPictures(); }, 30000))
+    return fail("the window still held after the last step");
+  steps_.push_back("exit");
+  prompts_.answers.clear();
+  prompts_.answers.enqueue(QMessageBox::No);
+  if (!window_.exitProgram()) return fail("the exit sequence did not end the program");
   std::printf("seed %u: %d steps done, %zu pictures at the end, longest stall %lld ms (step %lld)\n",
               options_.seed, options_.steps, session_.project().pictures.size(),
               static_cast<long long>(longestStall_), static_cast<long long>(worstStallStep_));
@@ -766,6 +821,7 @@ int main(int argc, char** argv) {
     MainWindow window(session, prompts);
     attachInformationWindow(window);
     window.show();
+    window.activateWindow();
     Soak soak(options, material, session, prompts, window);
     code = soak.run();
     PreviewWindow* shown = window.previewCommand().window();
