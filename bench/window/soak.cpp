@@ -123,6 +123,10 @@ Material makeMaterial(const test::TempDir& dir) {
                             jpeg ? "JPEG" : "PNG");
     m.pictures << path;
   }
+  // A name with spaces, markup characters, quotes and Chinese.
+  QString odd = file("a&b <c> \"it's\" 海边.png");
+  test::writeSolidPicture(odd.toStdString(), 50, 50, "orange", "PNG");
+  m.pictures << odd;
   m.gif = file("anim.gif");
   test::writeGif(m.gif.toStdString(), 3, 20);
   m.garbagePicture = file("garbage.jpg");
@@ -409,8 +413,10 @@ void Soak::useControlIn(QWidget* group) {
     if (combo->count() > 0) choose(combo, pick(combo->count()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     if (edit->isReadOnly()) return;
-    static const QStringList kTexts = {QStringLiteral("春天"), QStringLiteral("a"),
-                                       QStringLiteral("Holiday 2024 — 海边"), QStringLiteral("12")};
+    static const QStringList kTexts = {
+        QStringLiteral("春天"), QStringLiteral("a"), QStringLiteral("Holiday 2024 — 海边"),
+        QStringLiteral("12"), QStringLiteral("<b>&amp; \"x\" 'y'</b>"), QStringLiteral("Ω😀é"),
+        QStringLiteral("%s %n \\ ]]>")};
     edit->setFocus();
     if (chance(40)) {
       edit->selectAll();
@@ -591,7 +597,10 @@ void Soak::addActions() {
            QTest::keyClick(edit, Qt::Key_Backspace);
            note("cleared");
          } else {
-           typeText(edit, chance(50) ? QStringLiteral("海边的日落") : QStringLiteral("Day 1"));
+           static const QStringList kCaptions = {QStringLiteral("海边的日落"), QStringLiteral("Day 1"),
+                                                 QStringLiteral("<i>&lt;&\"'</i>"),
+                                                 QStringLiteral("😀 Ωé ]]> %d")};
+           typeText(edit, pickOf(kCaptions));
          }
        }},
       {"caption panel", 5, [this] { useControlIn(window_.layoutParts().captionGroup); }},
