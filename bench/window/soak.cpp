@@ -37,6 +37,7 @@
 #include "app/qt_text.h"
 #include "app/session.h"
 #include "app/startup_steps.h"
+#include "platform/files.h"
 #include "platform/folders.h"
 #include "project/pause_table.h"
 #include "project/project_file.h"
@@ -103,6 +104,7 @@ bool parseOptions(int argc, char** argv, Options& options) {
 // The pictures, tracks and project files the actions choose from.
 struct Material {
   QStringList pictures;  // readable pictures, PNG and JPEG
+  QStringList volatilePictures;  // deleted and made again by the driver
   QString gif;
   QString garbagePicture;
   QString emptyPicture;
@@ -127,6 +129,13 @@ Material makeMaterial(const test::TempDir& dir) {
   QString odd = file("a&b <c> \"it's\" 海边.png");
   test::writeSolidPicture(odd.toStdString(), 50, 50, "orange", "PNG");
   m.pictures << odd;
+  // Pictures another program deletes and brings back while the project uses them.
+  for (int i = 0; i < 2; ++i) {
+    QString path = file(("gone" + std::to_string(i) + ".jpg").c_str());
+    test::writeSolidPicture(path.toStdString(), 60, 40, "cyan", "JPEG");
+    m.pictures << path;
+    m.volatilePictures << path;
+  }
   m.gif = file("anim.gif");
   test::writeGif(m.gif.toStdString(), 3, 20);
   m.garbagePicture = file("garbage.jpg");
@@ -209,8 +218,10 @@ bool sameProjects(const Project& a, const Project& b) {
          a.sizes == b.sizes && a.path == b.path && a.maxPictures == b.maxPictures;
 }
 
-// What a saved project must give back: the pictures, their effects and captions.
-std::string pictureDifference(const Project& saved, const Project& opened) {
+// What a saved project must give back: the pictures, their effects and captions. A
+// picture whose file has gone since is left out when the project opens.
+std::string pictureDifference(Project saved, const Project& opened) {
+  std::erase_if(saved.pictures, [](const ImageItem& p) { return !fileExists(p.path); });
   if (saved.pictures.size() != opened.pictures.size())
     return "picture count " + std::to_string(saved.pictures.size()) + " became " +
            std::to_string(opened.pictures.size());
@@ -649,6 +660,17 @@ void Soak::addActions() {
          if (windowTakesInput()) emit window_.informationWindowToggleRequested();
        }},
       {"drop files", 2, [this] { dropFiles(); }},
+      {"delete or restore a picture file", 2,
+       [this] {
+         std::string path = pickOf(m_.volatilePictures).toStdString();
+         if (std::filesystem::exists(path)) {
+           std::filesystem::remove(path);
+           note("deleted");
+         } else {
+           test::writeSolidPicture(path, chance(50) ? 60 : 300, 40, "cyan", "JPEG");
+           note("restored");
+         }
+       }},
       {"key", 4, [this] { pressKey(); }},
       {"wait", 3, [this] { pump(50 + pick(400)); }},
   };
