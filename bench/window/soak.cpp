@@ -218,7 +218,8 @@ bool sameProjects(const Project& a, const Project& b) {
          a.sizes == b.sizes && a.path == b.path && a.maxPictures == b.maxPictures;
 }
 
-// What a saved project must give back: the pictures, their effects and captions. A
+// What a saved project must give back: the pictures, their effects and captions (the
+// options are compared as well). A
 // picture whose file has gone since is left out when the project opens.
 std::string pictureDifference(Project saved, const Project& opened) {
   std::erase_if(saved.pictures, [](const ImageItem& p) { return !fileExists(p.path); });
@@ -737,6 +738,9 @@ bool Soak::saveThenOpen(std::string& failure) {
   pump(20);
   failure = pictureDifference(saved, session_.project());
   if (!failure.empty()) failure = "saved and opened project differs: " + failure;
+  if (failure.empty() && !(saved.settings == session_.project().settings))
+    failure = "saved and opened project's options differ:" +
+              documentDifference(saved, session_.project());
   return failure.empty();
 }
 
