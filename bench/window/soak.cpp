@@ -218,9 +218,8 @@ bool sameProjects(const Project& a, const Project& b) {
          a.sizes == b.sizes && a.path == b.path && a.maxPictures == b.maxPictures;
 }
 
-// What a saved project must give back: the pictures, their effects and captions (the
-// options are compared as well). A
-// picture whose file has gone since is left out when the project opens.
+// What a saved project must give back: the pictures, their effects and captions. A picture
+// whose file has gone since is left out when the project opens.
 std::string pictureDifference(Project saved, const Project& opened) {
   std::erase_if(saved.pictures, [](const ImageItem& p) { return !fileExists(p.path); });
   if (saved.pictures.size() != opened.pictures.size())
