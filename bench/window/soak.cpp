@@ -551,6 +551,7 @@ void Soak::addActions() {
       {"load product", 1, toolbarAction(bar.loadProduct)},
       {"gif mode", 1, toolbarAction(bar.gifMode)},
       {"about", 1, toolbarAction(bar.about)},
+      {"desktop shortcut", 1, toolbarAction(bar.shortcut)},
       {"website", 1, toolbarAction(bar.website)},
       {"user guide", 1, toolbarAction(bar.userGuide)},
       {"click row", 8, [this] { clickRow({}); }},
@@ -798,7 +799,8 @@ int Soak::run() {
       }
       roll -= a.weight;
     }
-    steps_.push_back(std::to_string(step) + ": " + action->name);
+    steps_.push_back(std::to_string(step) + ": " + action->name +
+                     (window_.loadingPictures() ? " [loading]" : ""));
     sinceTick_.restart();
     action->act();
     pump(pick(30));
@@ -835,6 +837,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The desktop shortcut lands in a home of the run's own.
+  test::TempDir home("pictavo-soak-home");
+  setenv("HOME", home.path().c_str(), 1);
+  setenv("XDG_DESKTOP_DIR", home.file("Desktop").c_str(), 1);
   test::TestEnvironment environment;
   if (!environment.ready()) return 1;
   QApplication app(argc, argv);
