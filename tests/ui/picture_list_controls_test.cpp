@@ -95,6 +95,27 @@ TEST_F(PictureListControlsTest, EffectChooserIgnoresDashLinesAndSetsAChosenEffec
   EXPECT_FALSE(chooser().isVisible());
 }
 
+// The chooser floats over the list and waits, like the list's menu, while pictures are
+// added (the list still scrolls): an effect chosen then would be lost when the load is
+// undone.
+TEST_F(PictureListControlsTest, EffectChooserWaitsWhilePicturesAreAdded) {
+  showWithPictures(2);
+  click(0);
+  ASSERT_TRUE(chooser().isVisible());
+  int steps = session.undoStack().count();
+  window->addPictureFiles(makePictures(3));
+  ASSERT_TRUE(window->loadingPictures());
+  EXPECT_FALSE(chooser().isEnabled());
+  EXPECT_TRUE(list()->verticalScrollBar()->isEnabled());
+  QTest::keyClick(&chooser(), Qt::Key_End);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->loadingPictures(); }, 60000));
+  EXPECT_TRUE(chooser().isEnabled());
+  EXPECT_EQ(session.undoStack().count(), steps + 1);  // the load alone
+
+  session.undoStack().undo();
+  EXPECT_EQ(pictureCount(), 2);
+}
+
 // A badge for each visible picture whose caption shows, at most twelve, only with captions on.
 TEST_F(PictureListControlsTest, CaptionBadgesFollowCaptionsAndTheCaptionsSwitch) {
   showWithPictures(14);

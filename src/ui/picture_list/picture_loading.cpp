@@ -25,10 +25,13 @@ namespace {
 constexpr int kStopButtonRight = 748;
 constexpr int kStopButtonWidth = 48;
 
-// The list's own parts that stay usable while locked: the viewport and the scroll bars.
+// The list's own parts that stay usable while locked: the viewport and the scroll bars,
+// which sit directly in the list or in a container of their own. A control floating over
+// the list (the effect chooser) has scroll bars deeper down, in its drop-down list, and is
+// locked.
 bool isScrollPart(QWidget* widget, QListView* list) {
   return widget == list->viewport() || qobject_cast<QScrollBar*>(widget) != nullptr ||
-         widget->findChild<QScrollBar*>() != nullptr;
+         widget->findChild<QScrollBar*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
 }
 
 }  // namespace
