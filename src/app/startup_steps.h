@@ -1,4 +1,4 @@
-// The checks of start-up that can stop it, in the order start-up runs them (app/main.cpp):
+// The checks of start-up that can stop it, in the order start-up runs them (main/main.cpp):
 // the program folder, the installation (external programs, the program's data), the working
 // folders and the image library; and the preparations that cannot fail. A failed step
 // gives the box to show and the exit code; there is no partial start.
