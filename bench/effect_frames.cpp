@@ -4,7 +4,8 @@
 //
 //   bench_effect_frames write DIR WxH [index ...]   -> DIR/WxH/<family>/<index>/NNNN.jpg
 //   bench_effect_frames compare REF NEW [min_db]    -> PSNR per frame, worst per effect and
-//                                                      per family; exit 1 below min_db (35)
+//                                                      per family, frames whose bytes changed
+//                                                      per effect; exit 1 below min_db (35)
 //
 // Both pictures fill the canvas (built-in pictures stretched to it), so scaling, edges and
 // colours show everywhere; the hold phase runs with a banded caption.
@@ -95,10 +96,14 @@ int writeFrames(const fs::path& root, int width, int height, std::vector<int> in
   return 0;
 }
 
+std::string fileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 // 8-bit RGB pixels of a JPEG file; empty when it cannot be read.
 std::vector<unsigned char> rgbOf(const fs::path& path, size_t* width, size_t* height) {
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = fileBytes(path);
   WandPtr wand(NewMagickWand());
   if (bytes.empty() || MagickReadImageBlob(wand.get(), bytes.data(), bytes.size()) == MagickFalse)
     return {};
@@ -139,47 +144,68 @@ std::vector<fs::path> sortedEntries(const fs::path& folder) {
   return entries;
 }
 
+// One effect's frames against the reference: the worst PSNR, the frames below the threshold
+// and the frames whose bytes are not exactly the reference's.
+struct EffectComparison {
+  Worst worst;
+  int below = 0;
+  int changed = 0;
+};
+
+EffectComparison compareEffect(const fs::path& effect, const fs::path& other,
+                               const fs::path& fresh, double minDb) {
+  EffectComparison result;
+  for (const fs::path& frame : sortedEntries(effect)) {
+    const fs::path before = other / frame.filename();
+    if (fileBytes(frame) == fileBytes(before)) continue;
+    ++result.changed;
+    const double db = psnr(frame, before);
+    const std::string name = fs::relative(frame, fresh).string();
+    if (db < minDb) {
+      std::printf("LOW %s %.2f dB\n", name.c_str(), db);
+      ++result.below;
+    }
+    keepWorst(result.worst, db, name);
+  }
+  return result;
+}
+
 // Compares every effect folder of `fresh` with the same one under `ref` (so a few effects
 // written again can be checked alone). Prints a line per frame below the threshold, the
-// worst frame per effect and per family (size/family).
+// worst frame and the count of changed frames per effect, and the worst frame per family
+// (size/family).
 int compareFrames(const fs::path& ref, const fs::path& fresh, double minDb) {
   std::map<std::string, Worst> families;
-  int below = 0, mismatched = 0;
-  int effects = 0;
+  int below = 0, mismatched = 0, changed = 0, effects = 0;
   for (const fs::path& size : sortedEntries(fresh)) {
     for (const fs::path& family : sortedEntries(size)) {
       Worst& familyWorst = families[size.filename().string() + "/" + family.filename().string()];
       for (const fs::path& effect : sortedEntries(family)) {
         ++effects;
-        fs::path other = ref / fs::relative(effect, fresh);
-        std::vector<fs::path> frames = sortedEntries(effect);
-        size_t otherCount = fs::is_directory(other) ? sortedEntries(other).size() : 0;
-        if (otherCount != frames.size()) {
+        const fs::path other = ref / fs::relative(effect, fresh);
+        const size_t count = sortedEntries(effect).size();
+        const size_t otherCount = fs::is_directory(other) ? sortedEntries(other).size() : 0;
+        if (otherCount != count) {
           std::printf("MISMATCH %s: %zu frames before, now %zu\n",
-                      fs::relative(effect, fresh).c_str(), otherCount, frames.size());
+                      fs::relative(effect, fresh).c_str(), otherCount, count);
           ++mismatched;
           continue;
         }
-        Worst effectWorst;
-        for (const fs::path& frame : frames) {
-          double db = psnr(frame, other / frame.filename());
-          std::string name = fs::relative(frame, fresh).string();
-          if (db < minDb) {
-            std::printf("LOW %s %.2f dB\n", name.c_str(), db);
-            ++below;
-          }
-          keepWorst(effectWorst, db, name);
-        }
-        std::printf("effect %s worst %.2f dB (%s)\n", fs::relative(effect, fresh).c_str(),
-                    effectWorst.db, effectWorst.frame.c_str());
-        keepWorst(familyWorst, effectWorst.db, effectWorst.frame);
+        const EffectComparison c = compareEffect(effect, other, fresh, minDb);
+        std::printf("effect %s worst %.2f dB (%s) changed_frames %d of %zu\n",
+                    fs::relative(effect, fresh).c_str(), c.worst.db, c.worst.frame.c_str(),
+                    c.changed, count);
+        keepWorst(familyWorst, c.worst.db, c.worst.frame);
+        below += c.below;
+        changed += c.changed;
       }
     }
   }
   for (const auto& [name, worst] : families)
     std::printf("family %-28s worst %6.2f dB  %s\n", name.c_str(), worst.db, worst.frame.c_str());
-  std::printf("effects_compared %d\nframes_below_%.0f_db %d\neffects_with_other_frame_count %d\n",
-              effects, minDb, below, mismatched);
+  std::printf("effects_compared %d\nframes_changed %d\nframes_below_%.0f_db %d\n"
+              "effects_with_other_frame_count %d\n",
+              effects, changed, minDb, below, mismatched);
   return below == 0 && mismatched == 0 ? 0 : 1;
 }
 

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "effects/uncover_steps.h"
 
 namespace pictavo {
@@ -164,27 +164,17 @@ using ShapePath = void (*)(Corners* d, int W, int H, int i);
 
 // The shape of step i (1..19), grown step by step, filled with the incoming picture onto the
 // outgoing one (or black), each frame adding to the last; then the picture itself.
-WandPtr renderShapeSteps(const TransitionJob& job, ShapePath path) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  CairoPtr cr = out.counting() ? nullptr : drawOn(s.outgoing.get());
-  if (cr) {
+TransitionPlan shapeStepsPlan(const TransitionJob& job, ShapePath path) {
+  const int W = job.width, H = job.height;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    CairoPtr cr = drawOn(target);
     cairo_set_source_surface(cr.get(), s.incoming.get(), 0, 0);
-  }
-  for (int i = 1; i < kUncoverSteps; ++i) {
-    if (!out.frameSurface([&] {
-          Corners corners;
-          path(&corners, W, H, i);
-          addWidenedPolygon(cr.get(), std::move(corners));
-          cairo_fill(cr.get());
-          return s.outgoing.get();
-        }))
-      return nullptr;
-  }
-  cr.reset();
-  return finishOnPicture(job, s.incoming.get());
+    Corners corners;
+    path(&corners, W, H, k + 1);
+    addWidenedPolygon(cr.get(), std::move(corners));
+    cairo_fill(cr.get());
+  };
+  return {{{kUncoverSteps - 1, Layering::OntoOutgoing, std::move(draw)}}};
 }
 
 // The path of each arrow and sweep.
@@ -204,8 +194,8 @@ ShapePath pathOf(ArrowSweep shape) {
 
 }  // namespace
 
-WandPtr renderArrowSweep(const TransitionJob& job, const EffectVariant& variant) {
-  return renderShapeSteps(job, pathOf(std::get<ArrowSweep>(variant)));
+TransitionPlan planArrowSweep(const TransitionJob& job, const EffectVariant& variant) {
+  return shapeStepsPlan(job, pathOf(std::get<ArrowSweep>(variant)));
 }
 
 }  // namespace pictavo

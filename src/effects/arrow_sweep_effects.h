@@ -6,10 +6,10 @@
 // project is uncovered over black.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderArrowSweep(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planArrowSweep(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "effects/surface_shapes.h"
 
 namespace pictavo {
@@ -41,35 +41,26 @@ int sweepSteps(int limit, double angleStep) {
 
 // The clock wipe: frame k turns the hands by k x angleStep, drawn onto the outgoing picture
 // (or black) so that every frame adds to the last; the final frame is the plain picture.
-WandPtr turnHands(const TransitionJob& job, int limit, SliceRule slices) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  const double angleStep = params.angleStep;
-  int steps = sweepSteps(limit, angleStep);
+TransitionPlan turnHands(const TransitionJob& job, int limit, SliceRule slices) {
+  const int W = job.width, H = job.height;
+  const double angleStep = job.params.angleStep;
   // For even sizes the radius is half the diagonal, so a full turn covers the canvas.
-  double radius = std::sqrt(static_cast<double>(((W / 2) * W) / 2 + ((H / 2) * H) / 2));
-  SurfaceSet s(job);
-  for (int k = 0; k < steps; ++k) {
-    bool written = out.frameSurface([&] {
-      // The hands have not turned yet: slices of zero angle cover nothing (drawn, they would
-      // leave a one-pixel line along each hand).
-      if (k == 0) return s.outgoing.get();
-      fillPathFrom(s.outgoing.get(), s.incoming.get(), [&](cairo_t* cr) {
-        slices(Dial{static_cast<double>(W / 2), static_cast<double>(H / 2), radius, cr},
-               k * angleStep);
-      });
-      return s.outgoing.get();
+  const double radius = std::sqrt(static_cast<double>(((W / 2) * W) / 2 + ((H / 2) * H) / 2));
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    // The hands have not turned yet: slices of zero angle cover nothing (drawn, they would
+    // leave a one-pixel line along each hand).
+    if (k == 0) return;
+    fillPathFrom(target, s.incoming.get(), [&](cairo_t* cr) {
+      slices(Dial{static_cast<double>(W / 2), static_cast<double>(H / 2), radius, cr},
+             k * angleStep);
     });
-    if (!written) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  };
+  return {{{sweepSteps(limit, angleStep), Layering::OntoOutgoing, std::move(draw)}}};
 }
 
 }  // namespace
 
-WandPtr renderClockWipe(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planClockWipe(const TransitionJob& job, const EffectVariant& variant) {
   switch (std::get<ClockHands>(variant)) {
     case ClockHands::ClockwiseFromTwelve:
       return turnHands(job, 360, [](const Dial& dial, double t) { dial.slice(270, 270 + t); });

@@ -12,10 +12,10 @@
 //     clockwise.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderClockWipe(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planClockWipe(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -5,8 +5,8 @@
 
 #include "effects/shape_point.h"
 #include "effects/uncover_steps.h"
-#include "effects/frame_handoff.h"
 #include "effects/surface_shapes.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 namespace {
@@ -75,20 +75,13 @@ void cornerFromBottomRight(cairo_t* cr, int W, int H, double r) {
 
 // The corner wipe: the triangle of step i (1..19) of the incoming picture is drawn onto the
 // outgoing picture (or black), every frame adding to the last; then the plain picture.
-WandPtr renderCornerWipe(const TransitionJob& job, CornerPath path) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  for (int i = 1; i < kUncoverSteps; ++i) {
-    bool written = out.frameSurface([&] {
-      fillPathFrom(s.outgoing.get(), s.incoming.get(),
-                   [&](cairo_t* cr) { path(cr, W, H, cornerReach(W, H, i)); });
-      return s.outgoing.get();
-    });
-    if (!written) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+TransitionPlan cornerWipePlan(const TransitionJob& job, CornerPath path) {
+  const int W = job.width, H = job.height;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    fillPathFrom(target, s.incoming.get(),
+                 [&](cairo_t* cr) { path(cr, W, H, cornerReach(W, H, k + 1)); });
+  };
+  return {{{kUncoverSteps - 1, Layering::OntoOutgoing, std::move(draw)}}};
 }
 
 // The two triangles of a scan: one on the top edge from the left corner to `top` with its
@@ -109,53 +102,33 @@ void fillScanTriangles(cairo_surface_t* target, cairo_surface_t* source, int W, 
 }
 
 // Scan in: the upper-left triangle widens along the top edge, the lower-right one along the
-// bottom edge, a twentieth of the width per step, drawn onto the outgoing picture.
-WandPtr renderDiagonalScanIn(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  for (int i = 1; i < kUncoverSteps; ++i) {
-    bool written = out.frameSurface([&] {
-      double x = i * (W / 20);
-      fillScanTriangles(s.outgoing.get(), s.incoming.get(), W, H, x, W - x);
-      return s.outgoing.get();
-    });
-    if (!written) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
-}
-
-WandPtr renderDiagonalScanOut(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  // Every frame is a new copy of the incoming picture with the outgoing triangles on it.
-  for (int i = 1; i < kUncoverSteps; ++i) {
-    bool written = out.frameSurface([&] {
-      double x = i * (W / 20);
-      copySurface(s.frame.get(), s.incoming.get());
-      fillScanTriangles(s.frame.get(), s.outgoing.get(), W, H, W - x, x);
-      return s.frame.get();
-    });
-    if (!written) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+// bottom edge, a twentieth of the width per step, drawn onto the outgoing picture. Scan out:
+// the outgoing picture's triangles narrow the same way over the incoming picture.
+TransitionPlan scanPlan(const TransitionJob& job, bool scanIn) {
+  const int W = job.width, H = job.height;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    const double x = (k + 1) * (W / 20);
+    if (scanIn)
+      fillScanTriangles(target, s.incoming.get(), W, H, x, W - x);
+    else
+      fillScanTriangles(target, s.outgoing.get(), W, H, W - x, x);
+  };
+  return {{{kUncoverSteps - 1, scanIn ? Layering::OntoOutgoing : Layering::OverIncoming,
+            std::move(draw)}}};
 }
 
 }  // namespace
 
-WandPtr renderDiagonal(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planDiagonal(const TransitionJob& job, const EffectVariant& variant) {
   switch (std::get<DiagonalWipe>(variant)) {
-    case DiagonalWipe::FromTopLeft: return renderCornerWipe(job, cornerFromTopLeft);
-    case DiagonalWipe::FromBottomLeft: return renderCornerWipe(job, cornerFromBottomLeft);
-    case DiagonalWipe::FromTopRight: return renderCornerWipe(job, cornerFromTopRight);
-    case DiagonalWipe::FromBottomRight: return renderCornerWipe(job, cornerFromBottomRight);
-    case DiagonalWipe::ScanIn: return renderDiagonalScanIn(job);
+    case DiagonalWipe::FromTopLeft: return cornerWipePlan(job, cornerFromTopLeft);
+    case DiagonalWipe::FromBottomLeft: return cornerWipePlan(job, cornerFromBottomLeft);
+    case DiagonalWipe::FromTopRight: return cornerWipePlan(job, cornerFromTopRight);
+    case DiagonalWipe::FromBottomRight: return cornerWipePlan(job, cornerFromBottomRight);
+    case DiagonalWipe::ScanIn: return scanPlan(job, true);
     case DiagonalWipe::ScanOut: break;
   }
-  return renderDiagonalScanOut(job);
+  return scanPlan(job, false);
 }
 
 }  // namespace pictavo

@@ -10,10 +10,10 @@
 //     and the bottom-right corners.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderDiagonal(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planDiagonal(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

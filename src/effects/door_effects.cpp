@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "effects/canvas_ratio.h"
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 namespace {
@@ -30,41 +30,16 @@ void pasteDoors(cairo_surface_t* target, cairo_surface_t* source, bool sideways,
   }
 }
 
-WandPtr renderDoorsOpen(bool sideways, const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  const int length = sideways ? W : H;
-  const int g = doorStep(length);
-  const int widest = length / 2 / g - (length % (2 * g) == 0 ? 1 : 0);
-  SurfaceSet s(job);
-  for (int k = widest; k >= 1; --k) {
-    if (!out.frameSurface([&] {
-          copySurface(s.frame.get(), s.incoming.get());
-          pasteDoors(s.frame.get(), s.outgoing.get(), sideways, W, H, k * g);
-          return s.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
-}
-
-WandPtr renderDoorsClose(bool sideways, const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  const int length = sideways ? W : H;
-  const int g = doorStep(length);
-  const int steps = length / 2 / g + (length % (2 * g) > 0 ? 1 : 0);
-  SurfaceSet s(job);
-  for (int k = 1; k < steps; ++k) {
-    if (!out.frameSurface([&] {
-          pasteDoors(s.outgoing.get(), s.incoming.get(), sideways, W, H, k * g);
-          return s.outgoing.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+// Opening: the outgoing picture's doors, narrower every frame, over the incoming picture.
+// Closing: the incoming picture's doors, wider every frame, drawn onto the outgoing one.
+TransitionPlan doorsPlan(bool sideways, bool opening, const TransitionJob& job) {
+  const int W = job.width, H = job.height;
+  const int g = doorStep(sideways ? W : H);
+  // The doors open as the outgoing picture's shape closes.
+  return openOrClose(stepsInside(sideways ? W : H, 2 * g), !opening,
+                     [=](cairo_surface_t* target, cairo_surface_t* source, int size) {
+                       pasteDoors(target, source, sideways, W, H, size * g);
+                     });
 }
 
 // The quarters' step: an odd step becomes even, upward below 3 and downward from 3.
@@ -88,57 +63,30 @@ void pasteQuarters(cairo_surface_t* target, cairo_surface_t* source, int W, int 
   pastePart(target, source, cx, cy, w, pieceH, W - w, bottom);
 }
 
-WandPtr renderQuartersFlyIn(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  const int s = quarterStep(params.step);
-  const int steps = W / s / 2 + (W % (2 * s) > 0 ? 1 : 0);
+// Flying in: the incoming picture's quarters, wider every frame, drawn onto the outgoing
+// one. Flying out: the outgoing picture's quarters, narrower every frame, over the incoming.
+TransitionPlan quartersPlan(bool flyingIn, const TransitionJob& job) {
+  const int W = job.width, H = job.height;
+  const int step = quarterStep(job.params.step);
   const double ratio = canvasRatio(W, H);
-  SurfaceSet surfaces(job);
-  for (int k = 1; k < steps; ++k) {
-    if (!out.frameSurface([&] {
-          pasteQuarters(surfaces.outgoing.get(), surfaces.incoming.get(), W, H, s * k, ratio);
-          return surfaces.outgoing.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, surfaces.incoming.get());
-}
-
-WandPtr renderQuartersFlyOut(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  const int s = quarterStep(params.step);
-  const int widest = W / s / 2 - (W % (2 * s) == 0 ? 1 : 0);
-  const double ratio = canvasRatio(W, H);
-  SurfaceSet surfaces(job);
-  for (int g = widest; g >= 1; --g) {
-    if (!out.frameSurface([&] {
-          copySurface(surfaces.frame.get(), surfaces.incoming.get());
-          pasteQuarters(surfaces.frame.get(), surfaces.outgoing.get(), W, H, s * g, ratio);
-          return surfaces.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, surfaces.incoming.get());
+  return openOrClose(stepsInside(W, 2 * step), flyingIn,
+                     [=](cairo_surface_t* target, cairo_surface_t* source, int size) {
+                       pasteQuarters(target, source, W, H, step * size, ratio);
+                     });
 }
 
 }  // namespace
 
-WandPtr renderDoor(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planDoor(const TransitionJob& job, const EffectVariant& variant) {
   switch (std::get<DoorMotion>(variant)) {
-    case DoorMotion::OpenSideways: return renderDoorsOpen(true, job);
-    case DoorMotion::OpenVertically: return renderDoorsOpen(false, job);
-    case DoorMotion::CloseSideways: return renderDoorsClose(true, job);
-    case DoorMotion::CloseVertically: return renderDoorsClose(false, job);
-    case DoorMotion::QuartersFlyIn: return renderQuartersFlyIn(job);
+    case DoorMotion::OpenSideways: return doorsPlan(true, true, job);
+    case DoorMotion::OpenVertically: return doorsPlan(false, true, job);
+    case DoorMotion::CloseSideways: return doorsPlan(true, false, job);
+    case DoorMotion::CloseVertically: return doorsPlan(false, false, job);
+    case DoorMotion::QuartersFlyIn: return quartersPlan(true, job);
     case DoorMotion::QuartersFlyOut: break;
   }
-  return renderQuartersFlyOut(job);
+  return quartersPlan(false, job);
 }
 
 }  // namespace pictavo

@@ -8,10 +8,10 @@
 //   QuartersFlyOut "从中间向四角飞出": the outgoing picture's quarters fly out to the corners.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderDoor(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planDoor(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 namespace {
@@ -36,23 +36,15 @@ void composeDrag(Movement m, cairo_surface_t* frame, cairo_surface_t* incoming,
   }
 }
 
-WandPtr renderDrag(Movement m, const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
+// The incoming picture pushes the outgoing one out, step pixels further every frame.
+TransitionPlan dragPlan(Movement m, const TransitionJob& job) {
+  const int W = job.width, H = job.height;
   const int length = isHorizontal(m) ? W : H;
-  const int step = std::max(params.step, 1);
-  SurfaceSet s(job);
-  // The distance grows by step; the last step is shortened to end exactly at the length.
-  for (int h = step; h < length; h = std::min(h + step, length)) {
-    if (!out.frameSurface([&] {
-          composeDrag(m, s.frame.get(), s.incoming.get(), s.outgoing.get(), W, H, h);
-          return s.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  const int step = std::max(job.params.step, 1);
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    composeDrag(m, target, s.incoming.get(), s.outgoing.get(), W, H, step * (k + 1));
+  };
+  return {{{stepsInside(length, step), Layering::WholeFrame, std::move(draw)}}};
 }
 
 // The slides' step: a seventeenth of the length, made even.
@@ -61,66 +53,45 @@ int slideStep(int length) {
   return g % 2 ? g + 1 : g;
 }
 
-// `top` laid at `offset` along the movement over the whole of `bottom`.
-cairo_surface_t* composeShifted(Movement m, cairo_surface_t* frame, cairo_surface_t* bottom,
-                                cairo_surface_t* top, int offset) {
-  copySurface(frame, bottom);
+// `top` laid at `offset` along the movement.
+void layShifted(Movement m, cairo_surface_t* frame, cairo_surface_t* top, int offset) {
   copySurface(frame, top, isHorizontal(m) ? offset : 0, isHorizontal(m) ? 0 : offset);
-  return frame;
 }
 
 // The outgoing picture slides off, moved by the remainder of the length in the first frame
 // and by one step more in every further frame.
-WandPtr renderSlideOut(Movement m, const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  const int length = isHorizontal(m) ? W : H;
+TransitionPlan slideOutPlan(Movement m, const TransitionJob& job) {
+  const int length = isHorizontal(m) ? job.width : job.height;
   const int g = slideStep(length);
-  const int n = length / g - (length % g == 0 ? 1 : 0);
-  SurfaceSet s(job);
-  for (int k = 1; k <= n; ++k) {
-    const int moved = length - n * g + (k - 1) * g;
-    const int offset = isForward(m) ? moved : -moved;
-    if (!out.frameSurface([&] {
-          return composeShifted(m, s.frame.get(), s.incoming.get(), s.outgoing.get(), offset);
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  const int n = stepsInside(length, g);
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    const int moved = length - n * g + k * g;
+    layShifted(m, target, s.outgoing.get(), isForward(m) ? moved : -moved);
+  };
+  return {{{n, Layering::OverIncoming, std::move(draw)}}};
 }
 
-// The incoming picture slides over the outgoing one (each frame covers what the one before
-// showed of it, so composing every frame afresh gives the same pixels).
-WandPtr renderSlideIn(Movement m, const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  const int length = isHorizontal(m) ? W : H;
+// The incoming picture slides over the outgoing one.
+TransitionPlan slideInPlan(Movement m, const TransitionJob& job) {
+  const int length = isHorizontal(m) ? job.width : job.height;
   const int g = slideStep(length);
-  const int n = length / g + (length % g > 0 ? 1 : 0);
-  SurfaceSet s(job);
-  for (int k = 1; k < n; ++k) {
-    const int behind = k * g - length;  // how far the picture still is from its place
-    const int offset = isForward(m) ? behind : -behind;
-    if (!out.frameSurface([&] {
-          return composeShifted(m, s.frame.get(), s.outgoing.get(), s.incoming.get(), offset);
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    const int behind = (k + 1) * g - length;  // how far the picture still is from its place
+    layShifted(m, target, s.incoming.get(), isForward(m) ? behind : -behind);
+  };
+  return {{{stepsInside(length, g), Layering::OverOutgoing, std::move(draw)}}};
 }
 
 }  // namespace
 
-WandPtr renderDragSlide(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planDragSlide(const TransitionJob& job, const EffectVariant& variant) {
   const Slide slide = std::get<Slide>(variant);
   switch (slide.kind) {
-    case Slide::Drag: return renderDrag(slide.movement, job);
-    case Slide::SlideOut: return renderSlideOut(slide.movement, job);
+    case Slide::Drag: return dragPlan(slide.movement, job);
+    case Slide::SlideOut: return slideOutPlan(slide.movement, job);
     case Slide::SlideIn: break;
   }
-  return renderSlideIn(slide.movement, job);
+  return slideInPlan(slide.movement, job);
 }
 
 }  // namespace pictavo

@@ -7,10 +7,10 @@
 //   slide-ins "从左向右滑入", "从右向左滑入", "从上向下滑入", "从下向上滑入".
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderDragSlide(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planDragSlide(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -10,7 +10,7 @@
 #include <emmintrin.h>
 #endif
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 namespace {
@@ -229,20 +229,13 @@ void drawFlipStep(cairo_surface_t* canvas, cairo_surface_t* picture, const FlipS
 
 // Every step draws onto the same canvas (previous, or black for the first picture): the
 // trapezoid only grows, so the outgoing picture stays visible just outside it.
-WandPtr renderEdgeFlip(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planEdgeFlip(const TransitionJob& job, const EffectVariant& variant) {
   const Hinge hinge = std::get<Hinge>(variant);
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  for (int i = 1; i <= kSwingFrames; ++i) {
-    if (!out.frameSurface([&] {
-          drawFlipStep(s.outgoing.get(), s.incoming.get(), flipStep(hinge, W, H, i));
-          return s.outgoing.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  const int W = job.width, H = job.height;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    drawFlipStep(target, s.incoming.get(), flipStep(hinge, W, H, k + 1));
+  };
+  return {{{kSwingFrames, Layering::OntoOutgoing, std::move(draw)}}};
 }
 
 }  // namespace pictavo

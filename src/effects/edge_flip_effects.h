@@ -3,10 +3,10 @@
 // drawn as a growing perspective trapezoid over the outgoing picture.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderEdgeFlip(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planEdgeFlip(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "effects/shape_rectangle.h"
 #include "effects/surface_shapes.h"
 
@@ -11,15 +11,6 @@ namespace {
 
 // A step below one pixel (a canvas narrower than the step's divisor) would never finish.
 int atLeastOnePixel(int step) { return std::max(step, 1); }
-
-// The incoming picture with the part (x, y, width x height) of the outgoing picture over it,
-// drawn on `frame`. An empty window shows nothing.
-cairo_surface_t* pictureUnderWindow(cairo_surface_t* frame, const SurfaceSet& s, int x, int y,
-                                    int width, int height) {
-  copySurface(frame, s.incoming.get());
-  pastePart(frame, s.outgoing.get(), x, y, width, height, x, y);
-  return frame;
-}
 
 // The four corners of the canvas, q wide and q x ratio high, in drawing order.
 std::vector<Rectangle> cornerRectangles(int W, int H, double q, double qHeight) {
@@ -30,107 +21,71 @@ std::vector<Rectangle> cornerRectangles(int W, int H, double q, double qHeight) 
           {static_cast<double>(W), static_cast<double>(H), mirrored, H - qHeight}};
 }
 
-// The band sequence of the two band wipes: length - step, - 2 step, ... while positive,
-// then a band of one pixel, then none. band(e) hands on the frame of band e.
-template <class Band>
-bool runBands(int length, int step, Band&& band) {
+// The bands of the two band wipes: length - step, - 2 step, ... while positive, then a band
+// of one pixel (unless the last one was already a pixel).
+std::vector<int> bandSizes(int length, int step) {
+  std::vector<int> sizes;
   for (int e = length - step; e > 0;) {
-    if (!band(e)) return false;
+    sizes.push_back(e);
     if (e == 1) break;
     e = e - step > 0 ? e - step : 1;
   }
-  return true;
+  return sizes;
 }
 
-WandPtr renderShrinkingWindow(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  int step = atLeastOnePixel(params.step);
-  float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
-  SurfaceSet s(job);
-  for (int d = W - step; d > 0; d -= step) {
-    bool written = out.frameSurface([&] {
-      float height = static_cast<float>(d) * ratio;
-      int y = static_cast<int>((H - height) * 0.5);
-      return pictureUnderWindow(s.frame.get(), s, (W - d) / 2, y, d, static_cast<int>(height));
-    });
-    if (!written) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+// A centred window of the outgoing picture, in the canvas proportions, shrinks by step.
+TransitionPlan shrinkingWindowPlan(int W, int H, int step) {
+  const float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    const int d = W - step * (k + 1);
+    const float height = static_cast<float>(d) * ratio;
+    const int y = static_cast<int>((H - height) * 0.5);
+    const int x = (W - d) / 2;
+    pastePart(target, s.outgoing.get(), x, y, d, static_cast<int>(height), x, y);
+  };
+  return {{{stepsInside(W, step), Layering::OverIncoming, std::move(draw)}}};
 }
 
 // A centred band of the outgoing picture narrows (across) or flattens.
-WandPtr renderBand(const TransitionJob& job, bool across) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  bool written = runBands(across ? W : H, atLeastOnePixel(params.step), [&](int e) {
-    return out.frameSurface([&] {
-      return across ? pictureUnderWindow(s.frame.get(), s, (W - e) / 2, 0, e, H)
-                    : pictureUnderWindow(s.frame.get(), s, 0, (H - e) / 2, W, e);
-    });
-  });
-  if (!written) return nullptr;
-  return finishOnPicture(job, s.incoming.get());
+TransitionPlan bandPlan(int W, int H, int step, bool across) {
+  std::vector<int> bands = bandSizes(across ? W : H, step);
+  const int count = static_cast<int>(bands.size());
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    const int e = bands[k];
+    if (across)
+      pastePart(target, s.outgoing.get(), (W - e) / 2, 0, e, H, (W - e) / 2, 0);
+    else
+      pastePart(target, s.outgoing.get(), 0, (H - e) / 2, W, e, 0, (H - e) / 2);
+  };
+  return {{{count, Layering::OverIncoming, std::move(draw)}}};
 }
 
-WandPtr renderCornersGrowIn(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  int step = atLeastOnePixel(params.step);
-  int steps = (W / step) / 2 + (W % (2 * step) > 0 ? 1 : 0);
-  float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
-  SurfaceSet s(job);
-  for (int k = 1; k < steps; ++k) {
-    // The corners are drawn onto the outgoing picture itself: each frame adds to the last.
-    bool written = out.frameSurface([&] {
-      int q = step * k;
-      fillRectanglesFrom(s.outgoing.get(), s.incoming.get(), cornerRectangles(W, H, q, q * ratio));
-      return s.outgoing.get();
-    });
-    if (!written) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
-}
-
-WandPtr renderCornersShrinkOut(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  int step = atLeastOnePixel(params.step);
-  int largest = (W / step) / 2 - (W % (2 * step) == 0 ? 1 : 0);
-  double ratio = static_cast<double>(H) / static_cast<double>(W);
-  SurfaceSet s(job);
-  for (int g = largest; g >= 1; --g) {
-    bool written = out.frameSurface([&] {
-      int q = step * g;
-      copySurface(s.frame.get(), s.incoming.get());
-      fillRectanglesFrom(s.frame.get(), s.outgoing.get(), cornerRectangles(W, H, q, q * ratio));
-      return s.frame.get();
-    });
-    if (!written) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+// The incoming picture's corners grow toward the middle in steps of `step`, or the outgoing
+// picture's corners shrink into the canvas corners. The growing corners' height takes the
+// ratio in single precision, the shrinking ones' in double.
+TransitionPlan cornersPlan(int W, int H, int step, bool growing) {
+  const float ratio = static_cast<float>(static_cast<double>(H) / static_cast<double>(W));
+  const double exactRatio = static_cast<double>(H) / static_cast<double>(W);
+  return openOrClose(stepsInside(W, 2 * step), growing,
+                     [=](cairo_surface_t* target, cairo_surface_t* source, int size) {
+                       const int q = step * size;
+                       const double qHeight = growing ? q * ratio : q * exactRatio;
+                       fillRectanglesFrom(target, source, cornerRectangles(W, H, q, qHeight));
+                     });
 }
 
 }  // namespace
 
-WandPtr renderEdgeWipe(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planEdgeWipe(const TransitionJob& job, const EffectVariant& variant) {
+  const int W = job.width, H = job.height, step = atLeastOnePixel(job.params.step);
   switch (std::get<EdgeWipe>(variant)) {
-    case EdgeWipe::ShrinkingWindow: return renderShrinkingWindow(job);
-    case EdgeWipe::NarrowingBand: return renderBand(job, true);
-    case EdgeWipe::FlatteningBand: return renderBand(job, false);
-    case EdgeWipe::CornersGrowIn: return renderCornersGrowIn(job);
+    case EdgeWipe::ShrinkingWindow: return shrinkingWindowPlan(W, H, step);
+    case EdgeWipe::NarrowingBand: return bandPlan(W, H, step, true);
+    case EdgeWipe::FlatteningBand: return bandPlan(W, H, step, false);
+    case EdgeWipe::CornersGrowIn: return cornersPlan(W, H, step, true);
     case EdgeWipe::CornersShrinkOut: break;
   }
-  return renderCornersShrinkOut(job);
+  return cornersPlan(W, H, step, false);
 }
 
 }  // namespace pictavo

@@ -12,10 +12,10 @@
 //     corners.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderEdgeWipe(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planEdgeWipe(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -11,6 +11,7 @@
 namespace pictavo {
 
 class FrameHandOn;
+struct TransitionPlan;
 
 // The effect's constants from the dispatch table: a frame count and a step (zooms), a step
 // in pixels, a strip count or a fade step, or an angle step in degrees; most use one or none.
@@ -35,9 +36,9 @@ struct TransitionJob {
   WandPtr& previous;
 };
 
-// A family's function: draws the family's effect that `variant` selects. Returns the final
-// frame (the picture in its final state, without caption), or null in counting mode and when
-// a frame could not be handed on, with everything it held destroyed.
-using EffectRenderer = WandPtr (*)(const TransitionJob& job, const EffectVariant& variant);
+// A family's function: the plan (transition_plan.h) of the family's effect that `variant`
+// selects: its steps, what each draws and how it composites. It reads the job's size and
+// constants (and whether there is a previous picture), never its images.
+using EffectRenderer = TransitionPlan (*)(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "effects/canvas_ratio.h"
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "imaging/lanczos_scale.h"
 
 namespace pictavo {
@@ -86,27 +86,18 @@ void drawRectangle(cairo_surface_t* canvas, cairo_surface_t* picture, Kind kind,
     pastePart(canvas, picture, x, y, width, height, x, y);
 }
 
-// The rectangle grows from `step` in steps of `step`, the last one shortened to end exactly
-// at the full extent, which is the final frame. A step below one pixel counts as one, and one
-// beyond the full extent as the full extent.
-WandPtr growRectangle(const TransitionJob& job, const GrowEffect& effect) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
+// The rectangle grows from `step` in steps of `step`, drawn onto the outgoing picture (each
+// frame adds to the last); the full extent is the final frame. A step below one pixel counts
+// as one, and one beyond the full extent as the full extent.
+TransitionPlan growRectangle(const TransitionJob& job, const GrowEffect& effect) {
+  const int W = job.width, H = job.height;
   const int full = effect.along == Along::Width ? W : H;
-  const int S = std::clamp(params.step, 1, std::max(full, 1));
+  const int S = std::clamp(job.params.step, 1, std::max(full, 1));
   const double r = canvasRatio(W, H);
-  // The rectangles are drawn onto the outgoing picture itself: each frame adds to the last.
-  SurfaceSet s(job);
-  for (int d = S; d < full; d = std::min(d + S, full)) {
-    bool handedOn = out.frameSurface([&] {
-      drawRectangle(s.outgoing.get(), s.incoming.get(), effect.kind, effect.rect({W, H, r, d}));
-      return s.outgoing.get();
-    });
-    if (!handedOn) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    drawRectangle(target, s.incoming.get(), effect.kind, effect.rect({W, H, r, S * (k + 1)}));
+  };
+  return {{{stepsInside(full, S), Layering::OntoOutgoing, std::move(draw)}}};
 }
 
 // What each effect of the family grows, and from where.
@@ -138,7 +129,7 @@ GrowEffect growEffectOf(GrowReveal effect) {
 
 }  // namespace
 
-WandPtr renderGrowReveal(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planGrowReveal(const TransitionJob& job, const EffectVariant& variant) {
   return growRectangle(job, growEffectOf(std::get<GrowReveal>(variant)));
 }
 

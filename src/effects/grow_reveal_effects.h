@@ -5,10 +5,10 @@
 // place.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderGrowReveal(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planGrowReveal(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -1,7 +1,9 @@
 #include "effects/move_grow_effects.h"
 
+#include <memory>
+
 #include "effects/canvas_ratio.h"
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "imaging/lanczos_scale.h"
 
 namespace pictavo {
@@ -73,38 +75,25 @@ void drawCentred(cairo_surface_t* canvas, cairo_surface_t* picture, const Layout
 
 }  // namespace
 
-WandPtr renderMoveAndGrow(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planMoveAndGrow(const TransitionJob& job, const EffectVariant& variant) {
   const Entry entry = std::get<Entry>(variant);
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  const Layout l(W, H);
-  SurfaceSet s(job);
+  const Layout l(job.width, job.height);
   // A canvas too narrow for a unit has nothing to move: the picture simply comes in.
   const int moveFrames = l.units >= 2 ? kMoveFrames : 0;
-
-  // Move: each frame is a fresh copy of the outgoing picture, so the small one leaves no trail.
-  SurfacePtr small;
-  for (int k = 0; k < moveFrames; ++k) {
-    bool handedOn = out.frameSurface([&] {
-      if (k == 0) small = scaledPicture(s.incoming.get(), l, 2);
-      copySurface(s.frame.get(), s.outgoing.get());
-      const Point at = smallPictureAt(entry, l, k);
-      if (small) copySurface(s.frame.get(), small.get(), at.x, at.y);
-      return s.frame.get();
-    });
-    if (!handedOn) return nullptr;
-  }
-
-  // Grow: drawn onto the outgoing picture itself (or one black canvas), j units wide.
-  for (int j = 2; j < l.units; ++j) {
-    bool handedOn = out.frameSurface([&] {
-      drawCentred(s.outgoing.get(), s.incoming.get(), l, j);
-      return s.outgoing.get();
-    });
-    if (!handedOn) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  // Move: each frame is a fresh copy of the outgoing picture, so the small one leaves no
+  // trail. The small picture is made once, at the first step.
+  auto small = std::make_shared<SurfacePtr>();
+  StepDraw move = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    if (k == 0) *small = scaledPicture(s.incoming.get(), l, 2);
+    const Point at = smallPictureAt(entry, l, k);
+    if (*small) copySurface(target, small->get(), at.x, at.y);
+  };
+  // Grow: drawn onto the outgoing picture itself (or one black canvas), 2, 3, ... units wide.
+  StepDraw grow = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    drawCentred(target, s.incoming.get(), l, k + 2);
+  };
+  return {{{moveFrames, Layering::OverOutgoing, std::move(move)},
+           {l.units - 2, Layering::OntoOutgoing, std::move(grow)}}};
 }
 
 }  // namespace pictavo

@@ -4,10 +4,10 @@
 // about the centre until it fills the screen.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderMoveAndGrow(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planMoveAndGrow(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

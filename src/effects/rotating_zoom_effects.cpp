@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "imaging/lanczos_scale.h"
 
 namespace pictavo {
@@ -53,37 +53,35 @@ void drawTurned(cairo_surface_t* frame, cairo_surface_t* piece, int W, int H, do
   cairo_paint_with_alpha(cr.get(), opacity);
 }
 
+// The opacity of the spinning picture in frame `frameNo` (1-based): from 0.05 up (grow) or
+// from 1 down by 0.05 a frame, summed frame by frame as the frames were always made.
+double spinOpacity(bool grow, int frameNo) {
+  double opacity = grow ? kOpacityStep : 1.0;
+  for (int i = 1; i <= frameNo; ++i) opacity += grow ? kOpacityStep : -kOpacityStep;
+  return opacity;
+}
+
 }  // namespace
 
 // grow: the incoming picture spins out of the middle over the outgoing one, fading in;
 // otherwise the outgoing picture spins into the middle over the incoming one, fading out.
-WandPtr renderSpin(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planSpin(const TransitionJob& job, const EffectVariant& variant) {
   const auto [grow, clockwise] = std::get<Spin>(variant);
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  cairo_surface_t* spinning = grow ? s.incoming.get() : s.outgoing.get();
-  cairo_surface_t* under = grow ? s.outgoing.get() : s.incoming.get();
-  double opacity = grow ? kOpacityStep : 1.0;
-  for (int frameNo = 1; frameNo <= kSizes; ++frameNo) {
+  const int W = job.width, H = job.height;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int step) {
+    const int frameNo = step + 1;
     const int k = grow ? frameNo : kSizes + 1 - frameNo;
-    opacity += grow ? kOpacityStep : -kOpacityStep;
+    const double opacity = spinOpacity(grow, frameNo);
     const bool faded = grow ? opacity < 1 : opacity > 0;
     // The angle on screen advances by 18 degrees a frame in the named direction.
     const double angle = grow == clockwise ? kDegreesPerSize * k : 360 - kDegreesPerSize * k;
-    if (!out.frameSurface([&] {
-          // At least one pixel, so that a canvas under 20 pixels still has a piece to turn.
-          const int w = std::max(k * (W / 20), 1), h = std::max(k * (H / 20), 1);
-          SurfacePtr piece = newSurface(w, h);
-          drawLanczosScaled(piece.get(), spinning, 0, 0, w, h);
-          copySurface(s.frame.get(), under);
-          drawTurned(s.frame.get(), piece.get(), W, H, angle, faded ? opacity : 1.0);
-          return s.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+    // At least one pixel, so that a canvas under 20 pixels still has a piece to turn.
+    const int w = std::max(k * (W / 20), 1), h = std::max(k * (H / 20), 1);
+    SurfacePtr piece = newSurface(w, h);
+    drawLanczosScaled(piece.get(), grow ? s.incoming.get() : s.outgoing.get(), 0, 0, w, h);
+    drawTurned(target, piece.get(), W, H, angle, faded ? opacity : 1.0);
+  };
+  return {{{kSizes, grow ? Layering::OverOutgoing : Layering::OverIncoming, std::move(draw)}}};
 }
 
 }  // namespace pictavo

@@ -5,10 +5,10 @@
 // counter-clockwise.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderSpin(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planSpin(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

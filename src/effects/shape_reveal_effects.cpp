@@ -6,8 +6,8 @@
 
 #include "effects/canvas_ratio.h"
 #include "effects/shape_point.h"
-#include "effects/frame_handoff.h"
 #include "effects/surface_shapes.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 namespace {
@@ -80,127 +80,60 @@ void fillWedges(cairo_surface_t* target, cairo_surface_t* source, int width, int
   });
 }
 
-// The number of steps of `step` that cover `length`, a last partial step included.
-int stepsToCover(int length, int step) { return length / step + (length % step > 0 ? 1 : 0); }
-
-// The number of whole steps strictly inside `length`.
-int stepsInside(int length, int step) { return length / step - (length % step == 0 ? 1 : 0); }
-
-WandPtr renderCircleOpen(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  const int step = positiveStep(params.step);
-  const double ratio = canvasRatio(W, H);
-  SurfaceSet s(job);
-  // The diameter grows by step; the last step is shortened to end exactly at the width.
-  for (int d = step; d < W; d = std::min(d + step, W)) {
-    if (!out.frameSurface([&] {
-          fillCircle(s.outgoing.get(), s.incoming.get(), W, H, d, ratio);
-          return s.outgoing.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+// The circle grows from the middle (opening, drawn onto the outgoing picture) or shrinks
+// into it (closing, the outgoing picture's circle over the incoming one) by step in diameter.
+TransitionPlan circlePlan(const TransitionJob& job, bool opening) {
+  const int W = job.width, H = job.height, step = positiveStep(job.params.step);
+  const int steps = stepsInside(W, step);
+  const double ratio = opening ? canvasRatio(W, H) : static_cast<double>(H) / W;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    if (opening)
+      fillCircle(target, s.incoming.get(), W, H, step * (k + 1), ratio);
+    else
+      fillCircle(target, s.outgoing.get(), W, H, W - step * (k + 1), ratio);
+  };
+  return {{{steps, opening ? Layering::OntoOutgoing : Layering::OverIncoming, std::move(draw)}}};
 }
 
-WandPtr renderCircleClose(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  const int step = positiveStep(params.step);
-  const double ratio = static_cast<double>(H) / W;
-  SurfaceSet s(job);
-  for (int d = W - step; d > 0; d -= step) {
-    if (!out.frameSurface([&] {
-          copySurface(s.frame.get(), s.incoming.get());
-          fillCircle(s.frame.get(), s.outgoing.get(), W, H, d, ratio);
-          return s.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
-}
-
-WandPtr renderDiamondOpen(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
+// The diamond grows by a sixteenth of the longer side (opening) or shrinks by as much.
+TransitionPlan diamondPlan(const TransitionJob& job, bool opening) {
+  const int W = job.width, H = job.height;
   const int longSide = std::max(W, H);
   const int step = positiveStep(longSide / 16);
   const double ratio = canvasRatio(W, H);
-  const int steps = stepsToCover(longSide, step);
-  SurfaceSet s(job);
-  for (int k = 1; k < steps; ++k) {
-    if (!out.frameSurface([&] {
-          fillDiamond(s.outgoing.get(), s.incoming.get(), W, H, step * k, ratio);
-          return s.outgoing.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
-}
-
-WandPtr renderDiamondClose(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  const int longSide = std::max(W, H);
-  const int step = positiveStep(longSide / 16);
-  const double ratio = canvasRatio(W, H);
-  SurfaceSet s(job);
-  for (int g = stepsInside(longSide, step); g >= 1; --g) {
-    if (!out.frameSurface([&] {
-          copySurface(s.frame.get(), s.incoming.get());
-          fillDiamond(s.frame.get(), s.outgoing.get(), W, H, step * g, ratio);
-          return s.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  return openOrClose(stepsInside(longSide, step), opening,
+                     [=](cairo_surface_t* target, cairo_surface_t* source, int size) {
+                       fillDiamond(target, source, W, H, step * size, ratio);
+                     });
 }
 
 // Opening: the outer wedges of the outgoing picture on a fresh copy of the incoming one.
 // Closing: the inner wedges of the incoming picture drawn onto the outgoing one, each frame
 // adding to the last.
-WandPtr renderX(const TransitionJob& job, bool opening) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  const int step = positiveStep(params.step);
+TransitionPlan xPlan(const TransitionJob& job, bool opening) {
+  const int W = job.width, H = job.height, step = positiveStep(job.params.step);
   const double ratio = canvasRatio(W, H);
-  const int steps = stepsToCover(W / 2, step);
-  SurfaceSet s(job);
-  for (int k = 1; k < steps; ++k) {
-    const int a = step * k;
-    if (!out.frameSurface([&] {
-          if (!opening) {
-            fillWedges(s.outgoing.get(), s.incoming.get(), W, H, a, a * ratio, /*outer=*/false);
-            return s.outgoing.get();
-          }
-          copySurface(s.frame.get(), s.incoming.get());
-          fillWedges(s.frame.get(), s.outgoing.get(), W, H, a, a * ratio, /*outer=*/true);
-          return s.frame.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    const int a = step * (k + 1);
+    if (opening)
+      fillWedges(target, s.outgoing.get(), W, H, a, a * ratio, /*outer=*/true);
+    else
+      fillWedges(target, s.incoming.get(), W, H, a, a * ratio, /*outer=*/false);
+  };
+  return {{{stepsInside(W / 2, step), opening ? Layering::OverIncoming : Layering::OntoOutgoing,
+            std::move(draw)}}};
 }
 
 }  // namespace
 
-WandPtr renderShapeReveal(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planShapeReveal(const TransitionJob& job, const EffectVariant& variant) {
   const ShapeReveal reveal = std::get<ShapeReveal>(variant);
   switch (reveal.shape) {
-    case ShapeReveal::Circle: return reveal.opening ? renderCircleOpen(job) : renderCircleClose(job);
-    case ShapeReveal::Diamond:
-      return reveal.opening ? renderDiamondOpen(job) : renderDiamondClose(job);
+    case ShapeReveal::Circle: return circlePlan(job, reveal.opening);
+    case ShapeReveal::Diamond: return diamondPlan(job, reveal.opening);
     case ShapeReveal::X: break;
   }
-  return renderX(job, reveal.opening);
+  return xPlan(job, reveal.opening);
 }
 
 }  // namespace pictavo

@@ -11,10 +11,10 @@
 //     edges toward the centre, narrowing an X of the outgoing picture.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderShapeReveal(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planShapeReveal(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

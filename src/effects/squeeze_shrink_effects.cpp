@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "effects/canvas_ratio.h"
-#include "effects/frame_handoff.h"
 #include "effects/shrink_steps.h"
+#include "effects/transition_plan.h"
 #include "imaging/lanczos_scale.h"
 
 namespace pictavo {
@@ -40,11 +40,9 @@ Placement towardBottomRight(const ShrinkState& s) {
 }
 
 // The outgoing picture shrunk to the placement's size from the size it had in the frame
-// before (so it softens a little more every frame), laid over a copy of the incoming
-// picture. Once a side reaches zero it has shrunk out of sight and keeps its last size.
-void drawShrinkFrame(cairo_surface_t* frame, cairo_surface_t* incoming, SurfacePtr& outgoing,
-                     const Placement& place) {
-  copySurface(frame, incoming);
+// before (so it softens a little more every frame), laid over the frame. Once a side reaches
+// zero it has shrunk out of sight and keeps its last size.
+void drawShrunk(cairo_surface_t* frame, SurfacePtr& outgoing, const Placement& place) {
   if (place.width <= 0 || place.height <= 0) return;
   SurfacePtr shrunk = newSurface(static_cast<int>(place.width), static_cast<int>(place.height));
   drawLanczosScaled(shrunk.get(), outgoing.get(), 0, 0, static_cast<int>(place.width),
@@ -53,40 +51,35 @@ void drawShrinkFrame(cairo_surface_t* frame, cairo_surface_t* incoming, SurfaceP
   copySurface(frame, outgoing.get(), static_cast<double>(place.x), static_cast<double>(place.y));
 }
 
-WandPtr shrinkAway(const TransitionJob& job, const std::vector<int>& sizes,
-                   PlaceOutgoing placeOutgoing) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
+// The outgoing picture at each of `sizes` over the incoming picture.
+TransitionPlan shrinkPlan(const TransitionJob& job, std::vector<int> sizes,
+                          PlaceOutgoing placeOutgoing) {
+  const int W = job.width, H = job.height;
   const double r = canvasRatio(W, H);
-  for (int d : sizes) {
-    bool handedOn = out.frameSurface([&] {
-      drawShrinkFrame(s.frame.get(), s.incoming.get(), s.outgoing, placeOutgoing({W, H, r, d}));
-      return s.frame.get();
-    });
-    if (!handedOn) return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+  const int steps = static_cast<int>(sizes.size());
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    drawShrunk(target, s.outgoing, placeOutgoing({W, H, r, sizes[k]}));
+  };
+  return {{{steps, Layering::OverIncoming, std::move(draw)}}};
 }
 
 }  // namespace
 
-WandPtr renderShrink(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planShrink(const TransitionJob& job, const EffectVariant& variant) {
   const int W = job.width, H = job.height, step = job.params.step;
   switch (std::get<ShrinkToward>(variant)) {
-    case ShrinkToward::Middle: return shrinkAway(job, evenShrinkSizes(W, step), allSidesToMiddle);
+    case ShrinkToward::Middle: return shrinkPlan(job, evenShrinkSizes(W, step), allSidesToMiddle);
     case ShrinkToward::LeftAndRight:
-      return shrinkAway(job, squeezeSizes(W, step), leftAndRightToMiddle);
+      return shrinkPlan(job, squeezeSizes(W, step), leftAndRightToMiddle);
     case ShrinkToward::TopAndBottom:
-      return shrinkAway(job, squeezeSizes(H, step), topAndBottomToMiddle);
-    case ShrinkToward::TopLeft: return shrinkAway(job, cornerShrinkSizes(W / 16), towardTopLeft);
+      return shrinkPlan(job, squeezeSizes(H, step), topAndBottomToMiddle);
+    case ShrinkToward::TopLeft: return shrinkPlan(job, cornerShrinkSizes(W / 16), towardTopLeft);
     case ShrinkToward::BottomLeft:
-      return shrinkAway(job, cornerShrinkSizes(W / 16), towardBottomLeft);
-    case ShrinkToward::TopRight: return shrinkAway(job, cornerShrinkSizes(H / 16), towardTopRight);
+      return shrinkPlan(job, cornerShrinkSizes(W / 16), towardBottomLeft);
+    case ShrinkToward::TopRight: return shrinkPlan(job, cornerShrinkSizes(H / 16), towardTopRight);
     case ShrinkToward::BottomRight: break;
   }
-  return shrinkAway(job, cornerShrinkSizes(H / 16), towardBottomRight);
+  return shrinkPlan(job, cornerShrinkSizes(H / 16), towardBottomRight);
 }
 
 }  // namespace pictavo

@@ -7,10 +7,10 @@
 //     BottomRight "向右下角逐渐缩小": shrinks toward a corner in 15 steps.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderShrink(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planShrink(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

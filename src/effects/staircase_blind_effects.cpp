@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "effects/soft_rectangle.h"
 
 namespace pictavo {
@@ -37,35 +37,28 @@ void revealParts(cairo_surface_t* target, cairo_surface_t* incoming, Opening o, 
     fillSoftRectangleFrom(target, incoming, openPart(o, W, H, part.start, part.extent));
 }
 
-// Draws the strips onto the outgoing picture frame after frame; frame `frames` is the plain
-// incoming picture. partsOf(i) gives the strip parts of frame i.
+// The strips drawn onto the outgoing picture frame after frame, in frames - 1 steps; the
+// final frame is the plain incoming picture. partsOf(i) gives the strip parts of frame i
+// (1-based).
 template <class PartsOf>
-WandPtr revealInStrips(Opening o, const TransitionJob& job, int frames, PartsOf&& partsOf) {
-  const int W = job.width;
-  const int H = job.height;
-  FrameHandOn& out = job.out;
-  SurfaceSet s(job);
-  for (int i = 1; i < frames; ++i) {
-    if (!out.frameSurface([&] {
-          revealParts(s.outgoing.get(), s.incoming.get(), o, W, H, partsOf(i));
-          return s.outgoing.get();
-        }))
-      return nullptr;
-  }
-  return finishOnPicture(job, s.incoming.get());
+TransitionPlan stripsPlan(Opening o, const TransitionJob& job, int frames, PartsOf partsOf) {
+  const int W = job.width, H = job.height;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    revealParts(target, s.incoming.get(), o, W, H, partsOf(k + 1));
+  };
+  return {{{frames - 1, Layering::OntoOutgoing, std::move(draw)}}};
 }
 
 // Strip j starts opening in frame j + 1 and opens by 3/n of its size a frame.
-WandPtr renderStaircase(Opening o, const TransitionJob& job) {
+TransitionPlan staircasePlan(Opening o, const TransitionJob& job) {
   const int W = job.width;
   const int H = job.height;
-  const EffectParams& params = job.params;
-  const int n = std::max(params.step, 1);
+  const int n = std::max(job.params.step, 1);
   const bool across = o == Opening::Rightward || o == Opening::Leftward;
   const double u = static_cast<double>(across ? W : std::max(W, H)) / n;
   const double v = u / n * 3;
   const int frames = static_cast<int>(std::trunc(n + u / v));
-  return revealInStrips(o, job, frames, [&](int i) {
+  return stripsPlan(o, job, frames, [=](int i) {
     std::vector<StripPart> parts;
     for (int j = 0; j < i; ++j) parts.push_back({j * u, (i - j) * v});
     return parts;
@@ -73,14 +66,11 @@ WandPtr renderStaircase(Opening o, const TransitionJob& job) {
 }
 
 // Every strip opens by 1/18 of its size a frame; the last drawn frame has them 17/18 open.
-WandPtr renderBlinds(Opening o, const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  const EffectParams& params = job.params;
-  const int n = std::max(params.step, 1);
-  const double u = static_cast<double>(o == Opening::Rightward ? W : H) / n;
+TransitionPlan blindsPlan(Opening o, const TransitionJob& job) {
+  const int n = std::max(job.params.step, 1);
+  const double u = static_cast<double>(o == Opening::Rightward ? job.width : job.height) / n;
   const double v = u / 18;
-  return revealInStrips(o, job, 18, [&](int i) {
+  return stripsPlan(o, job, 18, [=](int i) {
     std::vector<StripPart> parts;
     for (int j = 0; j < n; ++j) parts.push_back({j * u, i * v});
     return parts;
@@ -89,10 +79,10 @@ WandPtr renderBlinds(Opening o, const TransitionJob& job) {
 
 }  // namespace
 
-WandPtr renderStrips(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planStrips(const TransitionJob& job, const EffectVariant& variant) {
   const Strips strips = std::get<Strips>(variant);
-  if (strips.pace == Strips::Staircase) return renderStaircase(strips.opening, job);
-  return renderBlinds(strips.opening, job);
+  if (strips.pace == Strips::Staircase) return staircasePlan(strips.opening, job);
+  return blindsPlan(strips.opening, job);
 }
 
 }  // namespace pictavo

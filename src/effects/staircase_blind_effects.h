@@ -5,10 +5,10 @@
 // "从下到上光栅阶梯展开") starts each strip one frame after the one before it.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderStrips(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planStrips(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo

@@ -1,6 +1,6 @@
 #include "effects/zoom_fade_effects.h"
 
-#include "effects/frame_handoff.h"
+#include "effects/transition_plan.h"
 #include "imaging/lanczos_scale.h"
 
 namespace pictavo {
@@ -28,85 +28,51 @@ void drawZoomFrame(cairo_surface_t* frame, cairo_surface_t* picture, int W, int 
   drawLanczosScaled(frame, picture, (W - newWidth) / 2, (H - newHeight) / 2, newWidth, newHeight);
 }
 
-// Both zooms: frames 0..n, frame k enlarged by growthAt(k) pixels; the previous picture is
-// laid over the first five frames at falling opacity (none for the first picture).
-template <class Growth>
-WandPtr renderZoom(const TransitionJob& job, Growth growthAt) {
-  const int W = job.width;
-  const int H = job.height;
-  MagickWand* const picture = job.picture;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  WandPtr& previous = job.previous;
-  int step = params.step % 2 ? params.step + 1 : params.step;  // growth stays even
-  int n = params.frames;
-  float fadeLevel = 10.0f;
-  SurfacePtr source, outgoing, frame;
-  if (!out.counting()) {
-    source = surfaceFromWand(picture);
-    if (previous) outgoing = surfaceFromWand(previous.get());
-    frame = newSurface(W, H);
-  }
-  auto draw = [&](int k) {
-    fadeLevel -= 1.5f;
-    double alpha = fadeLevel * 0.1;
-    drawZoomFrame(frame.get(), source.get(), W, H, growthAt(k, step, n));
-    if (alpha > 0.1 && outgoing) layOver(frame.get(), outgoing.get(), alpha);
-    return frame.get();
-  };
-  for (int k = 0; k < n; ++k) {
-    if (!out.frameSurface([&] { return draw(k); })) return nullptr;
-  }
-  bool plain = growthAt(n, step, n) == 0;  // the picture itself: handed on as it is
-  return out.finishSurface([&] { return draw(n); },
-                           [&](cairo_surface_t* shown) {
-                             return plain ? cloneWand(picture) : wandFromSurface(shown);
-                           },
-                           std::move(previous));
+// The previous picture's opacity over zoom frame k: it fades out over the first five
+// frames.
+double zoomFadeOpacity(int k) {
+  const float level = 10.0f - 1.5f * static_cast<float>(k + 1);
+  return level * 0.1;
 }
 
-WandPtr renderFade(const TransitionJob& job) {
-  const int W = job.width;
-  const int H = job.height;
-  MagickWand* const picture = job.picture;
-  const EffectParams& params = job.params;
-  FrameHandOn& out = job.out;
-  WandPtr& previous = job.previous;
-  int step = params.step;
-  int level = 100 - step;  // percent of the previous picture in the next frame
-  if (step < 1 || step > 20) {
-    step = 6;
-    level = 94;
-  }
-  SurfacePtr source, outgoing, frame;
-  if (!out.counting()) {
-    source = surfaceFromWand(picture);
-    outgoing = outgoingSurface(previous, W, H);
-    frame = newSurface(W, H);
-  }
-  for (; level > 0; level -= step) {
-    bool written = out.frameSurface([&] {
-      copySurface(frame.get(), source.get());
-      if (level / 100.0 > 0.01) layOver(frame.get(), outgoing.get(), level / 100.0);
-      return frame.get();
-    });
-    if (!written) return nullptr;
-  }
-  return out.finishSurface([&] { return source.get(); },
-                           [&](cairo_surface_t*) { return cloneWand(picture); },
-                           std::move(previous));
+// Both zooms: steps 0..n - 1, step k enlarged by growthAt(k) pixels with the previous
+// picture laid over it (none for the first picture); the final frame is step n.
+template <class Growth>
+TransitionPlan zoomPlan(const TransitionJob& job, Growth growthAt) {
+  const int W = job.width, H = job.height, n = job.params.frames;
+  const int step = job.params.step % 2 ? job.params.step + 1 : job.params.step;  // growth stays even
+  const bool fadesOut = job.previous != nullptr;
+  StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int k) {
+    drawZoomFrame(target, s.incoming.get(), W, H, growthAt(k, step, n));
+    const double alpha = zoomFadeOpacity(k);
+    if (alpha > 0.1 && fadesOut) layOver(target, s.outgoing.get(), alpha);
+  };
+  // Ending without growth is the picture itself, handed on as it is.
+  const Ending ending = growthAt(n, step, n) == 0 ? Ending::OnPicture : Ending::OnLastStep;
+  return {{{n, Layering::WholeFrame, std::move(draw)}}, ending};
+}
+
+// The previous picture laid over the incoming one, step percent less of it every frame.
+TransitionPlan fadePlan(const TransitionJob& job) {
+  int step = job.params.step;
+  if (step < 1 || step > 20) step = 6;
+  StepDraw draw = [step](cairo_surface_t* target, SurfaceSet& s, int k) {
+    const int level = 100 - step * (k + 1);  // percent of the previous picture
+    if (level / 100.0 > 0.01) layOver(target, s.outgoing.get(), level / 100.0);
+  };
+  return {{{stepsInside(100, step), Layering::OverIncoming, std::move(draw)}}};
 }
 
 }  // namespace
 
-WandPtr renderZoomFade(const TransitionJob& job, const EffectVariant& variant) {
+TransitionPlan planZoomFade(const TransitionJob& job, const EffectVariant& variant) {
   switch (std::get<ZoomFade>(variant)) {
     case ZoomFade::ZoomOut:
-      return renderZoom(job, [](int k, int step, int n) { return step * (n - k); });
-    case ZoomFade::ZoomIn: return renderZoom(job, [](int k, int step, int) { return step * k; });
+      return zoomPlan(job, [](int k, int step, int n) { return step * (n - k); });
+    case ZoomFade::ZoomIn: return zoomPlan(job, [](int k, int step, int) { return step * k; });
     case ZoomFade::Fade: break;
   }
-  return renderFade(job);
+  return fadePlan(job);
 }
 
 }  // namespace pictavo

@@ -9,10 +9,10 @@
 //     frame.
 #pragma once
 
-#include "effects/effect_renderer.h"
+#include "effects/transition_plan.h"
 
 namespace pictavo {
 
-WandPtr renderZoomFade(const TransitionJob& job, const EffectVariant& variant);
+TransitionPlan planZoomFade(const TransitionJob& job, const EffectVariant& variant);
 
 }  // namespace pictavo
