@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -144,6 +145,127 @@ uint32_t layOver(uint32_t pixel, uint32_t under) {
   return result;
 }
 
+// The picture's premultiplied pixels.
+struct Texels {
+  const unsigned char* data;
+  int width, height, stride;
+
+  const uint32_t* at(int x, int y) const {
+    return reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride) + x;
+  }
+  // Null beyond the picture's edges, where it is transparent.
+  const uint32_t* atOrNull(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return nullptr;
+    return at(x, y);
+  }
+};
+
+// The map of one step from canvas pixels to picture positions, with the products that stay
+// the same down a column computed once per column. Every position comes out with the same
+// bits as the plain formula: only the order of computing, not the arithmetic, changes.
+class FlipMap {
+ public:
+  FlipMap(const std::array<double, 9>& m, double side, int left, int right)
+      : m_(m), side_(side), left_(left), across_(right - left), perWCache_(across_, 0.0),
+        wCache_(across_, 0.0) {
+    for (int u = left; u < right; ++u) {
+      const double cx = u + 0.5;
+      columns_.push_back({m[0] * cx, m[3] * cx, m[6] * cx});
+    }
+  }
+
+  // The picture position (sx, sy) of the centre of pixel (u, v), false when it lies beyond
+  // the picture's horizon.
+  bool position(int u, double rowX, double rowY, double rowW, double* sx, double* sy) {
+    const Column& c = columns_[u - left_];
+    const double w = c.m6x + rowW;
+    if (w * side_ <= 0) return false;
+    const double perW = reciprocal(w, u - left_);
+    *sx = (c.m0x + rowX) * perW - 0.5;
+    *sy = (c.m3x + rowY) * perW - 0.5;
+    return true;
+  }
+
+  // The parts of the map that stay the same along row v.
+  void row(int v, double* rowX, double* rowY, double* rowW) const {
+    const double cy = v + 0.5;
+    *rowX = m_[1] * cy + m_[2], *rowY = m_[4] * cy + m_[5], *rowW = m_[7] * cy + 1;
+  }
+
+ private:
+  struct Column {
+    double m0x, m3x, m6x;
+  };
+
+  // 1 / w, remembered: w repeats along a row when the hinge is horizontal and down a column
+  // when it is vertical, so most divisions are skipped. A w never seen gives its own.
+  double reciprocal(double w, int column) {
+    if (w == lastW_) return lastPerW_;
+    lastW_ = w;
+    if (w == wCache_[column]) return lastPerW_ = perWCache_[column];
+    wCache_[column] = w;
+    return lastPerW_ = perWCache_[column] = 1 / w;
+  }
+
+  std::array<double, 9> m_;
+  double side_;
+  int left_, across_;
+  std::vector<Column> columns_;
+  std::vector<double> perWCache_, wCache_;
+  double lastW_ = 0, lastPerW_ = 0;
+};
+
+// The picture at (sx, sy) laid over `under`: the four nearest pixel centres mixed, those
+// beyond the picture's edges transparent. Both coordinates are above -1 and below the size.
+uint32_t sample(const Texels& t, double sx, double sy, uint32_t under) {
+  // Both are above -1 here, so truncating one more than them floors them.
+  const int ix = static_cast<int>(sx + 1) - 1, iy = static_cast<int>(sy + 1) - 1;
+  const double fx = sx - ix, fy = sy - iy;
+  if (ix >= 0 && iy >= 0 && ix + 1 < t.width && iy + 1 < t.height) {
+    // All four neighbours inside the picture: blend them in fixed point (weights in
+    // 256ths), then lay the result over the canvas by its alpha.
+    const uint32_t* p0 = t.at(ix, iy);
+    const uint32_t* p1 = t.at(ix, iy + 1);
+    const auto ax = static_cast<uint32_t>(fx * 256 + 0.5);
+    const auto ay = static_cast<uint32_t>(fy * 256 + 0.5);
+    const uint32_t mixed = bilinear(p0, p1, ax, ay);
+    return mixed >> 24 == 255 ? mixed : layOver(mixed, under);
+  }
+  const uint32_t* corner[4] = {t.atOrNull(ix, iy), t.atOrNull(ix + 1, iy),
+                               t.atOrNull(ix, iy + 1), t.atOrNull(ix + 1, iy + 1)};
+  const double weight[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
+  double sum[4] = {0, 0, 0, 0};  // premultiplied channels, blue first
+  for (int k = 0; k < 4; ++k) {
+    if (!corner[k]) continue;
+    for (int ch = 0; ch < 4; ++ch) sum[ch] += weight[k] * ((*corner[k] >> (8 * ch)) & 0xff);
+  }
+  const double keep = 1 - sum[3] / 255.0;  // what shows of the canvas beneath
+  uint32_t result = 0;
+  for (int ch = 0; ch < 4; ++ch) {
+    const double c = sum[ch] + keep * ((under >> (8 * ch)) & 0xff);
+    result |= static_cast<uint32_t>(std::clamp(std::lround(c), 0L, 255L)) << (8 * ch);
+  }
+  return result;
+}
+
+// The canvas pixels the trapezoid can touch: its bounds and a pixel more all round, cut to
+// the canvas (left, top inclusive; right, bottom exclusive).
+struct PixelBounds {
+  int left, top, right, bottom;
+};
+
+PixelBounds trapezoidBounds(const FlipStep& step, int W, int H) {
+  double x0 = step.points[2], x1 = x0, y0 = step.points[3], y1 = y0;
+  for (int k = 1; k < 4; ++k) {
+    x0 = std::min(x0, step.points[4 * k + 2]), x1 = std::max(x1, step.points[4 * k + 2]);
+    y0 = std::min(y0, step.points[4 * k + 3]), y1 = std::max(y1, step.points[4 * k + 3]);
+  }
+  return {std::max(0, static_cast<int>(std::floor(x0)) - 1),
+          std::max(0, static_cast<int>(std::floor(y0)) - 1),
+          std::min(W, static_cast<int>(std::ceil(x1)) + 1),
+          std::min(H, static_cast<int>(std::ceil(y1)) + 1)};
+}
+
 // Draws the picture as the step's trapezoid over the canvas. Each canvas pixel inside the
 // trapezoid's bounds takes the picture at the point its centre maps to, interpolated
 // between the four nearest pixel centres; beyond the picture's edges those are transparent,
@@ -151,75 +273,27 @@ uint32_t layOver(uint32_t pixel, uint32_t under) {
 void drawFlipStep(cairo_surface_t* canvas, cairo_surface_t* picture, const FlipStep& step) {
   cairo_surface_flush(canvas);
   cairo_surface_flush(picture);
-  const int W = cairo_image_surface_get_width(canvas), H = cairo_image_surface_get_height(canvas);
-  const int pw = cairo_image_surface_get_width(picture);
-  const int ph = cairo_image_surface_get_height(picture);
-  const int cs = cairo_image_surface_get_stride(canvas), ps = cairo_image_surface_get_stride(picture);
+  const Texels t{cairo_image_surface_get_data(picture), cairo_image_surface_get_width(picture),
+                 cairo_image_surface_get_height(picture),
+                 cairo_image_surface_get_stride(picture)};
+  const int cs = cairo_image_surface_get_stride(canvas);
   unsigned char* cd = cairo_image_surface_get_data(canvas);
-  const unsigned char* pd = cairo_image_surface_get_data(picture);
+  const PixelBounds b = trapezoidBounds(step, cairo_image_surface_get_width(canvas),
+                                        cairo_image_surface_get_height(canvas));
   const std::array<double, 9> m = destinationToSource(step);
-  double x0 = step.points[2], x1 = x0, y0 = step.points[3], y1 = y0;
-  for (int k = 1; k < 4; ++k) {
-    x0 = std::min(x0, step.points[4 * k + 2]), x1 = std::max(x1, step.points[4 * k + 2]);
-    y0 = std::min(y0, step.points[4 * k + 3]), y1 = std::max(y1, step.points[4 * k + 3]);
-  }
-  const int left = std::max(0, static_cast<int>(std::floor(x0)) - 1);
-  const int right = std::min(W, static_cast<int>(std::ceil(x1)) + 1);
-  const int top = std::max(0, static_cast<int>(std::floor(y0)) - 1);
-  const int bottom = std::min(H, static_cast<int>(std::ceil(y1)) + 1);
   // The homogeneous weight keeps one sign over the trapezoid; points of the other sign lie
   // beyond the picture's horizon.
   const double side = m[6] * step.points[2] + m[7] * step.points[3] + 1 < 0 ? -1.0 : 1.0;
-  auto texel = [&](int x, int y) -> const uint32_t* {
-    if (x < 0 || y < 0 || x >= pw || y >= ph) return nullptr;
-    return reinterpret_cast<const uint32_t*>(pd + static_cast<size_t>(y) * ps) + x;
-  };
-  for (int v = top; v < bottom; ++v) {
+  FlipMap map(m, side, b.left, b.right);
+  for (int v = b.top; v < b.bottom; ++v) {
     uint32_t* row = reinterpret_cast<uint32_t*>(cd + static_cast<size_t>(v) * cs);
-    const double cy = v + 0.5;
-    // The parts of the map that stay the same along the row.
-    const double rowX = m[1] * cy + m[2], rowY = m[4] * cy + m[5], rowW = m[7] * cy + 1;
-    for (int u = left; u < right; ++u) {
-      const double cx = u + 0.5;
-      const double w = m[6] * cx + rowW;
-      if (w * side <= 0) continue;
-      const double perW = 1 / w;
-      const double sx = (m[0] * cx + rowX) * perW - 0.5;
-      const double sy = (m[3] * cx + rowY) * perW - 0.5;
-      if (sx <= -1 || sy <= -1 || sx >= pw || sy >= ph) continue;
-      // Both are above -1 here, so truncating one more than them floors them.
-      const int ix = static_cast<int>(sx + 1) - 1, iy = static_cast<int>(sy + 1) - 1;
-      const double fx = sx - ix, fy = sy - iy;
-      if (ix >= 0 && iy >= 0 && ix + 1 < pw && iy + 1 < ph) {
-        // All four neighbours inside the picture: blend them in fixed point (weights in
-        // 256ths), then lay the result over the canvas by its alpha.
-        const uint32_t* p0 = texel(ix, iy);
-        const uint32_t* p1 = reinterpret_cast<const uint32_t*>(
-                                 reinterpret_cast<const unsigned char*>(p0) + ps);
-        const auto ax = static_cast<uint32_t>(fx * 256 + 0.5);
-        const auto ay = static_cast<uint32_t>(fy * 256 + 0.5);
-        const uint32_t mixed = bilinear(p0, p1, ax, ay);
-        const uint32_t alpha = mixed >> 24;
-        row[u] = alpha == 255 ? mixed : layOver(mixed, row[u]);
-        continue;
-      }
-      const uint32_t* corner[4] = {texel(ix, iy), texel(ix + 1, iy), texel(ix, iy + 1),
-                                   texel(ix + 1, iy + 1)};
-      const double weight[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
-      double sum[4] = {0, 0, 0, 0};  // premultiplied channels, blue first
-      for (int k = 0; k < 4; ++k) {
-        if (!corner[k]) continue;
-        const uint32_t p = *corner[k];
-        for (int ch = 0; ch < 4; ++ch) sum[ch] += weight[k] * ((p >> (8 * ch)) & 0xff);
-      }
-      const double keep = 1 - sum[3] / 255.0;  // what shows of the canvas beneath
-      const uint32_t under = row[u];
-      uint32_t result = 0;
-      for (int ch = 0; ch < 4; ++ch) {
-        const double c = sum[ch] + keep * ((under >> (8 * ch)) & 0xff);
-        result |= static_cast<uint32_t>(std::clamp(std::lround(c), 0L, 255L)) << (8 * ch);
-      }
-      row[u] = result;
+    double rowX, rowY, rowW;
+    map.row(v, &rowX, &rowY, &rowW);
+    for (int u = b.left; u < b.right; ++u) {
+      double sx, sy;
+      if (!map.position(u, rowX, rowY, rowW, &sx, &sy)) continue;
+      if (sx <= -1 || sy <= -1 || sx >= t.width || sy >= t.height) continue;
+      row[u] = sample(t, sx, sy, row[u]);
     }
   }
   cairo_surface_mark_dirty(canvas);
