@@ -172,12 +172,21 @@ class FlipMap {
       const double cx = u + 0.5;
       columns_.push_back({m[0] * cx, m[3] * cx, m[6] * cx});
     }
+    // With m1 and m7 zero the row adds nothing to x and w: both depend on the column alone
+    // (the same bits on every row), so they are worked out once per column.
+    if (m[1] == 0 && m[7] == 0) fixColumns();
   }
 
   // The picture position (sx, sy) of the centre of pixel (u, v), false when it lies beyond
   // the picture's horizon.
   bool position(int u, double rowX, double rowY, double rowW, double* sx, double* sy) {
     const Column& c = columns_[u - left_];
+    if (columnsFixed_) {
+      if (!c.inFront) return false;
+      *sx = c.sx;
+      *sy = (c.m3x + rowY) * c.perW - 0.5;
+      return true;
+    }
     const double w = c.m6x + rowW;
     if (w * side_ <= 0) return false;
     const double perW = reciprocal(w, u - left_);
@@ -195,7 +204,23 @@ class FlipMap {
  private:
   struct Column {
     double m0x, m3x, m6x;
+    // Filled by fixColumns: whether the column lies before the horizon, 1 / w and x.
+    bool inFront = false;
+    double perW = 0, sx = 0;
   };
+
+  void fixColumns() {
+    double rowX, rowY, rowW;
+    row(0, &rowX, &rowY, &rowW);
+    for (Column& c : columns_) {
+      const double w = c.m6x + rowW;
+      c.inFront = w * side_ > 0;
+      if (!c.inFront) continue;
+      c.perW = 1 / w;
+      c.sx = (c.m0x + rowX) * c.perW - 0.5;
+    }
+    columnsFixed_ = true;
+  }
 
   // 1 / w, remembered: w repeats along a row when the hinge is horizontal and down a column
   // when it is vertical, so most divisions are skipped. A w never seen gives its own.
@@ -213,6 +238,7 @@ class FlipMap {
   std::vector<Column> columns_;
   std::vector<double> perWCache_, wCache_;
   double lastW_ = 0, lastPerW_ = 0;
+  bool columnsFixed_ = false;
 };
 
 // The picture at (sx, sy) laid over `under`: the four nearest pixel centres mixed, those
