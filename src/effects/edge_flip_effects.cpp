@@ -99,6 +99,22 @@ std::array<double, 9> destinationToSource(const FlipStep& step) {
   return m;
 }
 
+// For each weight a in 256ths, 256 - a in the four low 16-bit lanes and a in the four high
+// ones: the weights of a pixel and of its neighbour, one lane per channel.
+struct alignas(16) WeightPair {
+  uint16_t lanes[8];
+};
+
+constexpr std::array<WeightPair, 257> weightPairs() {
+  std::array<WeightPair, 257> pairs{};
+  for (int a = 0; a <= 256; ++a)
+    for (int lane = 0; lane < 8; ++lane)
+      pairs[a].lanes[lane] = static_cast<uint16_t>(lane < 4 ? 256 - a : a);
+  return pairs;
+}
+
+constexpr std::array<WeightPair, 257> kWeightPairs = weightPairs();
+
 // The four pixels p0[0], p0[1] (a row) and p1[0], p1[1] (the row below) mixed with weights
 // in 256ths (ax across, ay down), rounded: the sum of ((256 - ax) or ax) x ((256 - ay) or ay)
 // x pixel over the four, in 65536ths.
@@ -106,10 +122,8 @@ uint32_t bilinear(const uint32_t* p0, const uint32_t* p1, uint32_t ax, uint32_t 
 #if defined(__SSE2__)
   // Across first, in 16 bits (at most 256 x 255 each), then down in 32.
   const __m128i zero = _mm_setzero_si128();
-  const auto bx = static_cast<int16_t>(ax), by = static_cast<int16_t>(ay);
-  const auto cx = static_cast<int16_t>(256 - ax), cy = static_cast<int16_t>(256 - ay);
-  const __m128i wx = _mm_set_epi16(bx, bx, bx, bx, cx, cx, cx, cx);
-  const __m128i wy = _mm_set_epi16(by, by, by, by, cy, cy, cy, cy);
+  const __m128i wx = _mm_load_si128(reinterpret_cast<const __m128i*>(kWeightPairs[ax].lanes));
+  const __m128i wy = _mm_load_si128(reinterpret_cast<const __m128i*>(kWeightPairs[ay].lanes));
   const __m128i top = _mm_mullo_epi16(
       _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p0)), zero), wx);
   const __m128i bottom = _mm_mullo_epi16(
