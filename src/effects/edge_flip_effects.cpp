@@ -174,70 +174,107 @@ struct Texels {
   }
 };
 
-// The map of one step from canvas pixels to picture positions, with the products that stay
-// the same down a column computed once per column. Every position comes out with the same
-// bits as the plain formula: only the order of computing, not the arithmetic, changes.
+// One coordinate of a picture position s (above -1): the pixel at or before it, the
+// fraction beyond that pixel and the fraction in 256ths.
+struct Axis {
+  int i;
+  double f;
+  uint32_t a;
+};
+
+Axis axisOf(double s) {
+  // s is above -1, so truncating one more than it floors it.
+  const int i = static_cast<int>(s + 1) - 1;
+  const double f = s - i;
+  return {i, f, static_cast<uint32_t>(f * 256 + 0.5)};
+}
+
+// The map of one step from canvas pixels to picture positions, with what stays the same down
+// a column or along a row worked out once. Every position comes out with the same bits as
+// the plain formula: only the order of computing, not the arithmetic, changes.
 class FlipMap {
  public:
-  FlipMap(const std::array<double, 9>& m, double side, int left, int right)
-      : m_(m), side_(side), left_(left), across_(right - left), perWCache_(across_, 0.0),
-        wCache_(across_, 0.0) {
+  FlipMap(const std::array<double, 9>& m, double side, int left, int right, const Texels& t)
+      : m_(m), side_(side), left_(left), width_(t.width), height_(t.height),
+        perWCache_(right - left, 0.0), wCache_(right - left, 0.0) {
     for (int u = left; u < right; ++u) {
       const double cx = u + 0.5;
       columns_.push_back({m[0] * cx, m[3] * cx, m[6] * cx});
     }
-    // With m1 and m7 zero the row adds nothing to x and w: both depend on the column alone
-    // (the same bits on every row), so they are worked out once per column.
+    // With m1 and m7 zero the row adds nothing to x and w (a vertical hinge): both depend on
+    // the column alone, with the same bits on every row. With m3 and m6 zero (a horizontal
+    // hinge) y and w depend on the row alone.
     if (m[1] == 0 && m[7] == 0) fixColumns();
+    rowsFixed_ = !columnsFixed_ && m[3] == 0 && m[6] == 0;
   }
 
-  // The picture position (sx, sy) of the centre of pixel (u, v), false when it lies beyond
-  // the picture's horizon.
-  bool position(int u, double rowX, double rowY, double rowW, double* sx, double* sy) {
+  // Starts canvas row v.
+  void beginRow(int v) {
+    const double cy = v + 0.5;
+    rowX_ = m_[1] * cy + m_[2], rowY_ = m_[4] * cy + m_[5], rowW_ = m_[7] * cy + 1;
+    if (!rowsFixed_) return;
+    rowInFront_ = rowW_ * side_ > 0;
+    if (!rowInFront_) return;
+    rowPerW_ = 1 / rowW_;
+    const double sy = rowY_ * rowPerW_ - 0.5;
+    rowInside_ = sy > -1 && sy < height_;
+    if (rowInside_) rowAxis_ = axisOf(sy);
+  }
+
+  // The picture position of the centre of pixel u of the row, false when it lies beyond the
+  // picture's horizon or off the picture.
+  bool at(int u, Axis* x, Axis* y) {
     const Column& c = columns_[u - left_];
     if (columnsFixed_) {
-      if (!c.inFront) return false;
-      *sx = c.sx;
-      *sy = (c.m3x + rowY) * c.perW - 0.5;
-      return true;
+      if (!c.inside) return false;
+      *x = c.axis;
+      return onPicture(height_, (c.m3x + rowY_) * c.perW - 0.5, y);
     }
-    const double w = c.m6x + rowW;
+    if (rowsFixed_) {
+      if (!rowInFront_ || !rowInside_) return false;
+      *y = rowAxis_;
+      return onPicture(width_, (c.m0x + rowX_) * rowPerW_ - 0.5, x);
+    }
+    const double w = c.m6x + rowW_;
     if (w * side_ <= 0) return false;
     const double perW = reciprocal(w, u - left_);
-    *sx = (c.m0x + rowX) * perW - 0.5;
-    *sy = (c.m3x + rowY) * perW - 0.5;
+    const double sx = (c.m0x + rowX_) * perW - 0.5, sy = (c.m3x + rowY_) * perW - 0.5;
+    if (sx <= -1 || sy <= -1 || sx >= width_ || sy >= height_) return false;
+    *x = axisOf(sx), *y = axisOf(sy);
     return true;
-  }
-
-  // The parts of the map that stay the same along row v.
-  void row(int v, double* rowX, double* rowY, double* rowW) const {
-    const double cy = v + 0.5;
-    *rowX = m_[1] * cy + m_[2], *rowY = m_[4] * cy + m_[5], *rowW = m_[7] * cy + 1;
   }
 
  private:
   struct Column {
     double m0x, m3x, m6x;
-    // Filled by fixColumns: whether the column lies before the horizon, 1 / w and x.
-    bool inFront = false;
-    double perW = 0, sx = 0;
+    // Filled by fixColumns: 1 / w, and where x lies, when it lies on the picture.
+    bool inside = false;
+    double perW = 0;
+    Axis axis{};
   };
 
+  // The coordinate s on a picture side `extent` long, as an axis; false off the picture.
+  static bool onPicture(double extent, double s, Axis* axis) {
+    if (s <= -1 || s >= extent) return false;
+    *axis = axisOf(s);
+    return true;
+  }
+
   void fixColumns() {
-    double rowX, rowY, rowW;
-    row(0, &rowX, &rowY, &rowW);
+    beginRow(0);
     for (Column& c : columns_) {
-      const double w = c.m6x + rowW;
-      c.inFront = w * side_ > 0;
-      if (!c.inFront) continue;
+      const double w = c.m6x + rowW_;
+      if (w * side_ <= 0) continue;
       c.perW = 1 / w;
-      c.sx = (c.m0x + rowX) * c.perW - 0.5;
+      const double sx = (c.m0x + rowX_) * c.perW - 0.5;
+      c.inside = sx > -1 && sx < width_;
+      if (c.inside) c.axis = axisOf(sx);
     }
     columnsFixed_ = true;
   }
 
-  // 1 / w, remembered: w repeats along a row when the hinge is horizontal and down a column
-  // when it is vertical, so most divisions are skipped. A w never seen gives its own.
+  // 1 / w, remembered: in the general case w still repeats along a row or down a column
+  // most of the time, so most divisions are skipped. A w never seen gives its own.
   double reciprocal(double w, int column) {
     if (w == lastW_) return lastPerW_;
     lastW_ = w;
@@ -248,31 +285,28 @@ class FlipMap {
 
   std::array<double, 9> m_;
   double side_;
-  int left_, across_;
+  int left_, width_, height_;
   std::vector<Column> columns_;
   std::vector<double> perWCache_, wCache_;
   double lastW_ = 0, lastPerW_ = 0;
-  bool columnsFixed_ = false;
+  bool columnsFixed_ = false, rowsFixed_ = false;
+  double rowX_ = 0, rowY_ = 0, rowW_ = 0, rowPerW_ = 0;
+  bool rowInFront_ = false, rowInside_ = false;
+  Axis rowAxis_{};
 };
 
-// The picture at (sx, sy) laid over `under`: the four nearest pixel centres mixed, those
-// beyond the picture's edges transparent. Both coordinates are above -1 and below the size.
-uint32_t sample(const Texels& t, double sx, double sy, uint32_t under) {
-  // Both are above -1 here, so truncating one more than them floors them.
-  const int ix = static_cast<int>(sx + 1) - 1, iy = static_cast<int>(sy + 1) - 1;
-  const double fx = sx - ix, fy = sy - iy;
-  if (ix >= 0 && iy >= 0 && ix + 1 < t.width && iy + 1 < t.height) {
+// The picture at (x, y) laid over `under`: the four nearest pixel centres mixed, those
+// beyond the picture's edges transparent.
+uint32_t sample(const Texels& t, const Axis& x, const Axis& y, uint32_t under) {
+  if (x.i >= 0 && y.i >= 0 && x.i + 1 < t.width && y.i + 1 < t.height) {
     // All four neighbours inside the picture: blend them in fixed point (weights in
     // 256ths), then lay the result over the canvas by its alpha.
-    const uint32_t* p0 = t.at(ix, iy);
-    const uint32_t* p1 = t.at(ix, iy + 1);
-    const auto ax = static_cast<uint32_t>(fx * 256 + 0.5);
-    const auto ay = static_cast<uint32_t>(fy * 256 + 0.5);
-    const uint32_t mixed = bilinear(p0, p1, ax, ay);
+    const uint32_t mixed = bilinear(t.at(x.i, y.i), t.at(x.i, y.i + 1), x.a, y.a);
     return mixed >> 24 == 255 ? mixed : layOver(mixed, under);
   }
-  const uint32_t* corner[4] = {t.atOrNull(ix, iy), t.atOrNull(ix + 1, iy),
-                               t.atOrNull(ix, iy + 1), t.atOrNull(ix + 1, iy + 1)};
+  const double fx = x.f, fy = y.f;
+  const uint32_t* corner[4] = {t.atOrNull(x.i, y.i), t.atOrNull(x.i + 1, y.i),
+                               t.atOrNull(x.i, y.i + 1), t.atOrNull(x.i + 1, y.i + 1)};
   const double weight[4] = {(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
   double sum[4] = {0, 0, 0, 0};  // premultiplied channels, blue first
   for (int k = 0; k < 4; ++k) {
@@ -324,16 +358,13 @@ void drawFlipStep(cairo_surface_t* canvas, cairo_surface_t* picture, const FlipS
   // The homogeneous weight keeps one sign over the trapezoid; points of the other sign lie
   // beyond the picture's horizon.
   const double side = m[6] * step.points[2] + m[7] * step.points[3] + 1 < 0 ? -1.0 : 1.0;
-  FlipMap map(m, side, b.left, b.right);
+  FlipMap map(m, side, b.left, b.right, t);
   for (int v = b.top; v < b.bottom; ++v) {
     uint32_t* row = reinterpret_cast<uint32_t*>(cd + static_cast<size_t>(v) * cs);
-    double rowX, rowY, rowW;
-    map.row(v, &rowX, &rowY, &rowW);
+    map.beginRow(v);
     for (int u = b.left; u < b.right; ++u) {
-      double sx, sy;
-      if (!map.position(u, rowX, rowY, rowW, &sx, &sy)) continue;
-      if (sx <= -1 || sy <= -1 || sx >= t.width || sy >= t.height) continue;
-      row[u] = sample(t, sx, sy, row[u]);
+      Axis x, y;
+      if (map.at(u, &x, &y)) row[u] = sample(t, x, y, row[u]);
     }
   }
   cairo_surface_mark_dirty(canvas);
