@@ -33,6 +33,15 @@ std::optional<std::string> pathArg(const std::string& fsName) {
   return path;
 }
 
+int countFailedFiles(const Args& args, const std::function<bool(const std::string& path)>& check) {
+  int failures = 0;
+  for (const std::string& name : args.positional) {
+    auto path = pathArg(name);
+    if (!path || !check(*path)) ++failures;
+  }
+  return failures;
+}
+
 bool parseCanvasSize(const std::string& text, int* width, int* height) {
   if (SizeList::parseSizeText(text, width, height) && *width % 2 == 0 && *height % 2 == 0) return true;
   complain(gbk("视频尺寸应写成 宽x高，两者都是偶数，例如 1280x720: ") + text);

@@ -12,20 +12,13 @@ int runInfo(const Args& args) {
     return 2;
   }
   if (!startCore()) return 1;
-  int failures = 0;
-  for (const std::string& name : args.positional) {
-    auto path = pathArg(name);
-    if (!path) {
-      ++failures;
-      continue;
-    }
-    std::string line = pictureInformation(*path);
-    if (line.empty()) {
-      line = gbk("注意: 这不是一个有效的图片");
-      ++failures;
-    }
-    say(*path + ": " + line);
-  }
+  const int failures = countFailedFiles(args, [](const std::string& path) {
+    std::string line = pictureInformation(path);
+    const bool valid = !line.empty();
+    if (!valid) line = gbk("注意: 这不是一个有效的图片");
+    say(path + ": " + line);
+    return valid;
+  });
   return failures ? 1 : 0;
 }
 

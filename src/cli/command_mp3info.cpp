@@ -14,23 +14,17 @@ int runMp3Info(const Args& args) {
     complain(gbk("用法: pictavo-cli mp3info MP3文件..."));
     return 2;
   }
-  int failures = 0;
-  for (const std::string& name : args.positional) {
-    auto path = pathArg(name);
-    if (!path) {
-      ++failures;
-      continue;
-    }
+  const int failures = countFailedFiles(args, [](const std::string& path) {
     int sampleRate = 0;
-    float durationMs = analyseMp3(*path, &sampleRate);
+    float durationMs = analyseMp3(path, &sampleRate);
     if (durationMs <= 0) {
-      complain(*path + gbk(": 无法读取, 或者不是有效的MP3文件"));
-      ++failures;
-      continue;
+      complain(path + gbk(": 无法读取, 或者不是有效的MP3文件"));
+      return false;
     }
-    say(*path + strprintf(gbk(": 时长 %.3f 毫秒 (%s), 采样率 %d Hz").c_str(), durationMs,
-                          timeText(durationMs / 1000.0f).c_str(), sampleRate));
-  }
+    say(path + strprintf(gbk(": 时长 %.3f 毫秒 (%s), 采样率 %d Hz").c_str(), durationMs,
+                         timeText(durationMs / 1000.0f).c_str(), sampleRate));
+    return true;
+  });
   return failures ? 1 : 0;
 }
 

@@ -36,35 +36,33 @@ void TerminalProgress::picture(int number, int total) {
   draw(number - 1, total);
 }
 
+void TerminalProgress::closeLine() {
+  if (lineOpen_) std::fputc('\n', stderr);
+  lineOpen_ = false;
+}
+
+void TerminalProgress::report(const std::string& text, std::optional<RunEnd> end) {
+  std::lock_guard lock(mutex_);
+  closeLine();
+  complain(text);
+  if (end) end_ = *end;
+}
+
 void TerminalProgress::finished() {
   std::lock_guard lock(mutex_);
   if (total_ > 0) draw(total_, total_);
-  if (lineOpen_) std::fputc('\n', stderr);
-  lineOpen_ = false;
+  closeLine();
   end_ = RunEnd::Finished;
 }
 
-void TerminalProgress::cancelled() {
-  std::lock_guard lock(mutex_);
-  if (lineOpen_) std::fputc('\n', stderr);
-  lineOpen_ = false;
-  complain(gbk("已停止。"));
-  end_ = RunEnd::Cancelled;
-}
+void TerminalProgress::cancelled() { report(gbk("已停止。"), RunEnd::Cancelled); }
 
 void TerminalProgress::failed(const std::string& message) {
-  std::lock_guard lock(mutex_);
-  if (lineOpen_) std::fputc('\n', stderr);
-  lineOpen_ = false;
-  complain(gbk("错误: ") + message);
-  end_ = RunEnd::Failed;
+  report(gbk("错误: ") + message, RunEnd::Failed);
 }
 
 void TerminalProgress::warning(const std::string& message) {
-  std::lock_guard lock(mutex_);
-  if (lineOpen_) std::fputc('\n', stderr);
-  lineOpen_ = false;
-  complain(gbk("提示: ") + message);
+  report(gbk("提示: ") + message, std::nullopt);
 }
 
 RunEnd TerminalProgress::end() const {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "video/generation_run.h"
@@ -24,6 +25,11 @@ class TerminalProgress : public ProgressObserver {
 
  private:
   void draw(int done, int total);
+  // Ends an open progress line (the lock held).
+  void closeLine();
+  // Takes the lock, ends the progress line, prints `text` on a line of its own and records
+  // `end`, when given, as how the run ended.
+  void report(const std::string& text, std::optional<RunEnd> end);
 
   mutable std::mutex mutex_;
   std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();

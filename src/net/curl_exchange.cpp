@@ -17,6 +17,14 @@
 #include "util/text_format.h"
 
 namespace pictavo {
+
+Exchange failedExchange(int kind, std::string message) {
+  Exchange e;
+  e.errorKind = kind;
+  e.error = std::move(message);
+  return e;
+}
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -168,13 +176,6 @@ Run drive(CURL* easy, const HttpRequest& request, bool secure, Watch& watch) {
   return run;
 }
 
-Exchange failed(int kind, std::string message) {
-  Exchange e;
-  e.errorKind = kind;
-  e.error = std::move(message);
-  return e;
-}
-
 // A host of the vendor's domain that does not resolve is reached at the configured address.
 Slist fallbackAddress(const RequestTarget& target) {
   Slist none(nullptr, curl_slist_free_all);
@@ -191,12 +192,12 @@ Slist fallbackAddress(const RequestTarget& target) {
 Exchange outcomeOf(const Run& run, CURL* easy, const RequestTarget& target,
                    const ResponseCapture& capture, BodyTarget& body, const Options& o) {
   if (run.halt == Halt::Cancelled) {
-    Exchange e = failed(kHttpCancelled, gbk("已取消。"));
+    Exchange e = failedExchange(kHttpCancelled, gbk("已取消。"));
     e.final = true;
     return e;
   }
   if (run.halt == Halt::Deadline) {
-    Exchange e = failed(
+    Exchange e = failedExchange(
         capture.headerBytes() ? kHttpProtocolFailed : kHttpConnectFailed,
         strprintf(gbk("请求超过 %d 秒仍未完成, 已放弃。").c_str(), netTimeouts().totalMs / 1000));
     e.final = true;
@@ -208,7 +209,7 @@ Exchange outcomeOf(const Run& run, CURL* easy, const RequestTarget& target,
   if (capture.headerBytes() == 0 && !capture.stopped()) {
     CURLcode code = run.halt == Halt::Silent ? CURLE_OPERATION_TIMEDOUT : run.code;
     if (auto message = connectionFailure(code, target.host, state, osError, o.detail)) {
-      Exchange e = failed(kHttpConnectFailed, *message);
+      Exchange e = failedExchange(kHttpConnectFailed, *message);
       e.unresolved = code == CURLE_COULDNT_RESOLVE_HOST;
       return e;
     }
@@ -240,7 +241,7 @@ Exchange outcomeOf(const Run& run, CURL* easy, const RequestTarget& target,
 Exchange attempt(const HttpRequest& request, const RequestTarget& target, BodyTarget& body,
                  Slist resolve) {
   BodySink* sink = body.begin();
-  if (!sink) return failed(kHttpFileOpenFailed, "fopen() failed");
+  if (!sink) return failedExchange(kHttpFileOpenFailed, "fopen() failed");
   // Declared before the handle so that the handle is cleaned up first: it must leave the
   // shared pool before the pool may be released.
   Options options;
@@ -249,7 +250,7 @@ Exchange attempt(const HttpRequest& request, const RequestTarget& target, BodyTa
   ResponseCapture capture(rules, *sink);
   Watch watch{capture};
   Easy easy(curl_easy_init(), curl_easy_cleanup);
-  if (!easy) return failed(kHttpConnectFailed, "curl_easy_init() failed");
+  if (!easy) return failedExchange(kHttpConnectFailed, "curl_easy_init() failed");
   configure(easy.get(), request, target, options, watch);
   Run run = drive(easy.get(), request, target.secure, watch);
   Exchange e = outcomeOf(run, easy.get(), target, capture, body, options);
@@ -263,12 +264,12 @@ Exchange exchangeOnce(const HttpRequest& request, BodyTarget& body) {
   initCurl();
   std::optional<RequestTarget> target = requestTarget(request.url);
   if (!target) {
-    Exchange e = failed(kHttpConnectFailed, gbk("网址不符合规范"));
+    Exchange e = failedExchange(kHttpConnectFailed, gbk("网址不符合规范"));
     e.invalidUrl = true;
     return e;
   }
   if (request.cancelled && request.cancelled()) {
-    Exchange e = failed(kHttpCancelled, gbk("已取消。"));
+    Exchange e = failedExchange(kHttpCancelled, gbk("已取消。"));
     e.final = true;
     return e;
   }

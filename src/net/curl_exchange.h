@@ -24,6 +24,9 @@ struct Exchange {
   long long length = 0;
 };
 
+// A failed exchange of the given error kind and message.
+Exchange failedExchange(int kind, std::string message);
+
 Exchange exchangeOnce(const HttpRequest& request, BodyTarget& target);
 
 }  // namespace pictavo

@@ -17,23 +17,16 @@ std::string downloadTarget(std::string location) {
   return location;
 }
 
-Exchange failed(int kind, std::string message) {
-  Exchange e;
-  e.errorKind = kind;
-  e.error = std::move(message);
-  return e;
-}
-
 Exchange perform(const HttpRequest& request, BodyTarget& target);
 
 // Redirects are followed as keep-alive GETs. A failure further along the chain is returned
 // as it is: that request already had its own retry.
 Exchange follow(const HttpRequest& request, std::string location, BodyTarget& target) {
   if (request.redirectDepth >= kHttpRedirectLimit)
-    return failed(kHttpProtocolFailed, gbk("HTTP连继跳转已超过允许的次数。"));
+    return failedExchange(kHttpProtocolFailed, gbk("HTTP连继跳转已超过允许的次数。"));
   if (target.isDownload()) location = downloadTarget(std::move(location));
   if (request.httpsOnly && !startsWithNoCase(location, "https:"))
-    return failed(kHttpProtocolFailed, gbk("拒绝跳转到不加密的地址: ") + location);
+    return failedExchange(kHttpProtocolFailed, gbk("拒绝跳转到不加密的地址: ") + location);
   HttpRequest next;
   next.url = std::move(location);
   next.cookie = request.cookie;
@@ -58,17 +51,24 @@ Exchange perform(const HttpRequest& request, BodyTarget& target) {
   return perform(fresh, target);
 }
 
+// The outcome of an exchange as a response or download result: everything but the body.
+template <class Result>
+Result outcomeOf(Exchange& e) {
+  Result result;
+  result.ok = e.ok;
+  result.headerText = std::move(e.headerText);
+  result.length = e.length;
+  result.errorKind = e.errorKind;
+  result.error = std::move(e.error);
+  return result;
+}
+
 }  // namespace
 
 HttpResponse webRequest(const HttpRequest& request) {
   MemoryTarget target(kHttpBodyLimit);
   Exchange e = perform(request, target);
-  HttpResponse response;
-  response.ok = e.ok;
-  response.headerText = std::move(e.headerText);
-  response.length = e.length;
-  response.errorKind = e.errorKind;
-  response.error = std::move(e.error);
+  HttpResponse response = outcomeOf<HttpResponse>(e);
   if (e.ok) response.body = target.takeBody();
   return response;
 }
@@ -78,13 +78,7 @@ DownloadResult webDownloadToFile(const HttpRequest& request, const std::string& 
   get.postBody.reset();
   FileTarget target(gbkPath);
   Exchange e = perform(get, target);
-  DownloadResult result;
-  result.ok = e.ok;
-  result.headerText = std::move(e.headerText);
-  result.length = e.length;
-  result.errorKind = e.errorKind;
-  result.error = std::move(e.error);
-  return result;
+  return outcomeOf<DownloadResult>(e);
 }
 
 }  // namespace pictavo

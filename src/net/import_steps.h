@@ -2,6 +2,7 @@
 // data answer into downloaded pictures.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "net/http_client.h"
@@ -13,11 +14,13 @@ namespace pictavo {
 // The status text while the list is fetched.
 std::string fetchingListText();
 
-// The error box of a failed item data request: its header text and error message.
-UserMessage itemRequestFailure(const HttpResponse& response);
+// Fetches the item data of an item id.
+using ItemDataRequest = std::function<HttpResponse(const std::string& id)>;
 
-// Reads the item data answer and downloads its pictures, or records why there are none.
-void importItemData(const HttpResponse& response, ItemLayout layout, const ProductQuery& query,
-                    ImportSink& sink, ImportResult* result);
+// The item the query's address names: reads its id, fetches its item data with `request`,
+// reads the answer in `layout` and downloads its pictures. A bad address, a failed request
+// and a cancelled one are recorded in `result`.
+void importItem(const ProductQuery& query, ItemLayout layout, const ItemDataRequest& request,
+                ImportSink& sink, ImportResult* result);
 
 }  // namespace pictavo

@@ -62,22 +62,9 @@ ImportResult loadProductImagesFromItemPage(const ProductQuery& query,
     result.notices.push_back(noticeMessage(gbk("输入的图片地址不符合规范！")));
     return result;
   }
-  std::string id;
-  if (!extractItemId(query.text, &id)) {
-    result.notices.push_back(noticeMessage(gbk("输入的宝贝地址不符合规范！")));
-    return result;
-  }
-  sink.status(fetchingListText());
-  HttpResponse response = requestItemData(settings, id, sink);
-  if (response.errorKind == kHttpCancelled) {
-    result.cancelled = true;
-    return result;
-  }
-  if (!response.ok) {
-    result.notices.push_back(itemRequestFailure(response));
-    return result;
-  }
-  importItemData(response, ItemLayout::ItemPage, query, sink, &result);
+  importItem(
+      query, ItemLayout::ItemPage,
+      [&](const std::string& id) { return requestItemData(settings, id, sink); }, sink, &result);
   return result;
 }
 

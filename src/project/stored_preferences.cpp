@@ -43,6 +43,12 @@ int loopStartEffect(const PreferencesStore& store) {
   return static_cast<uint32_t>(stored) > kLastEffectValue ? kLoopStartOutOfRange : stored;
 }
 
+// Keeps a number preference in memory and in the store.
+void keepNumber(int& field, PreferencesStore& store, const char* name, int value) {
+  field = value;
+  store.writeNumber(name, value);
+}
+
 }  // namespace
 
 PreferenceFolders preferenceFolders() {
@@ -82,23 +88,19 @@ void saveFolderPreferences(PreferencesStore& store, const Preferences& p) {
 }
 
 void setBackgroundFill(Preferences& p, PreferencesStore& store, int value) {
-  p.backgroundFill = value;
-  store.writeNumber(names::kBackgroundFill, value);
+  keepNumber(p.backgroundFill, store, names::kBackgroundFill, value);
 }
 
 void setDefaultFileName(Preferences& p, PreferencesStore& store, int value) {
-  p.defaultFileName = value;
-  store.writeNumber(names::kDefaultFileName, value);
+  keepNumber(p.defaultFileName, store, names::kDefaultFileName, value);
 }
 
 void setCloseButtonHides(Preferences& p, PreferencesStore& store, int value) {
-  p.closeButtonHides = value;
-  store.writeNumber(names::kCloseButton, value);
+  keepNumber(p.closeButtonHides, store, names::kCloseButton, value);
 }
 
 void setLoopStartEffect(Preferences& p, PreferencesStore& store, int effect) {
-  p.loopStartEffect = effect;
-  store.writeNumber(names::kLoopStartEffect, effect);
+  keepNumber(p.loopStartEffect, store, names::kLoopStartEffect, effect);
 }
 
 void setCaptionMargins(Preferences& p, PreferencesStore& store, const CaptionMargins& margins) {
