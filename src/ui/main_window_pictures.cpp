@@ -20,7 +20,7 @@
 #include "ui/picture_list/picture_loading.h"
 #include "ui/status_bar.h"
 #include "ui/workers/gif_import_worker.h"
-#include "ui/workers/run_and_wait.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 
@@ -82,10 +82,10 @@ void MainWindow::importAnimation() {
   Project& project = session_.project();
   makeFolders(programFolders().temp);
   GifImportWorker worker(project, toCore(path), programFolders().temp);
-  connect(&worker, &ThreadWorker::progress, this, [this](int number, int total) {
+  connect(&worker, &Task::progress, this, [this](int number, int total) {
     status_->setMessage(fromCore(importingFramesText(number, total)));
   });
-  runAndWait(worker, this, tr("导入动画中..."));
+  runModal(worker, this, tr("导入动画中..."));
   // "取消" keeps nothing of the import: no pictures, no frame files.
   if (worker.isCancelled()) {
     worker.discardFrames();

@@ -9,7 +9,7 @@
 #include "ui/commands/project_edit_command.h"
 #include "ui/file_choosers.h"
 #include "ui/workers/project_open_worker.h"
-#include "ui/workers/run_and_wait.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 namespace {
@@ -49,10 +49,10 @@ void ProjectCommands::open() {
 // leaves the current project exactly as it was.
 bool ProjectCommands::openFile(const QString& path) {
   ProjectOpenWorker worker(toCore(path), session_.project().sizes);
-  connect(&worker, &ThreadWorker::progress, this, [this](int number, int total) {
+  connect(&worker, &Task::progress, this, [this](int number, int total) {
     emit statusMessage(fromCore(loadingPicturesText(number, total)));
   });
-  runAndWait(worker, window_, tr("打开项目中..."));
+  runModal(worker, window_, tr("打开项目中..."));
   emit statusMessage(QString());
   if (!worker.succeeded()) {
     if (!worker.isCancelled()) showCoreMessage(worker.message().caption, worker.message().text);

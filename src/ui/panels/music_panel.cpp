@@ -15,7 +15,7 @@
 #include "ui/models/music_track_model.h"
 #include "ui/workers/associated_program.h"
 #include "ui/workers/music_playback.h"
-#include "ui/workers/run_and_wait.h"
+#include "ui/workers/task.h"
 #include "ui/workers/track_analysis_worker.h"
 
 namespace pictavo {
@@ -193,7 +193,7 @@ void MusicPanel::addTracks() {
   std::vector<std::string> paths;
   for (const QString& path : chosen) paths.push_back(toCore(path));
   TrackAnalysisWorker worker(std::move(paths));
-  runAndWait(worker, window(), tr("分析背景音乐中..."));
+  runModal(worker, window(), tr("分析背景音乐中..."));
   appendTracks(worker.tracks());
 }
 
@@ -211,7 +211,7 @@ void MusicPanel::selectOrAddTrack(const std::string& path) {
                             [&path](const MusicTrack& t) { return t.path == path; });
   if (found == tracks.end()) {
     TrackAnalysisWorker worker({path});
-    runAndWait(worker, window(), tr("分析背景音乐中..."));
+    runModal(worker, window(), tr("分析背景音乐中..."));
     if (worker.tracks().empty()) return;
     appendTracks(worker.tracks());
     selectRow(static_cast<int>(tracks.size()) - 1);

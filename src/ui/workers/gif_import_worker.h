@@ -8,11 +8,11 @@
 
 #include "imaging/gif_frames.h"
 #include "project/project_model.h"
-#include "ui/workers/thread_worker.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 
-class GifImportWorker : public ThreadWorker {
+class GifImportWorker : public Task {
   Q_OBJECT
 
  public:
