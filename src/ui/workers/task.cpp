@@ -50,9 +50,13 @@ void Task::fail(const QString& message) {
   error_ = message;
 }
 
+void Task::wait() {
+  if (thread_.joinable()) thread_.join();
+}
+
 void Task::stopAndWait() {
   cancel();
-  if (thread_.joinable()) thread_.join();
+  wait();
 }
 
 bool runModal(Task& task, QWidget* window, const QString& label) {

@@ -1,5 +1,5 @@
 // One long job of the window: opening a project, analysing tracks, importing GIF frames or
-// product pictures, generating the video. A task is written once and shown either way:
+// product pictures, previewing and generating the video. A task is written once and shown either way:
 //
 //   class BeatTask : public Task {
 //     ~BeatTask() override { stopAndWait(); }
@@ -41,6 +41,8 @@ class Task : public QObject {
   // Asks the work to stop; it still ends with `finished`. Any thread.
   void cancel();
   bool isCancelled() const { return cancelled_.load(); }
+  // Until run() has returned (`finished` may still be on its way).
+  void wait();
   // From a successful start until `finished` has been delivered.
   bool isRunning() const { return running_; }
   // Why the work failed (or could not start); empty when it did not.
