@@ -150,7 +150,7 @@ void preview(int width, int height, int pause, int runs, const std::vector<std::
     PreviewRun preview(PreviewPlan{project, Preferences{}, -1}, show, artwork, QThread::idealThreadCount(),
                        [&window](const QSize& frame) { return window.fittedSize(frame); });
     QEventLoop loop;
-    QObject::connect(&preview, &PreviewRun::ended, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QObject::connect(&preview, &Task::finished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     preview.start();
     loop.exec();
     preview.wait();

@@ -40,12 +40,10 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "project/pause_table.h"
-#include "project/project_file.h"
 #include "support/make_audio.h"
 #include "support/test_environment.h"
 #include "support/test_files.h"
 #include "ui/dialogs/progress_dialog.h"
-#include "video/auto_pause.h"
 #include "ui/generation_command.h"
 #include "ui/information_window.h"
 #include "ui/main_window.h"
@@ -56,6 +54,7 @@
 #include "ui/preview/preview_command.h"
 #include "ui/preview/preview_window.h"
 #include "ui/settings_menu.h"
+#include "ui/support/project_difference.h"
 #include "ui/support/scripted_prompts.h"
 
 using namespace pictavo;
@@ -160,62 +159,6 @@ void quietDesktop(const test::TempDir& dir) {
   std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
   std::string path = bin + ":" + std::getenv("PATH");
   setenv("PATH", path.c_str(), 1);
-}
-
-// A save copies pictures kept in the work folder into the pics folder and points them
-// there; the undo history keeps the work-folder copies, which stay until the program ends.
-// Such a picture is the same picture in either folder.
-std::vector<ImageItem> withoutKeptPicturePaths(std::vector<ImageItem> pictures) {
-  const ProgramFolders& folders = programFolders();
-  for (ImageItem& picture : pictures) {
-    if (picture.path.starts_with(folders.temp) || picture.path.starts_with(folders.pics))
-      picture.path = picture.fileName = "(kept)";
-  }
-  return pictures;
-}
-
-// The lines of the two projects' documents that differ, to tell what changed.
-std::string documentDifference(const Project& a, const Project& b) {
-  QStringList before = QString::fromStdString(projectDocument(a)).split('\n');
-  QStringList after = QString::fromStdString(projectDocument(b)).split('\n');
-  std::string text;
-  for (qsizetype i = 0; i < std::max(before.size(), after.size()); ++i) {
-    QString x = before.value(i), y = after.value(i);
-    if (x != y) text += "\n    - " + x.toStdString() + "\n    + " + y.toStdString();
-  }
-  const ProjectSettings& x = a.settings;
-  const ProjectSettings& y = b.settings;
-  auto field = [&](const char* name, auto before, auto after) {
-    if (before != after)
-      text += std::string("\n    ") + name + ": " + std::to_string(before) + " -> " + std::to_string(after);
-  };
-  field("pauseIndex", x.pauseIndex, y.pauseIndex);
-  field("pauseFrames", x.pauseFrames, y.pauseFrames);
-  field("tracks", x.musicTracks.size(), y.musicTracks.size());
-  for (size_t i = 0; i < std::min(x.musicTracks.size(), y.musicTracks.size()); ++i) {
-    field("track duration ms", x.musicTracks[i].durationMs, y.musicTracks[i].durationMs);
-    field("track sample rate", x.musicTracks[i].sampleRate, y.musicTracks[i].sampleRate);
-  }
-  if (x.customPauseText != y.customPauseText)
-    text += "\n    pause text: " + x.customPauseText + " -> " + y.customPauseText;
-  return text;
-}
-
-// The automatic pause is worked out from the pictures; without pictures it keeps whatever
-// it last was, which nothing uses until pictures come back and it is worked out again.
-ProjectSettings withoutUnusedPause(ProjectSettings settings, bool noPictures) {
-  if (noPictures && autoPauseApplies(settings)) {
-    settings.customPauseText.clear();
-    settings.pauseFrames = 0;
-  }
-  return settings;
-}
-
-bool sameProjects(const Project& a, const Project& b) {
-  bool noPictures = a.pictures.empty() && b.pictures.empty();
-  return withoutKeptPicturePaths(a.pictures) == withoutKeptPicturePaths(b.pictures) &&
-         withoutUnusedPause(a.settings, noPictures) == withoutUnusedPause(b.settings, noPictures) &&
-         a.sizes == b.sizes && a.path == b.path && a.maxPictures == b.maxPictures;
 }
 
 // What a saved project must give back: the pictures, their effects and captions. A picture
@@ -740,7 +683,7 @@ bool Soak::saveThenOpen(std::string& failure) {
   if (!failure.empty()) failure = "saved and opened project differs: " + failure;
   if (failure.empty() && !(saved.settings == session_.project().settings))
     failure = "saved and opened project's options differ:" +
-              documentDifference(saved, session_.project());
+              test::projectDifference(saved, session_.project());
   return failure.empty();
 }
 
@@ -763,15 +706,10 @@ bool Soak::checkInvariants(std::string& failure) {
       return false;
     }
   }
-  QUndoStack& history = session_.undoStack();
-  if (settled() && history.canUndo()) {
-    Project before = session_.project();
-    QString undone = history.undoText();
-    history.undo();
-    history.redo();
-    if (!sameProjects(before, session_.project())) {
-      failure = "undo then redo of '" + undone.toStdString() + "' changed the project:" +
-                documentDifference(before, session_.project());
+  if (settled() && session_.undoStack().canUndo()) {
+    std::string change = test::undoThenRedoChange(session_);
+    if (!change.empty()) {
+      failure = "undo then redo changed the project: " + change;
       return false;
     }
   }

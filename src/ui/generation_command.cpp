@@ -1,7 +1,6 @@
 #include "ui/generation_command.h"
 
 #include <QDesktopServices>
-#include <QEventLoop>
 #include <QUrl>
 #include <QWidget>
 
@@ -55,42 +54,28 @@ QString GenerationCommand::chooseOutput() {
 // The progress window shows the run; the main window takes no input until it ends.
 GenerationCommand::Outcome GenerationCommand::generate(const QString& output, int sampleRate) {
   GenerationWorker worker(session_.project(), session_.preferences(), toCore(output), sampleRate);
-  Outcome outcome = Outcome::Failed;
-  QString failure;
-  QEventLoop loop;
-  connect(&worker, &GenerationWorker::pictureStarted, progress_,
-          [this](int number, int) { progress_->showPicture(number); });
-  connect(progress_, &ProgressDialog::stopRequested, &worker, &GenerationWorker::cancel);
-  connect(&worker, &GenerationWorker::runFinished, &loop, [&] { outcome = Outcome::Finished; loop.quit(); });
-  connect(&worker, &GenerationWorker::runCancelled, &loop, [&] { outcome = Outcome::Cancelled; loop.quit(); });
-  connect(&worker, &GenerationWorker::runFailed, &loop, [&](const QString& message) {
-    failure = message;
-    loop.quit();
-  });
+  connect(&worker, &Task::progress, progress_, [this](int number, int) { progress_->showPicture(number); });
+  connect(progress_, &ProgressDialog::stopRequested, &worker, &Task::cancel);
   QStringList warnings;
-  connect(&worker, &GenerationWorker::runWarning, &loop,
-          [&](const QString& message) { warnings << message; });
-  // Connected first: a short run may report its end before the loop below runs.
-  QString error;
-  if (!worker.start(&error)) {
-    prompts_.message(window_, QMessageBox::Warning, tr("提示"), error);
+  connect(&worker, &GenerationWorker::runWarning, &worker,
+          [&warnings](const QString& message) { warnings << message; });
+  if (!worker.start()) {
+    prompts_.message(window_, QMessageBox::Warning, tr("提示"), worker.error());
     return Outcome::Failed;
   }
 
   progress_->begin(worker.pictureTotal());
-  window_->setEnabled(false);
-  progress_->setEnabled(true);
   progress_->show();
   progress_->raise();
-  loop.exec();
+  waitModal(worker, window_, *progress_);
   progress_->hide();
   disconnect(progress_, nullptr, &worker, nullptr);
-  window_->setEnabled(true);
 
-  if (!failure.isEmpty()) prompts_.message(window_, QMessageBox::Critical, tr("错误"), failure);
+  if (!worker.error().isEmpty())
+    prompts_.message(window_, QMessageBox::Critical, tr("错误"), worker.error());
   for (const QString& message : warnings)
     prompts_.message(window_, QMessageBox::Warning, tr("提示"), message);
-  return outcome;
+  return worker.outcome();
 }
 
 // The advice about one particular system player never applies here: no player this

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 
+#include "ui/workers/generation_worker.h"
 #include "video/generation_checks.h"
 
 namespace pictavo {
@@ -31,7 +32,7 @@ class GenerationCommand : public QObject {
   void refused(const ProjectCheck& check);
 
  private:
-  enum class Outcome { Finished, Cancelled, Failed };
+  using Outcome = GenerationWorker::Outcome;
 
   QString chooseOutput();
   Outcome generate(const QString& output, int sampleRate);

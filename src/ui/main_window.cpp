@@ -23,7 +23,6 @@
 #include "ui/settings_menu.h"
 #include "ui/status_bar.h"
 #include "ui/tray_icon.h"
-#include "video/auto_pause.h"
 #include "video/length_texts.h"
 
 // The icons are compiled into this static library; its resources must be registered by
@@ -94,8 +93,8 @@ bool MainWindow::openProjectFile(const QString& path) {
   return opened;
 }
 
+// Shows the project as it is now; it only reads.
 void MainWindow::refresh() {
-  followMusicWithPause();
   model_->reload();
   panels_->showProject();
   music_->showProject();
@@ -107,12 +106,6 @@ void MainWindow::refresh() {
   status_->setVideoLengthText(
       fromCore(videoLengthText(session_.project(), session_.preferences().loopStartEffect)));
   refreshTitle();
-}
-
-// With the automatic pause time on, every change of the pictures, effects, size or tracks
-// gives a new pause that makes the pictures last as long as the music.
-void MainWindow::followMusicWithPause() {
-  if (autoPauseApplies(session_.project().settings)) autoPauseTime(session_.project());
 }
 
 // "Pictavo(V8.2)" until a project command gives the window a project title.

@@ -93,7 +93,6 @@ class MainWindow : public QMainWindow {
   void pointAtRefusal(const ProjectCheck& check);
   void addKeys();
   void refresh();
-  void followMusicWithPause();
   void refreshTitle();
   void addPicturesFromChooser(int position = -1);
   void importAnimation();

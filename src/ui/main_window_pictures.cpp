@@ -12,7 +12,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "project/picture_list.h"
-#include "ui/commands/add_pictures_command.h"
+#include "ui/commands/project_edit_command.h"
 #include "ui/dropped_files.h"
 #include "ui/file_choosers.h"
 #include "ui/main_window.h"
@@ -20,7 +20,7 @@
 #include "ui/picture_list/picture_loading.h"
 #include "ui/status_bar.h"
 #include "ui/workers/gif_import_worker.h"
-#include "ui/workers/run_and_wait.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 
@@ -82,16 +82,19 @@ void MainWindow::importAnimation() {
   Project& project = session_.project();
   makeFolders(programFolders().temp);
   GifImportWorker worker(project, toCore(path), programFolders().temp);
-  connect(&worker, &ThreadWorker::progress, this, [this](int number, int total) {
+  connect(&worker, &Task::progress, this, [this](int number, int total) {
     status_->setMessage(fromCore(importingFramesText(number, total)));
   });
-  runAndWait(worker, this, tr("导入动画中..."));
-  std::vector<ImageItem> added = worker.added();
-  if (!added.empty()) {
-    std::vector<ImageItem> before = project.pictures;
-    project.pictures.insert(project.pictures.end(), added.begin(), added.end());
-    session_.undoStack().push(new AddPicturesCommand(project, std::move(before)));
+  runModal(worker, this, tr("导入动画中..."));
+  // "取消" keeps nothing of the import: no pictures, no frame files.
+  if (worker.isCancelled()) {
+    worker.discardFrames();
+    return;
   }
+  std::vector<ImageItem> added = worker.added();
+  editProject(session_, tr("添加图片"), [&added](Project& p) {
+    p.pictures.insert(p.pictures.end(), added.begin(), added.end());
+  });
   if (worker.result() == GifFramesResult::Unreadable)
     prompts_.message(this, QMessageBox::Critical, tr("错误"), wrongFormat);
   else if (worker.result() == GifFramesResult::WriteFailed)

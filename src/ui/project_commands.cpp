@@ -6,10 +6,10 @@
 #include "app/session.h"
 #include "app/user_prompts.h"
 #include "project/project_file.h"
-#include "ui/commands/replace_project_command.h"
+#include "ui/commands/project_edit_command.h"
 #include "ui/file_choosers.h"
 #include "ui/workers/project_open_worker.h"
-#include "ui/workers/run_and_wait.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 namespace {
@@ -36,8 +36,7 @@ void ProjectCommands::newProject() {
   if (!settleUnsavedChanges()) return;
   Project fresh;
   fresh.sizes = session_.project().sizes;  // sizes added in this run stay
-  session_.undoStack().push(
-      new ReplaceProjectCommand(session_.project(), std::move(fresh), tr("新建项目")));
+  replaceProject(session_, tr("新建项目"), fresh);
 }
 
 void ProjectCommands::open() {
@@ -50,17 +49,16 @@ void ProjectCommands::open() {
 // leaves the current project exactly as it was.
 bool ProjectCommands::openFile(const QString& path) {
   ProjectOpenWorker worker(toCore(path), session_.project().sizes);
-  connect(&worker, &ThreadWorker::progress, this, [this](int number, int total) {
+  connect(&worker, &Task::progress, this, [this](int number, int total) {
     emit statusMessage(fromCore(loadingPicturesText(number, total)));
   });
-  runAndWait(worker, window_, tr("打开项目中..."));
+  runModal(worker, window_, tr("打开项目中..."));
   emit statusMessage(QString());
   if (!worker.succeeded()) {
     if (!worker.isCancelled()) showCoreMessage(worker.message().caption, worker.message().text);
     return false;
   }
-  session_.undoStack().push(
-      new ReplaceProjectCommand(session_.project(), std::move(worker.result()), tr("打开项目")));
+  replaceProject(session_, tr("打开项目"), worker.result());
   return true;
 }
 

@@ -6,17 +6,11 @@
 
 #include "platform/folders.h"
 #include "project/project_file.h"
-#include "ui/command_ids.h"
+#include "ui/menu_item.h"
 #include "util/paths.h"
 
 namespace pictavo {
 namespace {
-
-QAction* addItem(QMenu* menu, CommandId id, const QString& label) {
-  QAction* action = menu->addAction(label);
-  action->setData(static_cast<int>(id));
-  return action;
-}
 
 bool holdsWorkFolderPicture(const Project& project) {
   const std::string& work = programFolders().temp;
@@ -29,12 +23,12 @@ bool holdsWorkFolderPicture(const Project& project) {
 ProjectMenu buildProjectMenu(QWidget* parent) {
   ProjectMenu m;
   m.menu = new QMenu(parent);
-  m.newProject = addItem(m.menu, kCmdNewProject, QObject::tr("新建"));
+  m.newProject = addCommandItem(m.menu, kCmdNewProject, QObject::tr("新建"));
   m.menu->addSeparator();
-  m.open = addItem(m.menu, kCmdOpenProject, QObject::tr("打开"));
+  m.open = addCommandItem(m.menu, kCmdOpenProject, QObject::tr("打开"));
   m.menu->addSeparator();
-  m.save = addItem(m.menu, kCmdSaveProject, QObject::tr("保存"));
-  m.saveAs = addItem(m.menu, kCmdSaveProjectAs, QObject::tr("另存为"));
+  m.save = addCommandItem(m.menu, kCmdSaveProject, QObject::tr("保存"));
+  m.saveAs = addCommandItem(m.menu, kCmdSaveProjectAs, QObject::tr("另存为"));
   return m;
 }
 

@@ -9,8 +9,10 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QProgressDialog>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
@@ -262,6 +264,41 @@ TEST_F(WindowTest, ImportAnimationAddsEveryFrameOrSaysWhyNot) {
   // The selection information follows the import: nothing is selected.
   EXPECT_EQ(window->statusParts().messageText(), QString());
   EXPECT_EQ(fromCore(importingFramesText(7, 120)), QStringLiteral("导入图片:   7 / 120"));
+}
+
+// The files in the work folder: imported frames live there until the project is saved.
+int workFiles() {
+  QDir work(fromCore(programFolders().temp));
+  return static_cast<int>(work.entryList(QDir::Files).size());
+}
+
+// "取消" keeps nothing of the import, neither pictures nor frame files; a full list keeps
+// the frames it took and no file of the frame it refused.
+TEST_F(WindowTest, AnAnimationImportLeavesNoFrameOutsideTheList) {
+  test::writeGif(dir.file("long.gif"), 20, 10);
+  test::writeGif(dir.file("short.gif"), 12, 10);
+  addPictures(makePictures(1));
+  int steps = session.undoStack().count();
+  int files = workFiles();
+  QTimer canceller;
+  QObject::connect(&canceller, &QTimer::timeout, [&] {
+    if (auto* progress = window->findChild<QProgressDialog*>(QStringLiteral("workProgress")))
+      emit progress->canceled();
+  });
+  canceller.start(5);
+  prompts.choices.enqueue({file(QStringLiteral("long.gif"))});
+  window->toolbarActions().importAnimation->trigger();
+  canceller.stop();
+  EXPECT_EQ(pictureCount(), 1);
+  EXPECT_EQ(session.undoStack().count(), steps);
+  EXPECT_EQ(workFiles(), files);
+
+  session.project().maxPictures = 4;
+  prompts.choices.enqueue({file(QStringLiteral("short.gif"))});
+  window->toolbarActions().importAnimation->trigger();
+  EXPECT_EQ(pictureCount(), 4);
+  EXPECT_EQ(workFiles(), files + 3);
+  EXPECT_EQ(prompts.titles(), QStringList{QStringLiteral("提示")});
 }
 
 TEST_F(WindowTest, SettingsMenuWritesItsPreferencesAtOnce) {

@@ -165,11 +165,11 @@ void ProductImportDialog::startImport(const ProductQuery& query) {
   workerDone_ = false;
   stopRequested_ = false;
   worker_ = std::make_unique<ProductImportWorker>(query, settings_, project_);
-  connect(worker_.get(), &ProductImportWorker::statusChanged, this,
+  connect(worker_.get(), &Task::statusChanged, this,
           &ProductImportDialog::showProgress, Qt::QueuedConnection);
   connect(worker_.get(), &ProductImportWorker::pictureArrived, this,
           &ProductImportDialog::takePicture, Qt::QueuedConnection);
-  connect(worker_.get(), &ThreadWorker::finished, this, &ProductImportDialog::importFinished);
+  connect(worker_.get(), &Task::finished, this, &ProductImportDialog::importFinished);
   setInputEnabled(false);
   showProgress(QString());
   worker_->start();

@@ -2,43 +2,26 @@
 // taken: PNG or an RGB JPEG only. Every change is one step of the undo history.
 #pragma once
 
-#include <QWidget>
+#include "ui/panels/picture_option_panel.h"
 
-class QCheckBox;
 class QComboBox;
-class QLineEdit;
-class QPushButton;
 
 namespace pictavo {
 
-class FileChoosers;
-class Session;
-class UserPrompts;
-
-class LogoPanel : public QWidget {
+class LogoPanel : public PictureOptionPanel {
   Q_OBJECT
 
  public:
   LogoPanel(Session& session, UserPrompts& prompts, FileChoosers& choosers, QWidget* parent);
 
-  void showProject();
-  // "选择...": chooses, checks and takes (or refuses) the logo file.
-  void chooseLogo();
-
-  QCheckBox* logoBox() const { return logo_; }
+  QCheckBox* logoBox() const { return switchBox(); }
   QComboBox* locationList() const { return location_; }
-  QLineEdit* pathEdit() const { return path_; }
-  QPushButton* chooseButton() const { return choose_; }
 
  private:
-  Session& session_;
-  UserPrompts& prompts_;
-  FileChoosers& choosers_;
-  QCheckBox* logo_;
-  QComboBox* location_;
-  QLineEdit* path_;
-  QPushButton* choose_;
-  QPushButton* help_;
+  void addOwnControls(QHBoxLayout* row) override;
+  void showOwnControls(const ProjectSettings& s, bool on) override;
+
+  QComboBox* location_ = nullptr;
 };
 
 }  // namespace pictavo

@@ -15,9 +15,8 @@
 #include "ui/models/music_track_model.h"
 #include "ui/workers/associated_program.h"
 #include "ui/workers/music_playback.h"
-#include "ui/workers/run_and_wait.h"
+#include "ui/workers/task.h"
 #include "ui/workers/track_analysis_worker.h"
-#include "video/auto_pause.h"
 
 namespace pictavo {
 namespace {
@@ -40,16 +39,6 @@ constexpr int kRowHeight = 28;
 constexpr int kListWidth = 836;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonGap = 4;
-
-// The pause follows the music while music, the automatic pause time and tracks are all
-// there; otherwise the pause list's own entry holds.
-void followMusicWithPause(Project& project) {
-  ProjectSettings& s = project.settings;
-  if (autoPauseApplies(s))
-    autoPauseTime(project);
-  else
-    s.selectPause(s.pauseIndex);
-}
 
 QCheckBox* checkBox(const QString& text, QWidget* parent, int x) {
   auto* box = new QCheckBox(text, parent);
@@ -173,22 +162,16 @@ void MusicPanel::focusTrack(int row) {
   list_->setFocus();
 }
 
-bool MusicPanel::edit(const QString& text, const std::function<void(Project&)>& change) {
-  return editProject(session_, text, [&change](Project& project) {
-    change(project);
-    followMusicWithPause(project);
-  });
-}
-
 void MusicPanel::switchMusic(bool on) {
   if (!on) stopTrial();
-  edit(on ? tr("加背景音乐") : tr("去掉背景音乐"), [on](Project& p) { p.settings.musicOn = on; });
+  editProject(session_, on ? tr("加背景音乐") : tr("去掉背景音乐"),
+              [on](Project& p) { p.settings.musicOn = on; });
   showProject();
 }
 
 // The automatic pause and picture looping exclude each other: checking one unchecks the other.
 void MusicPanel::switchAutoPause(bool on) {
-  edit(tr("自动调整图片停顿时间"), [on](Project& p) {
+  editProject(session_, tr("自动调整图片停顿时间"), [on](Project& p) {
     p.settings.autoPause = on;
     if (on) p.settings.loopPictures = false;
   });
@@ -196,7 +179,7 @@ void MusicPanel::switchAutoPause(bool on) {
 }
 
 void MusicPanel::switchLooping(bool on) {
-  edit(tr("图片循环播放"), [on](Project& p) {
+  editProject(session_, tr("图片循环播放"), [on](Project& p) {
     p.settings.loopPictures = on;
     if (on) p.settings.autoPause = false;
   });
@@ -210,12 +193,12 @@ void MusicPanel::addTracks() {
   std::vector<std::string> paths;
   for (const QString& path : chosen) paths.push_back(toCore(path));
   TrackAnalysisWorker worker(std::move(paths));
-  runAndWait(worker, window(), tr("分析背景音乐中..."));
+  runModal(worker, window(), tr("分析背景音乐中..."));
   appendTracks(worker.tracks());
 }
 
 void MusicPanel::appendTracks(const std::vector<MusicTrack>& tracks) {
-  edit(tr("添加背景音乐"), [&tracks](Project& p) {
+  editProject(session_, tr("添加背景音乐"), [&tracks](Project& p) {
     auto& list = p.settings.musicTracks;
     list.insert(list.end(), tracks.begin(), tracks.end());
   });
@@ -228,7 +211,7 @@ void MusicPanel::selectOrAddTrack(const std::string& path) {
                             [&path](const MusicTrack& t) { return t.path == path; });
   if (found == tracks.end()) {
     TrackAnalysisWorker worker({path});
-    runAndWait(worker, window(), tr("分析背景音乐中..."));
+    runModal(worker, window(), tr("分析背景音乐中..."));
     if (worker.tracks().empty()) return;
     appendTracks(worker.tracks());
     selectRow(static_cast<int>(tracks.size()) - 1);
@@ -247,7 +230,7 @@ void MusicPanel::removeSelectedTrack() {
     stopTrial();
   else if (row < model_->triedRow())
     model_->setTriedRow(model_->triedRow() - 1);
-  edit(tr("删除背景音乐"), [row](Project& p) {
+  editProject(session_, tr("删除背景音乐"), [row](Project& p) {
     auto& list = p.settings.musicTracks;
     list.erase(list.begin() + row);
   });

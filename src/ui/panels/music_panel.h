@@ -7,7 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,7 +25,6 @@ class MusicTrackModel;
 class Session;
 class UserPrompts;
 struct MusicTrack;
-struct Project;
 
 class MusicPanel : public QWidget, public PreviewMusic {
   Q_OBJECT
@@ -61,7 +59,6 @@ class MusicPanel : public QWidget, public PreviewMusic {
   void updateEnabling();
   int selectedRow() const;
   void selectRow(int row);
-  bool edit(const QString& text, const std::function<void(Project&)>& change);
 
   void switchMusic(bool on);
   void switchAutoPause(bool on);

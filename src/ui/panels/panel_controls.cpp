@@ -21,24 +21,28 @@ QPushButton* panelButton(const QString& text, QWidget* parent) {
   return button;
 }
 
-QComboBox* labelledList(const QString& label, QBoxLayout* row, QWidget* parent) {
-  auto* caption = new QLabel(label, parent);
-  auto* list = new QComboBox(parent);
-  list->setAccessibleName(label);
-  caption->setBuddy(list);
+namespace {
+
+// The label and the control it names, side by side in `row`.
+template <typename Control>
+Control* labelled(const QString& label, Control* control, QBoxLayout* row, int stretch) {
+  auto* caption = new QLabel(label, control->parentWidget());
+  control->setAccessibleName(label);
+  caption->setBuddy(control);
   row->addWidget(caption);
-  row->addWidget(list);
-  return list;
+  row->addWidget(control, stretch);
+  return control;
+}
+
+}  // namespace
+
+QComboBox* labelledList(const QString& label, QBoxLayout* row, QWidget* parent) {
+  return labelled(label, new QComboBox(parent), row, 0);
 }
 
 QLineEdit* labelledPath(const QString& label, QBoxLayout* row, QWidget* parent) {
-  auto* caption = new QLabel(label, parent);
-  auto* path = new QLineEdit(parent);
-  path->setAccessibleName(label);
+  auto* path = labelled(label, new QLineEdit(parent), row, 1);
   path->setReadOnly(true);
-  caption->setBuddy(path);
-  row->addWidget(caption);
-  row->addWidget(path, 1);
   return path;
 }
 

@@ -5,7 +5,6 @@
 
 #include "app/session.h"
 #include "ui/commands/project_edit_command.h"
-#include "ui/commands/remove_pictures_command.h"
 #include "ui/picture_list/list_selection.h"
 
 namespace pictavo {
@@ -70,16 +69,18 @@ void PictureCommands::placeCaptions(CaptionPlacement placement) {
   editKeepingSelection(tr("排列文字"), [placement](Project& p) { pictavo::placeCaptions(p, placement); });
 }
 
-// Every picture selected is the same as removing them all.
-void PictureCommands::removeSelected() {
-  std::vector<int> rows = selectedRows(view_);
-  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
-}
+// Every picture selected is the same as removing them all. When the first picture goes,
+// the new first one gets "无动画"; undo brings back the pictures and that effect exactly.
+void PictureCommands::removeSelected() { remove(selectedRows(view_)); }
 
 void PictureCommands::removeAll() {
   std::vector<int> rows(session_.project().pictures.size());
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<int>(i);
-  if (!rows.empty()) session_.undoStack().push(new RemovePicturesCommand(session_.project(), rows));
+  remove(rows);
+}
+
+void PictureCommands::remove(const std::vector<int>& rows) {
+  editProject(session_, tr("移除图片"), [&rows](Project& p) { removePictures(p, rows); });
 }
 
 void PictureCommands::setAsCover() {

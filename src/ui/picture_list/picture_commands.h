@@ -42,6 +42,7 @@ class PictureCommands : public QObject {
   // The same, keeping the selection as it is.
   void editKeepingSelection(const QString& text, const std::function<void(Project&)>& change);
   void move(const QString& text, bool left);
+  void remove(const std::vector<int>& rows);
 
   Session& session_;
   QListView* view_;

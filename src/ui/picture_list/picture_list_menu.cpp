@@ -3,20 +3,9 @@
 #include <QAction>
 #include <QMenu>
 
-#include "ui/command_ids.h"
+#include "ui/menu_item.h"
 
 namespace pictavo {
-namespace {
-
-QAction* addItem(QMenu* menu, int id, const QString& text) {
-  QAction* action = menu->addAction(text);
-  action->setData(id);
-  action->setObjectName(QStringLiteral("command%1").arg(id));
-  return action;
-}
-
-}  // namespace
-
 QList<QAction*> PictureListMenu::captionPlacements() const {
   return {flushDiagonal, flushCrossing, insetDiagonal, insetCrossing, middleBottom};
 }
@@ -25,28 +14,28 @@ PictureListMenu buildPictureListMenu(QWidget* parent) {
   PictureListMenu m;
   m.menu = new QMenu(parent);
   m.menu->setObjectName(QStringLiteral("pictureListMenu"));
-  m.add = addItem(m.menu, kCmdMenuAddPictures, QObject::tr("添加图片"));
-  m.insert = addItem(m.menu, kCmdInsertPictures, QObject::tr("插入图片"));
+  m.add = addCommandItem(m.menu, kCmdMenuAddPictures, QObject::tr("添加图片"));
+  m.insert = addCommandItem(m.menu, kCmdInsertPictures, QObject::tr("插入图片"));
   m.menu->addSeparator();
-  m.removeSelected = addItem(m.menu, kCmdRemoveSelected, QObject::tr("移除选中"));
-  m.removeAll = addItem(m.menu, kCmdRemoveAll, QObject::tr("移除全部\tCtrl+D"));
+  m.removeSelected = addCommandItem(m.menu, kCmdRemoveSelected, QObject::tr("移除选中"));
+  m.removeAll = addCommandItem(m.menu, kCmdRemoveAll, QObject::tr("移除全部\tCtrl+D"));
   m.menu->addSeparator();
-  m.randomOrder = addItem(m.menu, kCmdRandomOrder, QObject::tr("随机排列图片"));
+  m.randomOrder = addCommandItem(m.menu, kCmdRandomOrder, QObject::tr("随机排列图片"));
   m.menu->addSeparator();
-  m.newEffectSet = addItem(m.menu, kCmdNewEffectSet, QObject::tr("更换一组动画"));
-  m.sameEffectForAll = addItem(m.menu, kCmdSameEffectForAll, QObject::tr("全部设置为该动画"));
+  m.newEffectSet = addCommandItem(m.menu, kCmdNewEffectSet, QObject::tr("更换一组动画"));
+  m.sameEffectForAll = addCommandItem(m.menu, kCmdSameEffectForAll, QObject::tr("全部设置为该动画"));
   m.menu->addSeparator();
-  m.flushDiagonal = addItem(m.menu, kCmdCaptionsFlushDiagonal, QObject::tr("自动贴边对角排列文字"));
-  m.flushCrossing = addItem(m.menu, kCmdCaptionsFlushCrossing, QObject::tr("自动贴边交叉排列文字"));
+  m.flushDiagonal = addCommandItem(m.menu, kCmdCaptionsFlushDiagonal, QObject::tr("自动贴边对角排列文字"));
+  m.flushCrossing = addCommandItem(m.menu, kCmdCaptionsFlushCrossing, QObject::tr("自动贴边交叉排列文字"));
   m.menu->addSeparator();
-  m.insetDiagonal = addItem(m.menu, kCmdCaptionsInsetDiagonal, QObject::tr("自动不贴边对角排列文字"));
-  m.insetCrossing = addItem(m.menu, kCmdCaptionsInsetCrossing, QObject::tr("自动不贴边交叉排列文字"));
+  m.insetDiagonal = addCommandItem(m.menu, kCmdCaptionsInsetDiagonal, QObject::tr("自动不贴边对角排列文字"));
+  m.insetCrossing = addCommandItem(m.menu, kCmdCaptionsInsetCrossing, QObject::tr("自动不贴边交叉排列文字"));
   m.menu->addSeparator();
-  m.middleBottom = addItem(m.menu, kCmdCaptionsMiddleBottom, QObject::tr("自动中间下方排列文字"));
+  m.middleBottom = addCommandItem(m.menu, kCmdCaptionsMiddleBottom, QObject::tr("自动中间下方排列文字"));
   m.menu->addSeparator();
-  m.setAsCover = addItem(m.menu, kCmdSetAsCover, QObject::tr("设置为封面"));
+  m.setAsCover = addCommandItem(m.menu, kCmdSetAsCover, QObject::tr("设置为封面"));
   m.menu->addSeparator();
-  m.previewEffect = addItem(m.menu, kCmdPreviewPictureEffect, QObject::tr("预览该图片动画\tF5"));
+  m.previewEffect = addCommandItem(m.menu, kCmdPreviewPictureEffect, QObject::tr("预览该图片动画\tF5"));
   // Undo and redo of the window's history, where a right click on the list expects them.
   m.menu->addSeparator();
   m.undo = m.menu->addAction(QObject::tr("撤销"));

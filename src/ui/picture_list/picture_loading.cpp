@@ -12,7 +12,7 @@
 #include "app/session.h"
 #include "app/user_prompts.h"
 #include "project/picture_list.h"
-#include "ui/commands/add_pictures_command.h"
+#include "ui/commands/project_edit_command.h"
 #include "ui/models/picture_list_model.h"
 #include "ui/models/thumbnail_cache.h"
 #include "ui/status_bar.h"
@@ -73,6 +73,8 @@ PictureLoading::PictureLoading(Session& session, UserPrompts& prompts, PictureLi
   connect(loader_, &PictureLoader::finished, this, &PictureLoading::ended);
 }
 
+PictureLoading::~PictureLoading() = default;
+
 void PictureLoading::lockWhileLoading(const QList<QAction*>& actions,
                                       const QList<QWidget*>& widgets, QListView* list) {
   for (QAction* action : actions) lockedActions_->addAction(action);
@@ -93,7 +95,8 @@ void PictureLoading::load(const QStringList& paths, int position) {
 }
 
 void PictureLoading::started(int position) {
-  before_ = session_.project().pictures;
+  edit_ = std::make_unique<ProjectEdit>(session_);
+  countBefore_ = session_.project().pictures.size();
   inserting_ = position >= 0;
   lock(true);
   stopButton_->show();
@@ -106,12 +109,12 @@ void PictureLoading::ended(bool reachedLimit) {
   status_.setMessage(QString());
   lock(false);
   Project& project = session_.project();
-  bool added = project.pictures.size() != before_.size();
   // Inserted pictures take the caption state that the other pictures follow.
+  bool added = project.pictures.size() != countBefore_;
   if (added && inserting_ && project.settings.captionsOn)
     for (ImageItem& picture : project.pictures) picture.caption.mode = 1;
-  if (added) session_.undoStack().push(new AddPicturesCommand(project, std::move(before_)));
-  before_.clear();
+  std::unique_ptr<ProjectEdit> edit = std::move(edit_);
+  edit->finish(tr("添加图片"));
   emit finished();
   // Last: a new load may start while the box is open.
   if (reachedLimit)

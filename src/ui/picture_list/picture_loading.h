@@ -10,9 +10,7 @@
 #include <QPointer>
 #include <QStringList>
 
-#include <vector>
-
-#include "project/project_model.h"
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -26,6 +24,7 @@ namespace pictavo {
 class MainStatusBar;
 class PictureListModel;
 class PictureLoader;
+class ProjectEdit;
 class Session;
 class UserPrompts;
 
@@ -35,6 +34,7 @@ class PictureLoading : public QObject {
  public:
   PictureLoading(Session& session, UserPrompts& prompts, PictureListModel& model,
                  MainStatusBar& status, QWidget* window);
+  ~PictureLoading() override;
 
   // What is locked while a load runs: actions, widgets (with their children) and the list,
   // which still scrolls and selects but takes no editing input.
@@ -70,7 +70,8 @@ class PictureLoading : public QObject {
   QList<QWidget*> lockedWidgets_;
   QListView* list_ = nullptr;
   QList<QPointer<QWidget>> disabled_;
-  std::vector<ImageItem> before_;
+  std::unique_ptr<ProjectEdit> edit_;  // the load's step, from its start
+  size_t countBefore_ = 0;
   bool inserting_ = false;
 };
 

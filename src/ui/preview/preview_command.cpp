@@ -70,7 +70,7 @@ bool PreviewCommand::sizeChosen() {
 // Also the restart after a click on "end": the window is already up then.
 void PreviewCommand::begin(int effectRow) {
   previewButton_->setEnabled(false);
-  if (run_) run_->stop();
+  if (run_) run_->cancel();
   if (musicStarted_ && music_) music_->stopPreviewMusic();
   musicStarted_ = false;
   run_.reset();  // the last run's threads end before new ones start
@@ -126,13 +126,13 @@ void PreviewCommand::connectRun(int id) {
                      tr("预览画面的数据无法显示。"));
     window_->close();
   }, Qt::QueuedConnection);
-  connect(run, &PreviewRun::ended, this, [this, id] { finishRun(id); }, Qt::QueuedConnection);
+  connect(run, &Task::finished, this, [this, id] { finishRun(id); }, Qt::QueuedConnection);
 }
 
 // Esc or the close button: the run stops at once (no end picture), the music with it, and
 // the main window takes input again; the threads wind down by themselves.
 void PreviewCommand::closeWindow() {
-  if (run_) run_->stop();
+  if (run_) run_->cancel();
   if (musicStarted_ && music_) music_->stopPreviewMusic();
   musicStarted_ = false;
   window_->releasePicture();

@@ -1,5 +1,6 @@
 #include "ui/workers/gif_import_worker.h"
 
+#include "platform/files.h"
 #include "project/picture_list.h"
 
 namespace pictavo {
@@ -18,14 +19,20 @@ std::vector<ImageItem> GifImportWorker::added() const {
 
 void GifImportWorker::run() {
   result_ = writeGifFrames(gifPath_, workFolder_, [this](int number, int total, const std::string& path) {
+    // A frame that does not become a picture leaves no file behind.
     if (static_cast<int>(scratch_.pictures.size()) >= scratch_.maxPictures) {
       reachedLimit_ = true;
+      removeFile(path);
       return false;
     }
     emit progress(number, total);
-    addPicture(scratch_, path);
+    if (!addPicture(scratch_, path)) removeFile(path);
     return !isCancelled();
   });
+}
+
+void GifImportWorker::discardFrames() {
+  for (const ImageItem& picture : added()) removeFile(picture.path);
 }
 
 }  // namespace pictavo

@@ -1,5 +1,6 @@
 // Writes the frames of a GIF animation into the work folder and prepares each as a new
-// picture, on its own thread, stopping when the list is full.
+// picture, on its own thread, stopping when the list is full. Only frames that became
+// pictures keep their files.
 #pragma once
 
 #include <string>
@@ -7,11 +8,11 @@
 
 #include "imaging/gif_frames.h"
 #include "project/project_model.h"
-#include "ui/workers/thread_worker.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 
-class GifImportWorker : public ThreadWorker {
+class GifImportWorker : public Task {
   Q_OBJECT
 
  public:
@@ -21,6 +22,8 @@ class GifImportWorker : public ThreadWorker {
   GifFramesResult result() const { return result_; }
   std::vector<ImageItem> added() const;
   bool reachedLimit() const { return reachedLimit_; }
+  // Removes the frame files of the added pictures (after "取消").
+  void discardFrames();
 
  protected:
   void run() override;

@@ -88,30 +88,27 @@ PreviewRun::PreviewRun(PreviewPlan plan, Show show, PreviewArtwork artwork, int 
     : plan_(std::move(plan)), show_(std::move(show)), fit_(std::move(fit)),
       artwork_(std::move(artwork)), processors_(processors) {}
 
+// A display thread whose producer never started stops with the run and is joined here.
 PreviewRun::~PreviewRun() {
-  stop();
-  wait();
+  stopAndWait();
+  if (display_.joinable()) display_.join();
 }
 
-bool PreviewRun::start() {
+// The display thread starts first; the task's own thread is the producer (run).
+bool PreviewRun::prepare() {
   state_.store(Running);
   queue_.start();
   try {
     display_ = std::thread([this] { display(); });
-    producer_ = std::thread([this] { produce(); });
   } catch (const std::system_error&) {
-    // Without its producer the display thread has nothing to wait for: it is told to
-    // stop and told that production is over.
-    stop();
-    producerFinished_.store(true);
-    wakeAll();
-    if (display_.joinable()) display_.join();
+    state_.store(Stopped);
+    fail(tr("启动线程失败"));
     return false;
   }
   return true;
 }
 
-void PreviewRun::stop() {
+void PreviewRun::stopRequested() {
   int running = Running;
   state_.compare_exchange_strong(running, Stopped);
   cancel_.store(true);
@@ -119,17 +116,12 @@ void PreviewRun::stop() {
   wakeAll();
 }
 
-void PreviewRun::wait() {
-  if (producer_.joinable()) producer_.join();
-  if (display_.joinable()) display_.join();
-}
-
 void PreviewRun::wakeAll() {
   { std::lock_guard lock(wakeMutex_); }
   wake_.notify_all();
 }
 
-void PreviewRun::produce() {
+void PreviewRun::run() {
   PreviewLogo logo;
   WandPtr logoImage = loadPreviewLogo(plan_.project.settings, &logo);
   RunningSink sink(queue_, logo);
@@ -144,7 +136,7 @@ void PreviewRun::produce() {
     std::unique_lock lock(wakeMutex_);
     wake_.wait(lock, [this] { return displayFinished_; });
   }
-  emit ended();
+  display_.join();
 }
 
 // The picture before (rendered unseen, for its last frame) or the background for the first
@@ -181,7 +173,7 @@ void PreviewRun::display() {
     std::optional<std::string> entry = queue_.pop(std::chrono::milliseconds(0));
     if (entry) {
       if (!entry->empty() && !showFrame(*entry)) {
-        stop();
+        cancel();
         emit pictureFailed();
         break;
       }

@@ -1,11 +1,13 @@
-// One preview: a producer thread renders the project through the timeline, as generation
-// would, into the bounded preview queue; a display thread takes one frame every 40 ms,
-// decodes it and hands it to the window. Neither thread touches a widget: pictures go to a
-// thread-safe `Show` callback and music requests leave as signals (connect them queued).
+// One preview, a task like the window's other long jobs: its own thread (run) renders the
+// project through the timeline, as generation would, into the bounded preview queue; a
+// display thread, started and joined with it, takes one frame every 40 ms, decodes it and
+// hands it to the window. Neither thread touches a widget: pictures go to a thread-safe
+// `Show` callback and music requests leave as signals (connect them queued). cancel() stops
+// both at the latest after the frame in hand, and nothing more is shown, not even the end
+// picture; `finished` comes when both have ended.
 #pragma once
 
 #include <QImage>
-#include <QObject>
 
 #include <atomic>
 #include <condition_variable>
@@ -17,6 +19,7 @@
 #include "project/preferences.h"
 #include "project/project_model.h"
 #include "ui/preview/preview_artwork.h"
+#include "ui/workers/task.h"
 #include "video/dispatch.h"
 #include "video/preview_frame_queue.h"
 
@@ -32,7 +35,7 @@ struct PreviewPlan {
 // The frames of a one-picture effect preview: its transition and one second's hold.
 int effectPreviewFrames(const Project& project, int row);
 
-class PreviewRun : public QObject {
+class PreviewRun : public Task {
   Q_OBJECT
 
  public:
@@ -44,16 +47,6 @@ class PreviewRun : public QObject {
   PreviewRun(PreviewPlan plan, Show show, PreviewArtwork artwork, int processors, Fit fit = {});
   // Stops and waits for both threads.
   ~PreviewRun() override;
-  PreviewRun(const PreviewRun&) = delete;
-  PreviewRun& operator=(const PreviewRun&) = delete;
-
-  // False when a thread could not be started (nothing runs then).
-  bool start();
-  // A running preview stops; its threads end on their own, at the latest after the frame in
-  // hand. Nothing more is shown, not even the end picture.
-  void stop();
-  // Until both threads have ended.
-  void wait();
 
   State state() const { return static_cast<State>(state_.load()); }
   long long framesShown() const { return framesShown_.load(); }
@@ -69,11 +62,13 @@ class PreviewRun : public QObject {
   void musicCloseRequested();
   // A frame could not be decoded; the run has stopped.
   void pictureFailed();
-  // Both threads have finished.
-  void ended();
+
+ protected:
+  bool prepare() override;
+  void run() override;
+  void stopRequested() override;
 
  private:
-  void produce();
   void renderEffectPreview(const DispatchContext& context);
   void display();
   void showArtwork(PreviewPicture which);
@@ -100,7 +95,6 @@ class PreviewRun : public QObject {
   std::mutex wakeMutex_;
   std::condition_variable wake_;
   bool displayFinished_ = false;  // under wakeMutex_
-  std::thread producer_;
   std::thread display_;
 };
 

@@ -28,7 +28,7 @@ class ProductImportWorker::Sink : public ImportSink {
   }
 
   void status(const std::string& gbkText) override {
-    emit worker_.statusChanged(fromCore(gbkText));
+    worker_.reportStatus(fromCore(gbkText));
   }
 
  private:

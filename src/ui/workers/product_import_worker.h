@@ -1,6 +1,7 @@
 // Runs one product picture import on its own thread: the loader the service settings choose
 // downloads into the temporary folder, and every picture the list can take is reported as
 // it arrives, in the service's order. The import stops when the project would be full.
+// The progress text ("获取宝贝图片列表...", "加载宝贝图片: i / n ...") is its status.
 #pragma once
 
 #include <QString>
@@ -10,11 +11,11 @@
 #include "net/product_import.h"
 #include "project/project_model.h"
 #include "project/service_config.h"
-#include "ui/workers/thread_worker.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 
-class ProductImportWorker : public ThreadWorker {
+class ProductImportWorker : public Task {
   Q_OBJECT
 
  public:
@@ -26,8 +27,6 @@ class ProductImportWorker : public ThreadWorker {
   const ImportResult& result() const { return result_; }
 
  signals:
-  // The progress text ("获取宝贝图片列表...", "加载宝贝图片: i / n ...").
-  void statusChanged(const QString& text);
   // A downloaded picture that the list can take, ready to be added.
   void pictureArrived(const QString& path);
 

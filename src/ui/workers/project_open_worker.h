@@ -6,11 +6,11 @@
 
 #include "project/project_model.h"
 #include "project/user_message.h"
-#include "ui/workers/thread_worker.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 
-class ProjectOpenWorker : public ThreadWorker {
+class ProjectOpenWorker : public Task {
   Q_OBJECT
 
  public:

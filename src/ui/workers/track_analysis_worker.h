@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "project/project_model.h"
-#include "ui/workers/thread_worker.h"
+#include "ui/workers/task.h"
 
 namespace pictavo {
 
-class TrackAnalysisWorker : public ThreadWorker {
+class TrackAnalysisWorker : public Task {
   Q_OBJECT
 
  public:

@@ -16,20 +16,25 @@ QMessageBox::StandardButton ScriptedPrompts::message(QWidget*, QMessageBox::Icon
   return answers.isEmpty() ? QMessageBox::Ok : answers.dequeue();
 }
 
-QStringList ScriptedPrompts::nextChoice() { return choices.isEmpty() ? QStringList() : choices.dequeue(); }
-
-QStringList ScriptedPrompts::chooseFilesToOpen(QWidget*, const QString&, const QString&,
-                                               const QString&) {
-  return nextChoice();
+QStringList ScriptedPrompts::nextChoice(const QString& filter) {
+  if (!choices.isEmpty()) return choices.dequeue();
+  return chooseByFilter ? chooseByFilter(filter) : QStringList();
 }
 
-QString ScriptedPrompts::chooseFileToOpen(QWidget*, const QString&, const QString&, const QString&) {
-  QStringList choice = nextChoice();
+QStringList ScriptedPrompts::chooseFilesToOpen(QWidget*, const QString&, const QString&,
+                                               const QString& filter) {
+  return nextChoice(filter);
+}
+
+QString ScriptedPrompts::chooseFileToOpen(QWidget*, const QString&, const QString&,
+                                          const QString& filter) {
+  QStringList choice = nextChoice(filter);
   return choice.isEmpty() ? QString() : choice.first();
 }
 
-QString ScriptedPrompts::chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) {
-  QStringList choice = nextChoice();
+QString ScriptedPrompts::chooseFileToSave(QWidget*, const QString&, const QString&,
+                                          const QString& filter) {
+  QStringList choice = nextChoice(filter);
   return choice.isEmpty() ? QString() : choice.first();
 }
 

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 #include "app/user_prompts.h"
 
 namespace pictavo::test {
@@ -17,7 +19,8 @@ struct ShownMessage {
 class ScriptedPrompts : public UserPrompts {
  public:
   QQueue<QMessageBox::StandardButton> answers;  // an empty queue answers Ok
-  QQueue<QStringList> choices;                  // an empty queue cancels
+  QQueue<QStringList> choices;                  // an empty queue cancels, unless:
+  std::function<QStringList(const QString& filter)> chooseByFilter;  // answers by the filter
   QList<ShownMessage> shown;
 
   QStringList titles() const;
@@ -30,7 +33,7 @@ class ScriptedPrompts : public UserPrompts {
   QString chooseFileToSave(QWidget*, const QString&, const QString&, const QString&) override;
 
  private:
-  QStringList nextChoice();
+  QStringList nextChoice(const QString& filter);
 };
 
 }  // namespace pictavo::test
