@@ -123,12 +123,13 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // The report process of a crash does not guard itself: a crash there ends quietly.
-  bool reportProcess = argc > 1 && std::strcmp(argv[1], "--crash-report") == 0;
-  if (!reportProcess) installCrashGuard(ownProgramPath());
+  // --help and --version touch nothing else, not even the program folder's errors.log.
   ProgramOptions early;
   early.mode = helpOrVersionAsked(argc, argv);
   if (early.mode != ProgramOptions::Mode::Window) return answerCommandLine(early);
+  // The report process of a crash does not guard itself: a crash there ends quietly.
+  bool reportProcess = argc > 1 && std::strcmp(argv[1], "--crash-report") == 0;
+  if (!reportProcess) installCrashGuard(ownProgramPath());
   if (!windowSystemAvailable(argc, argv)) {
     std::fputs("pictavo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are "
                "empty).\npictavo-cli makes videos without one; see pictavo-cli --help.\n",

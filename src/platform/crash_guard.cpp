@@ -1,6 +1,5 @@
 #include "platform/crash_guard.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <ucontext.h>
 #include <unistd.h>
@@ -10,9 +9,6 @@
 #include <ctime>
 
 #include "platform/error_log.h"
-#include "platform/files.h"
-#include "platform/folders.h"
-#include "util/paths.h"
 
 namespace pictavo {
 namespace {
@@ -154,11 +150,7 @@ void noteUtcOffset() {
   if (localtime_r(&now, &local)) gUtcOffsetSeconds = local.tm_gmtoff;
 }
 
-void openLog() {
-  makeFolders(programFolders().program);
-  auto path = toFsName(errorLogPath());
-  if (path) gLogFd = open(path->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-}
+void openLog() { gLogFd = openErrorLogForAppend(); }
 
 }  // namespace
 

@@ -1,7 +1,9 @@
 // Start-up of the real program when an external program is missing: the box naming it, the
 // installation help page, and no window.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <sstream>
 
@@ -55,6 +57,38 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<MissingTool>& info) {
       return std::string(info.param.missing);
     });
+
+// A FIFO in place of errors.log: nobody reads it, so opening it for writing would wait for
+// good. The program carries on without its log, whatever it was asked to do.
+struct FifoLogCase {
+  const char* name;
+  const char* commandLine;  // after the program's path
+  const char* environment;
+  int status;
+  const char* output;  // expected in the output
+};
+
+class FifoErrorLog : public testing::TestWithParam<FifoLogCase> {};
+
+TEST_P(FifoErrorLog, NeitherHangsNorWritesIntoIt) {
+  const FifoLogCase& row = GetParam();
+  IsolatedRun run;
+  ASSERT_EQ(::mkfifo((run.home() + "/errors.log").c_str(), 0644), 0);
+  std::string program = std::string(row.name) == "crash"
+                            ? test::shellQuote(PICTAVO_CRASH_CHILD_PATH) + " '' segv"
+                            : test::shellQuote(PICTAVO_PATH);
+  auto result = run.run("/usr/bin/timeout 60 " + program + " " + row.commandLine, row.environment);
+  EXPECT_EQ(result.status, row.status) << result.output;
+  EXPECT_NE(result.output.find(row.output), std::string::npos) << result.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FifoErrorLog,
+    testing::Values(FifoLogCase{"version", "--version", "", 0, "pictavo "},
+                    FifoLogCase{"help", "--help", "", 0, "usage: pictavo"},
+                    FifoLogCase{"window", "--demo", "PATH=/nonexistent", 255, ""},
+                    FifoLogCase{"crash", "", "", 128 + SIGSEGV, ""}),
+    [](const testing::TestParamInfo<FifoLogCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pictavo
