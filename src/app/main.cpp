@@ -17,6 +17,7 @@
 #include "app/qt_text.h"
 #include "app/session.h"
 #include "app/startup_steps.h"
+#include "app/toolkit_start.h"
 #include "app/user_prompts.h"
 #include "platform/crash_guard.h"
 #include "platform/folders.h"
@@ -137,7 +138,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  QApplication app(argc, argv);  // takes the toolkit's own options out of argv
+  // Takes the toolkit's own options out of argv.
+  std::unique_ptr<QApplication> app = startToolkit(argc, argv);
   ProgramOptions options = parseProgramOptions(argumentsOf(argc, argv));
   if (options.mode != ProgramOptions::Mode::Window &&
       options.mode != ProgramOptions::Mode::CrashReport)
@@ -145,5 +147,5 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<UserPrompts> prompts = makePrompts();
   if (options.mode == ProgramOptions::Mode::CrashReport)
     return runCrashReport(options.crashCode, options.crashAddress, *prompts);
-  return runWindow(app, options, *prompts);
+  return runWindow(*app, options, *prompts);
 }

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "isolated_run.h"
 #include "platform/child_process.h"
@@ -57,6 +59,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<MissingTool>& info) {
       return std::string(info.param.missing);
     });
+
+// A display that names no X server is no crash: the program says so and exits with status 1,
+// and nothing is recorded or reported.
+TEST(StartupWithoutDisplay, SaysSoWithoutRecordingACrash) {
+  IsolatedRun run;
+  auto result = run.run("/usr/bin/timeout 60 " + test::shellQuote(PICTAVO_PATH) + " --demo",
+                        "QT_QPA_PLATFORM= WAYLAND_DISPLAY= DISPLAY=:9977");
+  EXPECT_EQ(result.status, 1) << result.output;
+  EXPECT_NE(result.output.find("the display cannot be opened (DISPLAY=:9977"), std::string::npos)
+      << result.output;
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));  // a report process would write
+  EXPECT_EQ(run.errorLog(), "");
+  EXPECT_EQ(run.recorded(), "");
+}
 
 // A FIFO in place of errors.log: nobody reads it, so opening it for writing would wait for
 // good. The program carries on without its log, whatever it was asked to do.
