@@ -21,7 +21,7 @@ CoverPanel::CoverPanel(Session& session, UserPrompts& prompts, FileChoosers& cho
     : QWidget(parent), session_(session), prompts_(prompts), choosers_(choosers) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(4, 0, 4, 0);
-  cover_ = panelCheckBox(tr("设置封面：Windows 文件夹中显示的视频缩略图"), this);
+  cover_ = panelCheckBox(tr("设置封面：文件管理器中显示的视频缩略图"), this);
   row->addWidget(cover_);
   path_ = labelledPath(tr("图片："), row, this);
   choose_ = panelButton(tr("选择..."), this);
@@ -38,9 +38,9 @@ CoverPanel::CoverPanel(Session& session, UserPrompts& prompts, FileChoosers& cho
   connect(choose_, &QPushButton::clicked, this, &CoverPanel::chooseCover);
   connect(help_, &QPushButton::clicked, this, [this] {
     prompts_.message(this, QMessageBox::Information, tr("关于【设置封面】选项"),
-                     tr("【设置封面】是 v7.0 版本新增的实验性选项，用于设置生成的视频在 Windows "
-                        "文件夹中显示的缩略图效果。\n\n特别提示：\nWindows 文件夹里的视频缩略图显示效果与 "
-                        "Windows 系统机制有关，因此该选项是否有效最终由 Windows 系统决定。"));
+                     tr("【设置封面】是 v7.0 版本新增的实验性选项，用于设置生成的视频在文件管理器中"
+                        "显示的缩略图效果。\n\n特别提示：\n文件管理器里的视频缩略图显示效果与文件管理器"
+                        "及其缩略图设置有关，因此该选项是否有效最终由所用的文件管理器决定。"));
   });
   showProject();
 }

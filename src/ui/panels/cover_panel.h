@@ -27,6 +27,7 @@ class CoverPanel : public QWidget {
   QCheckBox* coverBox() const { return cover_; }
   QLineEdit* pathEdit() const { return path_; }
   QPushButton* chooseButton() const { return choose_; }
+  QPushButton* helpButton() const { return help_; }
 
  private:
   Session& session_;
