@@ -167,6 +167,27 @@ TEST_F(MakeCommand, RawPipeMakesTheVideoOfTheMjpegPipe) {
   }
 }
 
+// A caption far longer than a frame can show is cut to the caption's limit, the terminal says
+// so, and the cut caption is drawn.
+TEST_F(MakeCommand, ACaptionTooLongIsCutSaidAndDrawn) {
+  auto make = [&](const std::string& name, const std::string& caption) {
+    return cli("make -o " + shellQuote(dir_.file(name)) + " --size 320x240 --pause 1 --effect 99 " +
+               caption + shellQuote(dir_.file("a.jpg")));
+  };
+  auto plain = make("plain.mp4", "");
+  ASSERT_EQ(plain.exitCode, 0) << plain.output;
+  auto captioned = make("long.mp4", "--caption " + std::string(30000, 'W') + " ");
+  ASSERT_EQ(captioned.exitCode, 0) << captioned.output;
+  EXPECT_TRUE(says(captioned, "文字太长，只使用前 195 个字节")) << captioned.output.substr(0, 300);
+  WandPtr a = test::frameAt(dir_.file("plain.mp4"), 0.8), b = test::frameAt(dir_.file("long.mp4"), 0.8);
+  ASSERT_TRUE(a && b);
+  int differing = 0;
+  for (long y = 4; y < 240; y += 8)
+    for (long x = 4; x < 320; x += 8)
+      differing += !test::near(test::pixelAt(a.get(), x, y), test::pixelAt(b.get(), x, y), 24);
+  EXPECT_GT(differing, 20) << "the caption shows";
+}
+
 TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
   std::string many;
   for (int i = 0; i < 30; ++i) many += " " + pictures_;

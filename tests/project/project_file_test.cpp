@@ -317,6 +317,19 @@ TEST(OpenProject, DefaultsAndCorrections) {
   }
 }
 
+// A caption longer than the caption field takes keeps the field's limit of bytes, never half
+// a character: a longer one would not be drawn at all.
+TEST(OpenProject, ACaptionLongerThanTheFieldIsCutToItsLimit) {
+  test::TempDir dir;
+  std::string red = utf8(picture(dir, "r.png", "red"));
+  std::string text = std::string(194, 'a') + g("春") + std::string(30000, 'b');
+  Opened opened = openText(dir, minimalDocument("", "[{\"path\":\"" + red +
+                                                        "\",\"watermark_text\":\"" + text + "\"}]"));
+  ASSERT_TRUE(opened.ok) << utf8(opened.message.text);
+  ASSERT_EQ(opened.project.pictures.size(), 1u);
+  EXPECT_EQ(opened.project.pictures[0].caption.text, std::string(194, 'a'));
+}
+
 TEST(OpenProject, OnlyMp3TracksWithADurationAreKept) {
   test::TempDir dir;
   std::string song = utf8(mp3(dir, "song.MP3"));
