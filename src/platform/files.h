@@ -41,7 +41,8 @@ enum class ReplaceFailure { None, NotCreated, NotWritten };
 // Writes `data` to a temporary file in the same folder, flushes it to disk and renames it
 // over `gbkPath`, so a failure leaves the previous file exactly as it was. A replaced file
 // keeps its permissions; anything but a regular file at `gbkPath` is never replaced (a
-// failure at creation). `failure` (optional) tells which stage failed.
+// failure at creation). A symbolic link stays a link: the file it leads to is replaced, with
+// the temporary file in that file's folder. `failure` (optional) tells which stage failed.
 bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
                            ReplaceFailure* failure = nullptr);
 

@@ -463,5 +463,26 @@ TEST(SaveProject, WriteFailingHalfWayKeepsTheOldFile) {
   EXPECT_EQ(saved.filesInFolder(), files) << "no temporary file is left behind";
 }
 
+// A project opened through symbolic links (a relative one leading to an absolute one) saves
+// into the file they lead to, in that file's folder; the links stay links.
+TEST(SaveProject, ThroughSymbolicLinksReplacesTheFileTheyLeadTo) {
+  SavedBefore saved;
+  test::TempDir links;
+  std::filesystem::create_symlink(saved.fsFile, links.file("absolute.dat"));
+  std::filesystem::create_symlink("absolute.dat", links.file("relative.dat"));
+  size_t files = saved.filesInFolder();
+  saved.project.pictures[0].caption.text = "x";
+  std::string linkPath = gbkPath(links.file("relative.dat"));
+  ASSERT_TRUE(saveProject(saved.project, linkPath, nullptr));
+  EXPECT_TRUE(std::filesystem::is_symlink(links.file("relative.dat")));
+  EXPECT_TRUE(std::filesystem::is_symlink(links.file("absolute.dat")));
+  EXPECT_EQ(test::readBytes(saved.fsFile), projectDocument(saved.project));
+  EXPECT_EQ(saved.project.path, linkPath);
+  EXPECT_FALSE(projectChanged(saved.project));
+  EXPECT_EQ(saved.filesInFolder(), files);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(links.path()),
+                          std::filesystem::directory_iterator()), 2);
+}
+
 }  // namespace
 }  // namespace pictavo
