@@ -9,6 +9,7 @@
 #include "platform/folders.h"
 #include "platform/local_time.h"
 #include "project/effect_choice.h"
+#include "project/picture_list.h"
 #include "project/project_inputs.h"
 #include "util/charset.h"
 #include "util/paths.h"
@@ -155,11 +156,31 @@ bool saveProject(Project& project, const std::string& path, UserMessage* error) 
   return true;
 }
 
+// The file as this program reads it, compared with the project now: line endings, blanks,
+// key order and keys left at their defaults (a file written by hand or by another tool) do
+// not count. Pictures are taken by path without reading them again, and tracks keep the
+// lengths the project knows.
 bool projectChanged(const Project& project) {
   if (project.pictures.empty()) return false;
   if (project.path.empty()) return true;
   std::optional<std::string> saved = readWholeFile(project.path);
-  return !saved || *saved != projectDocument(project);
+  if (!saved) return true;
+  ProjectReadHooks byPath;
+  byPath.addPicture = [](Project& read, const std::string& path) {
+    return addPreparedPicture(read, PreparedPicture{path, true, "", {}});
+  };
+  byPath.analyseTrack = [&project](const std::string& path, int* sampleRate) {
+    for (const MusicTrack& track : project.settings.musicTracks)
+      if (track.path == path) {
+        *sampleRate = track.sampleRate;
+        return track.durationMs;
+      }
+    return 1.0f;  // a track the project does not hold: kept, so that it counts as a change
+  };
+  Project asRead;
+  asRead.maxPictures = project.maxPictures;
+  if (!applyProjectDocument(asRead, *saved, nullptr, byPath)) return true;
+  return projectDocument(asRead) != projectDocument(project);
 }
 
 std::string loadingPicturesText(int number, int total) {

@@ -197,6 +197,44 @@ TEST(ProjectChanged, FollowsTheFileOnDisk) {
   EXPECT_TRUE(projectChanged(project)) << "file gone";
 }
 
+// The file is compared as a project, not as bytes: the same project written with other line
+// endings, without blanks, in another key order or without the keys that have defaults is
+// unchanged; a file whose project differs is not.
+TEST(ProjectChanged, ComparesTheProjectTheFileHoldsNotItsBytes) {
+  test::TempDir dir;
+  Project project = sampleProject(dir);
+  std::string path = gbkPath(dir.file("album.dat"));
+  ASSERT_TRUE(saveProject(project, path, nullptr));
+  const std::string saved = test::readBytes(dir.file("album.dat"));
+  auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
+    return text;
+  };
+  std::string compact = replaced(replaced(saved, "\n", ""), "\t", "");
+  struct Case {
+    const char* name;
+    std::string text;
+    bool changed;
+  };
+  const std::vector<Case> cases = {
+      {"CRLF line endings", replaced(saved, "\n", "\r\n"), false},
+      {"no blanks", compact, false},
+      {"keys in another order",
+       "{\"pause_time\":15," + replaced(compact.substr(1), ",\"pause_time\":15", ""), false},
+      {"defaults left out",
+       replaced(replaced(compact, ",\"turnAngle\":0", ""), ",\"cover\":0", ""), false},
+      {"another caption", replaced(saved, g("春天的花"), g("夏天")), true},
+      {"a picture less", compact.substr(0, compact.rfind(',', compact.rfind("{\"path\""))) + "]}",
+       true},
+      {"not a project", "{}", true},
+  };
+  for (const Case& c : cases) {
+    test::writeBytes(dir.file("album.dat"), c.text);
+    EXPECT_EQ(projectChanged(project), c.changed) << c.name;
+  }
+}
+
 // Opening -----------------------------------------------------------------------------------
 
 struct Opened {
