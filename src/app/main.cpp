@@ -21,6 +21,7 @@
 #include "app/user_prompts.h"
 #include "platform/crash_guard.h"
 #include "platform/folders.h"
+#include "platform/work_folder.h"
 #include "project/pause_table.h"
 #include "ui/information_window.h"
 #include "ui/main_window.h"
@@ -113,6 +114,7 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
   else
     prompts.message(&window, QMessageBox::Critical, QApplication::translate("main", "错误"),
                     QApplication::translate("main", "无法启动后台任务，软件即将退出。"));
+  releaseOwnWorkFolder();  // also when the program ends without the exit sequence
   // A task still waiting on the network must not outlive the objects it uses.
   if (!tasks.waitUntilDone(std::chrono::milliseconds(500))) {
     std::fflush(nullptr);

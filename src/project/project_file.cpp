@@ -126,7 +126,8 @@ std::string projectDocument(const Project& project) { return printed(documentTre
 std::optional<std::string> serialiseProject(Project& project, bool copyTemporaryPictures,
                                             UserMessage* error) {
   if (copyTemporaryPictures) {
-    const std::string& temp = programFolders().temp;
+    // Any window's work folder counts: all of them go when their window ends.
+    const std::string& temp = programFolders().sharedTemp;
     for (ImageItem& picture : project.pictures) {
       if (isInsideFolder(picture.path, temp) && !copyIntoPics(picture, error))
         return std::nullopt;

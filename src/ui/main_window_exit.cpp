@@ -1,10 +1,8 @@
 // Closing the main window: hiding it to the notification area, and the exit sequence.
 #include <QCoreApplication>
-#include <QDir>
 
-#include "app/qt_text.h"
 #include "app/session.h"
-#include "platform/folders.h"
+#include "platform/work_folder.h"
 #include "ui/main_window.h"
 #include "ui/project_commands.h"
 #include "ui/tray_icon.h"
@@ -41,12 +39,8 @@ void MainWindow::restoreFromTray() {
   activateWindow();
 }
 
-// The work folder holds imported frames and copies that only this run used.
-void MainWindow::emptyWorkFolder() {
-  QDir work(fromCore(programFolders().temp));
-  if (!work.exists()) return;
-  for (const QString& name : work.entryList(QDir::Files | QDir::System | QDir::Hidden))
-    work.remove(name);
-}
+// The window's own work folder holds imported frames and copies that only this run used;
+// the work folders of other windows on the same program folder stay.
+void MainWindow::emptyWorkFolder() { releaseOwnWorkFolder(); }
 
 }  // namespace pictavo

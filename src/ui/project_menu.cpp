@@ -19,7 +19,7 @@ QAction* addItem(QMenu* menu, CommandId id, const QString& label) {
 }
 
 bool holdsWorkFolderPicture(const Project& project) {
-  const std::string& work = programFolders().temp;
+  const std::string& work = programFolders().sharedTemp;
   return std::any_of(project.pictures.begin(), project.pictures.end(),
                      [&](const ImageItem& item) { return isInsideFolder(item.path, work); });
 }
