@@ -24,6 +24,7 @@
 #include "platform/work_folder.h"
 #include "project/pause_table.h"
 #include "ui/information_window.h"
+#include "ui/interrupt_exit.h"
 #include "ui/main_window.h"
 #include "util/paths.h"
 #include "video/demo_project.h"
@@ -103,6 +104,8 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
   attachInformationWindow(window);
   window.show();
   if (!options.projectPath.empty()) openProjectArgument(window, prompts, options.projectPath);
+
+  InterruptExit interrupts(window);  // SIGTERM, SIGINT, SIGHUP: stop what runs, then leave
 
   BackgroundTasks tasks;
   bool started = tasks.start([&session](int kbitPerSecond) {

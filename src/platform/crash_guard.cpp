@@ -9,6 +9,7 @@
 #include <ctime>
 
 #include "platform/error_log.h"
+#include "platform/unfinished_files.h"
 
 namespace pictavo {
 namespace {
@@ -135,6 +136,7 @@ void startReportProcess(int signal, uintptr_t address) {
 void onCrash(int signal, siginfo_t* info, void* context) {
   // The first crash is reported; one on another thread meanwhile just ends the process.
   if (!gCrashing.exchange(true)) {
+    removeUnfinishedFiles();
     uintptr_t address = faultAddress(info, context);
     writeLogEntry(signal, address);
     startReportProcess(signal, address);

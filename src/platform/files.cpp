@@ -143,6 +143,30 @@ bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
   return true;
 }
 
+std::optional<ReplacementFile> createReplacementFile(std::string_view gbkTarget,
+                                                     const std::string& suffix) {
+  auto named = toFsName(gbkTarget);
+  std::string target = named ? followLinks(*named) : std::string();
+  if (target.empty()) {
+    errno = EINVAL;
+    return std::nullopt;
+  }
+  size_t cut = target.rfind('/');
+  std::string folder = cut == std::string::npos ? "." : cut == 0 ? "" : target.substr(0, cut);
+  std::string path = folder + "/.pictavo-XXXXXX" + suffix;
+  int fd = ::mkstemps(path.data(), static_cast<int>(suffix.size()));
+  if (fd < 0) return std::nullopt;
+  bool ok = ::fchmod(fd, modeForReplacement(target)) == 0;
+  ok = ::close(fd) == 0 && ok;
+  auto gbkPath = fromFsName(path), gbkTargetPath = fromFsName(target);
+  if (!ok || !gbkPath || !gbkTargetPath) {
+    ::unlink(path.c_str());
+    errno = EINVAL;
+    return std::nullopt;
+  }
+  return ReplacementFile{*gbkPath, *gbkTargetPath};
+}
+
 bool copyFile(std::string_view fromGbk, std::string_view toGbk) {
   auto data = readWholeFile(fromGbk);
   return data && writeWholeFile(toGbk, *data);

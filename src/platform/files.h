@@ -46,6 +46,18 @@ enum class ReplaceFailure { None, NotCreated, NotWritten };
 bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
                            ReplaceFailure* failure = nullptr);
 
+// A new, empty file that is to take the place of `gbkTarget` once it is complete: in the
+// folder of the file `gbkTarget` leads to (through symbolic links), hidden, named
+// ".pictavo-XXXXXX" and `suffix`, with the permissions a replacement keeps (those of the file
+// there, else those of a new file). Both paths are GBK; nullopt (errno set) when it cannot
+// be made.
+struct ReplacementFile {
+  std::string path;    // the new file
+  std::string target;  // where it goes: `gbkTarget`, or the file its links lead to
+};
+std::optional<ReplacementFile> createReplacementFile(std::string_view gbkTarget,
+                                                     const std::string& suffix);
+
 bool copyFile(std::string_view fromGbk, std::string_view toGbk);
 bool removeFile(std::string_view gbkPath);
 bool renameFile(std::string_view fromGbk, std::string_view toGbk);

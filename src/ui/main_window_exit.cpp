@@ -1,8 +1,11 @@
 // Closing the main window: hiding it to the notification area, and the exit sequence.
 #include <QCoreApplication>
+#include <QPushButton>
 
 #include "app/session.h"
 #include "platform/work_folder.h"
+#include "ui/dialogs/progress_dialog.h"
+#include "ui/generation_command.h"
 #include "ui/main_window.h"
 #include "ui/project_commands.h"
 #include "ui/tray_icon.h"
@@ -25,6 +28,12 @@ bool MainWindow::exitProgram() {
   // window was hidden in the tray.
   QCoreApplication::quit();
   return true;
+}
+
+// The run removes the video it had not finished as it ends.
+void MainWindow::stopForInterrupt() {
+  stopLoadingPictures();
+  generation_->progressDialog()->stopButton()->click();
 }
 
 void MainWindow::hideToTray() {

@@ -192,6 +192,7 @@ TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
   std::string many;
   for (int i = 0; i < 30; ++i) many += " " + pictures_;
   std::string out = dir_.file("stopped.mp4");
+  test::writeBytes(out, "an earlier video");
   // --foreground: one SIGINT to pictavo-cli alone, as Ctrl+C on a terminal gives (a second
   // interrupt ends the program at once).
   auto run = test::runCommand("timeout --foreground --preserve-status -s INT 2 " + shellQuote(PICTAVO_CLI_PATH) +
@@ -199,8 +200,12 @@ TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
   EXPECT_EQ(run.exitCode, 130) << run.output;
   EXPECT_TRUE(says(run, "已停止")) << run.output;
   // "[v]codec" matches the encoder's command line but not the shell that runs pgrep.
-  auto left = test::runCommand("pgrep -f " + shellQuote("[v]codec mjpeg .*" + out));
+  auto left = test::runCommand("pgrep -f " + shellQuote("[v]codec mjpeg .*" + dir_.path() + "/"));
   EXPECT_NE(left.exitCode, 0) << "an encoder is still running: " << left.output;
+  // The run wrote beside the video, never over it, and took what it wrote away again.
+  EXPECT_EQ(test::readBytes(out), "an earlier video");
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+    EXPECT_EQ(entry.path().filename().string().rfind(".pictavo-", 0), std::string::npos);
 }
 
 TEST(DemoCommand, MakesTheShowWithMusicLogoAndCover) {

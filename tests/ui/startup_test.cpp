@@ -6,6 +6,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -72,6 +73,30 @@ TEST(StartupWithoutDisplay, SaysSoWithoutRecordingACrash) {
   std::this_thread::sleep_for(std::chrono::milliseconds(500));  // a report process would write
   EXPECT_EQ(run.errorLog(), "");
   EXPECT_EQ(run.recorded(), "");
+}
+
+// SIGTERM, SIGINT or SIGHUP to a running window ends it cleanly: exit status 128 + the signal,
+// and the window's own work folder is gone. The signal is sent once the program catches it.
+TEST(RunningWindow, ATerminationSignalEndsItAndRemovesItsWorkFolder) {
+  for (int signal : {SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    IsolatedRun run;
+    const std::string script =
+        "\"$0\" --demo & pid=$!; bit=$((1 << ($1 - 1)))\n"
+        "for i in $(seq 600); do\n"
+        "  mask=$(awk '/^SigCgt/ {print $2}' /proc/$pid/status 2>/dev/null) || break\n"
+        "  [ -n \"$mask\" ] && [ $((0x$mask & bit)) -ne 0 ] && break; sleep 0.1\n"
+        "done\n"
+        "ls \"$PICTAVO_HOME/temp\"; kill -$1 $pid; wait $pid";
+    auto result = run.run("/usr/bin/timeout 120 sh -c " + test::shellQuote(script) + " " +
+                          test::shellQuote(PICTAVO_PATH) + " " + std::to_string(signal));
+    EXPECT_EQ(result.status, 128 + signal) << result.output;
+    EXPECT_TRUE(std::regex_search(result.output, std::regex("(^|\n)[0-9]+-[0-9]+\n")))
+        << "the running window had a work folder: " << result.output;
+    std::error_code ec;
+    EXPECT_TRUE(std::filesystem::is_empty(run.home() + "/temp", ec)) << result.output;
+    EXPECT_FALSE(ec) << ec.message();
+  }
 }
 
 // A FIFO in place of errors.log: nobody reads it, so opening it for writing would wait for
