@@ -27,7 +27,7 @@ export PICTAVO="$BUILD_DIR/bin/pictavo"
 unset PICTAVO_RECORD_PROMPTS QT_QPA_PLATFORM
 
 # A display number of its own at random: concurrent xvfb-run -a calls can pick the same one.
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" bash -c '
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-noreset -screen 0 1280x800x24" bash -c '
   set -euo pipefail
   # One start: milliseconds from launch until the window is listed; with "rss" also the
   # idle window'"'"'s peak resident set in MiB.

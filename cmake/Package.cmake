@@ -28,6 +28,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, atomicparsley, ca-certificates")
+if(TARGET pictavo)
+  # The toolbar icons and the empty list's artwork are SVG, drawn through Qt's SVG plugins,
+  # which the automatic library dependencies cannot see.
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6svg6")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
 
 include(CPack)

@@ -73,7 +73,9 @@ programs=$(grep '^\./usr/bin/.' <<<"$CONTENTS" | grep -vxE '\./usr/bin/pictavo(-
 field() { dpkg-deb -f "$DEB" "$1"; }
 [ "$(field Package)" = pictavo ] || fail "package name $(field Package)"
 [ "$(field Version)" = "$VERSION" ] || fail "version $(field Version), expected $VERSION"
-for dependency in ffmpeg atomicparsley libc6 libmagickwand-6.q16-6; do
+dependencies=(ffmpeg atomicparsley libc6 libmagickwand-6.q16-6)
+if [ -x build/bin/pictavo ]; then dependencies+=(libqt6svg6); fi
+for dependency in "${dependencies[@]}"; do
   grep -qE "(^|, )$dependency( |,|$)" <<<"$(field Depends)" ||
     fail "Depends lacks $dependency: $(field Depends)"
 done

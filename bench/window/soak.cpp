@@ -1,9 +1,11 @@
 // Soak driver for the window: the real main window (offscreen) over a fresh session takes
-// K random user actions, chosen from a seed, through its real widgets and actions. After
-// every action it checks that the window still answers, that the list shows the project,
-// that undo and redo give back the same project and, now and then, that a saved project
-// opens again unchanged. The first violation stops the run with the seed and the steps
-// that replay it.
+// K random user actions, chosen from a seed, through its real widgets and actions, and
+// from outside: a second window (a real pictavo process) on the same program folder opened
+// and ended, and termination signals during a generation. After every action it checks
+// that the window still answers, that the list shows the project, that undo and redo give
+// back the same project, that its work folder and pictures are still there and that no
+// unfinished video is left; now and then, that a saved project opens again unchanged. The
+// first violation stops the run with the seed and the steps that replay it.
 // Usage: bench_soak --seed N --steps K [--stall-ms MS] [--verbose]
 #include <QAbstractItemView>
 #include <QAction>
@@ -20,18 +22,22 @@
 #include <QListView>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/qt_text.h"
@@ -39,6 +45,7 @@
 #include "app/startup_steps.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/interrupts.h"
 #include "project/pause_table.h"
 #include "support/make_audio.h"
 #include "support/test_environment.h"
@@ -46,6 +53,7 @@
 #include "ui/dialogs/progress_dialog.h"
 #include "ui/generation_command.h"
 #include "ui/information_window.h"
+#include "ui/interrupt_exit.h"
 #include "ui/main_window.h"
 #include "ui/panels/caption_panel.h"
 #include "ui/panels/option_panels.h"
@@ -56,6 +64,7 @@
 #include "ui/settings_menu.h"
 #include "ui/support/project_difference.h"
 #include "ui/support/scripted_prompts.h"
+#include "util/paths.h"
 
 using namespace pictavo;
 
@@ -188,6 +197,11 @@ class Soak {
     addActions();
     watchEventLoop();
     answerModalWindows();
+    // A termination signal stops what runs, as in the program, but the soak goes on.
+    interrupts_ = std::make_unique<InterruptExit>(window, [this](int signal) {
+      caughtSignal_ = signal;
+      clearInterrupt();
+    });
   }
 
   int run();
@@ -225,7 +239,10 @@ class Soak {
   void clickMenuItem(QMenu* menu);
   void clickRow(Qt::KeyboardModifiers modifiers);
   void useControlIn(QWidget* group);
-  void generateSmall();
+  void generateSmall(const std::string& earlierVideo = {});
+  void generateThenSignal();
+  void secondWindow();
+  bool workFolderIntact(std::string& failure) const;
   void dropFiles();
   void pressKey();
   void startGenerationClock();
@@ -256,6 +273,13 @@ class Soak {
   QTimer modalAnswerer_;
   QElapsedTimer generationTime_;
   int stopGenerationAfterMs_ = -1;
+
+  std::unique_ptr<InterruptExit> interrupts_;
+  int signalDuringRun_ = 0;  // raised once the run has gone signalAfterMs_
+  int signalAfterMs_ = 0;
+  int raisedSignal_ = 0;
+  int caughtSignal_ = 0;
+  std::string outsideFailure_;  // what an action from outside the window found wrong
 };
 
 QStringList Soak::somePictures() {
@@ -412,17 +436,116 @@ void Soak::startGenerationClock() {
   generationTime_.start();
 }
 
-// A generation at the smallest size, stopped after a random time or left to finish.
-void Soak::generateSmall() {
+// A generation at the smallest size, stopped after a random time or left to finish, over
+// `earlierVideo` when given (else where no video is).
+void Soak::generateSmall(const std::string& earlierVideo) {
   QComboBox* sizes = nullptr;
   for (QComboBox* box : window_.layoutParts().outputGroup->findChildren<QComboBox*>())
     if (box->findText(QStringLiteral("480 x  270"), Qt::MatchContains) >= 0) sizes = box;
   if (sizes && usable(sizes))
     choose(sizes, sizes->findText(QStringLiteral("480 x  270"), Qt::MatchContains));
   startGenerationClock();
-  std::filesystem::remove(m_.folder.toStdString() + "/video.mp4");
+  std::string video = m_.folder.toStdString() + "/video.mp4";
+  std::filesystem::remove(video);
+  if (!earlierVideo.empty()) test::writeBytes(video, earlierVideo);
   trigger(window_.toolbarActions().generate);
-  if (std::filesystem::exists(m_.folder.toStdString() + "/video.mp4")) note("(video made)");
+  if (std::filesystem::exists(video) && test::readBytes(video) != earlierVideo) note("(video made)");
+}
+
+// SIGTERM, SIGINT or SIGHUP while the video is made: the run stops as if 停止 was pressed,
+// and the earlier video of that name stays as it was.
+void Soak::generateThenSignal() {
+  static const int kSignals[] = {SIGTERM, SIGINT, SIGHUP};
+  const std::string earlier = "an earlier video";
+  signalDuringRun_ = kSignals[pick(3)];
+  signalAfterMs_ = pick(2000);
+  raisedSignal_ = caughtSignal_ = 0;
+  note("signal " + std::to_string(signalDuringRun_));
+  generateSmall(earlier);
+  signalDuringRun_ = 0;
+  if (!raisedSignal_) return;  // the run was refused or ended first
+  (void)QTest::qWaitFor([&] { return caughtSignal_ != 0; }, 2000);  // judged below
+  std::string video = m_.folder.toStdString() + "/video.mp4";
+  note(caughtSignal_ == raisedSignal_ ? "(stopped by it)" : "(not handled)");
+  if (caughtSignal_ != raisedSignal_)
+    outsideFailure_ = "signal " + std::to_string(raisedSignal_) + " was not handled";
+  else if (test::readBytes(video) != earlier)
+    outsideFailure_ = "the signalled run replaced the earlier video";
+}
+
+// Whether the process `pid` has a handler for SIGTERM: its window is up.
+bool catchesTermination(qint64 pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("SigCgt:", 0) == 0)
+      return (std::stoull(line.substr(7), nullptr, 16) >> (SIGTERM - 1)) & 1;
+  return false;
+}
+
+// Another pictavo on the same program folder, opened and ended by SIGTERM (it removes its
+// own work folder on the way out) or SIGKILL (its folder stays until the next window
+// starts and finds its lock free). This window's work folder and pictures stay.
+void Soak::secondWindow() {
+  QProcess other;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  environment.insert(QStringLiteral("PICTAVO_RECORD_PROMPTS"), m_.folder + "/second-window.txt");
+  environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+  other.setProcessEnvironment(environment);
+  other.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  other.start(QStringLiteral(PICTAVO_PATH), {});
+  if (!other.waitForStarted(10000)) {
+    note("(did not start)");
+    return;
+  }
+  qint64 pid = other.processId();
+  bool ready = QTest::qWaitFor(
+      [&] { return other.state() == QProcess::NotRunning || catchesTermination(pid); }, 60000);
+  if (other.state() == QProcess::NotRunning) {
+    outsideFailure_ = "the second window ended by itself with status " + std::to_string(other.exitCode());
+    return;
+  }
+  if (!ready) note("(never ready)");
+  bool killed = chance(30);
+  note(killed ? "killed" : "terminated");
+  ::kill(static_cast<pid_t>(pid), killed ? SIGKILL : SIGTERM);
+  if (!QTest::qWaitFor([&] { return other.state() == QProcess::NotRunning; }, 60000)) {
+    outsideFailure_ = "the second window did not end";
+    other.kill();
+    other.waitForFinished();
+  } else if (!killed && (other.exitStatus() != QProcess::NormalExit || other.exitCode() != 143)) {
+    outsideFailure_ = "the second window ended on SIGTERM with status " +
+                      std::to_string(other.exitCode()) + " (crashed: " +
+                      std::to_string(other.exitStatus() == QProcess::CrashExit) + ")";
+  }
+  std::string left = programFolders().sharedTemp + "/" + std::to_string(pid) + "-";
+  for (const auto& entry : std::filesystem::directory_iterator(*toFsName(programFolders().sharedTemp)))
+    if (!killed && entry.path().string().rfind(*toFsName(left), 0) == 0)
+      outsideFailure_ = "the second window left its work folder " + entry.path().string();
+}
+
+// This window's work folder and the pictures the project keeps in it are still there, and
+// no run left an unfinished video.
+bool Soak::workFolderIntact(std::string& failure) const {
+  if (!folderExists(programFolders().temp) || programFolders().temp == programFolders().sharedTemp) {
+    failure = "the window's work folder " + programFolders().temp + " is gone";
+    return false;
+  }
+  for (const ImageItem& picture : session_.project().pictures) {
+    if (isInsideFolder(picture.path, programFolders().sharedTemp) && !fileExists(picture.path)) {
+      failure = "the picture " + picture.path + " of the work folder is gone";
+      return false;
+    }
+  }
+  if (!windowTakesInput()) return true;
+  for (const auto& entry : std::filesystem::directory_iterator(m_.folder.toStdString())) {
+    if (entry.path().filename().string().rfind(".pictavo-", 0) == 0) {
+      failure = "an unfinished video was left: " + entry.path().string();
+      return false;
+    }
+  }
+  return true;
 }
 
 // Files dragged from a file manager onto the window.
@@ -599,6 +722,8 @@ void Soak::addActions() {
          if (shown && shown->isVisible()) QTest::mouseClick(shown, Qt::LeftButton);
        }},
       {"generate", 2, [this] { generateSmall(); }},
+      {"generate, then a signal", 1, [this] { generateThenSignal(); }},
+      {"second window", 1, [this] { secondWindow(); }},
       {"information window", 1,
        [this] {
          if (windowTakesInput()) emit window_.informationWindowToggleRequested();
@@ -640,6 +765,13 @@ void Soak::answerModalWindows() {
   QObject::connect(&modalAnswerer_, &QTimer::timeout, [this] {
     ProgressDialog* progress = window_.generationCommand().progressDialog();
     if (progress && progress->isVisible()) {
+      if (signalDuringRun_) {  // the signal stops this run, not the button
+        if (generationTime_.elapsed() > signalAfterMs_) {
+          raisedSignal_ = std::exchange(signalDuringRun_, 0);
+          std::raise(raisedSignal_);
+        }
+        return;
+      }
       QPushButton* stop = progress->stopButton();
       if (generationTime_.elapsed() > stopGenerationAfterMs_ && stop->isEnabled()) stop->click();
       return;
@@ -688,6 +820,11 @@ bool Soak::saveThenOpen(std::string& failure) {
 }
 
 bool Soak::checkInvariants(std::string& failure) {
+  if (!outsideFailure_.empty()) {
+    failure = outsideFailure_;
+    return false;
+  }
+  if (!workFolderIntact(failure)) return false;
   if (sinceTick_.elapsed() > options_.stallMs || longestStall_ > options_.stallMs) {
     failure = "the window did not run a 1 ms timer for " +
               std::to_string(std::max(longestStall_, sinceTick_.elapsed())) + " ms (step " +

@@ -16,6 +16,7 @@
 #include "net/socket_pool.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/work_folder.h"
 #include "util/charset.h"
 #include "util/paths.h"
 
@@ -86,7 +87,8 @@ std::optional<StartupFailure> checkInstallation() {
 
 std::optional<StartupFailure> prepareWorkFolders() {
   std::string error;
-  if (!ensureProgramFolders(&error)) return failure(StartupTexts::error(), fromCore(error));
+  if (!ensureProgramFolders(&error) || !claimOwnWorkFolder(&error))
+    return failure(StartupTexts::error(), fromCore(error));
   return std::nullopt;
 }
 

@@ -27,7 +27,8 @@ std::optional<StartupFailure> prepareProgramFolder();
 // ffmpeg, ffplay and AtomicParsley present, and the program's read-only data beside it.
 std::optional<StartupFailure> checkInstallation();
 
-// The temporary folder (by the desktop rule) and the pics folder.
+// The temporary folder (by the desktop rule), this window's own work folder inside it (work
+// folders left by windows that ended abruptly are removed first) and the pics folder.
 std::optional<StartupFailure> prepareWorkFolders();
 
 // The connection pool of the HTTP client.

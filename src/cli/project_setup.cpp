@@ -13,6 +13,7 @@
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
+#include "util/text_format.h"
 
 namespace pictavo::cli {
 namespace {
@@ -96,10 +97,13 @@ bool setEffects(Project& project, const std::string& choice) {
 }
 
 void setCaptions(Project& project, const std::string& text) {
+  std::string kept = gb18030Prefix(text, kMaxCaptionTextBytes);
+  if (kept.size() < text.size())
+    complain(strprintf(gbk("文字太长，只使用前 %zu 个字节: ").c_str(), kMaxCaptionTextBytes) + kept);
   project.settings.captionsOn = true;
   for (ImageItem& item : project.pictures) {
     item.caption.mode = 1;
-    item.caption.text = text;
+    item.caption.text = kept;
   }
 }
 

@@ -25,7 +25,8 @@ bool addPictures(Project& project, const std::vector<std::string>& paths);
 // effects in index order, starting again after the last) or an index 0..99 for every picture.
 bool setEffects(Project& project, const std::string& choice);
 
-// Puts the text (GBK) on every picture as its caption.
+// Puts the text (GBK) on every picture as its caption, cut to the caption's limit (and said
+// so on the terminal) when longer.
 void setCaptions(Project& project, const std::string& text);
 
 // Measures the MP3 and appends it to the music tracks; music is switched on.

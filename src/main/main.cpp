@@ -17,11 +17,14 @@
 #include "app/qt_text.h"
 #include "app/session.h"
 #include "app/startup_steps.h"
+#include "app/toolkit_start.h"
 #include "app/user_prompts.h"
 #include "platform/crash_guard.h"
 #include "platform/folders.h"
+#include "platform/work_folder.h"
 #include "project/pause_table.h"
 #include "ui/information_window.h"
+#include "ui/interrupt_exit.h"
 #include "ui/main_window.h"
 #include "util/paths.h"
 #include "video/demo_project.h"
@@ -102,6 +105,8 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
   window.show();
   if (!options.projectPath.empty()) openProjectArgument(window, prompts, options.projectPath);
 
+  InterruptExit interrupts(window);  // SIGTERM, SIGINT, SIGHUP: stop what runs, then leave
+
   BackgroundTasks tasks;
   bool started = tasks.start([&session](int kbitPerSecond) {
     session.preferences().audioBitRate = kbitPerSecond;
@@ -112,6 +117,7 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
   else
     prompts.message(&window, QMessageBox::Critical, QApplication::translate("main", "错误"),
                     QApplication::translate("main", "无法启动后台任务，软件即将退出。"));
+  releaseOwnWorkFolder();  // also when the program ends without the exit sequence
   // A task still waiting on the network must not outlive the objects it uses.
   if (!tasks.waitUntilDone(std::chrono::milliseconds(500))) {
     std::fflush(nullptr);
@@ -123,12 +129,13 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // The report process of a crash does not guard itself: a crash there ends quietly.
-  bool reportProcess = argc > 1 && std::strcmp(argv[1], "--crash-report") == 0;
-  if (!reportProcess) installCrashGuard(ownProgramPath());
+  // --help and --version touch nothing else, not even the program folder's errors.log.
   ProgramOptions early;
   early.mode = helpOrVersionAsked(argc, argv);
   if (early.mode != ProgramOptions::Mode::Window) return answerCommandLine(early);
+  // The report process of a crash does not guard itself: a crash there ends quietly.
+  bool reportProcess = argc > 1 && std::strcmp(argv[1], "--crash-report") == 0;
+  if (!reportProcess) installCrashGuard(ownProgramPath());
   if (!windowSystemAvailable(argc, argv)) {
     std::fputs("pictavo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are "
                "empty).\npictavo-cli makes videos without one; see pictavo-cli --help.\n",
@@ -136,7 +143,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  QApplication app(argc, argv);  // takes the toolkit's own options out of argv
+  // Takes the toolkit's own options out of argv.
+  std::unique_ptr<QApplication> app = startToolkit(argc, argv);
   ProgramOptions options = parseProgramOptions(argumentsOf(argc, argv));
   if (options.mode != ProgramOptions::Mode::Window &&
       options.mode != ProgramOptions::Mode::CrashReport)
@@ -144,5 +152,5 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<UserPrompts> prompts = makePrompts();
   if (options.mode == ProgramOptions::Mode::CrashReport)
     return runCrashReport(options.crashCode, options.crashAddress, *prompts);
-  return runWindow(app, options, *prompts);
+  return runWindow(*app, options, *prompts);
 }

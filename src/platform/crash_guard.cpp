@@ -1,6 +1,5 @@
 #include "platform/crash_guard.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <ucontext.h>
 #include <unistd.h>
@@ -10,9 +9,7 @@
 #include <ctime>
 
 #include "platform/error_log.h"
-#include "platform/files.h"
-#include "platform/folders.h"
-#include "util/paths.h"
+#include "platform/unfinished_files.h"
 
 namespace pictavo {
 namespace {
@@ -139,6 +136,7 @@ void startReportProcess(int signal, uintptr_t address) {
 void onCrash(int signal, siginfo_t* info, void* context) {
   // The first crash is reported; one on another thread meanwhile just ends the process.
   if (!gCrashing.exchange(true)) {
+    removeUnfinishedFiles();
     uintptr_t address = faultAddress(info, context);
     writeLogEntry(signal, address);
     startReportProcess(signal, address);
@@ -154,11 +152,7 @@ void noteUtcOffset() {
   if (localtime_r(&now, &local)) gUtcOffsetSeconds = local.tm_gmtoff;
 }
 
-void openLog() {
-  makeFolders(programFolders().program);
-  auto path = toFsName(errorLogPath());
-  if (path) gLogFd = open(path->c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-}
+void openLog() { gLogFd = openErrorLogForAppend(); }
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The crash guard: handlers for SIGSEGV, SIGBUS, SIGFPE, SIGILL and SIGABRT, installed as the
-// first step of start-up. A crash on any thread appends an "AppCrash" report to errors.log,
+// first step of start-up. A crash on any thread removes the unfinished files (a video being
+// encoded, platform/unfinished_files.h), appends an "AppCrash" report to errors.log,
 // starts `<report program> --crash-report CODE ADDRESS` so that a fresh process can tell the
 // user, and then ends the process with the signal's default action. The handler runs on an
 // alternate stack (for the installing thread) and does only async-signal-safe work:

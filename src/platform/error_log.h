@@ -18,4 +18,9 @@ void logErrorReport(const std::string& name, const std::string& text);
 // The log file (GBK path).
 std::string errorLogPath();
 
+// A descriptor that appends to errors.log (created when missing), or -1 when the log cannot
+// be opened or is not a regular file: a FIFO or a device there is never waited on or written
+// to, and the program carries on without its log. The caller closes it.
+int openErrorLogForAppend();
+
 }  // namespace pictavo

@@ -42,6 +42,20 @@ mode_t modeForReplacement(const std::string& target) {
   return 0666 & ~mask;
 }
 
+// The file a chain of symbolic links at `fsPath` ends in (itself when it is no link), also
+// when that file does not exist yet; empty for a loop.
+std::string followLinks(std::string fsPath) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(fsPath, ec)) return fsPath;
+    std::filesystem::path target = std::filesystem::read_symlink(fsPath, ec);
+    if (ec) return fsPath;
+    if (target.is_relative()) target = std::filesystem::path(fsPath).parent_path() / target;
+    fsPath = target.lexically_normal().string();
+  }
+  return std::string();
+}
+
 // Makes the rename itself durable; a folder that cannot be synced changes nothing.
 void syncFolderOf(const std::string& target) {
   size_t cut = target.rfind('/');
@@ -105,26 +119,52 @@ bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
   ReplaceFailure ignored;
   ReplaceFailure& stage = failure ? *failure : ignored;
   stage = ReplaceFailure::NotCreated;
-  auto target = toFsName(gbkPath);
-  if (!target) return false;
+  auto named = toFsName(gbkPath);
+  if (!named) return false;
+  std::string target = followLinks(*named);
+  if (target.empty()) return false;
   // Renaming over a FIFO or a device would put a file in its place (in /dev too, for root).
   struct stat st;
-  if (::stat(target->c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
-  std::string temp = *target + ".saving-XXXXXX";
+  if (::stat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return false;
+  std::string temp = target + ".saving-XXXXXX";
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
   stage = ReplaceFailure::NotWritten;
-  bool ok = writeAll(fd, data) && ::fchmod(fd, modeForReplacement(*target)) == 0 &&
+  bool ok = writeAll(fd, data) && ::fchmod(fd, modeForReplacement(target)) == 0 &&
             ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temp.c_str(), target->c_str()) == 0;
+  ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) {
     ::unlink(temp.c_str());
     return false;
   }
-  syncFolderOf(*target);
+  syncFolderOf(target);
   stage = ReplaceFailure::None;
   return true;
+}
+
+std::optional<ReplacementFile> createReplacementFile(std::string_view gbkTarget,
+                                                     const std::string& suffix) {
+  auto named = toFsName(gbkTarget);
+  std::string target = named ? followLinks(*named) : std::string();
+  if (target.empty()) {
+    errno = EINVAL;
+    return std::nullopt;
+  }
+  size_t cut = target.rfind('/');
+  std::string folder = cut == std::string::npos ? "." : cut == 0 ? "" : target.substr(0, cut);
+  std::string path = folder + "/.pictavo-XXXXXX" + suffix;
+  int fd = ::mkstemps(path.data(), static_cast<int>(suffix.size()));
+  if (fd < 0) return std::nullopt;
+  bool ok = ::fchmod(fd, modeForReplacement(target)) == 0;
+  ok = ::close(fd) == 0 && ok;
+  auto gbkPath = fromFsName(path), gbkTargetPath = fromFsName(target);
+  if (!ok || !gbkPath || !gbkTargetPath) {
+    ::unlink(path.c_str());
+    errno = EINVAL;
+    return std::nullopt;
+  }
+  return ReplacementFile{*gbkPath, *gbkTargetPath};
 }
 
 bool copyFile(std::string_view fromGbk, std::string_view toGbk) {

@@ -41,9 +41,22 @@ enum class ReplaceFailure { None, NotCreated, NotWritten };
 // Writes `data` to a temporary file in the same folder, flushes it to disk and renames it
 // over `gbkPath`, so a failure leaves the previous file exactly as it was. A replaced file
 // keeps its permissions; anything but a regular file at `gbkPath` is never replaced (a
-// failure at creation). `failure` (optional) tells which stage failed.
+// failure at creation). A symbolic link stays a link: the file it leads to is replaced, with
+// the temporary file in that file's folder. `failure` (optional) tells which stage failed.
 bool replaceFileAtomically(std::string_view gbkPath, std::string_view data,
                            ReplaceFailure* failure = nullptr);
+
+// A new, empty file that is to take the place of `gbkTarget` once it is complete: in the
+// folder of the file `gbkTarget` leads to (through symbolic links), hidden, named
+// ".pictavo-XXXXXX" and `suffix`, with the permissions a replacement keeps (those of the file
+// there, else those of a new file). Both paths are GBK; nullopt (errno set) when it cannot
+// be made.
+struct ReplacementFile {
+  std::string path;    // the new file
+  std::string target;  // where it goes: `gbkTarget`, or the file its links lead to
+};
+std::optional<ReplacementFile> createReplacementFile(std::string_view gbkTarget,
+                                                     const std::string& suffix);
 
 bool copyFile(std::string_view fromGbk, std::string_view toGbk);
 bool removeFile(std::string_view gbkPath);

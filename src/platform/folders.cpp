@@ -98,11 +98,12 @@ ProgramFolders resolve() {
   auto program = fromFsName(dataFolderFsName());
   gNameRefused = !program;
   f.program = program.value_or(std::string());
-  f.temp = joinPath(f.program, "temp");
+  f.sharedTemp = joinPath(f.program, "temp");
   std::string desktop = realDesktopFsName();
   if (!desktop.empty() && isInside(dataFolderFsName(), desktop)) {
-    if (auto temp = fromFsName(desktopTempFsName())) f.temp = *temp;
+    if (auto temp = fromFsName(desktopTempFsName())) f.sharedTemp = *temp;
   }
+  f.temp = f.sharedTemp;
   f.pics = joinPath(f.program, "pics");
   f.music = joinPath(f.program, "mp3");
   f.settings = joinPath(f.program, "sz");
@@ -125,6 +126,12 @@ void resetProgramFolders() {
   gFolders.reset();
 }
 
+void useTemporaryFolder(const std::string& gbkFolder) {
+  programFolders();
+  std::lock_guard lock(gFoldersMutex);
+  gFolders->temp = gbkFolder.empty() ? gFolders->sharedTemp : gbkFolder;
+}
+
 bool ensureProgramFolders(std::string* error) {
   const ProgramFolders& f = programFolders();
   if (gNameRefused) {
@@ -132,14 +139,15 @@ bool ensureProgramFolders(std::string* error) {
     return false;
   }
   std::string ownTemp = joinPath(f.program, "temp");
-  if (f.temp != ownTemp) {
-    auto fsName = toFsName(f.temp);
+  if (f.sharedTemp != ownTemp) {
+    auto fsName = toFsName(f.sharedTemp);
     if (!fsName || !makePrivateFolder(*fsName)) {
       std::lock_guard lock(gFoldersMutex);
-      gFolders->temp = ownTemp;
+      if (gFolders->temp == gFolders->sharedTemp) gFolders->temp = ownTemp;
+      gFolders->sharedTemp = ownTemp;
     }
   }
-  for (const std::string* folder : {&f.program, &f.temp, &f.pics}) {
+  for (const std::string* folder : {&f.program, &f.sharedTemp, &f.temp, &f.pics}) {
     if (!makeFolders(*folder)) {
       if (error) *error = gbk("无法创建文件夹: ") + *folder;
       return false;

@@ -10,9 +10,13 @@ namespace pictavo {
 
 struct ProgramFolders {
   std::string program;   // the data folder (GBK)
-  std::string temp;      // temporary files: imports, logo copies, frames pipes; "temp" in the
-                         // data folder, or for a data folder on the desktop the user's own
-                         // "PictavoDzxcTemp-<uid>" in $TMPDIR (else /tmp) when it can be made
+  std::string sharedTemp;  // the temporary folder of every process of this data folder:
+                           // "temp" in the data folder, or for a data folder on the desktop
+                           // the user's own "PictavoDzxcTemp-<uid>" in $TMPDIR (else /tmp)
+                           // when it can be made
+  std::string temp;      // this process's temporary files: imports, logo copies, frames pipes;
+                         // its own work folder inside sharedTemp once it holds one
+                         // (platform/work_folder.h), else sharedTemp itself
   std::string pics;      // pictures copied out of the temporary folder by a save
   std::string music;     // "mp3"
   std::string settings;  // "sz", video settings files
@@ -33,6 +37,9 @@ bool ensureProgramFolders(std::string* error);
 
 // Forgets the resolved folders, so that a changed PICTAVO_HOME takes effect (tests).
 void resetProgramFolders();
+
+// Makes `gbkFolder` this process's temporary folder; empty makes it the shared one again.
+void useTemporaryFolder(const std::string& gbkFolder);
 
 // Folder of the preferences store, as a file-system name: $XDG_CONFIG_HOME/pictavo, else
 // ~/.config/pictavo. Nothing is created here.

@@ -9,6 +9,7 @@
 #include "platform/folders.h"
 #include "platform/local_time.h"
 #include "project/effect_choice.h"
+#include "project/picture_list.h"
 #include "project/project_inputs.h"
 #include "util/charset.h"
 #include "util/paths.h"
@@ -125,7 +126,8 @@ std::string projectDocument(const Project& project) { return printed(documentTre
 std::optional<std::string> serialiseProject(Project& project, bool copyTemporaryPictures,
                                             UserMessage* error) {
   if (copyTemporaryPictures) {
-    const std::string& temp = programFolders().temp;
+    // Any window's work folder counts: all of them go when their window ends.
+    const std::string& temp = programFolders().sharedTemp;
     for (ImageItem& picture : project.pictures) {
       if (isInsideFolder(picture.path, temp) && !copyIntoPics(picture, error))
         return std::nullopt;
@@ -155,11 +157,31 @@ bool saveProject(Project& project, const std::string& path, UserMessage* error) 
   return true;
 }
 
+// The file as this program reads it, compared with the project now: line endings, blanks,
+// key order and keys left at their defaults (a file written by hand or by another tool) do
+// not count. Pictures are taken by path without reading them again, and tracks keep the
+// lengths the project knows.
 bool projectChanged(const Project& project) {
   if (project.pictures.empty()) return false;
   if (project.path.empty()) return true;
   std::optional<std::string> saved = readWholeFile(project.path);
-  return !saved || *saved != projectDocument(project);
+  if (!saved) return true;
+  ProjectReadHooks byPath;
+  byPath.addPicture = [](Project& read, const std::string& path) {
+    return addPreparedPicture(read, PreparedPicture{path, true, "", {}});
+  };
+  byPath.analyseTrack = [&project](const std::string& path, int* sampleRate) {
+    for (const MusicTrack& track : project.settings.musicTracks)
+      if (track.path == path) {
+        *sampleRate = track.sampleRate;
+        return track.durationMs;
+      }
+    return 1.0f;  // a track the project does not hold: kept, so that it counts as a change
+  };
+  Project asRead;
+  asRead.maxPictures = project.maxPictures;
+  if (!applyProjectDocument(asRead, *saved, nullptr, byPath)) return true;
+  return projectDocument(asRead) != projectDocument(project);
 }
 
 std::string loadingPicturesText(int number, int total) {

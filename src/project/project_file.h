@@ -29,7 +29,8 @@ std::optional<std::string> serialiseProject(Project& project, bool copyTemporary
 bool saveProject(Project& project, const std::string& path, UserMessage* error);
 
 // Whether closing the project would lose work: false without pictures, true when it was
-// never saved, otherwise true unless the file holds exactly what a save would write now.
+// never saved or its file cannot be read as a project, otherwise true unless the file, read
+// as a project, holds what a save would write now.
 bool projectChanged(const Project& project);
 
 // What reading a project does with what the file names.

@@ -12,6 +12,9 @@ namespace pictavo {
 
 inline constexpr int kMaxPictures = 1000;
 inline constexpr size_t kFontNameBytes = 15;
+// A caption's text keeps at most this many bytes, as the caption field does: the project
+// file's readers expect no more, and a longer text would not fit a frame.
+inline constexpr size_t kMaxCaptionTextBytes = 195;
 
 struct CaptionSpec {
   int mode = 0;  // 0 none, 1 caption, 2 caption drawn like 1

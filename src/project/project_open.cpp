@@ -96,7 +96,8 @@ void applyPictureFields(ImageItem& picture, const Fields& stored) {
     picture.caption.location = *location >= 0 && *location < kCaptionLocationCount
                                    ? *location
                                    : kDefaultCaptionLocation;
-  if (auto text = stored.text("watermark_text")) picture.caption.text = *text;
+  if (auto text = stored.text("watermark_text"))
+    picture.caption.text = gb18030Prefix(*text, kMaxCaptionTextBytes);
   picture.turnAngle = stored.number("turnAngle").value_or(0);
 }
 

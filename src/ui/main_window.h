@@ -54,6 +54,8 @@ class MainWindow : public QMainWindow {
   // The exit sequence: asks about unsaved changes, stores the folders, empties the work
   // folder and closes. False when the user cancelled.
   bool exitProgram();
+  // A termination signal: stops loading pictures and a generation run, without questions.
+  void stopForInterrupt();
 
   // "预览该图片动画" (F5): the effect of the picture in `row`.
   void previewPictureEffect(int row);

@@ -1,10 +1,11 @@
 // Closing the main window: hiding it to the notification area, and the exit sequence.
 #include <QCoreApplication>
-#include <QDir>
+#include <QPushButton>
 
-#include "app/qt_text.h"
 #include "app/session.h"
-#include "platform/folders.h"
+#include "platform/work_folder.h"
+#include "ui/dialogs/progress_dialog.h"
+#include "ui/generation_command.h"
 #include "ui/main_window.h"
 #include "ui/project_commands.h"
 #include "ui/tray_icon.h"
@@ -29,6 +30,12 @@ bool MainWindow::exitProgram() {
   return true;
 }
 
+// The run removes the video it had not finished as it ends.
+void MainWindow::stopForInterrupt() {
+  stopLoadingPictures();
+  generation_->progressDialog()->stopButton()->click();
+}
+
 void MainWindow::hideToTray() {
   hide();
   tray_->show();
@@ -41,12 +48,8 @@ void MainWindow::restoreFromTray() {
   activateWindow();
 }
 
-// The work folder holds imported frames and copies that only this run used.
-void MainWindow::emptyWorkFolder() {
-  QDir work(fromCore(programFolders().temp));
-  if (!work.exists()) return;
-  for (const QString& name : work.entryList(QDir::Files | QDir::System | QDir::Hidden))
-    work.remove(name);
-}
+// The window's own work folder holds imported frames and copies that only this run used;
+// the work folders of other windows on the same program folder stay.
+void MainWindow::emptyWorkFolder() { releaseOwnWorkFolder(); }
 
 }  // namespace pictavo

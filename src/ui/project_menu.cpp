@@ -13,7 +13,7 @@ namespace pictavo {
 namespace {
 
 bool holdsWorkFolderPicture(const Project& project) {
-  const std::string& work = programFolders().temp;
+  const std::string& work = programFolders().sharedTemp;
   return std::any_of(project.pictures.begin(), project.pictures.end(),
                      [&](const ImageItem& item) { return isInsideFolder(item.path, work); });
 }

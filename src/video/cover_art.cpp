@@ -8,6 +8,7 @@
 #include "platform/external_tools.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/unfinished_files.h"
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
@@ -173,6 +174,7 @@ void attachCover(const Project& project, const std::string& videoPath,
     warn(gbk(kCoverFailed) + missingCoverToolMessage());
   } else if (roomForTaggedCopy(videoPath, artwork, warn, report)) {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
+    UnfinishedFile unfinished(toFsName(copy).value_or(std::string()));
     bool tagged = runCoverTool(*tool, coverToolCommandLine(videoPath, artwork, copy), warn, report,
                                cancel, cancelGraceMs) &&
                   taggedCopyComplete(copy, videoPath, warn, report);

@@ -96,15 +96,21 @@ bool GenerationRun::start(std::string* error) {
     *error = clash;
     return false;
   }
+  if (!encoding_.create(outputPath_, error)) return false;
+  paths.outputPath = encoding_.path();  // beside the file a symbolic link leads to
+  if (!checkCommandPaths(paths, error)) {
+    encoding_.discard();
+    return false;
+  }
 
   pictureTotal_ = runPictureTotal(project_, preferences_.loopStartEffect, &seconds_);
   cancel_.store(false);
   done_.store(false);
-  partialOutput_ = PartialOutput(outputPath_);
   try {
     worker_ = std::thread([this] { work(); });
   } catch (const std::system_error&) {
     *error = gbk("启动线程失败");
+    encoding_.discard();
     return false;
   }
   return true;
@@ -119,7 +125,7 @@ void GenerationRun::work() {
   switch (outcome) {
     case Outcome::Finished: finishWithCover(); break;
     case Outcome::Cancelled:
-      if (std::string note = partialOutput_.discard(); !note.empty()) observer_.warning(note);
+      encoding_.discard();
       observer_.cancelled();
       break;
     case Outcome::Failed: break;  // the observer has heard why
@@ -129,21 +135,30 @@ void GenerationRun::work() {
 }
 
 // A stop while the cover is attached ends the run as cancelled; the video is complete by
-// then, so it stays as the encoder wrote it (never discarded as a partial output).
+// then, so it still takes its place, as the encoder wrote it.
 void GenerationRun::finishWithCover() {
   attachCover(
-      project_, outputPath_, [this](const std::string& text) { observer_.warning(text); },
+      project_, encoding_.path(), [this](const std::string& text) { observer_.warning(text); },
       options_.reportError, &cancel_, options_.cancelGraceMs);
+  if (!commitVideo()) return;
   if (cancel_.load())
     observer_.cancelled();
   else
     observer_.finished();
 }
 
+bool GenerationRun::commitVideo() {
+  std::string error;
+  if (encoding_.commit(&error)) return true;
+  options_.reportError(kReportMakeVideo, error);
+  fail(failureWithText(error));
+  return false;
+}
+
 GenerationRun::Outcome GenerationRun::fail(const std::string& message) {
   cancel_.store(true);
-  std::string note = partialOutput_.discard();
-  observer_.failed(note.empty() ? message : message + "\n\n" + note);
+  encoding_.discard();
+  observer_.failed(message);
   return Outcome::Failed;
 }
 
@@ -167,7 +182,7 @@ GenerationRun::Outcome GenerationRun::attempt(EncoderTransport transport) {
   command.width = s.width;
   command.height = s.height;
   command.duration = durationText(seconds_);
-  command.outputPath = outputPath_;
+  command.outputPath = encoding_.path();
   command.rawFrames = options_.rawPipe;
 
   EncoderLaunch launch{transport, encoderProgram_, temp, &cancel_, options_.cancelGraceMs,
@@ -250,8 +265,11 @@ GenerationRun::Outcome GenerationRun::afterEncoder(EncoderProcess& encoder, bool
 
 // An encoder that ends with exit code 0 has still failed when it left no complete MP4.
 GenerationRun::Outcome GenerationRun::checkOutput() {
-  std::string problem = mp4Problem(outputPath_, 1);
+  std::string problem = mp4Problem(encoding_.path(), 1);
   if (problem.empty()) return Outcome::Finished;
+  // The user knows the video by the name they chose, not by the hidden one.
+  if (size_t at = problem.rfind(encoding_.path()); at != std::string::npos)
+    problem.replace(at, encoding_.path().size(), outputPath_);
   std::string text = gbk("ffmpeg 已结束，但没有留下完整的 MP4 视频：") + problem;
   options_.reportError(kReportMakeVideo, text);
   return fail(failureWithText(text));

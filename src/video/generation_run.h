@@ -55,9 +55,11 @@ class GenerationRun {
 
   // Refuses up front, with the text for the user, a run that cannot work: pictures whose
   // files are gone, no encoder, paths the encoder's command line cannot carry, an output
-  // that is not a regular file or would replace one of the project's own files. Otherwise starts the worker and
-  // returns true; the observer then hears the end. A run finishes only with a complete MP4;
-  // a failed or stopped one removes what the encoder wrote.
+  // that is not a regular file or would replace one of the project's own files, a folder
+  // that takes no new file. Otherwise starts the worker and returns true; the observer then
+  // hears the end. The encoder writes a hidden file beside the output, which takes the
+  // output's place only as a complete MP4: a failed or stopped run leaves an earlier file
+  // of that name untouched and removes what the encoder wrote.
   bool start(std::string* error);
 
   // Sets the cancel flag; the worker sees it before the next picture.
@@ -80,6 +82,7 @@ class GenerationRun {
   Outcome stalledEncoder(EncoderProcess& encoder);
   Outcome unmadeFrame(EncoderProcess& encoder);
   Outcome checkOutput();
+  bool commitVideo();
   Outcome fail(const std::string& message);
   bool makePathsAbsolute(std::string* error);
 
@@ -90,7 +93,7 @@ class GenerationRun {
   ProgressObserver& observer_;
   GenerationOptions options_;
   std::string encoderProgram_;
-  PartialOutput partialOutput_;
+  EncodingOutput encoding_;
   int pictureTotal_ = 0;
   float seconds_ = 0;
   std::atomic<bool> cancel_{false};

@@ -1,9 +1,14 @@
 #include "video/output_file.h"
 
+#include <cerrno>
+#include <cstring>
+
+#include "platform/file_identity.h"
 #include "platform/files.h"
 #include "platform/user_file.h"
 #include "project/project_inputs.h"
 #include "util/charset.h"
+#include "util/paths.h"
 #include "util/text_format.h"
 
 namespace pictavo {
@@ -22,15 +27,38 @@ std::string outputRefusal(const Project& project, const std::string& outputPath)
   return notRegular.empty() ? outputOverInputMessage(project, outputPath) : notRegular;
 }
 
-PartialOutput::PartialOutput(std::string outputPath)
-    : path_(std::move(outputPath)), before_(fileIdentity(path_)) {}
+EncodingOutput::~EncodingOutput() { discard(); }
 
-std::string PartialOutput::discard() const {
-  std::optional<FileIdentity> now = fileIdentity(path_);
-  if (!now || now == before_ || !removeFile(path_)) return "";
-  if (!before_) return "";
-  return strprintf(gbk("%s 原来就存在，生成开始时已被覆盖；未完成的视频已删除。").c_str(),
-                   path_.c_str());
+bool EncodingOutput::create(const std::string& outputPath, std::string* error) {
+  discard();
+  std::optional<ReplacementFile> file = createReplacementFile(outputPath, ".mp4");
+  if (!file) {
+    int why = errno;
+    *error = strprintf(gbk("无法在文件夹 %s 中写入视频文件：%s。请换一个文件夹。").c_str(),
+                       folderOf(outputPath).c_str(), std::strerror(why));
+    return false;
+  }
+  path_ = file->path;
+  target_ = file->target;
+  unfinished_ = std::make_unique<UnfinishedFile>(toFsName(path_).value_or(std::string()));
+  return true;
+}
+
+bool EncodingOutput::commit(std::string* error) {
+  if (path_.empty() || !renameFile(path_, target_)) {
+    *error = strprintf(gbk("生成的视频无法保存为 %s：%s").c_str(), target_.c_str(),
+                       std::strerror(errno));
+    return false;
+  }
+  path_.clear();
+  unfinished_.reset();
+  return true;
+}
+
+void EncodingOutput::discard() {
+  if (!path_.empty()) removeFile(path_);
+  path_.clear();
+  unfinished_.reset();
 }
 
 }  // namespace pictavo

@@ -1,12 +1,12 @@
 // The video file a run writes: refused up front when it would replace one of the project's
-// own files, and removed again when the run fails or is stopped, so that no broken MP4 is
-// left under the user's chosen name.
+// own files, and encoded under a hidden name that takes its place only when the video is
+// complete, so that no broken MP4 is ever left under the user's chosen name.
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
 
-#include "platform/file_identity.h"
+#include "platform/unfinished_files.h"
 #include "project/project_model.h"
 
 namespace pictavo {
@@ -20,21 +20,31 @@ std::string outputOverInputMessage(const Project& project, const std::string& ou
 // the project's files (outputOverInputMessage). Empty when the video may be written there.
 std::string outputRefusal(const Project& project, const std::string& outputPath);
 
-// What lay at the output path before the encoder started, to tell afterwards whether the
-// encoder wrote there. The encoder replaces an earlier file of that name as soon as it opens
-// its output; until then that file is left alone.
-class PartialOutput {
+// Where the encoder writes: a hidden file beside the chosen video (beside the file a symbolic
+// link leads to), which takes the video's place only once it is complete and checked. A run
+// that does not finish leaves an earlier video untouched and nothing under the chosen name;
+// a crash or a second interrupt removes the hidden file from the signal handler.
+class EncodingOutput {
  public:
-  PartialOutput() = default;
-  explicit PartialOutput(std::string outputPath);
+  EncodingOutput() = default;
+  ~EncodingOutput();  // discards what was not committed
+  EncodingOutput(const EncodingOutput&) = delete;
+  EncodingOutput& operator=(const EncodingOutput&) = delete;
 
-  // Removes the output when it was written since the run began. Returns the note for the
-  // user (GBK) when it replaced a file that was there before, else empty.
-  std::string discard() const;
+  // Makes the hidden file for the video at `outputPath` (GBK); false with the text for the
+  // user (GBK) when the folder takes no new file.
+  bool create(const std::string& outputPath, std::string* error);
+  // The hidden file (GBK), what the encoder and the cover tool write.
+  const std::string& path() const { return path_; }
+  // Puts the hidden file in the video's place; false with the text for the user (GBK).
+  bool commit(std::string* error);
+  // Removes the hidden file.
+  void discard();
 
  private:
   std::string path_;
-  std::optional<FileIdentity> before_;
+  std::string target_;
+  std::unique_ptr<UnfinishedFile> unfinished_;
 };
 
 }  // namespace pictavo

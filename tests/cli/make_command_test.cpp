@@ -167,10 +167,32 @@ TEST_F(MakeCommand, RawPipeMakesTheVideoOfTheMjpegPipe) {
   }
 }
 
+// A caption far longer than a frame can show is cut to the caption's limit, the terminal says
+// so, and the cut caption is drawn.
+TEST_F(MakeCommand, ACaptionTooLongIsCutSaidAndDrawn) {
+  auto make = [&](const std::string& name, const std::string& caption) {
+    return cli("make -o " + shellQuote(dir_.file(name)) + " --size 320x240 --pause 1 --effect 99 " +
+               caption + shellQuote(dir_.file("a.jpg")));
+  };
+  auto plain = make("plain.mp4", "");
+  ASSERT_EQ(plain.exitCode, 0) << plain.output;
+  auto captioned = make("long.mp4", "--caption " + std::string(30000, 'W') + " ");
+  ASSERT_EQ(captioned.exitCode, 0) << captioned.output;
+  EXPECT_TRUE(says(captioned, "文字太长，只使用前 195 个字节")) << captioned.output.substr(0, 300);
+  WandPtr a = test::frameAt(dir_.file("plain.mp4"), 0.8), b = test::frameAt(dir_.file("long.mp4"), 0.8);
+  ASSERT_TRUE(a && b);
+  int differing = 0;
+  for (long y = 4; y < 240; y += 8)
+    for (long x = 4; x < 320; x += 8)
+      differing += !test::near(test::pixelAt(a.get(), x, y), test::pixelAt(b.get(), x, y), 24);
+  EXPECT_GT(differing, 20) << "the caption shows";
+}
+
 TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
   std::string many;
   for (int i = 0; i < 30; ++i) many += " " + pictures_;
   std::string out = dir_.file("stopped.mp4");
+  test::writeBytes(out, "an earlier video");
   // --foreground: one SIGINT to pictavo-cli alone, as Ctrl+C on a terminal gives (a second
   // interrupt ends the program at once).
   auto run = test::runCommand("timeout --foreground --preserve-status -s INT 2 " + shellQuote(PICTAVO_CLI_PATH) +
@@ -178,8 +200,12 @@ TEST_F(MakeCommand, CtrlCStopsTheRunAndTheEncoder) {
   EXPECT_EQ(run.exitCode, 130) << run.output;
   EXPECT_TRUE(says(run, "已停止")) << run.output;
   // "[v]codec" matches the encoder's command line but not the shell that runs pgrep.
-  auto left = test::runCommand("pgrep -f " + shellQuote("[v]codec mjpeg .*" + out));
+  auto left = test::runCommand("pgrep -f " + shellQuote("[v]codec mjpeg .*" + dir_.path() + "/"));
   EXPECT_NE(left.exitCode, 0) << "an encoder is still running: " << left.output;
+  // The run wrote beside the video, never over it, and took what it wrote away again.
+  EXPECT_EQ(test::readBytes(out), "an earlier video");
+  for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+    EXPECT_EQ(entry.path().filename().string().rfind(".pictavo-", 0), std::string::npos);
 }
 
 TEST(DemoCommand, MakesTheShowWithMusicLogoAndCover) {

@@ -197,6 +197,44 @@ TEST(ProjectChanged, FollowsTheFileOnDisk) {
   EXPECT_TRUE(projectChanged(project)) << "file gone";
 }
 
+// The file is compared as a project, not as bytes: the same project written with other line
+// endings, without blanks, in another key order or without the keys that have defaults is
+// unchanged; a file whose project differs is not.
+TEST(ProjectChanged, ComparesTheProjectTheFileHoldsNotItsBytes) {
+  test::TempDir dir;
+  Project project = sampleProject(dir);
+  std::string path = gbkPath(dir.file("album.dat"));
+  ASSERT_TRUE(saveProject(project, path, nullptr));
+  const std::string saved = test::readBytes(dir.file("album.dat"));
+  auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+      text.replace(at, from.size(), to);
+    return text;
+  };
+  std::string compact = replaced(replaced(saved, "\n", ""), "\t", "");
+  struct Case {
+    const char* name;
+    std::string text;
+    bool changed;
+  };
+  const std::vector<Case> cases = {
+      {"CRLF line endings", replaced(saved, "\n", "\r\n"), false},
+      {"no blanks", compact, false},
+      {"keys in another order",
+       "{\"pause_time\":15," + replaced(compact.substr(1), ",\"pause_time\":15", ""), false},
+      {"defaults left out",
+       replaced(replaced(compact, ",\"turnAngle\":0", ""), ",\"cover\":0", ""), false},
+      {"another caption", replaced(saved, g("春天的花"), g("夏天")), true},
+      {"a picture less", compact.substr(0, compact.rfind(',', compact.rfind("{\"path\""))) + "]}",
+       true},
+      {"not a project", "{}", true},
+  };
+  for (const Case& c : cases) {
+    test::writeBytes(dir.file("album.dat"), c.text);
+    EXPECT_EQ(projectChanged(project), c.changed) << c.name;
+  }
+}
+
 // Opening -----------------------------------------------------------------------------------
 
 struct Opened {
@@ -315,6 +353,19 @@ TEST(OpenProject, DefaultsAndCorrections) {
     EXPECT_EQ(opened.project.settings.videoSize, 0) << unusable;
     EXPECT_EQ(opened.project.sizes.count(), listed) << unusable;
   }
+}
+
+// A caption longer than the caption field takes keeps the field's limit of bytes, never half
+// a character: a longer one would not be drawn at all.
+TEST(OpenProject, ACaptionLongerThanTheFieldIsCutToItsLimit) {
+  test::TempDir dir;
+  std::string red = utf8(picture(dir, "r.png", "red"));
+  std::string text = std::string(194, 'a') + g("春") + std::string(30000, 'b');
+  Opened opened = openText(dir, minimalDocument("", "[{\"path\":\"" + red +
+                                                        "\",\"watermark_text\":\"" + text + "\"}]"));
+  ASSERT_TRUE(opened.ok) << utf8(opened.message.text);
+  ASSERT_EQ(opened.project.pictures.size(), 1u);
+  EXPECT_EQ(opened.project.pictures[0].caption.text, std::string(194, 'a'));
 }
 
 TEST(OpenProject, OnlyMp3TracksWithADurationAreKept) {
@@ -448,6 +499,27 @@ TEST(SaveProject, WriteFailingHalfWayKeepsTheOldFile) {
   EXPECT_EQ(result, 0);
   EXPECT_EQ(test::readBytes(saved.fsFile), saved.bytes);
   EXPECT_EQ(saved.filesInFolder(), files) << "no temporary file is left behind";
+}
+
+// A project opened through symbolic links (a relative one leading to an absolute one) saves
+// into the file they lead to, in that file's folder; the links stay links.
+TEST(SaveProject, ThroughSymbolicLinksReplacesTheFileTheyLeadTo) {
+  SavedBefore saved;
+  test::TempDir links;
+  std::filesystem::create_symlink(saved.fsFile, links.file("absolute.dat"));
+  std::filesystem::create_symlink("absolute.dat", links.file("relative.dat"));
+  size_t files = saved.filesInFolder();
+  saved.project.pictures[0].caption.text = "x";
+  std::string linkPath = gbkPath(links.file("relative.dat"));
+  ASSERT_TRUE(saveProject(saved.project, linkPath, nullptr));
+  EXPECT_TRUE(std::filesystem::is_symlink(links.file("relative.dat")));
+  EXPECT_TRUE(std::filesystem::is_symlink(links.file("absolute.dat")));
+  EXPECT_EQ(test::readBytes(saved.fsFile), projectDocument(saved.project));
+  EXPECT_EQ(saved.project.path, linkPath);
+  EXPECT_FALSE(projectChanged(saved.project));
+  EXPECT_EQ(saved.filesInFolder(), files);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(links.path()),
+                          std::filesystem::directory_iterator()), 2);
 }
 
 }  // namespace

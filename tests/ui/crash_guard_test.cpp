@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <regex>
 
 #include "isolated_run.h"
@@ -79,6 +80,21 @@ INSTANTIATE_TEST_SUITE_P(Crashes, CrashGuard,
                          [](const testing::TestParamInfo<Crash>& info) {
                            return std::string(info.param.mode);
                          });
+
+// A video being encoded is held as an unfinished file: a crash, or a second interrupt before
+// the first was handled, removes it on the way out.
+TEST(CrashGuardCleanup, ACrashOrASecondInterruptRemovesTheUnfinishedFile) {
+  for (const Crash& crash : {Crash{"segv", SIGSEGV, false}, Crash{"interrupt", SIGTERM, false}}) {
+    SCOPED_TRACE(crash.mode);
+    IsolatedRun run;
+    std::string unfinished = run.home() + "/.pictavo-abc123.mp4";
+    test::writeBytes(unfinished, "half a video");
+    auto result = run.run(test::shellQuote(PICTAVO_CRASH_CHILD_PATH) + " '' " + crash.mode + " " +
+                          test::shellQuote(unfinished));
+    EXPECT_EQ(result.status, 128 + crash.signal) << result.output;
+    EXPECT_FALSE(std::filesystem::exists(unfinished));
+  }
+}
 
 }  // namespace
 }  // namespace pictavo

@@ -3,10 +3,14 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <csignal>
 #include <filesystem>
+#include <utility>
 
+#include "platform/interrupts.h"
 #include "ui/dialogs/progress_dialog.h"
 #include "ui/generation_command.h"
+#include "ui/interrupt_exit.h"
 #include "ui/support/window_fixture.h"
 #include "ui/toolbar.h"
 #include "util/charset.h"
@@ -68,6 +72,30 @@ TEST_F(GenerationTest, RunsWithProgressOffersTheVideoAndStopsWhenAsked) {
   EXPECT_EQ(counters.first(), QStringLiteral("共 3 张图片，正在处理第 1 张。"));
   EXPECT_FALSE(counters.contains(QStringLiteral("共 3 张图片，正在处理第 3 张。")));
   EXPECT_TRUE(prompts.shown.isEmpty());
+}
+
+// SIGTERM, SIGINT or SIGHUP during a run: the run stops without a question, the unfinished
+// video goes, and an earlier video of the chosen name stays as it was.
+TEST_F(GenerationTest, ATerminationSignalStopsTheRunAndKeepsTheEarlierVideo) {
+  addPictures(makePictures(3, 320, 240));
+  Project& project = session.project();
+  project.settings.selectSize(project.sizes, project.sizes.findSizeText("640x360"));
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    test::writeBytes(dir.file("signalled.mp4"), "an earlier video");
+    int left = 0;
+    InterruptExit interrupts(*window, [&](int caught) { left = caught; });
+    bool sent = false;
+    generate(QStringLiteral("signalled"), [&](ProgressDialog&) {
+      if (!std::exchange(sent, true)) std::raise(signal);
+    });
+    clearInterrupt();
+    EXPECT_EQ(left, signal);
+    EXPECT_EQ(test::readBytes(dir.file("signalled.mp4")), "an earlier video");
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+      EXPECT_EQ(entry.path().filename().string().rfind(".pictavo-", 0), std::string::npos);
+    EXPECT_TRUE(prompts.shown.isEmpty());
+  }
 }
 
 }  // namespace

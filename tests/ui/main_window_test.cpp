@@ -22,10 +22,12 @@
 #include "imaging/gif_frames.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/work_folder.h"
 #include "ui/desktop_shortcut.h"
 #include "ui/project_commands.h"
 #include "ui/project_menu.h"
 #include "ui/status_bar.h"
+#include "support/held_folder.h"
 #include "ui/support/window_fixture.h"
 #include "ui/toolbar.h"
 #include "ui/tray_icon.h"
@@ -211,14 +213,21 @@ TEST_F(WindowTest, AFullListShowsTheLimitMessage) {
 }
 
 // Closing with "hide to the tray" where the desktop has no tray exits instead; the exit
-// still asks about unsaved changes, stores the folders and empties the work folder.
-TEST_F(WindowTest, ExitSequenceAsksStoresFoldersAndEmptiesTheWorkFolder) {
+// still asks about unsaved changes, stores the folders and removes the window's own work
+// folder, but nothing of another window or of a command-line run on the same program folder.
+TEST_F(WindowTest, ExitSequenceAsksStoresFoldersAndRemovesOnlyItsOwnWorkFolder) {
   ASSERT_FALSE(TrayIcon::available());  // the offscreen platform has none
   session.preferences().closeButtonHides = 1;
   window->show();
   addPictures(makePictures(1));
-  ASSERT_TRUE(makeFolders(programFolders().temp));
-  std::string leftover = *toFsName(joinPath(programFolders().temp, "left.jpg"));
+  std::string error;
+  ASSERT_TRUE(claimOwnWorkFolder(&error)) << error;
+  std::string shared = *toFsName(programFolders().sharedTemp);
+  test::HeldFolder otherWindow(shared + "/4343-1700000000");
+  test::writeBytes(shared + "/4343-1700000000/frame.jpg", "x");
+  test::writeBytes(shared + "/cover.jpg", "x");
+  std::string own = *toFsName(programFolders().temp);
+  std::string leftover = own + "/left.jpg";
   test::writeBytes(leftover, "x");
 
   prompts.answers.enqueue(QMessageBox::Cancel);
@@ -234,7 +243,11 @@ TEST_F(WindowTest, ExitSequenceAsksStoresFoldersAndEmptiesTheWorkFolder) {
   std::string stored;
   EXPECT_TRUE(session.store().readString("file_dlg_choose_image", &stored));
   EXPECT_EQ(stored, gbk("/somewhere/pictures"));
-  EXPECT_FALSE(std::filesystem::exists(leftover));
+  EXPECT_FALSE(std::filesystem::exists(own));
+  EXPECT_TRUE(std::filesystem::exists(shared + "/4343-1700000000/frame.jpg"));
+  EXPECT_TRUE(std::filesystem::exists(shared + "/cover.jpg"));
+  std::filesystem::remove_all(shared + "/4343-1700000000");
+  std::filesystem::remove(shared + "/cover.jpg");
 }
 
 TEST_F(WindowTest, ImportAnimationAddsEveryFrameOrSaysWhyNot) {

@@ -310,5 +310,21 @@ TEST_F(WindowTest, EveryPanelShowsTheProjectAgainAfterUndo) {
   EXPECT_FALSE(panels.cover().chooseButton()->isEnabled());
 }
 
+// The window speaks of this platform: no control, tooltip or the cover's help names Windows.
+TEST_F(WindowTest, NoTextOfTheWindowNamesWindows) {
+  QStringList texts;
+  for (QWidget* widget : window->findChildren<QWidget*>()) {
+    texts << widget->accessibleName() << widget->toolTip();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) texts << button->text();
+    if (auto* label = qobject_cast<QLabel*>(widget)) texts << label->text();
+  }
+  EXPECT_TRUE(texts.contains(QStringLiteral("设置封面：文件管理器中显示的视频缩略图")));
+  window->optionPanels().cover().coverBox()->click();
+  window->optionPanels().cover().helpButton()->click();
+  ASSERT_FALSE(prompts.shown.isEmpty());
+  texts << prompts.shown.last().text;
+  for (const QString& text : texts) EXPECT_FALSE(text.contains(QStringLiteral("Windows"))) << text.toStdString();
+}
+
 }  // namespace
 }  // namespace pictavo

@@ -19,6 +19,7 @@
 #include "project/service_config.h"
 #include "support/test_http_server.h"
 #include "ui/information_window.h"
+#include "ui/status_bar.h"
 #include "ui/support/window_fixture.h"
 #include "util/paths.h"
 
@@ -55,7 +56,12 @@ class ProductImportDialogTest : public test::WindowTest {
 
   void answer(const std::string& path, ServerConnection& c) {
     if (path.rfind("/getProductImg/", 0) == 0) {
-      c.send(test::okResponse(list_));
+      if (list_ == "stall")
+        c.waitUntilStopped();
+      else if (list_ == "fail")
+        c.send("HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\n\r\n");
+      else
+        c.send(test::okResponse(list_));
     } else if (path.rfind("/pics/p", 0) == 0) {
       c.send(test::okResponse(pictures_.at(std::stoul(path.substr(7)) - 1)));
     } else if (path == "/page.jpg") {
@@ -237,6 +243,32 @@ TEST_F(ProductImportDialogTest, AStalledDownloadKeepsTheWindowLiveAndCancelKeeps
   EXPECT_EQ(requestsFor("/pics/p3.jpg"), 0);
   EXPECT_TRUE(prompts.shown.isEmpty());
   expectOnlyListedPicturesInTemporaryFolder();
+}
+
+// An import that ends without pictures, stopped while the list is fetched or refused by the
+// service, takes its progress text off the status bar as well as out of the dialog.
+TEST_F(ProductImportDialogTest, AnImportThatEndsWithoutPicturesClearsTheStatusBar) {
+  updateServiceSettings([&](ServiceSettings& s) { s.baseUrl = url(""); });
+  for (const char* answer : {"stall", "fail"}) {
+    SCOPED_TRACE(answer);
+    list_ = answer;
+    prompts.shown.clear();
+    QPointer<ProductImportDialog> dialog = importText("https://item.example/item.htm?id=12");
+    ASSERT_FALSE(dialog.isNull());
+    if (list_ == "stall") {
+      ASSERT_TRUE(QTest::qWaitFor(
+          [&] { return window->statusParts().messageText() == QStringLiteral("获取宝贝图片列表..."); },
+          kWaitMs));
+      control<QPushButton>(dialog, QStringLiteral("取消"))->click();
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog || !dialog->isVisible(); }, kWaitMs));
+    } else {
+      ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.isEmpty(); }, kWaitMs));
+      ASSERT_TRUE(dialog && dialog->isVisible());
+      control<QPushButton>(dialog, QStringLiteral("取消"))->click();
+    }
+    EXPECT_EQ(window->statusParts().messageText(), QString());
+    EXPECT_EQ(pictureCount(), 0);
+  }
 }
 
 }  // namespace

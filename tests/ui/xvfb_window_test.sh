@@ -11,7 +11,7 @@ export PICTAVO_HOME="$work/home" XDG_CONFIG_HOME="$work/config" PICTAVO_SERVICE_
 unset PICTAVO_RECORD_PROMPTS QT_QPA_PLATFORM
 
 # A display number of its own at random: concurrent xvfb-run -a calls can pick the same one.
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" bash -c '
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-noreset -screen 0 1280x800x24" bash -c '
   "$1" & pid=$!
   line=$(bash "$2/wait_for_window.sh" "Pictavo(V8.2)" 60 "$pid") || exit 1
   echo "window: $line"

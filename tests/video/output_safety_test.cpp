@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <set>
 
 #include "platform/folders.h"
+#include "platform/unfinished_files.h"
 #include "support/fake_tools.h"
 #include "support/make_audio.h"
 #include "support/recording_observer.h"
@@ -80,11 +83,15 @@ class OutputSafety : public testing::Test {
     }
   }
 
-  // Runs to the end; `cancelAt` stops the run before that picture (0: never).
-  void generate(test::RecordingObserver& observer, int cancelAt = 0) {
+  // Runs to the end; `cancelAt` stops the run before that picture (0: never), after
+  // `beforeCancel`.
+  void generate(test::RecordingObserver& observer, int cancelAt = 0,
+                const std::function<void()>& beforeCancel = {}) {
     GenerationRun* running = nullptr;
     observer.onPicture = [&](int number) {
-      if (number == cancelAt) running->cancel();
+      if (number != cancelAt) return;
+      if (beforeCancel) beforeCancel();
+      running->cancel();
     };
     EncoderModeFlag mode;
     mode.setAnonymous();
@@ -155,34 +162,68 @@ TEST_F(OutputSafety, AnEncoderThatEndsWellWithoutACompleteMp4FailsTheRun) {
   }
 }
 
-TEST_F(OutputSafety, AFailedOrStoppedRunRemovesWhatTheEncoderWrote) {
+// The encoder writes a hidden file beside the chosen name, which takes the name only when
+// the video is complete: a failed or stopped run leaves an earlier video as it was and no
+// file of its own behind.
+TEST_F(OutputSafety, AFailedOrStoppedRunLeavesAnEarlierVideoAndNothingOfItsOwn) {
   const std::string failing = "head -c 3000 > \"$OUT\"; echo 'disk full' >&2; exit 1";
   const std::string stalling = "cat > \"$OUT\"";
-  const std::string note = g("原来就存在，生成开始时已被覆盖；未完成的视频已删除。");
+  auto entries = [&] {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+      names.insert(entry.path().filename().string());
+    return names;
+  };
   for (bool cancel : {false, true}) {
     for (bool existed : {false, true}) {
       SCOPED_TRACE(std::string(cancel ? "stopped" : "failed") + (existed ? ", over a file" : ""));
       if (existed) test::writeBytes(out_, "an older video");
+      std::set<std::string> before = entries();
       FakeTool ffmpeg("ffmpeg", cancel ? stalling : failing);
       test::RecordingObserver observer;
       generate(observer, cancel ? 2 : 0);
       EXPECT_EQ(observer.ends(), std::vector<std::string>{cancel ? "cancelled" : "failed"});
-      EXPECT_FALSE(std::filesystem::exists(out_));
-      std::string told = cancel ? (observer.warnings().empty() ? "" : observer.warnings()[0])
-                                : observer.failure();
-      EXPECT_EQ(contains(told, out_ + " " + note), existed) << utf8(told);
+      ASSERT_EQ(ffmpeg.invocations().size(), 1u);
+      EXPECT_NE(ffmpeg.invocations()[0].find(dir_.path() + "/.pictavo-"), std::string::npos)
+          << ffmpeg.invocations()[0];
+      EXPECT_EQ(entries(), before);
+      if (existed) {
+        EXPECT_EQ(test::readBytes(out_), "an older video");
+      }
+      std::filesystem::remove(out_);
     }
   }
-  // A run that fails before the encoder opens its output leaves an earlier file alone.
-  test::writeBytes(out_, "an older video");
-  project_.settings.logoOn = true;
-  project_.settings.logoPath = dir_.file("vanished.png");
-  FakeTool ffmpeg("ffmpeg", failing);
+}
+
+// While the encoder writes, the hidden file is held for the crash and interrupt handlers: what
+// they do on an abrupt end removes it.
+TEST_F(OutputSafety, TheVideoBeingWrittenIsRemovedByAnAbruptEnd) {
+  FakeTool ffmpeg("ffmpeg", "cat > \"$OUT\"");
+  std::string hidden;
+  test::RecordingObserver observer;
+  generate(observer, 2, [&] {
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+      if (entry.path().filename().string().rfind(".pictavo-", 0) == 0) hidden = entry.path();
+    ASSERT_FALSE(hidden.empty());
+    removeUnfinishedFiles();
+    EXPECT_FALSE(std::filesystem::exists(hidden));
+  });
+  EXPECT_EQ(observer.ends(), std::vector<std::string>{"cancelled"});
+}
+
+// The video takes the place of the file a symbolic link at the chosen name leads to; the
+// link stays.
+TEST_F(OutputSafety, AVideoSavedThroughALinkReplacesTheFileItLeadsTo) {
+  FakeTool ffmpeg("ffmpeg", std::string(test::kStartMp4) + "\ncat >> \"$OUT\"");
+  test::TempDir videos;
+  test::writeBytes(videos.file("old.mp4"), "an older video");
+  std::filesystem::create_symlink(videos.file("old.mp4"), out_);
   test::RecordingObserver observer;
   generate(observer);
-  EXPECT_EQ(observer.ends(), std::vector<std::string>{"failed"});
-  EXPECT_FALSE(contains(observer.failure(), note));
-  EXPECT_EQ(test::readBytes(out_), "an older video");
+  EXPECT_EQ(observer.ends(), std::vector<std::string>{"finished"});
+  EXPECT_TRUE(std::filesystem::is_symlink(out_));
+  EXPECT_TRUE(mp4Problem(videos.file("old.mp4"), 1).empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(videos.path()), {}), 1);
 }
 
 }  // namespace

@@ -208,12 +208,12 @@ void ProductImportDialog::finishImport() {
   // The worker's thread has ended; the object goes once its last signal is delivered.
   worker_.release()->deleteLater();
   setInputEnabled(true);
+  showProgress(QString());  // also off the status bar, however the import ended
   for (const UserMessage& notice : result.notices)
     prompts_.message(this, iconOf(notice), fromCore(notice.caption), fromCore(notice.text));
   if (result.added > 0 || result.cancelled || stopRequested_) {
     done(result.added > 0 ? Accepted : Rejected);
   } else {
-    progress_->clear();
     address_->setFocus();
   }
 }

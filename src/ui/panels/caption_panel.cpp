@@ -25,8 +25,6 @@ namespace pictavo {
 namespace {
 
 constexpr int kMaxTextChars = 97;
-// A caption's text keeps at most this many bytes, as the project file's readers expect.
-constexpr size_t kMaxTextBytes = 195;
 
 // Blanks at the ends of a caption: tab, line feed, carriage return and space only.
 QString stripBlanks(const QString& text) {
@@ -143,7 +141,7 @@ void CaptionPanel::chooseLocation(int location) {
 
 void CaptionPanel::typeText(const QString& typed) {
   if (!captions_->isEnabled() || !captions_->isChecked()) return;
-  std::string text = gb18030Prefix(toCore(stripBlanks(typed)), kMaxTextBytes);
+  std::string text = gb18030Prefix(toCore(stripBlanks(typed)), kMaxCaptionTextBytes);
   std::vector<int> rows = selectedRows(selection_);
   edit(tr("修改文字"), [&](Project& p) {
     for (int row : rows)

@@ -38,6 +38,7 @@ class PictureOptionPanel : public QWidget {
   QCheckBox* switchBox() const { return switch_; }
   QLineEdit* pathEdit() const { return path_; }
   QPushButton* chooseButton() const { return choose_; }
+  QPushButton* helpButton() const { return help_; }
 
  protected:
   PictureOptionPanel(const PanelServices& services, PictureOption option, QWidget* parent);

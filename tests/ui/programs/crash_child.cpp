@@ -1,10 +1,16 @@
 // A program that installs the crash guard and then crashes on purpose, for the crash
-// guard's test: `pictavo_crash_child REPORT_PROGRAM segv|worker|abort`.
+// guard's test: `pictavo_crash_child REPORT_PROGRAM segv|worker|abort|interrupt [FILE]`.
+// FILE is held as an unfinished file first; "interrupt" catches interrupts and raises
+// SIGTERM twice, as a second Ctrl+C before the first was handled.
+#include <csignal>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <thread>
 
 #include "platform/crash_guard.h"
+#include "platform/interrupts.h"
+#include "platform/unfinished_files.h"
 
 namespace {
 
@@ -17,10 +23,16 @@ void writeThroughNull() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3 || !pictavo::installCrashGuard(argv[1])) return 2;
+  if (argc < 3 || argc > 4 || !pictavo::installCrashGuard(argv[1])) return 2;
   std::string mode = argv[2];
+  std::unique_ptr<pictavo::UnfinishedFile> unfinished;
+  if (argc == 4) unfinished = std::make_unique<pictavo::UnfinishedFile>(argv[3]);
   if (mode == "abort") std::abort();
-  if (mode == "worker") {
+  if (mode == "interrupt") {
+    pictavo::catchInterrupts();
+    std::raise(SIGTERM);
+    std::raise(SIGTERM);
+  } else if (mode == "worker") {
     std::thread worker(writeThroughNull);
     worker.join();
   } else if (mode == "segv") {
