@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "imaging/resample_down_wide.h"
+#include "imaging/resample_wide.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -162,7 +162,7 @@ void resampleDown(PixelRows source, const AxisWeights& rows, int from, int to, i
       std::memcpy(row, taps[0], static_cast<size_t>(bytes));
       continue;
     }
-    int done = wideDownAvailable() ? downWide(taps.data(), w, count, bytes, row) : 0;
+    int done = widePassesAvailable() ? downWide(taps.data(), w, count, bytes, row) : 0;
 #if defined(__SSE2__)
     done = downVector(taps.data(), w, count, done, bytes, row);
 #endif
@@ -177,8 +177,9 @@ void resampleAcross(PixelRows source, int rowCount, const AxisWeights& columns, 
     const uint8_t* in = source.data + static_cast<ptrdiff_t>(r) * source.stride;
     auto* row = reinterpret_cast<uint32_t*>(out.data + static_cast<ptrdiff_t>(r) * out.stride);
     size_t i = 0;
+    if (widePassesAvailable()) i = acrossWide(in, firstColumn, columns, row);
 #if defined(__SSE2__)
-    i = acrossVector(in, firstColumn, columns, row);
+    if (i == 0) i = acrossVector(in, firstColumn, columns, row);
 #endif
     for (; i < pixels; ++i) {
       const uint8_t* start = in + static_cast<ptrdiff_t>(columns.first[i] - firstColumn) * 4;
