@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "imaging/resample_wide.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -63,11 +65,11 @@ __m128i packSums(__m128i s0, __m128i s1, __m128i s2, __m128i s3) {
   return _mm_packus_epi16(lo, hi);
 }
 
-// Bytes [0, bytes) of one output row, 16 at a time; returns how far it got.
-int downVector(const uint8_t* const* rows, const int16_t* w, int taps, int bytes,
+// Bytes [from, bytes) of one output row, 16 at a time; returns how far it got.
+int downVector(const uint8_t* const* rows, const int16_t* w, int taps, int from, int bytes,
                uint8_t* out) {
   const __m128i zero = _mm_setzero_si128(), half = _mm_set1_epi32(kHalf);
-  int b = 0;
+  int b = from;
   for (; b + 16 <= bytes; b += 16) {
     __m128i s0 = half, s1 = half, s2 = half, s3 = half;
     for (int t = 0; t < taps; t += 2) {
@@ -160,9 +162,9 @@ void resampleDown(PixelRows source, const AxisWeights& rows, int from, int to, i
       std::memcpy(row, taps[0], static_cast<size_t>(bytes));
       continue;
     }
-    int done = 0;
+    int done = widePassesAvailable() ? downWide(taps.data(), w, count, bytes, row) : 0;
 #if defined(__SSE2__)
-    done = downVector(taps.data(), w, count, bytes, row);
+    done = downVector(taps.data(), w, count, done, bytes, row);
 #endif
     downBytes(taps.data(), w, count, done, bytes, row);
   }
@@ -175,8 +177,9 @@ void resampleAcross(PixelRows source, int rowCount, const AxisWeights& columns, 
     const uint8_t* in = source.data + static_cast<ptrdiff_t>(r) * source.stride;
     auto* row = reinterpret_cast<uint32_t*>(out.data + static_cast<ptrdiff_t>(r) * out.stride);
     size_t i = 0;
+    if (widePassesAvailable()) i = acrossWide(in, firstColumn, columns, row);
 #if defined(__SSE2__)
-    i = acrossVector(in, firstColumn, columns, row);
+    if (i == 0) i = acrossVector(in, firstColumn, columns, row);
 #endif
     for (; i < pixels; ++i) {
       const uint8_t* start = in + static_cast<ptrdiff_t>(columns.first[i] - firstColumn) * 4;
