@@ -3,7 +3,7 @@
 // picture, music on) is made at 1280 x 720 (1920 x 1080 with --full; 6000 x 4000 pictures
 // with --large) by the real generation
 // run; then the same frame stream, captured once, is replayed into the same ffmpeg command.
-// --pipe raw makes both send raw frames instead of JPEG.
+// Both send raw frames, as generation does by default; --pipe mjpeg makes both send JPEG.
 // --repeat N alternates the two runs N times and prints their medians (for a busy
 // machine). Prints one figure per line; the first five are the headline ones.
 #include <algorithm>
@@ -210,12 +210,12 @@ double median(std::vector<double> values) {
 }
 
 int main(int argc, char** argv) {
-  bool full = false, large = false, raw = false;
+  bool full = false, large = false, raw = true;
   int repeat = 1;  // on a busy machine, alternate the two runs and take their medians
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--full") == 0) full = true;
     if (std::strcmp(argv[i], "--large") == 0) large = true;
-    if (std::strcmp(argv[i], "--pipe") == 0 && i + 1 < argc) raw = std::strcmp(argv[++i], "raw") == 0;
+    if (std::strcmp(argv[i], "--pipe") == 0 && i + 1 < argc) raw = std::strcmp(argv[++i], "mjpeg") != 0;
     if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) repeat = std::max(1, std::atoi(argv[++i]));
   }
   int width = full ? 1920 : 1280, height = full ? 1080 : 720;
@@ -264,10 +264,9 @@ int main(int argc, char** argv) {
     QuietObserver observer;
     ResourceUsage ownBefore = ownUsage(), childrenBefore = childrenUsage();
     start = Clock::now();
-    GenerationOptions options;
-    options.rawPipe = raw;
-    GenerationRun run(project, Preferences(), work + "/generation.mp4", check.sampleRate, observer,
-                      options);
+    Preferences preferences;
+    preferences.framePipe = raw ? FramePipe::Raw : FramePipe::Mjpeg;
+    GenerationRun run(project, preferences, work + "/generation.mp4", check.sampleRate, observer);
     if (!run.start(&error)) {
       std::fprintf(stderr, "%s\n", utf8(error).c_str());
       return 1;
