@@ -30,6 +30,7 @@
 #include "video/generation_checks.h"
 #include "video/generation_run.h"
 #include "video/timeline.h"
+#include "platform/large_blocks.h"
 
 using namespace pictavo;
 using Clock = std::chrono::steady_clock;
@@ -210,6 +211,7 @@ double median(std::vector<double> values) {
 }
 
 int main(int argc, char** argv) {
+  returnLargeBlocksToTheSystem();  // as the programs do
   bool full = false, large = false, raw = true;
   int repeat = 1;  // on a busy machine, alternate the two runs and take their medians
   for (int i = 1; i < argc; ++i) {

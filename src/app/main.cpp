@@ -20,6 +20,7 @@
 #include "app/user_prompts.h"
 #include "platform/crash_guard.h"
 #include "platform/folders.h"
+#include "platform/large_blocks.h"
 #include "project/pause_table.h"
 #include "ui/information_window.h"
 #include "ui/main_window.h"
@@ -123,6 +124,7 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  returnLargeBlocksToTheSystem();
   // The report process of a crash does not guard itself: a crash there ends quietly.
   bool reportProcess = argc > 1 && std::strcmp(argv[1], "--crash-report") == 0;
   if (!reportProcess) installCrashGuard(ownProgramPath());

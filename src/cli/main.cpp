@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "platform/large_blocks.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ const Command* findCommand(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  pictavo::returnLargeBlocksToTheSystem();
   if (argc < 2) return usageError("no command given", nullptr);
   std::string first = argv[1];
   if (first == "--help" || first == "-h") {
