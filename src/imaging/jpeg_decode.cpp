@@ -1,25 +1,10 @@
 #include "imaging/jpeg_decode.h"
 
-#include <turbojpeg.h>
-
-#include <memory>
-
 #include "imaging/image_library.h"
+#include "imaging/turbo_handles.h"
 
 namespace pictavo {
 namespace {
-
-struct TurboDeleter {
-  void operator()(void* handle) const {
-    if (handle) tjDestroy(handle);
-  }
-};
-
-// One decompressor per thread: pictures are prepared on more than one.
-tjhandle decompressor() {
-  thread_local std::unique_ptr<void, TurboDeleter> handle(tjInitDecompress());
-  return handle.get();
-}
 
 // Cairo's ARGB32 words with alpha set to opaque.
 constexpr int kSurfacePixelFormat =
@@ -43,7 +28,7 @@ int jpegScaleDivisor(int width, int height, int minWidth, int minHeight) {
 }
 
 DecodedJpeg decodeJpeg(const std::string& bytes, int minWidth, int minHeight) {
-  tjhandle decoder = decompressor();
+  tjhandle decoder = threadDecompressor();
   const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
   int width = 0, height = 0, subsampling = 0, colourspace = 0;
   if (!decoder || tjDecompressHeader3(decoder, data, bytes.size(), &width, &height, &subsampling,
