@@ -13,6 +13,7 @@
 # Usage: bench/peers.sh [--rounds N]   (PICTURES_DIR chooses where the pictures are kept)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source bench/peers_common.sh
 BUILD_DIR=${BUILD_DIR:-build}
 PICTURES_DIR=${PICTURES_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/pictavo-bench/peers-3000x2000}
 COUNT=20
@@ -34,22 +35,7 @@ fi
 cmake --build "$BUILD_DIR" -j2 --target pictavo-cli >&2
 cli="$BUILD_DIR/bin/pictavo-cli"
 
-# Pictures: fractal plasmas of 3000 x 2000, made once and kept; some mirrored or recoloured
-# so that neighbours differ.
-mkdir -p "$PICTURES_DIR"
-pictures=()
-for i in $(seq 0 $((COUNT - 1))); do
-  name=$(printf '%s/photo%02d.jpg' "$PICTURES_DIR" "$i")
-  pictures+=("$name")
-  [ -f "$name" ] && continue
-  case $((i % 4)) in
-    1) extra=(-flop) ;;
-    2) extra=(-flip) ;;
-    3) extra=(-modulate 100,120,160) ;;
-    *) extra=() ;;
-  esac
-  convert -size 3000x2000 plasma:fractal "${extra[@]}" -quality 90 -sampling-factor 2x2 "$name"
-done
+plasma_pictures "$PICTURES_DIR" "$COUNT" 3000x2000 3000x2000
 
 # Luma wipes for melt (its package ships none): gradients across, down, diagonal and round.
 lumas=()
@@ -68,19 +54,6 @@ done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# run NAME COMMAND...: runs the command with its output in NAME.log and prints its wall and
-# processor seconds (its own and its children's, such as our encoder).
-run() {
-  local name=$1 TIMEFORMAT='%R %U %S' real user sys
-  shift
-  { time "$@" >"$work/$name.log" 2>&1; } 2>"$work/$name.time" || { cat "$work/$name.log" >&2; exit 1; }
-  read -r real user sys <"$work/$name.time"
-  awk -v r="$real" -v u="$user" -v s="$sys" 'BEGIN { printf "%.2f %.2f\n", r, u + s }'
-}
-frames_of() {
-  ffprobe -v error -count_packets -select_streams v:0 -show_entries stream=nb_read_packets -of csv=p=0 "$1"
-}
-
 # Ours, both pipes. A first run tells how many frames the peers' videos need.
 run_ours() {
   run "ours-$1" "$cli" make -o "$work/ours-$1.mp4" --size "$SIZE" --pause "$PAUSE" --effect cycle \
@@ -173,7 +146,6 @@ for round in $(seq 1 "$ROUNDS"); do
 done
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.3f", a / b }'; }
-median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # column NAME wall|cpu: the rounds' values, one a line.
 column() {
   local r

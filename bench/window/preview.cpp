@@ -31,6 +31,7 @@
 #include "util/charset.h"
 #include "util/text_format.h"
 #include "video/timeline.h"
+#include "platform/large_blocks.h"
 
 using namespace pictavo;
 using Clock = std::chrono::steady_clock;
@@ -176,6 +177,7 @@ void preview(int width, int height, int pause, int runs, const std::vector<std::
 }  // namespace
 
 int main(int argc, char** argv) {
+  returnLargeBlocksToTheSystem();  // as the programs do
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   if (!std::getenv("PICTAVO_HOME")) setenv("PICTAVO_HOME", "/tmp/pictavo-bench-home", 1);
   std::vector<int> sizes = {720, 1080};

@@ -36,9 +36,11 @@ class MaterialFolder {
 int runDemo(const Args& args) {
   auto output = pathArg(args.value("out").value_or("demo.mp4"));
   if (!output || !args.positional.empty()) {
-    complain(gbk("用法: pictavo-cli demo [-o 输出.mp4]"));
+    complain(gbk("用法: pictavo-cli demo [-o 输出.mp4] [--pipe raw|mjpeg]"));
     return 2;
   }
+  FramePipe pipe = FramePipe::Raw;
+  if (!pipeOption(args, &pipe)) return 2;
   if (!startCore()) return 1;
   setInfoSink([](const std::string& text) { complain(text); });
   std::string error;
@@ -52,7 +54,7 @@ int runDemo(const Args& args) {
     complain(error);
     return 1;
   }
-  return generateVideo(project, *output);
+  return generateVideo(project, *output, pipe);
 }
 
 }  // namespace pictavo::cli

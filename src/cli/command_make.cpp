@@ -18,7 +18,7 @@ namespace {
 const char* kUsage =
     "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random|cycle] "
     "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3] "
-    "[--cover 图片] [--save 项目.dat] [--pipe mjpeg|raw] 图片...";
+    "[--cover 图片] [--save 项目.dat] [--pipe raw|mjpeg] 图片...";
 
 // The internal form of each path argument; nothing when one cannot be carried.
 std::optional<std::vector<std::string>> pathArgs(const std::vector<std::string>& fsNames) {
@@ -112,8 +112,8 @@ int runMake(const Args& args) {
   auto pictures = pathArgs(args.positional);
   if (!output || !pictures) return 2;
   Project project;
-  bool rawPipe = false;
-  if (!pipeOption(args, &rawPipe)) return 2;
+  FramePipe pipe = FramePipe::Raw;
+  if (!pipeOption(args, &pipe)) return 2;
   if (!setVideoSize(project, args.value("size").value_or("1280x720"))) return 2;
   if (auto pause = args.value("pause"); pause && !setPause(project, *pause)) return 2;
   if (!startCore()) return 1;
@@ -134,7 +134,7 @@ int runMake(const Args& args) {
   if (auto effect = args.value("effect"); effect && !setEffects(project, *effect)) return 2;
   if (!applyMusic(project, args) || !applyLogoAndCover(project, args)) return 2;
   if (!outputsClear(project, args, withMp4Ending(*output)) || !saveIfAsked(project, args)) return 1;
-  return generateVideo(project, *output, rawPipe);
+  return generateVideo(project, *output, pipe);
 }
 
 }  // namespace pictavo::cli

@@ -14,11 +14,11 @@ namespace pictavo::cli {
 int runRender(const Args& args) {
   auto out = args.value("out");
   if (!out || out->empty() || args.positional.size() != 1) {
-    complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4 [--pipe mjpeg|raw]"));
+    complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4 [--pipe raw|mjpeg]"));
     return 2;
   }
-  bool rawPipe = false;
-  if (!pipeOption(args, &rawPipe)) return 2;
+  FramePipe pipe = FramePipe::Raw;
+  if (!pipeOption(args, &pipe)) return 2;
   auto projectPath = pathArg(args.positional[0]);
   auto output = pathArg(*out);
   if (!projectPath || !output) return 2;
@@ -34,7 +34,7 @@ int runRender(const Args& args) {
   const ProjectSettings& s = project.settings;
   // The pause the window would show: computed from the music while automatic pause is on.
   if (autoPauseApplies(s)) autoPauseTime(project);
-  return generateVideo(project, *output, rawPipe);
+  return generateVideo(project, *output, pipe);
 }
 
 }  // namespace pictavo::cli

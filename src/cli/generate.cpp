@@ -14,17 +14,17 @@
 
 namespace pictavo::cli {
 
-bool pipeOption(const Args& args, bool* rawPipe) {
-  std::string value = args.value("pipe").value_or("mjpeg");
+bool pipeOption(const Args& args, FramePipe* pipe) {
+  std::string value = args.value("pipe").value_or("raw");
   if (value != "mjpeg" && value != "raw") {
-    complain(gbk("--pipe 只能是 mjpeg 或 raw。"));
+    complain(gbk("--pipe 只能是 raw 或 mjpeg。"));
     return false;
   }
-  *rawPipe = value == "raw";
+  *pipe = value == "mjpeg" ? FramePipe::Mjpeg : FramePipe::Raw;
   return true;
 }
 
-int generateVideo(const Project& project, const std::string& outputPath, bool rawPipe) {
+int generateVideo(const Project& project, const std::string& outputPath, FramePipe pipe) {
   ProjectCheck check = checkProject(project);
   if (!check.ok) {
     complain(check.caption + ": " + check.message);
@@ -32,9 +32,9 @@ int generateVideo(const Project& project, const std::string& outputPath, bool ra
   }
   TerminalProgress progress;
   Preferences preferences;
+  preferences.framePipe = pipe;
   GenerationOptions options;
   options.reportError = reportError;  // to the vendor service when there is one
-  options.rawPipe = rawPipe;
   GenerationRun run(project, preferences, withMp4Ending(outputPath), check.sampleRate, progress,
                     options);
   std::string error;

@@ -6,6 +6,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "platform/large_blocks.h"
 
 namespace {
 
@@ -40,14 +41,14 @@ const Command kCommands[] = {
       {"auto-pause", "loop"}},
      "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random|cycle] [--caption TEXT]\n"
      "      [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3]\n"
-     "      [--cover PICTURE] [--save PROJECT.dat] [--pipe mjpeg|raw] PICTURE...\n"
+     "      [--cover PICTURE] [--save PROJECT.dat] [--pipe raw|mjpeg] PICTURE...\n"
      "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it;\n"
-     "      --pipe raw sends the encoder raw frames instead of JPEG"},
+     "      --pipe mjpeg sends the encoder each frame as JPEG instead of raw pixels"},
     {"render", pictavo::cli::runRender, {{"out", "pipe"}, {}},
-     "render PROJECT.dat -o OUT.mp4 [--pipe mjpeg|raw]\n"
+     "render PROJECT.dat -o OUT.mp4 [--pipe raw|mjpeg]\n"
      "      the MP4 of a saved project; Ctrl+C stops it"},
-    {"demo", pictavo::cli::runDemo, {{"out"}, {}},
-     "demo [-o OUT.mp4]\n"
+    {"demo", pictavo::cli::runDemo, {{"out", "pipe"}, {}},
+     "demo [-o OUT.mp4] [--pipe raw|mjpeg]\n"
      "      a short show of built-in pictures with effects, captions, a logo, music and a\n"
      "      cover (default demo.mp4)"},
 };
@@ -81,6 +82,7 @@ const Command* findCommand(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  pictavo::returnLargeBlocksToTheSystem();
   if (argc < 2) return usageError("no command given", nullptr);
   std::string first = argv[1];
   if (first == "--help" || first == "-h") {

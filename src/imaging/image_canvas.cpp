@@ -1,31 +1,8 @@
 // Canvases of the video size, fitting pictures onto them and encoding frames as JPEG.
+#include "imaging/fit_geometry.h"
 #include "imaging/image.h"
 
 namespace pictavo {
-namespace {
-
-// round() of the fitting rule: the truncated value plus 1 when the fraction is 0.5 or more.
-long roundHalfUp(float value) {
-  long whole = static_cast<long>(value);
-  return value - static_cast<float>(whole) >= 0.5f ? whole + 1 : whole;
-}
-
-// The shrunk size of a w x h picture that is larger than the W x H canvas.
-void shrunkSize(long W, long H, long w, long h, long* newW, long* newH) {
-  float heightRatio = static_cast<float>(static_cast<double>(H) / static_cast<double>(h));
-  long sw = roundHalfUp(heightRatio * static_cast<float>(w));
-  if (sw < W) {
-    *newW = sw > 0 ? sw : 1;
-    *newH = H;
-    return;
-  }
-  float widthRatio = static_cast<float>(static_cast<double>(W) / static_cast<double>(w));
-  long sh = roundHalfUp(static_cast<float>(h) * widthRatio);
-  *newW = W;
-  *newH = sh > 0 ? sh : 1;
-}
-
-}  // namespace
 
 WandPtr newCanvas(int width, int height, const char* colour) {
   WandPtr canvas(NewMagickWand());
@@ -42,12 +19,12 @@ WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colo
 WandPtr fitToCanvas(int width, int height, MagickWand* picture, const char* colour, long fullWidth,
                     long fullHeight) {
   WandPtr canvas = newCanvas(width, height, colour);
-  long w = fullWidth, h = fullHeight;
-  if (w > width || h > height) shrunkSize(width, height, fullWidth, fullHeight, &w, &h);
-  if (static_cast<long>(MagickGetImageWidth(picture)) != w ||
-      static_cast<long>(MagickGetImageHeight(picture)) != h)
-    MagickResizeImage(picture, static_cast<size_t>(w), static_cast<size_t>(h), LanczosFilter, 1.0);
-  MagickCompositeImage(canvas.get(), picture, OverCompositeOp, (width - w) / 2, (height - h) / 2);
+  FitPlacement place = fitPlacement(width, height, fullWidth, fullHeight);
+  if (static_cast<long>(MagickGetImageWidth(picture)) != place.width ||
+      static_cast<long>(MagickGetImageHeight(picture)) != place.height)
+    MagickResizeImage(picture, static_cast<size_t>(place.width), static_cast<size_t>(place.height),
+                      LanczosFilter, 1.0);
+  MagickCompositeImage(canvas.get(), picture, OverCompositeOp, place.x, place.y);
   return canvas;
 }
 

@@ -1,13 +1,18 @@
 // A picture file made ready for the timeline: read, turned and fitted onto the canvas.
+// JPEG pictures take the quick way at 8 bits (jpeg_on_canvas.h); the rest, and JPEG
+// pictures the quick way leaves alone, the image library's.
 #include <utility>
 
 #include "imaging/image.h"
+#include "imaging/jpeg_on_canvas.h"
 
 namespace pictavo {
 
 WandPtr pictureOnCanvas(const std::string& path, int width, int height, const char* background,
                         int turnAngle, std::string* error) {
   int turn = turnAngle > 0 ? turnAngle : 0;
+  if (SurfacePtr quick = jpegOnCanvas(path, width, height, background, turn))
+    return wandFromSurface(quick.get());
   // A reduced-scale read needs to know the fitted size, so only right-angle turns take it.
   bool scalable = turn % 90 == 0;
   bool quarter = turn % 180 == 90;

@@ -1,23 +1,9 @@
 #include "imaging/jpeg_frame.h"
 
-#include <turbojpeg.h>
-
-#include <memory>
+#include "imaging/turbo_handles.h"
 
 namespace pictavo {
 namespace {
-
-struct TurboDeleter {
-  void operator()(void* handle) const {
-    if (handle) tjDestroy(handle);
-  }
-};
-
-// One compressor per thread: creating one costs more than a small frame's encoding.
-tjhandle compressor() {
-  thread_local std::unique_ptr<void, TurboDeleter> handle(tjInitCompress());
-  return handle.get();
-}
 
 constexpr int kSurfacePixelFormat =
     __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ ? TJPF_BGRX : TJPF_XRGB;
@@ -42,7 +28,7 @@ ImageBlob encodeSurface(cairo_surface_t* frame, const PreviewLogo* logo) {
   ImageBlob blob;
   if (!bytes) return blob;
   blob.bytes.reset(bytes);
-  int failed = tjCompress2(compressor(), cairo_image_surface_get_data(frame), width,
+  int failed = tjCompress2(threadCompressor(), cairo_image_surface_get_data(frame), width,
                            cairo_image_surface_get_stride(frame), height, kSurfacePixelFormat,
                            &bytes, &length, TJSAMP_420, kFrameJpegQuality,
                            TJFLAG_NOREALLOC);

@@ -21,6 +21,7 @@
 #include "app/user_prompts.h"
 #include "platform/crash_guard.h"
 #include "platform/folders.h"
+#include "platform/large_blocks.h"
 #include "platform/work_folder.h"
 #include "project/pause_table.h"
 #include "ui/information_window.h"
@@ -136,6 +137,7 @@ int main(int argc, char* argv[]) {
   // The report process of a crash does not guard itself: a crash there ends quietly.
   bool reportProcess = argc > 1 && std::strcmp(argv[1], "--crash-report") == 0;
   if (!reportProcess) installCrashGuard(ownProgramPath());
+  returnLargeBlocksToTheSystem();
   if (!windowSystemAvailable(argc, argv)) {
     std::fputs("pictavo: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are "
                "empty).\npictavo-cli makes videos without one; see pictavo-cli --help.\n",

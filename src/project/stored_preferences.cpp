@@ -49,6 +49,14 @@ void keepNumber(int& field, PreferencesStore& store, const char* name, int value
   store.writeNumber(name, value);
 }
 
+// Only a stored 1 asks for the MJPEG pipe; a missing value is not written, so a store that
+// never chose keeps no trace of the choice.
+FramePipe framePipe(const PreferencesStore& store) {
+  int32_t stored = 0;
+  return store.readNumber(names::kFramePipe, &stored) && stored == 1 ? FramePipe::Mjpeg
+                                                                     : FramePipe::Raw;
+}
+
 }  // namespace
 
 PreferenceFolders preferenceFolders() {
@@ -75,6 +83,7 @@ Preferences loadPreferences(PreferencesStore& store, const PreferenceFolders& fo
   p.margins.bottom = margin(store, names::kMarginBottom, kEdgeFallback);
   p.loopStartEffect = loopStartEffect(store);
   p.closeButtonHides = numberWrittenWhenMissing(store, names::kCloseButton);
+  p.framePipe = framePipe(store);
   return p;
 }
 
@@ -101,6 +110,11 @@ void setCloseButtonHides(Preferences& p, PreferencesStore& store, int value) {
 
 void setLoopStartEffect(Preferences& p, PreferencesStore& store, int effect) {
   keepNumber(p.loopStartEffect, store, names::kLoopStartEffect, effect);
+}
+
+void setFramePipe(Preferences& p, PreferencesStore& store, FramePipe pipe) {
+  p.framePipe = pipe;
+  store.writeNumber(names::kFramePipe, pipe == FramePipe::Mjpeg ? 1 : 0);
 }
 
 void setCaptionMargins(Preferences& p, PreferencesStore& store, const CaptionMargins& margins) {

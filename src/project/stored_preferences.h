@@ -27,6 +27,7 @@ inline constexpr char kMarginTop[] = "watermark_margin_top";
 inline constexpr char kMarginBottom[] = "watermark_margin_bottom";
 inline constexpr char kLoopStartEffect[] = "image_loop_play_animation";
 inline constexpr char kCloseButton[] = "click_close_button_status";
+inline constexpr char kFramePipe[] = "video_frame_pipe";
 }  // namespace preference_names
 
 // The folders the defaults name (GBK).
@@ -54,6 +55,7 @@ void setBackgroundFill(Preferences& preferences, PreferencesStore& store, int va
 void setDefaultFileName(Preferences& preferences, PreferencesStore& store, int value);
 void setCloseButtonHides(Preferences& preferences, PreferencesStore& store, int value);
 void setLoopStartEffect(Preferences& preferences, PreferencesStore& store, int effect);
+void setFramePipe(Preferences& preferences, PreferencesStore& store, FramePipe pipe);
 void setCaptionMargins(Preferences& preferences, PreferencesStore& store,
                        const CaptionMargins& margins);
 

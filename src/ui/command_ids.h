@@ -19,6 +19,8 @@ enum CommandId : int {
   kCmdSaveProjectAs = 35711,
   kCmdCaptionMargins = 35712,
   kCmdLoopPlaySettings = 35713,
+  kCmdFramePipeRaw = 35714,
+  kCmdFramePipeMjpeg = 35715,
 
   kCmdAddPictures = 35100,
   kCmdLoadProduct = 35101,

@@ -51,6 +51,12 @@ void SettingsMenu::rebuild() {
               {kCmdDefaultNameTime, tr("当前时间"), 1},
               {kCmdDefaultNameFirstPicture, tr("第一张图片的文件名"), 2}},
              naming, [&prefs, &store](int v) { setDefaultFileName(prefs, store, v); });
+  addChoices(menu_, tr("视频画面传送方式"),
+             {{kCmdFramePipeRaw, tr("原始画面 (更快、更清晰)"), 0},
+              {kCmdFramePipeMjpeg, tr("JPEG 图片"), 1}},
+             prefs.framePipe == FramePipe::Mjpeg ? 1 : 0, [&prefs, &store](int v) {
+               setFramePipe(prefs, store, v == 1 ? FramePipe::Mjpeg : FramePipe::Raw);
+             });
   menu_->addSeparator();
   menu_->addAction(tr("【加文字】边距设置..."), this, &SettingsMenu::captionMarginsRequested)
       ->setData(static_cast<int>(kCmdCaptionMargins));

@@ -9,19 +9,10 @@
 #include "imaging/caption_fonts.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "video/picture_preparation.h"
 
 namespace pictavo {
 namespace {
-
-// The picture fitted on the canvas; a canvas of the background colour when the file can no
-// longer be read (the run goes on and the log names the file).
-WandPtr preparePicture(const DispatchContext& context, const ImageItem& item) {
-  WandPtr fitted = pictureOnCanvas(item.path, context.width, context.height, context.background,
-                                   item.turnAngle);
-  if (fitted) return fitted;
-  infoLog(gbk("图片读取失败:\r\n") + item.path);
-  return newCanvas(context.width, context.height, context.background);
-}
 
 std::unique_ptr<CaptionOverlay> prepareCaption(const DispatchContext& context, const ImageItem& item) {
   const CaptionSpec& wanted = item.caption;
@@ -70,7 +61,11 @@ WandPtr dispatchPicture(const DispatchContext& context, const ImageItem& item, W
                                   context.pauseFrames);
     return nullptr;
   }
-  WandPtr picture = preparePicture(context, item);
+  return dispatchPrepared(context, item, preparePicture(context, item), std::move(previous));
+}
+
+WandPtr dispatchPrepared(const DispatchContext& context, const ImageItem& item, WandPtr picture,
+                         WandPtr previous) {
   std::unique_ptr<CaptionOverlay> caption = prepareCaption(context, item);
   FrameHandOn out(*context.sink, caption.get(), context.pauseFrames);
   return runEffect(item.animationIndex, context.width, context.height, picture.get(),

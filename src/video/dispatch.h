@@ -33,6 +33,10 @@ DispatchContext countingContextFor(const Project& project);
 WandPtr dispatchPicture(const DispatchContext& context, const ImageItem& item, WandPtr previous,
                         int* countOut);
 
+// Render mode with the picture already prepared (video/picture_preparation.h).
+WandPtr dispatchPrepared(const DispatchContext& context, const ImageItem& item, WandPtr picture,
+                         WandPtr previous);
+
 // The frames one picture takes (counting mode).
 int pictureFrames(const DispatchContext& context, const ImageItem& item);
 

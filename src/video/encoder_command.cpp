@@ -56,6 +56,10 @@ std::string logoFilterPiece(const std::string& logoName, int location) {
 
 namespace {
 
+// Raw frames carry BT.601 colours in the limited range (imaging/raw_frame.h); saying so in
+// the video keeps players from guessing the matrix from the frame size (BT.709 for HD).
+constexpr const char* kRawColourTags = " -color_range tv -colorspace bt470bg";
+
 std::string rawInputPiece(const EncoderCommand& command) {
   return strprintf(" -y -f rawvideo -pix_fmt %s -s %dx%d -r %d", kRawPixelFormat, command.width,
                    command.height, kFramesPerSecond);
@@ -66,11 +70,11 @@ std::string rawInputPiece(const EncoderCommand& command) {
 std::string namedPipeCommandLine(const std::string& pipeName, const EncoderCommand& command) {
   if (command.rawFrames)
     return rawInputPiece(command) +
-           strprintf(" -i %s%s -s %dx%d -t %s%s -pix_fmt yuv420p -v error %s", pipeName.c_str(),
+           strprintf(" -i %s%s -s %dx%d -t %s%s -pix_fmt yuv420p%s -v error %s", pipeName.c_str(),
                      audioInputPiece(command).c_str(), command.width, command.height,
                      command.duration.c_str(),
                      logoFilterPiece(command.logoName, command.logoLocation).c_str(),
-                     ("\"" + command.outputPath + "\"").c_str());
+                     kRawColourTags, ("\"" + command.outputPath + "\"").c_str());
   return strprintf(" -y -f image2pipe -r %d -vcodec mjpeg -i %s%s -s %dx%d -t %s%s -pix_fmt yuv420p -v error %s",
                    kFramesPerSecond, pipeName.c_str(), audioInputPiece(command).c_str(),
                    command.width, command.height, command.duration.c_str(),

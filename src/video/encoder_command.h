@@ -45,7 +45,8 @@ std::string logoFilterPiece(const std::string& logoName, int location);
 
 // The input options of the frames: "-f image2pipe -r 25 -vcodec mjpeg" (named pipe) or
 // "-f mjpeg -r 25 -vcodec mjpeg" (standard input); with raw frames "-f rawvideo -pix_fmt
-// yuv420p -s WxH -r 25" for both.
+// yuv420p -s WxH -r 25" for both, and the output tagged with the frames' colour range and
+// matrix ("-color_range tv -colorspace bt470bg").
 std::string namedPipeCommandLine(const std::string& pipeName, const EncoderCommand& command);
 std::string standardInputCommandLine(const EncoderCommand& command);
 

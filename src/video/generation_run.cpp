@@ -183,7 +183,7 @@ GenerationRun::Outcome GenerationRun::attempt(EncoderTransport transport) {
   command.height = s.height;
   command.duration = durationText(seconds_);
   command.outputPath = encoding_.path();
-  command.rawFrames = options_.rawPipe;
+  command.rawFrames = rawFrames();
 
   EncoderLaunch launch{transport, encoderProgram_, temp, &cancel_, options_.cancelGraceMs,
                       options_.pipeOpenTimeoutMs};
@@ -209,7 +209,7 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
   // The writer stops at once on a stop, also while the last queued frames go out, and gives
   // up on an encoder that stops reading for as long as it may take to open the named pipe.
   size_t rawFrameBytes =
-      options_.rawPipe ? rawFrameLength(project_.settings.width, project_.settings.height) : 0;
+      rawFrames() ? rawFrameLength(project_.settings.width, project_.settings.height) : 0;
   QueuedFrameSink sink(encoder.frameFd(), kFrameQueueBytes, kFrameQueueFrames,
                        {&cancel_, options_.pipeOpenTimeoutMs}, rawFrameBytes);
   DispatchContext context = dispatchContextFor(project_, preferences_, &sink);

@@ -38,9 +38,6 @@ struct GenerationOptions {
   // make no progress before the run fails.
   int pipeOpenTimeoutMs = 30000;
   ErrorReporter reportError = logErrorReport;  // encoder and cover tool failures
-  // Frames go to the encoder as raw pixels rather than JPEG: no JPEG encode here and no
-  // decode in the encoder, for more bytes through the pipe. Off: the MJPEG pipe.
-  bool rawPipe = false;
 };
 
 class GenerationRun {
@@ -83,6 +80,7 @@ class GenerationRun {
   Outcome unmadeFrame(EncoderProcess& encoder);
   Outcome checkOutput();
   bool commitVideo();
+  bool rawFrames() const { return preferences_.framePipe == FramePipe::Raw; }
   Outcome fail(const std::string& message);
   bool makePathsAbsolute(std::string* error);
 

@@ -2,12 +2,14 @@
 
 namespace pictavo {
 
-PreviewFrameQueue::PreviewFrameQueue(size_t capacity) : capacity_(capacity ? capacity : 1) {}
+PreviewFrameQueue::PreviewFrameQueue(size_t capacity, size_t maxBytes)
+    : capacity_(capacity ? capacity : 1), maxBytes_(maxBytes) {}
 
 void PreviewFrameQueue::start() {
   std::lock_guard lock(mutex_);
   running_ = true;
   entries_.clear();
+  bytes_ = 0;
 }
 
 void PreviewFrameQueue::stop() {
@@ -15,6 +17,7 @@ void PreviewFrameQueue::stop() {
     std::lock_guard lock(mutex_);
     running_ = false;
     entries_.clear();
+    bytes_ = 0;
   }
   changed_.notify_all();
 }
@@ -26,8 +29,12 @@ bool PreviewFrameQueue::running() const {
 
 bool PreviewFrameQueue::push(std::string bytes) {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [&] { return !running_ || entries_.size() < capacity_; });
+  changed_.wait(lock, [&] {
+    bool room = entries_.size() < capacity_ && bytes_ + bytes.size() <= maxBytes_;
+    return !running_ || room || entries_.empty();
+  });
   if (!running_) return false;
+  bytes_ += bytes.size();
   entries_.push_back(std::move(bytes));
   lock.unlock();
   changed_.notify_all();
@@ -41,6 +48,7 @@ std::optional<std::string> PreviewFrameQueue::pop(std::chrono::milliseconds time
     return std::nullopt;
   std::string entry = std::move(entries_.front());
   entries_.pop_front();
+  bytes_ -= entry.size();
   lock.unlock();
   changed_.notify_all();
   return entry;
@@ -49,6 +57,11 @@ std::optional<std::string> PreviewFrameQueue::pop(std::chrono::milliseconds time
 size_t PreviewFrameQueue::size() const {
   std::lock_guard lock(mutex_);
   return entries_.size();
+}
+
+size_t PreviewFrameQueue::bytes() const {
+  std::lock_guard lock(mutex_);
+  return bytes_;
 }
 
 PreviewFrameSink::PreviewFrameSink(PreviewFrameQueue& queue, PreviewLogo logo)

@@ -12,7 +12,8 @@ QueuedFrameSink::QueuedFrameSink(int fd, size_t maxBytes, size_t maxFrames,
       maxBytes_(maxBytes),
       maxFrames_(maxFrames),
       limits_(limits),
-      rawFrameBytes_(rawFrameBytes) {
+      rawFrameBytes_(rawFrameBytes),
+      buffers_(FrameBufferPool::make(maxFrames + 2)) {
   ignoreBrokenPipeSignal();
   writer_ = std::thread([this] { writeLoop(); });
 }
@@ -21,7 +22,7 @@ QueuedFrameSink::~QueuedFrameSink() { abandon(); }
 
 bool QueuedFrameSink::writeFrame(const unsigned char* bytes, size_t length) {
   if (!bytes || length == 0 || (rawFrameBytes_ != 0 && length != rawFrameBytes_)) return false;
-  return enqueue(std::make_shared<const std::string>(reinterpret_cast<const char*>(bytes), length), true);
+  return enqueue(buffers_->copy(bytes, length), true);
 }
 
 bool QueuedFrameSink::repeatFrame(const unsigned char* bytes, size_t length) {

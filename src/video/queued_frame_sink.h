@@ -4,7 +4,8 @@
 // decode but costs us nothing). A hold frame shares the bytes of the frame it repeats; the
 // queue holds at most `maxFrames` distinct frames and `maxBytes` of them, so large frames
 // (1080p and above) cannot pile up: a second of frames keeps the encoder busy anyway. Raw
-// frames (8 MB at 1080p) fall under the same bounds, so only a few wait at a time.
+// frames (3 MB at 1080p) fall under the same bounds, so only a few wait at a time, in
+// buffers that are reused from frame to frame.
 #pragma once
 
 #include <atomic>
@@ -16,6 +17,7 @@
 #include <thread>
 
 #include "effects/frame_sink.h"
+#include "video/frame_buffer_pool.h"
 
 namespace pictavo {
 
@@ -72,6 +74,9 @@ class QueuedFrameSink : public FrameSink {
   size_t maxFrames_;
   FrameWriteLimits limits_;
   size_t rawFrameBytes_;
+  // The queued frames' buffers: at most maxFrames queued, one being written, one held as
+  // the frame a hold repeats.
+  std::shared_ptr<FrameBufferPool> buffers_;
   mutable std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Entry> queue_;

@@ -5,6 +5,7 @@
 #include "effects/effect_names.h"
 #include "music/music_length.h"
 #include "project/pause_table.h"
+#include "video/picture_preparation.h"
 
 namespace pictavo {
 namespace {
@@ -76,13 +77,17 @@ TimelineEnd runTimeline(const Project& project, const DispatchContext& context, 
   float seconds = 0;
   int total = runPictureTotal(project, loopStartEffect, &seconds);
   WandPtr previous;
+  PicturesAhead ahead(context);
+  const size_t count = project.pictures.size();
   int k = 1;
   for (int pass = 0;; ++pass) {
-    for (size_t i = 0; i < project.pictures.size(); ++i, ++k) {
+    for (size_t i = 0; i < count; ++i, ++k) {
       if (cancel.load()) return TimelineEnd::Cancelled;
       if (progress) progress(k);
       ImageItem item = pictureOfPass(project, i, pass, loopStartEffect);
-      previous = dispatchPicture(context, item, std::move(previous), nullptr);
+      WandPtr picture = ahead.take(item);
+      if (k < total) ahead.prepareNext(project.pictures[(i + 1) % count]);
+      previous = dispatchPrepared(context, item, std::move(picture), std::move(previous));
       if (!previous) return TimelineEnd::SinkFailed;
       if (k >= total) return TimelineEnd::Finished;
     }

@@ -115,15 +115,21 @@ TEST_F(MakeCommand, MakesAnMp4WithProgress) {
   EXPECT_NEAR(info.duration, 3.0, 0.3) << "the automatic pause fills the music";
 }
 
-// Raw frames reach the encoder whole and in order: the encoder is asked for raw input (and
-// without --pipe for MJPEG, as always), the video has the size and frame count of the MJPEG
-// run, and every sampled frame (the fade in, the captioned hold, the fade between the
-// pictures, the last frame) shows what the MJPEG video shows.
-TEST_F(MakeCommand, RawPipeMakesTheVideoOfTheMjpegPipe) {
-  // An ffmpeg ahead on the path that notes its arguments and runs the real one.
+// Raw frames by default: the encoder is asked for raw input and tags the video with the
+// frames' colour range and matrix; --pipe mjpeg keeps the JPEG pipe's command line and
+// frames. Both videos have the same size and frame count, and every sampled frame (the fade
+// in, the captioned hold, the fade between the pictures, the last frame) shows the same.
+TEST_F(MakeCommand, RawPipeByDefaultAndMjpegPipeAsBefore) {
+  // An ffmpeg ahead on the path that notes its arguments, keeps the frame stream it is
+  // sent through the named pipe and runs the real one on that copy.
   std::filesystem::create_directories(dir_.file("bin"));
-  test::writeBytes(dir_.file("bin/ffmpeg"), "#!/bin/sh\necho \"$@\" >> " + shellQuote(dir_.file("args")) +
-                                              "\nPATH=${PATH#*:} exec ffmpeg \"$@\"\n");
+  test::writeBytes(dir_.file("bin/ffmpeg"),
+                   "#!/bin/bash\necho \"$@\" >> " + shellQuote(dir_.file("args")) +
+                       "\nargs=(\"$@\")\nfor i in \"${!args[@]}\"; do\n"
+                       "  if [ \"${args[$i]}\" = -i ] && [ -p \"${args[$((i + 1))]}\" ]; then\n"
+                       "    cat \"${args[$((i + 1))]}\" > " + shellQuote(dir_.file("stream")) +
+                       "; args[$((i + 1))]=" + shellQuote(dir_.file("stream")) + "\n  fi\ndone\n"
+                       "PATH=${PATH#*:} exec ffmpeg \"${args[@]}\"\n");
   ASSERT_EQ(::chmod(dir_.file("bin/ffmpeg").c_str(), 0755), 0);
   auto make = [&](const std::string& arguments) {
     std::filesystem::remove(dir_.file("args"));
@@ -133,22 +139,42 @@ TEST_F(MakeCommand, RawPipeMakesTheVideoOfTheMjpegPipe) {
   };
   EXPECT_EQ(make("-o " + shellQuote(dir_.file("x.mp4")) + " --pipe rgb").exitCode, 2);
   EXPECT_FALSE(std::filesystem::exists(dir_.file("x.mp4")));
-  auto mjpeg = make("-o " + shellQuote(dir_.file("mjpeg.mp4")));
-  ASSERT_EQ(mjpeg.exitCode, 0) << mjpeg.output;
-  EXPECT_NE(test::readBytes(dir_.file("args")).find(" -f image2pipe -r 25 -vcodec mjpeg -i "),
-            std::string::npos);
-  auto raw = make("-o " + shellQuote(dir_.file("raw.mp4")) + " --pipe raw");
+  auto raw = make("-o " + shellQuote(dir_.file("raw.mp4")));
   ASSERT_EQ(raw.exitCode, 0) << raw.output;
-  EXPECT_NE(test::readBytes(dir_.file("args")).find("-f rawvideo -pix_fmt yuv420p -s 320x240 -r 25 -i "),
-            std::string::npos);
+  EXPECT_TRUE(std::regex_match(test::readBytes(dir_.file("args")),
+                               std::regex("-y -f rawvideo -pix_fmt yuv420p -s 320x240 -r 25 -i \\S+/v\\d+ "
+                                          "-s 320x240 -t [0-9.]+ -pix_fmt yuv420p -color_range tv "
+                                          "-colorspace bt470bg -v error \\S+raw.mp4\n")))
+      << test::readBytes(dir_.file("args"));
+  size_t rawStream = test::readBytes(dir_.file("stream")).size();
+  auto mjpeg = make("-o " + shellQuote(dir_.file("mjpeg.mp4")) + " --pipe mjpeg");
+  ASSERT_EQ(mjpeg.exitCode, 0) << mjpeg.output;
+  EXPECT_TRUE(std::regex_match(test::readBytes(dir_.file("args")),
+                               std::regex("-y -f image2pipe -r 25 -vcodec mjpeg -i \\S+/v\\d+ -s 320x240 "
+                                          "-t [0-9.]+ -pix_fmt yuv420p -v error \\S+mjpeg.mp4\n")))
+      << test::readBytes(dir_.file("args"));
 
   test::MediaInfo expected = test::probeMedia(dir_.file("mjpeg.mp4"));
   test::MediaInfo got = test::probeMedia(dir_.file("raw.mp4"));
   ASSERT_TRUE(expected.stream("video") && got.stream("video"));
   EXPECT_EQ(got.stream("video")->at("width"), "320");
   EXPECT_EQ(got.stream("video")->at("height"), "240");
-  EXPECT_EQ(got.stream("video")->at("nb_frames"), expected.stream("video")->at("nb_frames"));
-  EXPECT_GT(std::stoi(got.stream("video")->at("nb_frames")), 50);
+  EXPECT_EQ(got.stream("video")->at("color_range"), "tv");
+  EXPECT_EQ(got.stream("video")->at("color_space"), "bt470bg");
+  int frames = std::stoi(got.stream("video")->at("nb_frames"));
+  EXPECT_EQ(expected.stream("video")->at("nb_frames"), std::to_string(frames));
+  EXPECT_GT(frames, 50);
+  // Every frame went through the pipe whole: raw frames of 1.5 bytes a pixel, and JPEGs of
+  // quality 92 with half-resolution chroma, one per frame.
+  EXPECT_EQ(rawStream, static_cast<size_t>(frames) * 320 * 240 * 3 / 2);
+  std::string stream = test::readBytes(dir_.file("stream"));
+  size_t jpegs = 0;
+  for (size_t at = stream.find("\xFF\xD8\xFF"); at != std::string::npos; at = stream.find("\xFF\xD8\xFF", at + 3))
+    ++jpegs;
+  EXPECT_EQ(jpegs, static_cast<size_t>(frames));
+  WandPtr first(NewMagickWand());
+  ASSERT_TRUE(MagickReadImageBlob(first.get(), stream.data(), stream.size()));
+  EXPECT_EQ(MagickGetImageCompressionQuality(first.get()), 92u);
 
   const double last = got.duration - 0.05;
   WandPtr end = test::frameAt(dir_.file("raw.mp4"), last);

@@ -53,7 +53,8 @@ TEST_F(PreferencesFixture, MissingStoreGivesDefaultsAndWritesTheThreeNumbers) {
     EXPECT_TRUE(store.readNumber(written, &value)) << written;
     EXPECT_EQ(value, 0);
   }
-  for (const char* absent : {names::kMarginLeft, names::kLoopStartEffect})
+  EXPECT_EQ(p.framePipe, FramePipe::Raw);
+  for (const char* absent : {names::kMarginLeft, names::kLoopStartEffect, names::kFramePipe})
     EXPECT_FALSE(store.readNumber(absent, &value)) << absent;
   std::string text;
   EXPECT_FALSE(store.readString(names::kImageFolder, &text)) << "folders wait for the exit";
@@ -68,6 +69,18 @@ TEST_F(PreferencesFixture, StoredValuesAndTheirValidation) {
     store.writeNumber(names::kLoopStartEffect, c.stored);
     EXPECT_EQ(load().loopStartEffect, c.expected) << c.stored;
   }
+  struct PipeCase {
+    int32_t stored;
+    FramePipe expected;
+  };
+  for (PipeCase c : {PipeCase{1, FramePipe::Mjpeg}, PipeCase{0, FramePipe::Raw},
+                     PipeCase{2, FramePipe::Raw}, PipeCase{-1, FramePipe::Raw}}) {
+    store.writeNumber(names::kFramePipe, c.stored);
+    EXPECT_EQ(load().framePipe, c.expected) << c.stored;
+  }
+  Preferences chosen = load();
+  setFramePipe(chosen, store, FramePipe::Mjpeg);
+  EXPECT_EQ(load().framePipe, FramePipe::Mjpeg);
   store.writeNumber(names::kBackgroundFill, 1);
   store.writeNumber(names::kCloseButton, 1);
   EXPECT_EQ(load().backgroundFill, 1);

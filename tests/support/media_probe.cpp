@@ -29,7 +29,8 @@ const std::map<std::string, std::string>* MediaInfo::artwork() const {
 MediaInfo probeMedia(const std::string& fsPath) {
   MediaInfo info;
   CommandResult run = runCommand("ffprobe -v error -show_entries "
-                                 "stream=codec_type,codec_name,width,height,r_frame_rate,nb_frames,duration:"
+                                 "stream=codec_type,codec_name,width,height,r_frame_rate,nb_frames,duration,"
+                                 "color_range,color_space:"
                                  "stream_disposition=attached_pic:format=duration " +
                                  shellQuote(fsPath));
   std::istringstream lines(run.output);

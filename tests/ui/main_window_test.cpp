@@ -316,10 +316,13 @@ TEST_F(WindowTest, AnAnimationImportLeavesNoFrameOutsideTheList) {
 
 TEST_F(WindowTest, SettingsMenuWritesItsPreferencesAtOnce) {
   QMenu* menu = window->toolbarActions().settings->menu();
-  emit menu->aboutToShow();
-  QMenu* closing = nullptr;
-  for (QAction* action : menu->actions())
-    if (action->menu() && action->text() == QStringLiteral("关闭窗口时")) closing = action->menu();
+  auto submenu = [menu](const QString& title) -> QMenu* {
+    emit menu->aboutToShow();
+    for (QAction* action : menu->actions())
+      if (action->menu() && action->text() == title) return action->menu();
+    return nullptr;
+  };
+  QMenu* closing = submenu(QStringLiteral("关闭窗口时"));
   ASSERT_NE(closing, nullptr);
   closing->actions()[1]->trigger();
   int32_t value = 0;
@@ -327,6 +330,16 @@ TEST_F(WindowTest, SettingsMenuWritesItsPreferencesAtOnce) {
   EXPECT_EQ(value, 1);
   // Without a tray the item says why closing will exit anyway.
   EXPECT_TRUE(closing->actions()[1]->text().contains(QStringLiteral("没有系统托盘")));
+
+  // The frame pipe: raw until the JPEG item is chosen, which the next generation follows.
+  QMenu* pipe = submenu(QStringLiteral("视频画面传送方式"));
+  ASSERT_NE(pipe, nullptr);
+  EXPECT_TRUE(pipe->actions()[0]->isChecked());
+  pipe->actions()[1]->trigger();
+  EXPECT_EQ(session.preferences().framePipe, FramePipe::Mjpeg);
+  EXPECT_TRUE(session.store().readNumber("video_frame_pipe", &value));
+  EXPECT_EQ(value, 1);
+  EXPECT_TRUE(submenu(QStringLiteral("视频画面传送方式"))->actions()[1]->isChecked());
 }
 
 }  // namespace

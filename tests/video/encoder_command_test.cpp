@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_files.h"
+#include "util/text_format.h"
 #include "video/encoder_command.h"
 
 namespace pictavo {
@@ -26,6 +27,14 @@ TEST(EncoderCommand, NamedPipeAndStandardInputWithoutMusicOrLogo) {
             " -y -f mjpeg -r 25 -vcodec mjpeg -i pipe:0  -s 1280x720 -t 12.00 -pix_fmt yuv420p "
             "-v error \"/v/out.mp4\"");
   EXPECT_EQ(audioInputPiece(c), "");
+  // Raw frames: the same input options on both transports, and the output tagged with
+  // the frames' colour range and matrix.
+  c.rawFrames = true;
+  const char* raw =
+      " -y -f rawvideo -pix_fmt yuv420p -s 1280x720 -r 25 -i %s -s 1280x720 -t 12.00 "
+      "-pix_fmt yuv420p -color_range tv -colorspace bt470bg -v error \"/v/out.mp4\"";
+  EXPECT_EQ(namedPipeCommandLine("v17", c), strprintf(raw, "v17"));
+  EXPECT_EQ(standardInputCommandLine(c), strprintf(raw, "pipe:0"));
 }
 
 TEST(EncoderCommand, AudioPieceForOneAndTwoTracksAndKnownRates) {

@@ -18,6 +18,13 @@
 namespace pictavo {
 namespace {
 
+// The fallback is told with the specified MJPEG pipe, whose frames the stand-ins count.
+Preferences mjpegPipe() {
+  Preferences preferences;
+  preferences.framePipe = FramePipe::Mjpeg;
+  return preferences;
+}
+
 using test::FakeTool;
 using test::g;
 
@@ -64,7 +71,7 @@ class EncoderFallback : public testing::Test {
     GenerationOptions options;
     options.mode = &mode;
     options.cancelGraceMs = graceMs;
-    GenerationRun run(project_, Preferences(), dir_.file("out.mp4"), -1, observer, options);
+    GenerationRun run(project_, mjpegPipe(), dir_.file("out.mp4"), -1, observer, options);
     run_ = &run;
     std::string error;
     ASSERT_TRUE(run.start(&error)) << error;
@@ -165,7 +172,7 @@ TEST_F(EncoderFallback, StalledEncoderIsEndedAfterTheGracePeriod) {
   GenerationOptions options;
   options.mode = &mode;
   options.cancelGraceMs = 200;
-  GenerationRun run(project_, Preferences(), dir_.file("out.mp4"), -1, observer, options);
+  GenerationRun run(project_, mjpegPipe(), dir_.file("out.mp4"), -1, observer, options);
   std::string error;
   ASSERT_TRUE(run.start(&error)) << error;
   while (test::readBytes(ffmpeg.pidFile()).empty()) std::this_thread::sleep_for(std::chrono::milliseconds(5));

@@ -66,5 +66,26 @@ TEST(PreviewFrameQueue, AProducerAheadWaitsAndStopReleasesIt) {
   EXPECT_FALSE(queue.pop(std::chrono::milliseconds(10)).has_value());
 }
 
+// Large frames fill the queue by bytes before they fill it by count; keep-showing entries
+// cost nothing, and a frame larger than the whole bound still passes alone.
+TEST(PreviewFrameQueue, BytesBoundTheQueueAsWellAsEntries) {
+  PreviewFrameQueue queue(100, 10);
+  queue.start();
+  EXPECT_TRUE(queue.push(std::string(6, 'a')));
+  EXPECT_TRUE(queue.push(std::string()));
+  EXPECT_TRUE(queue.push(std::string(4, 'b')));
+  EXPECT_EQ(queue.bytes(), 10u);
+  bool pushed = false;
+  std::thread producer([&] { pushed = queue.push(std::string(20, 'c')); });
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(queue.size(), 3u) << "waits for room";
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(queue.pop(std::chrono::milliseconds(100)));
+  producer.join();
+  EXPECT_TRUE(pushed);
+  EXPECT_EQ(queue.bytes(), 20u);
+  queue.stop();
+  EXPECT_EQ(queue.bytes(), 0u);
+}
+
 }  // namespace
 }  // namespace pictavo

@@ -6,6 +6,7 @@
 #include "support/recording_sink.h"
 #include "support/test_files.h"
 #include "video/dispatch.h"
+#include "video/picture_preparation.h"
 
 namespace pictavo {
 namespace {
@@ -90,6 +91,30 @@ TEST(PicturePreparation, FramesKeepTheFullPicturesGeometry) {
     EXPECT_EQ(a.last, b.last);
     EXPECT_EQ(a.last - a.first + 1, 546);
   }
+}
+
+// The next picture is prepared while the current one renders, and only handed out for the
+// same file and turn.
+TEST(PicturePreparation, NextPictureIsPreparedAheadForItsOwnFileAndTurn) {
+  test::TempDir dir;
+  test::writeSolidPicture(dir.file("red.jpg"), 64, 48, "#ff0000", "JPEG");
+  test::writeSolidPicture(dir.file("blue.png"), 64, 48, "#0000ff", "PNG");
+  DispatchContext context;
+  context.width = 64;
+  context.height = 48;
+  ImageItem red, blue;
+  red.path = dir.file("red.jpg");
+  blue.path = dir.file("blue.png");
+  PicturesAhead ahead(context);
+  ahead.prepareNext(red);
+  ahead.prepareNext(blue);  // waits for the first, whose picture is then dropped
+  WandPtr first = ahead.take(red);
+  EXPECT_TRUE(test::near(test::pixelAt(first.get(), 32, 24), {255, 0, 0}, 16));
+  ahead.prepareNext(blue);
+  EXPECT_TRUE(test::near(test::pixelAt(ahead.take(blue).get(), 32, 24), {0, 0, 255}, 16));
+  ahead.prepareNext(red);
+  red.turnAngle = 90;
+  EXPECT_EQ(MagickGetImageWidth(ahead.take(red).get()), 64u) << "the turned one, made now";
 }
 
 }  // namespace

@@ -145,5 +145,28 @@ TEST(QueuedFrameSink, AbandonDropsWhatIsNotWritten) {
   close(fds[0]);
 }
 
+// Frame buffers are reused rather than allocated per frame: a buffer back from the queue
+// takes the next frame, whole, and the pool keeps no more spares than it was told, also
+// when buffers outlive its owner.
+TEST(FrameBufferPool, ReusesBuffersAndKeepsFewSpares) {
+  auto pool = FrameBufferPool::make(2);
+  std::string big(1 << 20, 'a'), small = "bc";
+  auto first = pool->copy(bytesOf(big), big.size());
+  const char* storage = first->data();
+  first.reset();
+  auto second = pool->copy(bytesOf(small), small.size());
+  EXPECT_EQ(second->data(), storage) << "the spare buffer, not a new one";
+  EXPECT_EQ(*second, small);
+  std::vector<std::shared_ptr<const std::string>> held;
+  for (int i = 0; i < 5; ++i) held.push_back(pool->copy(bytesOf(big), big.size()));
+  held.clear();
+  EXPECT_EQ(pool->spareCount(), 2u);
+  std::weak_ptr<FrameBufferPool> alive = pool;
+  pool.reset();
+  EXPECT_FALSE(alive.expired()) << "the buffer still out keeps its pool";
+  second.reset();
+  EXPECT_TRUE(alive.expired());
+}
+
 }  // namespace
 }  // namespace pictavo

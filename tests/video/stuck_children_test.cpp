@@ -51,18 +51,22 @@ TEST_F(StuckChildren, EncoderThatNeverOpensThePipeIsReplacedByStandardInput) {
                                     std::pair{"echo 'pipe:0: Invalid data' >&2; exit 1", "failed"}}) {
     SCOPED_TRACE(standardInput);
     test::clearErrorLog();
-    test::FakeTool ffmpeg("ffmpeg", std::string("case \"$*\" in *image2pipe*) echo $$ > \"$PIDFILE\"; "
+    test::FakeTool ffmpeg("ffmpeg", std::string("case \"$*\" in *pipe:0*) ;; *) echo $$ > \"$PIDFILE\"; "
                                                 "exec sleep 60;; esac\n") + standardInput);
     EncoderModeFlag mode;
     test::RecordingObserver observer;
     GenerationOptions options;
     options.mode = &mode;
     options.pipeOpenTimeoutMs = 300;
-    GenerationRun run(project_, Preferences(), dir_.file("out.mp4"), -1, observer, options);
+    // Small JPEG frames, which the pipe holds until the real encoder has started: raw ones
+    // would fill it at once and make its start-up count against the short limit.
+    Preferences preferences;
+    preferences.framePipe = FramePipe::Mjpeg;
+    GenerationRun run(project_, preferences, dir_.file("out.mp4"), -1, observer, options);
     std::string error;
     ASSERT_TRUE(run.start(&error)) << error;
     run.wait();
-    EXPECT_EQ(observer.ends(), std::vector<std::string>{end});
+    EXPECT_EQ(observer.ends(), std::vector<std::string>{end}) << utf8(observer.failure());
     EXPECT_EQ(ffmpeg.invocations().size(), 2u);
     EXPECT_FALSE(test::processAlive(pidIn(ffmpeg.pidFile())));
     EXPECT_NE(test::errorLogText().find("did not open the pipe within 300 ms"), std::string::npos);
