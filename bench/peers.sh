@@ -27,7 +27,7 @@ ROUNDS=1
 if [ "${1:-}" = --rounds ]; then ROUNDS=${2:?--rounds needs a count}; fi
 
 for tool in melt ffmpeg ffprobe convert; do
-  command -v "$tool" >/dev/null || { echo "$tool is needed (scripts/setup.sh installs it)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "$tool is needed (scripts/setup.sh --tests installs it)" >&2; exit 1; }
 done
 if [ ! -d "$BUILD_DIR" ]; then
   cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo

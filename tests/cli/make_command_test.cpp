@@ -144,14 +144,14 @@ TEST_F(MakeCommand, RawPipeByDefaultAndMjpegPipeAsBefore) {
   EXPECT_TRUE(std::regex_match(test::readBytes(dir_.file("args")),
                                std::regex("-y -f rawvideo -pix_fmt yuv420p -s 320x240 -r 25 -i \\S+/v\\d+ "
                                           "-s 320x240 -t [0-9.]+ -pix_fmt yuv420p -color_range tv "
-                                          "-colorspace bt470bg -v error \\S+raw.mp4\n")))
+                                          "-colorspace bt470bg -v error \\S+/\\.pictavo-\\w+\\.mp4\n")))
       << test::readBytes(dir_.file("args"));
   size_t rawStream = test::readBytes(dir_.file("stream")).size();
   auto mjpeg = make("-o " + shellQuote(dir_.file("mjpeg.mp4")) + " --pipe mjpeg");
   ASSERT_EQ(mjpeg.exitCode, 0) << mjpeg.output;
   EXPECT_TRUE(std::regex_match(test::readBytes(dir_.file("args")),
                                std::regex("-y -f image2pipe -r 25 -vcodec mjpeg -i \\S+/v\\d+ -s 320x240 "
-                                          "-t [0-9.]+ -pix_fmt yuv420p -v error \\S+mjpeg.mp4\n")))
+                                          "-t [0-9.]+ -pix_fmt yuv420p -v error \\S+/\\.pictavo-\\w+\\.mp4\n")))
       << test::readBytes(dir_.file("args"));
 
   test::MediaInfo expected = test::probeMedia(dir_.file("mjpeg.mp4"));
