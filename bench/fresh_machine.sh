@@ -24,6 +24,7 @@ mkdir -p "$home"
 
 # The pristine base: Debian 12's minimal system and nothing of the project's.
 if [ ! -f "$base" ]; then
+  command -v mmdebstrap >/dev/null || apt-get install -y -q mmdebstrap
   mmdebstrap --variant=minbase --include=ca-certificates bookworm "$base" \
     "deb http://deb.debian.org/debian bookworm main" \
     "deb http://deb.debian.org/debian bookworm-updates main" \

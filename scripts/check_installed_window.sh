@@ -39,6 +39,7 @@ mkdir -p "$root"
 if [ -n "${BASE_TARBALL:-}" ]; then
   tar -xf "$BASE_TARBALL" -C "$root"
 else
+  command -v mmdebstrap >/dev/null || apt-get install -y -q mmdebstrap
   mmdebstrap --quiet --variant=minbase bookworm "$root" >/dev/null
 fi
 made_root=$SECONDS

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "effects/perspective_fill.h"
+#include "effects/projective_fill.h"
 
 namespace pictavo {
 namespace {

@@ -1,4 +1,4 @@
-#include "effects/perspective_fill.h"
+#include "effects/projective_fill.h"
 
 #include <algorithm>
 #include <array>
