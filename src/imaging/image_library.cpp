@@ -37,9 +37,12 @@ void start() {
   if (ensureProgramFolders(&tempError)) {
     if (auto temp = toFsName(programFolders().temp)) setenv("MAGICK_TEMPORARY_PATH", temp->c_str(), 1);
   }
-  MagickWandGenesis();
   // One thread for the library's own loops: the program parallelises by pipeline, and a
-  // second OpenMP team on two cores only slows the encoder down.
+  // second OpenMP team on two cores only slows the encoder down. The variable holds the
+  // limit from the library's first loop on, inside MagickWandGenesis too, so no OpenMP
+  // team is ever started.
+  setenv("MAGICK_THREAD_LIMIT", "1", 1);
+  MagickWandGenesis();
   MagickSetResourceLimit(ThreadResource, 1);
   gStarted = resourcesFound && validateImageLibrary(&gStartError);
 }
