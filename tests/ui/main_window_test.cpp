@@ -279,10 +279,12 @@ TEST_F(WindowTest, ImportAnimationAddsEveryFrameOrSaysWhyNot) {
   EXPECT_EQ(fromCore(importingFramesText(7, 120)), QStringLiteral("导入图片:   7 / 120"));
 }
 
-// The files in the work folder: imported frames live there until the project is saved.
+// The frame files in the work folder: imported frames live there until the project is
+// saved. The image library's own short-lived temporaries (magick-*) do not count.
 int workFiles() {
   QDir work(fromCore(programFolders().temp));
-  return static_cast<int>(work.entryList(QDir::Files).size());
+  const QStringList frames{QStringLiteral("*.jpg"), QStringLiteral("*.png")};
+  return static_cast<int>(work.entryList(frames, QDir::Files).size());
 }
 
 // "取消" keeps nothing of the import, neither pictures nor frame files; a full list keeps
