@@ -66,7 +66,9 @@ double spinOpacity(bool grow, int frameNo) {
 // grow: the incoming picture spins out of the middle over the outgoing one, fading in;
 // otherwise the outgoing picture spins into the middle over the incoming one, fading out.
 TransitionPlan planSpin(const TransitionJob& job, const EffectVariant& variant) {
-  const auto [grow, clockwise] = std::get<Spin>(variant);
+  // Named one by one: clang 14 does not let a lambda capture a structured binding.
+  const Spin spin = std::get<Spin>(variant);
+  const bool grow = spin.grow, clockwise = spin.clockwise;
   const int W = job.width, H = job.height;
   StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int step) {
     const int frameNo = step + 1;
