@@ -16,7 +16,8 @@
 #include "ui/models/picture_list_model.h"
 #include "ui/models/thumbnail_cache.h"
 #include "ui/status_bar.h"
-#include "ui/workers/picture_loader.h"
+#include "ui/status_bar_task.h"
+#include "ui/workers/picture_load_task.h"
 
 namespace pictavo {
 namespace {
@@ -44,7 +45,7 @@ PictureLoading::PictureLoading(Session& session, UserPrompts& prompts, PictureLi
       model_(model),
       status_(status),
       window_(window),
-      loader_(new PictureLoader(session.project(), this)),
+      statusTask_(new StatusBarTask(status, this)),
       stopButton_(new QPushButton(tr("停止"), &status)),
       escape_(new QShortcut(QKeySequence(Qt::Key_Escape), window)),
       lockedActions_(new QActionGroup(this)) {
@@ -58,19 +59,6 @@ PictureLoading::PictureLoading(Session& session, UserPrompts& prompts, PictureLi
   lockedActions_->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
   connect(stopButton_, &QPushButton::clicked, this, &PictureLoading::stop);
   connect(escape_, &QShortcut::activated, this, &PictureLoading::stop);
-
-  connect(loader_, &PictureLoader::progress, this, [this](int number, int total) {
-    status_.setMessage(tr("加载图片: %1 / %2").arg(number).arg(total));
-  });
-  connect(loader_, &PictureLoader::thumbnailMade, this,
-          [this](const std::string& path, const QImage& image) {
-            model_.thumbnails().store(path, 0, image);
-          });
-  connect(loader_, &PictureLoader::picturesInserted, this, [this](int first, int count) {
-    model_.picturesInserted(first, count);
-    status_.setPictureCount(static_cast<int>(session_.project().pictures.size()));
-  });
-  connect(loader_, &PictureLoader::finished, this, &PictureLoading::ended);
 }
 
 PictureLoading::~PictureLoading() = default;
@@ -82,16 +70,61 @@ void PictureLoading::lockWhileLoading(const QList<QAction*>& actions,
   list_ = list;
 }
 
-bool PictureLoading::running() const { return loader_->running(); }
-
-void PictureLoading::stop() { loader_->cancel(); }
+// Ends the load at once; the task's threads wind down after.
+void PictureLoading::stop() {
+  if (running()) ended(false);
+}
 
 void PictureLoading::load(const QStringList& paths, int position) {
   if (paths.isEmpty()) return;
   std::vector<std::string> files;
   for (const QString& path : paths) files.push_back(toCore(path));
-  if (!running()) started(position);
-  loader_->load(files, position);
+  if (running()) {
+    if (!task_->append(files)) pending_.insert(pending_.end(), files.begin(), files.end());
+    return;
+  }
+  started(position);
+  startTask(files, position);
+}
+
+void PictureLoading::startTask(const std::vector<std::string>& files, int position) {
+  const Project& project = session_.project();
+  auto* task = new PictureLoadTask(session_.project(), position, this);
+  task_ = task;
+  connect(task, &PictureLoadTask::thumbnailMade, this,
+          [this](const std::string& path, const QImage& image) {
+            model_.thumbnails().store(path, 0, image);
+          });
+  connect(task, &PictureLoadTask::picturesInserted, this, [this](int first, int count) {
+    model_.picturesInserted(first, count);
+    status_.setPictureCount(static_cast<int>(session_.project().pictures.size()));
+  });
+  connect(task, &PictureLoadTask::limitReached, this, [this] { ended(true); });
+  connect(task, &Task::finished, this, [this, task] { taskFinished(task); });
+  statusTask_->follow(*task, tr("加载图片"));
+  task->append(files);
+  if (static_cast<int>(project.pictures.size()) >= project.maxPictures) {
+    ended(true);
+  } else if (task->start()) {
+    return;
+  } else {
+    ended(false);
+    prompts_.message(window_, QMessageBox::Warning, tr("提示"), task->error());
+  }
+  delete task;
+}
+
+// Continues the load with the files given after the task took its last one, else ends it.
+void PictureLoading::taskFinished(PictureLoadTask* task) {
+  task->deleteLater();
+  if (task != task_) return;  // the load ended before the task did
+  if (pending_.empty()) {
+    ended(false);
+    return;
+  }
+  std::vector<std::string> files = std::move(pending_);
+  pending_.clear();
+  startTask(files, task->position());
 }
 
 void PictureLoading::started(int position) {
@@ -104,9 +137,12 @@ void PictureLoading::started(int position) {
 }
 
 void PictureLoading::ended(bool reachedLimit) {
+  if (task_) task_->cancel();
+  task_ = nullptr;
+  pending_.clear();
+  statusTask_->release();
   stopButton_->hide();
   escape_->setEnabled(false);
-  status_.setMessage(QString());
   lock(false);
   Project& project = session_.project();
   // Inserted pictures take the caption state that the other pictures follow.

@@ -1,4 +1,4 @@
-// Adding and inserting pictures from the window while it stays usable: the loader reads the
+// Adding and inserting pictures from the window while it stays usable: a task reads the
 // files on other threads and the list shows each picture as it arrives. Status part 1 reads
 // "加载图片: k / K"; a "停止" button beside it and Esc stop the load (pictures already added
 // stay). While it runs the commands that edit the project are locked, and the whole load
@@ -11,6 +11,8 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -23,9 +25,10 @@ namespace pictavo {
 
 class MainStatusBar;
 class PictureListModel;
-class PictureLoader;
+class PictureLoadTask;
 class ProjectEdit;
 class Session;
+class StatusBarTask;
 class UserPrompts;
 
 class PictureLoading : public QObject {
@@ -44,7 +47,7 @@ class PictureLoading : public QObject {
   // Picture files, in order: appended (position -1) or inserted before picture `position`.
   // Files given while a load runs join its end.
   void load(const QStringList& paths, int position);
-  bool running() const;
+  bool running() const { return task_ != nullptr; }
   void stop();
 
  signals:
@@ -55,6 +58,8 @@ class PictureLoading : public QObject {
 
  private:
   void started(int position);
+  void startTask(const std::vector<std::string>& files, int position);
+  void taskFinished(PictureLoadTask* task);
   void ended(bool reachedLimit);
   void lock(bool locked);
 
@@ -63,7 +68,10 @@ class PictureLoading : public QObject {
   PictureListModel& model_;
   MainStatusBar& status_;
   QWidget* window_;
-  PictureLoader* loader_;
+  StatusBarTask* statusTask_;
+  PictureLoadTask* task_ = nullptr;  // the load's task; null when no load runs
+  // Files given after the task took its last one: a task of their own continues the load.
+  std::vector<std::string> pending_;
   QPushButton* stopButton_;
   QShortcut* escape_;
   QActionGroup* lockedActions_;

@@ -1,0 +1,33 @@
+#include "ui/status_bar_task.h"
+
+#include "ui/status_bar.h"
+#include "ui/workers/task.h"
+
+namespace pictavo {
+
+StatusBarTask::StatusBarTask(MainStatusBar& bar, QObject* parent)
+    : QObject(parent), bar_(bar) {}
+
+void StatusBarTask::follow(Task& task, const QString& label) {
+  release();
+  task_ = &task;
+  label_ = label;
+  connect(&task, &Task::statusChanged, this, [this](const QString& text) {
+    bar_.setMessage(text);
+  });
+  connect(&task, &Task::progress, this, [this](int number, int total) {
+    bar_.setMessage(tr("%1: %2 / %3").arg(label_).arg(number).arg(total));
+  });
+  // A task followed in its place may already be shown.
+  connect(&task, &Task::finished, this, [this, followed = &task] {
+    if (task_ == followed) release();
+  });
+}
+
+void StatusBarTask::release() {
+  if (task_) disconnect(task_, nullptr, this, nullptr);
+  task_ = nullptr;
+  bar_.setMessage(QString());
+}
+
+}  // namespace pictavo
