@@ -23,12 +23,15 @@ bool holdsWorkFolderPicture(const Project& project) {
 ProjectMenu buildProjectMenu(QWidget* parent) {
   ProjectMenu m;
   m.menu = new QMenu(parent);
-  m.newProject = addCommandItem(m.menu, kCmdNewProject, QObject::tr("新建"));
-  m.menu->addSeparator();
-  m.open = addCommandItem(m.menu, kCmdOpenProject, QObject::tr("打开"));
-  m.menu->addSeparator();
-  m.save = addCommandItem(m.menu, kCmdSaveProject, QObject::tr("保存"));
-  m.saveAs = addCommandItem(m.menu, kCmdSaveProjectAs, QObject::tr("另存为"));
+  using M = ProjectMenu;
+  addMenuRows<M>(m, {
+      {&M::newProject, kCmdNewProject, QT_TRANSLATE_NOOP("QObject", "新建")},
+      {},
+      {&M::open, kCmdOpenProject, QT_TRANSLATE_NOOP("QObject", "打开")},
+      {},
+      {&M::save, kCmdSaveProject, QT_TRANSLATE_NOOP("QObject", "保存")},
+      {&M::saveAs, kCmdSaveProjectAs, QT_TRANSLATE_NOOP("QObject", "另存为")},
+  });
   return m;
 }
 

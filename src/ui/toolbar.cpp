@@ -6,6 +6,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <initializer_list>
+
 #include "ui/command_ids.h"
 
 namespace pictavo {
@@ -56,6 +58,27 @@ QAction* addMenuButton(QToolBar* bar, CommandId id, const QString& label, const 
   return action;
 }
 
+// One button of the toolbar's table: the action is kept in `member`; an empty row, {}, is a
+// separator. Texts are marked for translation with QT_TRANSLATE_NOOP("QObject", ...).
+using A = ToolbarActions;
+struct ButtonRow {
+  QAction* A::*member = nullptr;
+  CommandId id{};
+  const char* label = nullptr;
+  const char* icon = nullptr;
+  const char* tooltip = nullptr;
+};
+
+void addButtonRows(QToolBar* bar, ToolbarActions& a, std::initializer_list<ButtonRow> rows) {
+  for (const ButtonRow& row : rows) {
+    if (row.member == nullptr)
+      bar->addSeparator();
+    else
+      a.*row.member = addButton(bar, row.id, QObject::tr(row.label), row.icon,
+                                row.tooltip ? QObject::tr(row.tooltip) : QString());
+  }
+}
+
 }  // namespace
 
 QList<QAction*> ToolbarActions::all() const {
@@ -76,30 +99,33 @@ ToolbarActions buildToolbar(QToolBar* bar, QMenu* projectMenu, QMenu* settingsMe
   ToolbarActions a;
   a.projects = addMenuButton(bar, kCmdProjects, QObject::tr("我的项目"), "projects", projectMenu);
   bar->addSeparator();
-  a.addPictures = addButton(bar, kCmdAddPictures, QObject::tr("添加图片"), "add_pictures");
-  a.loadProduct = addButton(bar, kCmdLoadProduct, QObject::tr("加载宝贝"), "load_product",
-                            QObject::tr("加载淘宝,天猫宝贝图片"));
-  a.removePictures = addButton(bar, kCmdRemovePictures, QObject::tr("移除图片"), "remove_pictures");
-  bar->addSeparator();
-  a.importAnimation = addButton(bar, kCmdImportAnimation, QObject::tr("导入动画"),
-                                "import_animation", QObject::tr("导入gif动画"));
-  bar->addSeparator();
-  a.turnLeft = addButton(bar, kCmdTurnLeft, QObject::tr("图片左转"), "turn_left");
-  a.turnRight = addButton(bar, kCmdTurnRight, QObject::tr("图片右转"), "turn_right");
-  bar->addSeparator();
-  a.moveLeft = addButton(bar, kCmdMoveLeft, QObject::tr("向左移动"), "move_left",
-                         QObject::tr("快捷键: Ctrl + ←"));
-  a.moveRight = addButton(bar, kCmdMoveRight, QObject::tr("向右移动"), "move_right",
-                          QObject::tr("快捷键: Ctrl + →"));
-  bar->addSeparator();
-  a.preview = addButton(bar, kCmdPreview, QObject::tr("视频预览"), "preview");
-  a.generate = addButton(bar, kCmdGenerate, QObject::tr("生成视频"), "generate");
-  bar->addSeparator();
-  a.shortcut = addButton(bar, kCmdShortcut, QObject::tr("快捷方式"), "shortcut",
-                         QObject::tr("在桌面创建一个快捷方式"));
-  a.website = addButton(bar, kCmdWebsite, QObject::tr("官方网站"), "website");
-  a.about = addButton(bar, kCmdAbout, QObject::tr("关于软件"), "about");
-  a.userGuide = addButton(bar, kCmdUserGuide, QObject::tr("使用指南"), "guide");
+  addButtonRows(bar, a, {
+      {&A::addPictures, kCmdAddPictures, QT_TRANSLATE_NOOP("QObject", "添加图片"), "add_pictures"},
+      {&A::loadProduct, kCmdLoadProduct, QT_TRANSLATE_NOOP("QObject", "加载宝贝"), "load_product",
+       QT_TRANSLATE_NOOP("QObject", "加载淘宝,天猫宝贝图片")},
+      {&A::removePictures, kCmdRemovePictures, QT_TRANSLATE_NOOP("QObject", "移除图片"),
+       "remove_pictures"},
+      {},
+      {&A::importAnimation, kCmdImportAnimation, QT_TRANSLATE_NOOP("QObject", "导入动画"),
+       "import_animation", QT_TRANSLATE_NOOP("QObject", "导入gif动画")},
+      {},
+      {&A::turnLeft, kCmdTurnLeft, QT_TRANSLATE_NOOP("QObject", "图片左转"), "turn_left"},
+      {&A::turnRight, kCmdTurnRight, QT_TRANSLATE_NOOP("QObject", "图片右转"), "turn_right"},
+      {},
+      {&A::moveLeft, kCmdMoveLeft, QT_TRANSLATE_NOOP("QObject", "向左移动"), "move_left",
+       QT_TRANSLATE_NOOP("QObject", "快捷键: Ctrl + ←")},
+      {&A::moveRight, kCmdMoveRight, QT_TRANSLATE_NOOP("QObject", "向右移动"), "move_right",
+       QT_TRANSLATE_NOOP("QObject", "快捷键: Ctrl + →")},
+      {},
+      {&A::preview, kCmdPreview, QT_TRANSLATE_NOOP("QObject", "视频预览"), "preview"},
+      {&A::generate, kCmdGenerate, QT_TRANSLATE_NOOP("QObject", "生成视频"), "generate"},
+      {},
+      {&A::shortcut, kCmdShortcut, QT_TRANSLATE_NOOP("QObject", "快捷方式"), "shortcut",
+       QT_TRANSLATE_NOOP("QObject", "在桌面创建一个快捷方式")},
+      {&A::website, kCmdWebsite, QT_TRANSLATE_NOOP("QObject", "官方网站"), "website"},
+      {&A::about, kCmdAbout, QT_TRANSLATE_NOOP("QObject", "关于软件"), "about"},
+      {&A::userGuide, kCmdUserGuide, QT_TRANSLATE_NOOP("QObject", "使用指南"), "guide"},
+  });
   a.userGuide->setVisible(false);
   bar->addSeparator()->setVisible(false);
   a.gifMode = addButton(bar, kCmdGifMode, QObject::tr("GIF模式"), "gif_mode",

@@ -11,6 +11,7 @@
 #include "project/project_model.h"
 #include "ui/main_window.h"
 #include "ui/status_bar.h"
+#include "ui/status_bar_task.h"
 #include "ui/web_pages.h"
 #include "ui/workers/product_import_worker.h"
 
@@ -172,12 +173,12 @@ void ProductImportDialog::startImport(const ProductQuery& query) {
   connect(worker_.get(), &Task::finished, this, &ProductImportDialog::importFinished);
   setInputEnabled(false);
   showProgress(QString());
+  emit importStarted(*worker_);
   worker_->start();
 }
 
 void ProductImportDialog::showProgress(const QString& text) {
   progress_->setText(text);
-  emit statusChanged(text);
 }
 
 void ProductImportDialog::takePicture(const QString& path) {
@@ -208,7 +209,7 @@ void ProductImportDialog::finishImport() {
   // The worker's thread has ended; the object goes once its last signal is delivered.
   worker_.release()->deleteLater();
   setInputEnabled(true);
-  showProgress(QString());  // also off the status bar, however the import ended
+  showProgress(QString());
   for (const UserMessage& notice : result.notices)
     prompts_.message(this, iconOf(notice), fromCore(notice.caption), fromCore(notice.text));
   if (result.added > 0 || result.cancelled || stopRequested_) {
@@ -244,8 +245,9 @@ void openProductImportDialog(MainWindow& window, UserPrompts& prompts, const Pro
       prompts, project, [&window](const QStringList& paths) { window.addPictureFiles(paths); },
       &window);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
-  QObject::connect(dialog, &ProductImportDialog::statusChanged, &window.statusParts(),
-                   &MainStatusBar::setMessage);
+  auto* shown = new StatusBarTask(window.statusParts(), dialog);
+  QObject::connect(dialog, &ProductImportDialog::importStarted, shown,
+                   [shown](Task& task) { shown->follow(task, QString()); });
   dialog->open();
 }
 

@@ -23,6 +23,7 @@ namespace pictavo {
 
 class MainWindow;
 class ProductImportWorker;
+class Task;
 class UserPrompts;
 struct Project;
 
@@ -41,8 +42,8 @@ class ProductImportDialog : public QDialog {
   QString progressText() const;
 
  signals:
-  // The progress text, for the status bar as well.
-  void statusChanged(const QString& text);
+  // An import began: the window shows its progress in the status bar as well.
+  void importStarted(Task& task);
 
  protected:
   // "取消", Escape and the close button: stop a running download (the dialog closes when it

@@ -14,28 +14,31 @@ PictureListMenu buildPictureListMenu(QWidget* parent) {
   PictureListMenu m;
   m.menu = new QMenu(parent);
   m.menu->setObjectName(QStringLiteral("pictureListMenu"));
-  m.add = addCommandItem(m.menu, kCmdMenuAddPictures, QObject::tr("添加图片"));
-  m.insert = addCommandItem(m.menu, kCmdInsertPictures, QObject::tr("插入图片"));
-  m.menu->addSeparator();
-  m.removeSelected = addCommandItem(m.menu, kCmdRemoveSelected, QObject::tr("移除选中"));
-  m.removeAll = addCommandItem(m.menu, kCmdRemoveAll, QObject::tr("移除全部\tCtrl+D"));
-  m.menu->addSeparator();
-  m.randomOrder = addCommandItem(m.menu, kCmdRandomOrder, QObject::tr("随机排列图片"));
-  m.menu->addSeparator();
-  m.newEffectSet = addCommandItem(m.menu, kCmdNewEffectSet, QObject::tr("更换一组动画"));
-  m.sameEffectForAll = addCommandItem(m.menu, kCmdSameEffectForAll, QObject::tr("全部设置为该动画"));
-  m.menu->addSeparator();
-  m.flushDiagonal = addCommandItem(m.menu, kCmdCaptionsFlushDiagonal, QObject::tr("自动贴边对角排列文字"));
-  m.flushCrossing = addCommandItem(m.menu, kCmdCaptionsFlushCrossing, QObject::tr("自动贴边交叉排列文字"));
-  m.menu->addSeparator();
-  m.insetDiagonal = addCommandItem(m.menu, kCmdCaptionsInsetDiagonal, QObject::tr("自动不贴边对角排列文字"));
-  m.insetCrossing = addCommandItem(m.menu, kCmdCaptionsInsetCrossing, QObject::tr("自动不贴边交叉排列文字"));
-  m.menu->addSeparator();
-  m.middleBottom = addCommandItem(m.menu, kCmdCaptionsMiddleBottom, QObject::tr("自动中间下方排列文字"));
-  m.menu->addSeparator();
-  m.setAsCover = addCommandItem(m.menu, kCmdSetAsCover, QObject::tr("设置为封面"));
-  m.menu->addSeparator();
-  m.previewEffect = addCommandItem(m.menu, kCmdPreviewPictureEffect, QObject::tr("预览该图片动画\tF5"));
+  using M = PictureListMenu;
+  addMenuRows<M>(m, {
+      {&M::add, kCmdMenuAddPictures, QT_TRANSLATE_NOOP("QObject", "添加图片")},
+      {&M::insert, kCmdInsertPictures, QT_TRANSLATE_NOOP("QObject", "插入图片")},
+      {},
+      {&M::removeSelected, kCmdRemoveSelected, QT_TRANSLATE_NOOP("QObject", "移除选中")},
+      {&M::removeAll, kCmdRemoveAll, QT_TRANSLATE_NOOP("QObject", "移除全部\tCtrl+D")},
+      {},
+      {&M::randomOrder, kCmdRandomOrder, QT_TRANSLATE_NOOP("QObject", "随机排列图片")},
+      {},
+      {&M::newEffectSet, kCmdNewEffectSet, QT_TRANSLATE_NOOP("QObject", "更换一组动画")},
+      {&M::sameEffectForAll, kCmdSameEffectForAll, QT_TRANSLATE_NOOP("QObject", "全部设置为该动画")},
+      {},
+      {&M::flushDiagonal, kCmdCaptionsFlushDiagonal, QT_TRANSLATE_NOOP("QObject", "自动贴边对角排列文字")},
+      {&M::flushCrossing, kCmdCaptionsFlushCrossing, QT_TRANSLATE_NOOP("QObject", "自动贴边交叉排列文字")},
+      {},
+      {&M::insetDiagonal, kCmdCaptionsInsetDiagonal, QT_TRANSLATE_NOOP("QObject", "自动不贴边对角排列文字")},
+      {&M::insetCrossing, kCmdCaptionsInsetCrossing, QT_TRANSLATE_NOOP("QObject", "自动不贴边交叉排列文字")},
+      {},
+      {&M::middleBottom, kCmdCaptionsMiddleBottom, QT_TRANSLATE_NOOP("QObject", "自动中间下方排列文字")},
+      {},
+      {&M::setAsCover, kCmdSetAsCover, QT_TRANSLATE_NOOP("QObject", "设置为封面")},
+      {},
+      {&M::previewEffect, kCmdPreviewPictureEffect, QT_TRANSLATE_NOOP("QObject", "预览该图片动画\tF5")},
+  });
   // Undo and redo of the window's history, where a right click on the list expects them.
   m.menu->addSeparator();
   m.undo = m.menu->addAction(QObject::tr("撤销"));
