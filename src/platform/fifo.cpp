@@ -14,6 +14,11 @@
 namespace pictavo {
 namespace {
 
+// A raw 720p frame is 1.4 MB and a 1080p one 3 MB: with the pipe's default 64 KB the
+// writer and the encoder's reader take turns some 20 to 50 times a frame. The largest pipe
+// an ordinary user may ask for (fs/pipe-max-size, 1 MB by default) cuts that to a few.
+constexpr int kPipeBytes = 1 << 20;
+
 std::string callFailed(const char* call, int error) {
   return strprintf("%s failed with error %d (%s)", call, error, std::strerror(error));
 }
@@ -45,6 +50,7 @@ Fifo::OpenResult Fifo::openForWriting(const std::function<bool()>& giveUp, std::
         ::close(fd);
         return OpenResult::Failed;
       }
+      ::fcntl(fd, F_SETPIPE_SZ, kPipeBytes);  // a smaller pipe still works, only slower
       fd_ = fd;
       return OpenResult::Opened;
     }
