@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "project/stored_preferences.h"
+#include "support/scoped_env.h"
 #include "support/test_files.h"
 #include "util/charset.h"
 #include "util/paths.h"
@@ -15,6 +16,7 @@ namespace pictavo {
 namespace {
 
 using test::g;
+using test::ScopedEnv;
 namespace names = preference_names;
 
 struct PreferencesFixture : testing::Test {
@@ -165,28 +167,6 @@ TEST_F(PreferencesFixture, StoreKeepsTypesAndSurvivesDamage) {
   EXPECT_EQ(p.loopStartEffect, 31);
   EXPECT_TRUE(store.readNumber(names::kBackgroundFill, &number)) << "rewritten afresh";
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    const char* before = std::getenv(name);
-    had_ = before != nullptr;
-    if (had_) before_ = before;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (had_)
-      setenv(name_, before_.c_str(), 1);
-    else
-      unsetenv(name_);
-  }
-
- private:
-  const char* name_;
-  bool had_;
-  std::string before_;
-};
 
 TEST(PreferenceLocations, StoreAndDesktopFollowTheUsersFolders) {
   test::TempDir dir;

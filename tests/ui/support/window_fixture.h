@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/session.h"
+#include "support/scoped_env.h"
 #include "support/test_files.h"
 #include "ui/main_window.h"
 #include "ui/support/scripted_prompts.h"
@@ -26,6 +27,8 @@ class WindowTest : public testing::Test {
   int pictureCount() const { return static_cast<int>(session.project().pictures.size()); }
 
   TempDir dir{"pictavo-ui"};
+  // Each test starts from no stored preferences, whatever a test before it chose.
+  ScopedEnv config{"XDG_CONFIG_HOME", dir.file("config")};
   Session session;
   ScriptedPrompts prompts;
   std::unique_ptr<MainWindow> window;
