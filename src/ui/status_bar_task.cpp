@@ -16,7 +16,8 @@ void StatusBarTask::follow(Task& task, const QString& label) {
     bar_.setMessage(text);
   });
   connect(&task, &Task::progress, this, [this](int number, int total) {
-    bar_.setMessage(tr("%1: %2 / %3").arg(label_).arg(number).arg(total));
+    const QString count = tr("%1 / %2").arg(number).arg(total);
+    bar_.setMessage(label_.isEmpty() ? count : tr("%1: %2").arg(label_, count));
   });
   // A task followed in its place may already be shown.
   connect(&task, &Task::finished, this, [this, followed = &task] {

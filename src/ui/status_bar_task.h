@@ -17,7 +17,8 @@ class StatusBarTask : public QObject {
  public:
   explicit StatusBarTask(MainStatusBar& bar, QObject* parent = nullptr);
 
-  // Follows `task` (in place of any task followed before).
+  // Follows `task` (in place of any task followed before); without a label its progress
+  // reads "k / K".
   void follow(Task& task, const QString& label);
   // Stops following the task and clears the part.
   void release();
