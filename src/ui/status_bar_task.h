@@ -1,5 +1,6 @@
-// Shows a task that runs in the background in status part 1: "<label>: k / K" as it
-// reports progress and any status text it reports, until it finishes or is let go.
+// Shows a task that runs in the background in the status bar's progress line: "<label>:
+// k / K" as it reports progress, and any status text it reports, until it finishes or is
+// let go.
 #pragma once
 
 #include <QObject>

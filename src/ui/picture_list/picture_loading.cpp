@@ -22,7 +22,7 @@
 namespace pictavo {
 namespace {
 
-// The button sits at the right end of status part 1, which ends at x = 750.
+// The button sits at the right end of the status bar's progress line, which ends at x = 750.
 constexpr int kStopButtonRight = 748;
 constexpr int kStopButtonWidth = 48;
 

@@ -1,8 +1,8 @@
 // Adding and inserting pictures from the window while it stays usable: a task reads the
-// files on other threads and the list shows each picture as it arrives. Status part 1 reads
-// "加载图片: k / K"; a "停止" button beside it and Esc stop the load (pictures already added
-// stay). While it runs the commands that edit the project are locked, and the whole load
-// becomes one step of the undo history at its end.
+// files on other threads and the list shows each picture as it arrives. The status bar's
+// progress line reads "加载图片: k / K"; a "停止" button beside it and Esc stop the load
+// (pictures already added stay). While it runs the commands that edit the project are
+// locked, and the whole load becomes one step of the undo history at its end.
 #pragma once
 
 #include <QList>
