@@ -1,7 +1,8 @@
-// Time per transition frame (composition and JPEG, frames discarded) of each effect at one
-// canvas size: wall clock and this process's CPU time, so a busy machine shows as the gap
-// between them. Arguments: [WxH] [index ...]; by default 1280x720 and every effect. Prints
-// one line per effect.
+// Time per transition frame (composition and conversion for the frame pipe, frames
+// discarded) of each effect at one canvas size: wall clock and this process's CPU time, so a
+// busy machine shows as the gap between them. Arguments: [--pipe mjpeg] [WxH] [index ...];
+// by default raw frames (the default pipe), 1280x720 and every effect. Prints one line per
+// effect.
 #include <time.h>
 
 #include <chrono>
@@ -23,8 +24,13 @@ namespace {
 
 class DiscardingSink : public FrameSink {
  public:
+  explicit DiscardingSink(bool raw) : raw_(raw) {}
+  bool rawFrames() const override { return raw_; }
   bool writeFrame(const unsigned char*, size_t) override { return true; }
   bool repeatFrame(const unsigned char*, size_t) override { return true; }
+
+ private:
+  bool raw_;
 };
 
 double cpuMs() {
@@ -44,7 +50,12 @@ WandPtr builtinOnCanvas(const char* name, int width, int height) {
 int main(int argc, char** argv) {
   int width = 1280, height = 720;
   int first = 1;
-  if (argc > 1 && std::sscanf(argv[1], "%dx%d", &width, &height) == 2) first = 2;
+  bool raw = true;
+  if (argc > 2 && std::string(argv[1]) == "--pipe") {
+    raw = std::string(argv[2]) != "mjpeg";
+    first = 3;
+  }
+  if (argc > first && std::sscanf(argv[first], "%dx%d", &width, &height) == 2) ++first;
   std::vector<int> indices;
   for (int i = first; i < argc; ++i) indices.push_back(std::atoi(argv[i]));
   if (indices.empty()) indices = effectIndices();
@@ -54,11 +65,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   WandPtr picture = builtinOnCanvas("logo:", width, height);
-  std::printf("size %dx%d\n", width, height);
+  std::printf("size %dx%d  pipe %s\n", width, height, raw ? "raw" : "mjpeg");
   for (int index : indices) {
     const int frames = countEffectFrames(index, width, height, 0);
     WandPtr previous = builtinOnCanvas("netscape:", width, height);
-    DiscardingSink sink;
+    DiscardingSink sink(raw);
     const double cpuStart = cpuMs();
     const auto wallStart = std::chrono::steady_clock::now();
     FrameHandOn out(sink, nullptr, 0);

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "imaging/resample_wide.h"
+#include "imaging/yuv_wide.h"
+
 namespace pictavo {
 namespace {
 
@@ -22,7 +25,7 @@ inline int blueOf(uint32_t p) { return static_cast<int>(p & 0xff); }
 
 // BT.601 in the limited range, coefficients in 16-bit fixed point, rounded to nearest.
 void lumaRow(const uint32_t* row, int width, unsigned char* out) {
-  for (int x = 0; x < width; ++x) {
+  for (int x = widePassesAvailable() ? lumaWide(row, width, out) : 0; x < width; ++x) {
     uint32_t p = row[x];
     out[x] = static_cast<unsigned char>(
         ((16829 * redOf(p) + 33039 * greenOf(p) + 6416 * blueOf(p) + 32768) >> 16) + 16);
@@ -39,7 +42,8 @@ inline void chromaOf(int r, int g, int b, unsigned char* blue, unsigned char* re
 void chromaRow(const uint32_t* top, const uint32_t* bottom, int width, unsigned char* blue,
                unsigned char* red) {
   int pairs = width / 2;
-  for (int cx = 0; cx < pairs; ++cx) {
+  int cx = widePassesAvailable() ? chromaWide(top, bottom, width, blue, red) : 0;
+  for (; cx < pairs; ++cx) {
     uint32_t a = top[2 * cx], b = top[2 * cx + 1], c = bottom[2 * cx], d = bottom[2 * cx + 1];
     chromaOf((redOf(a) + redOf(b) + redOf(c) + redOf(d) + 2) >> 2,
              (greenOf(a) + greenOf(b) + greenOf(c) + greenOf(d) + 2) >> 2,
@@ -68,11 +72,13 @@ void yuv420FromArgb(const unsigned char* pixels, int width, int height, int stri
   unsigned char* luma = out;
   unsigned char* blue = luma + static_cast<size_t>(width) * height;
   unsigned char* red = blue + static_cast<size_t>(chromaSize(width)) * chromaSize(height);
-  for (int y = 0; y < height; ++y) lumaRow(rowAt(y), width, luma + static_cast<size_t>(width) * y);
+  // Row by row pair, so that the chroma reads the two rows while they are still in cache.
   for (int cy = 0; cy < chromaSize(height); ++cy) {
+    const int bottom = std::min(2 * cy + 1, height - 1);
+    for (int y = 2 * cy; y <= bottom; ++y)
+      lumaRow(rowAt(y), width, luma + static_cast<size_t>(width) * y);
     size_t offset = static_cast<size_t>(chromaSize(width)) * cy;
-    chromaRow(rowAt(2 * cy), rowAt(std::min(2 * cy + 1, height - 1)), width, blue + offset,
-              red + offset);
+    chromaRow(rowAt(2 * cy), rowAt(bottom), width, blue + offset, red + offset);
   }
 }
 

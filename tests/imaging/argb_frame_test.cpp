@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "imaging/jpeg_frame.h"
 #include "imaging/lanczos_scale.h"
@@ -163,6 +164,37 @@ TEST(ArgbFrame, RawFramesArePlanarLimitedRangeYuv) {
     expected.insert(expected.end(), c.red.begin(), c.red.end());
     EXPECT_EQ(std::vector<int>(out.begin(), out.end()), expected) << c.width << "x" << c.height;
   }
+}
+
+// A large frame is converted many pixels at a time where the processor allows; each 2 x 2
+// block of it must come out as that block does alone, converted a pixel at a time. The width
+// leaves a tail after the wide steps, and rows are padded as cairo pads them.
+TEST(ArgbFrame, RawFramesOfAnySizeMatchTheirBlocksConvertedAlone) {
+  const int width = 98, height = 6, stride = width * 4 + 8;
+  std::mt19937 random(7);
+  std::vector<uint32_t> pixels(static_cast<size_t>(stride / 4) * height);
+  for (uint32_t& p : pixels) p = random() | 0xff000000u;
+  std::vector<unsigned char> frame(rawFrameLength(width, height));
+  yuv420FromArgb(reinterpret_cast<const unsigned char*>(pixels.data()), width, height, stride,
+                 frame.data());
+  const size_t lumaLength = static_cast<size_t>(width) * height;
+  const size_t chromaLength = lumaLength / 4;
+  for (int cy = 0; cy < height / 2; ++cy)
+    for (int cx = 0; cx < width / 2; ++cx) {
+      const uint32_t* corner = pixels.data() + static_cast<size_t>(stride / 4) * 2 * cy + 2 * cx;
+      unsigned char block[6];
+      yuv420FromArgb(reinterpret_cast<const unsigned char*>(corner), 2, 2, stride, block);
+      const size_t top = static_cast<size_t>(width) * 2 * cy + 2 * cx;
+      const size_t chroma = static_cast<size_t>(width / 2) * cy + cx;
+      const unsigned char whole[6] = {frame[top],
+                                      frame[top + 1],
+                                      frame[top + width],
+                                      frame[top + width + 1],
+                                      frame[lumaLength + chroma],
+                                      frame[lumaLength + chromaLength + chroma]};
+      ASSERT_EQ(std::vector<int>(whole, whole + 6), std::vector<int>(block, block + 6))
+          << "block " << cx << "," << cy;
+    }
 }
 
 }  // namespace
