@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "effects/transition_plan.h"
 #include "imaging/lanczos_scale.h"
@@ -53,6 +54,10 @@ void drawTurned(cairo_surface_t* frame, cairo_surface_t* piece, int W, int H, do
   cairo_paint_with_alpha(cr.get(), opacity);
 }
 
+// A side of the piece of size k (1..kSizes) on a canvas side `canvas` long: k twentieths of
+// it, at least one pixel, so that a canvas under 20 pixels still has a piece to turn.
+int pieceSide(int k, int canvas) { return std::max(k * (canvas / 20), 1); }
+
 // The opacity of the spinning picture in frame `frameNo` (1-based): from 0.05 up (grow) or
 // from 1 down by 0.05 a frame, summed frame by frame as the frames were always made.
 double spinOpacity(bool grow, int frameNo) {
@@ -70,6 +75,8 @@ TransitionPlan planSpin(const TransitionJob& job, const EffectVariant& variant) 
   const Spin spin = std::get<Spin>(variant);
   const bool grow = spin.grow, clockwise = spin.clockwise;
   const int W = job.width, H = job.height;
+  // The largest piece's memory, made once: every step's piece is drawn whole over its corner.
+  auto pieces = std::make_shared<SurfacePtr>();
   StepDraw draw = [=](cairo_surface_t* target, SurfaceSet& s, int step) {
     const int frameNo = step + 1;
     const int k = grow ? frameNo : kSizes + 1 - frameNo;
@@ -77,9 +84,9 @@ TransitionPlan planSpin(const TransitionJob& job, const EffectVariant& variant) 
     const bool faded = grow ? opacity < 1 : opacity > 0;
     // The angle on screen advances by 18 degrees a frame in the named direction.
     const double angle = grow == clockwise ? kDegreesPerSize * k : 360 - kDegreesPerSize * k;
-    // At least one pixel, so that a canvas under 20 pixels still has a piece to turn.
-    const int w = std::max(k * (W / 20), 1), h = std::max(k * (H / 20), 1);
-    SurfacePtr piece = newSurface(w, h);
+    const int w = pieceSide(k, W), h = pieceSide(k, H);
+    if (!*pieces) *pieces = newSurface(pieceSide(kSizes, W), pieceSide(kSizes, H));
+    SurfacePtr piece = surfaceOver(pieces->get(), w, h);
     drawLanczosScaled(piece.get(), grow ? s.incoming.get() : s.outgoing.get(), 0, 0, w, h);
     drawTurned(target, piece.get(), W, H, angle, faded ? opacity : 1.0);
   };

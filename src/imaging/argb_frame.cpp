@@ -32,6 +32,13 @@ SurfacePtr newSurface(int width, int height) {
   return SurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
 }
 
+SurfacePtr surfaceOver(cairo_surface_t* buffer, int width, int height) {
+  cairo_surface_flush(buffer);
+  return SurfacePtr(cairo_image_surface_create_for_data(
+      cairo_image_surface_get_data(buffer), CAIRO_FORMAT_ARGB32, width, height,
+      cairo_image_surface_get_stride(buffer)));
+}
+
 SurfacePtr surfaceFromWand(MagickWand* wand) {
   int width = static_cast<int>(MagickGetImageWidth(wand));
   int height = static_cast<int>(MagickGetImageHeight(wand));

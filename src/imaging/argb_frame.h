@@ -28,6 +28,11 @@ using CairoPtr = std::unique_ptr<cairo_t, CairoDeleter>;
 // A new width x height surface; its pixels are undefined until drawn.
 SurfacePtr newSurface(int width, int height);
 
+// A width x height surface over the top-left pixels of `buffer` (no copy, `buffer`'s row
+// stride), for drawing a piece of another size each frame without allocating and clearing a
+// new surface; it must go before `buffer` does.
+SurfacePtr surfaceOver(cairo_surface_t* buffer, int width, int height);
+
 // The wand's current image as a surface of the same size (alpha premultiplied).
 SurfacePtr surfaceFromWand(MagickWand* wand);
 
