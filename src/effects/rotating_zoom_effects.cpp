@@ -6,6 +6,7 @@
 
 #include "effects/transition_plan.h"
 #include "imaging/lanczos_scale.h"
+#include "imaging/turned_paint.h"
 
 namespace pictavo {
 namespace {
@@ -45,13 +46,7 @@ void drawTurned(cairo_surface_t* frame, cairo_surface_t* piece, int W, int H, do
   const bool swapped = turns % 2 != 0;
   const long across = turnedBoxSide(swapped ? h : w, w * c + h * s, quarterTurn);
   const long down = turnedBoxSide(swapped ? w : h, w * s + h * c, quarterTurn);
-  CairoPtr cr = drawOn(frame);
-  cairo_translate(cr.get(), turnedCentre(W, across), turnedCentre(H, down));
-  cairo_rotate(cr.get(), radians);
-  cairo_translate(cr.get(), -w / 2.0, -h / 2.0);
-  cairo_set_source_surface(cr.get(), piece, 0, 0);
-  cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_BILINEAR);
-  cairo_paint_with_alpha(cr.get(), opacity);
+  paintTurned(frame, piece, turnedCentre(W, across), turnedCentre(H, down), radians, opacity);
 }
 
 // A side of the piece of size k (1..kSizes) on a canvas side `canvas` long: k twentieths of
