@@ -224,43 +224,49 @@ void narrowToSpan(double start, double step, int limit, double& from, double& to
   to = std::min(to, std::ceil(b) + 1);
 }
 
+// Paints row y of a target `width` pixels wide: the piece turned by (cos, sin) about its
+// centre, which lies at (centreX, centreY).
+void paintRow(const Piece& piece, double cos, double sin, double centreX, double centreY,
+              uint32_t mask, uint32_t* row, int width, int y) {
+  // The piece's point under the centre of target pixel (0, y): the target point taken back
+  // about the centre by the turn.
+  const double dy = y + 0.5 - centreY, dx = 0.5 - centreX;
+  const double u = cos * dx + sin * dy + piece.width / 2.0;
+  const double v = -sin * dx + cos * dy + piece.height / 2.0;
+  double from = 0, to = width;
+  narrowToSpan(u, cos, piece.width, from, to);
+  narrowToSpan(v, -sin, piece.height, from, to);
+  if (to <= from) return;
+  const RowWalk walk{u, v, cos, -sin};
+  int x = static_cast<int>(from);
+  const int end = static_cast<int>(to);
+  if (widePassesAvailable()) x = paintWide(piece, walk, mask, row, x, end);
+  paintPixels(piece, walk, mask, row, x, end);
+}
+
 }  // namespace
 
 void paintTurned(cairo_surface_t* target, cairo_surface_t* piece, double centreX,
                  double centreY, double radians, double opacity) {
   const uint32_t mask = opacity >= 1 ? 255 : static_cast<uint32_t>(opacity * 65535 + 0.5) >> 8;
-  if (mask == 0) return;
   cairo_surface_flush(target);
   cairo_surface_flush(piece);
+  uint8_t* data = cairo_image_surface_get_data(target);
   const Piece source{reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(piece)),
                      cairo_image_surface_get_stride(piece) / 4,
                      cairo_image_surface_get_width(piece), cairo_image_surface_get_height(piece)};
+  if (mask == 0 || !data || !source.pixels) return;
   const int width = cairo_image_surface_get_width(target);
   const int height = cairo_image_surface_get_height(target);
   const int stride = cairo_image_surface_get_stride(target);
-  uint8_t* data = cairo_image_surface_get_data(target);
   const double c = std::cos(radians), s = std::sin(radians);
   // The turned piece's reach from its centre, in target rows.
   const double reachY = std::fabs(s) * source.width / 2 + std::fabs(c) * source.height / 2 + 1;
   const int firstRow = std::max(0, static_cast<int>(std::floor(centreY - reachY)));
   const int lastRow = std::min(height - 1, static_cast<int>(std::ceil(centreY + reachY)));
-  const bool wide = widePassesAvailable();
   for (int y = firstRow; y <= lastRow; ++y) {
-    // The piece's point under the centre of target pixel (0, y): the target point taken
-    // back about the centre by the turn.
-    const double dy = y + 0.5 - centreY, dx = 0.5 - centreX;
-    const double u = c * dx + s * dy + source.width / 2.0;
-    const double v = -s * dx + c * dy + source.height / 2.0;
-    double from = 0, to = width;
-    narrowToSpan(u, c, source.width, from, to);
-    narrowToSpan(v, -s, source.height, from, to);
-    if (to <= from) continue;
-    const RowWalk walk{u, v, c, -s};
     auto* row = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
-    int x = static_cast<int>(from);
-    const int end = static_cast<int>(to);
-    if (wide) x = paintWide(source, walk, mask, row, x, end);
-    paintPixels(source, walk, mask, row, x, end);
+    paintRow(source, c, s, centreX, centreY, mask, row, width, y);
   }
   cairo_surface_mark_dirty(target);
 }
