@@ -27,7 +27,8 @@ void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, 
   // The rows go down and across a strip at a time, so what the first pass writes is still
   // in the cache when the second reads it.
   constexpr int kStripRows = 16;
-  const int stripStride = (sourcePixels + 1) * 4;  // a pixel to spare for the across pass
+  // Pixels to spare for the across pass, which reads whole groups of taps.
+  const int stripStride = (sourcePixels + kTapGroup - 1) * 4;
   std::vector<uint8_t> strip(static_cast<size_t>(stripStride) * kStripRows);
   cairo_surface_flush(source);
   cairo_surface_flush(target);

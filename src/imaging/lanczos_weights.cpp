@@ -29,7 +29,7 @@ void appendFixed(const std::vector<double>& run, double sum, std::vector<int16_t
     total += fixed;
   }
   out[largest] = static_cast<int16_t>(out[largest] + ((1 << kWeightBits) - total));
-  if (run.size() % 2 != 0) out.push_back(0);
+  while ((out.size() - start) % kTapGroup != 0) out.push_back(0);
 }
 
 }  // namespace

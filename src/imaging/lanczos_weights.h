@@ -10,10 +10,13 @@ namespace pictavo {
 // Weights are fractions of 1 << kWeightBits.
 inline constexpr int kWeightBits = 14;
 
+// Runs of weights are padded to a multiple of this many taps.
+inline constexpr int kTapGroup = 8;
+
 // For each output pixel: the first source pixel it reads and its run of weights. Source
 // pixels past the edges count as the edge pixel (their weights are folded onto it), so
-// every run lies inside the source. A run of odd length is followed by a zero weight, so
-// that weights can be taken two at a time.
+// every run lies inside the source. Each run is followed by zero weights up to a multiple of
+// kTapGroup, so that a pass can take weights a whole group at a time.
 struct AxisWeights {
   std::vector<int> first;   // per output pixel
   std::vector<int> count;   // per output pixel

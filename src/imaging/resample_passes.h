@@ -27,7 +27,8 @@ void resampleDown(PixelRows source, const AxisWeights& rows, int from, int to, i
 
 // Each of `rowCount` rows resampled across: output pixel i = the pixels of the row weighted
 // by columns' run i, where source pixel k of the run is pixel k - firstColumn of the row.
-// Each row must hold one pixel past the last any run reads (it is read with weight zero).
+// Each row must hold kTapGroup - 1 pixels past the last any run reads (they are read with
+// weight zero).
 // Colour is also kept within alpha, as premultiplied pixels must be.
 void resampleAcross(PixelRows source, int rowCount, const AxisWeights& columns, int firstColumn,
                     OutputRows out);

@@ -65,9 +65,9 @@ __attribute__((target("avx2"))) int downWide(const uint8_t* const* rows, const i
 
 namespace {
 
-// The four channel sums of one output pixel: eight taps at a time, each 128-bit half taking
-// four pixels with their channels paired as (pixel t, pixel t + 1), then the rest two at a
-// time as the 16-byte pass takes them.
+// The four channel sums of one output pixel: eight taps at a time (the run's weights are
+// padded with zeros to whole groups), each 128-bit half taking four pixels with their
+// channels paired as (pixel t, pixel t + 1).
 __attribute__((target("avx2"))) __m128i acrossSums(const uint8_t* in, const int16_t* w,
                                                     int taps) {
   // Within each half: p0 and p1 channel by channel, then p2 and p3.
@@ -77,8 +77,7 @@ __attribute__((target("avx2"))) __m128i acrossSums(const uint8_t* in, const int1
   const __m256i secondPairs = _mm256_setr_epi32(1, 1, 1, 1, 3, 3, 3, 3);
   const __m256i zero = _mm256_setzero_si256();
   __m256i wide = zero;
-  int t = 0;
-  for (; t + 8 <= taps; t += 8) {
+  for (int t = 0; t < taps; t += kTapGroup) {
     const __m256i pixels = _mm256_shuffle_epi8(load(in + t * 4), pairUp);
     const __m256i weights = _mm256_broadcastsi128_si256(
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(w + t)));
@@ -88,19 +87,9 @@ __attribute__((target("avx2"))) __m128i acrossSums(const uint8_t* in, const int1
                                          _mm256_permutevar8x32_epi32(weights, secondPairs));
     wide = _mm256_add_epi32(wide, _mm256_add_epi32(lo, hi));
   }
-  __m128i sum = _mm_add_epi32(_mm_set1_epi32(1 << (kWeightBits - 1)),
-                              _mm_add_epi32(_mm256_castsi256_si128(wide),
-                                            _mm256_extracti128_si256(wide, 1)));
-  const __m128i narrowZero = _mm_setzero_si128();
-  for (; t < taps; t += 2) {
-    int first, second, both;
-    std::memcpy(&first, in + t * 4, 4);
-    std::memcpy(&second, in + t * 4 + 4, 4);
-    std::memcpy(&both, w + t, 4);
-    const __m128i pair = _mm_unpacklo_epi8(
-        _mm_unpacklo_epi8(_mm_cvtsi32_si128(first), _mm_cvtsi32_si128(second)), narrowZero);
-    sum = _mm_add_epi32(sum, _mm_madd_epi16(pair, _mm_set1_epi32(both)));
-  }
+  const __m128i sum = _mm_add_epi32(_mm_set1_epi32(1 << (kWeightBits - 1)),
+                                    _mm_add_epi32(_mm256_castsi256_si128(wide),
+                                                  _mm256_extracti128_si256(wide, 1)));
   return sum;
 }
 
