@@ -7,7 +7,7 @@
 // The result agrees with cairo_paint_with_alpha of the same turned picture to within a
 // level or so on the few pixels where the two place a sample across a weight step: cairo
 // rounds its transform to 16.16 fixed point around a point of its own choosing, while this
-// steps from each row's exact start.
+// takes every position (every eighth on the wide path, stepping in between) exactly.
 #pragma once
 
 #include "imaging/argb_frame.h"
