@@ -48,6 +48,15 @@ cJSON* pictureObject(const ImageItem& picture) {
   return object;
 }
 
+// The newer music options, each only when it is not at its default, so that a project
+// that does not use them is written exactly as before they existed.
+void addMusicStyle(cJSON* r, const ProjectSettings& s) {
+  if (s.beatChanges) addNumber(r, "bgsound_beat_changes", 1);
+  if (s.fadeInMs > 0) addNumber(r, "bgsound_fade_in_ms", s.fadeInMs);
+  if (s.fadeOutMs > 0) addNumber(r, "bgsound_fade_out_ms", s.fadeOutMs);
+  if (s.levelTracks) addNumber(r, "bgsound_level", 1);
+}
+
 std::string videoSizeText(const ProjectSettings& s) {
   return s.videoSize == 0 ? std::string() : strprintf("%dx%d", s.width, s.height);
 }
@@ -67,6 +76,7 @@ JsonPtr documentTree(const Project& project) {
   addNumber(r, "bgsound", s.musicOn ? 1 : 0);
   addNumber(r, "bgsound_auto_set_pause_time", s.autoPause ? 1 : 0);
   addNumber(r, "bgsound_auto_set_image_loop_play", s.loopPictures ? 1 : 0);
+  addMusicStyle(r, s);
   addNumber(r, "cover", s.coverOn ? 1 : 0);
   addString(r, "cover_path", s.coverPath);
   addString(r, "video_size", videoSizeText(s));

@@ -11,6 +11,8 @@
 namespace pictavo {
 
 inline constexpr int kMaxPictures = 1000;
+// The longest music fade, in milliseconds.
+inline constexpr int kMaxFadeMs = 30000;
 inline constexpr size_t kFontNameBytes = 15;
 // A caption's text keeps at most this many bytes, as the caption field does: the project
 // file's readers expect no more, and a longer text would not fit a frame.
@@ -59,6 +61,11 @@ struct ProjectSettings {
   bool musicOn = true;
   bool autoPause = false;
   bool loopPictures = false;
+  // Newer music options, stored only when set (files without them open with all off):
+  bool beatChanges = false;  // every change falls on a beat of the music
+  int fadeInMs = 0;          // the music fades in over the video's start; 0: no fade
+  int fadeOutMs = 0;         // and out over its end; 0: no fade
+  bool levelTracks = false;  // every track brought to the same loudness
   std::vector<MusicTrack> musicTracks;
   bool coverOn = false;
   std::string coverPath;

@@ -1,6 +1,7 @@
 // Reading a project file into the project: its tracks, its pictures, then its options.
 #include <cjson/cJSON.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "imaging/caption_fonts.h"
@@ -159,6 +160,15 @@ void applyVideoSize(Project& project, const std::string& text) {
   project.settings.selectSize(project.sizes, index < 0 ? 0 : index);
 }
 
+// The newer music options; a file without them leaves them off.
+void applyMusicStyle(ProjectSettings& s, const Fields& f) {
+  auto fade = [&f](const char* key) { return std::clamp(f.number(key).value_or(0), 0, kMaxFadeMs); };
+  s.beatChanges = f.number("bgsound_beat_changes").value_or(0) != 0;
+  s.fadeInMs = fade("bgsound_fade_in_ms");
+  s.fadeOutMs = fade("bgsound_fade_out_ms");
+  s.levelTracks = f.number("bgsound_level").value_or(0) != 0;
+}
+
 // The options in the file's order. Stops with false at the first required key that is
 // missing; the options before it stay applied.
 bool applyOptions(Project& project, const Fields& f) {
@@ -183,6 +193,7 @@ bool applyOptions(Project& project, const Fields& f) {
   if (!(v = f.number("bgsound_auto_set_pause_time"))) return false;
   s.autoPause = *v != 0;
   s.loopPictures = f.number("bgsound_auto_set_image_loop_play").value_or(0) != 0;
+  applyMusicStyle(s, f);
   s.coverOn = f.number("cover").value_or(0) != 0;
   if (auto path = f.text("cover_path")) s.coverPath = *path;
   std::optional<std::string> size = f.text("video_size");

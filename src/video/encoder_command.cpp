@@ -1,5 +1,7 @@
 #include "video/encoder_command.h"
 
+#include <algorithm>
+
 #include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/command_line.h"
@@ -26,8 +28,42 @@ int effectiveAudioBitRate(int configured) {
 
 std::string durationText(float seconds) { return strprintf("%.2f", static_cast<double>(seconds)); }
 
+std::string musicFilterGraph(size_t trackCount, int sampleRate, const MusicFilters& filters) {
+  std::string graph;
+  std::string joinedInputs;
+  for (size_t i = 0; i < trackCount; ++i) {
+    graph += strprintf("[%d:a]aformat=sample_fmts=fltp:channel_layouts=stereo", static_cast<int>(i + 1));
+    if (filters.levelTracks)
+      graph += strprintf(",loudnorm=I=%g:TP=%g:LRA=11", kLevelLoudness, kLevelTruePeak);
+    graph += strprintf(",aresample=%d[t%d];", sampleRate, static_cast<int>(i));
+    joinedInputs += strprintf("[t%d]", static_cast<int>(i));
+  }
+  graph += joinedInputs + strprintf("concat=n=%d:v=0:a=1", static_cast<int>(trackCount));
+  if (filters.fadeInSeconds > 0) graph += strprintf(",afade=t=in:st=0:d=%.3f", filters.fadeInSeconds);
+  if (filters.fadeOutSeconds > 0 && filters.musicEnd > 0) {
+    double length = std::min(filters.fadeOutSeconds, filters.musicEnd);
+    graph += strprintf(",afade=t=out:st=%.3f:d=%.3f", filters.musicEnd - length, length);
+  }
+  return graph + "[music]";
+}
+
+namespace {
+
+std::string filteredAudioInputPiece(const EncoderCommand& command, int sampleRate, int bitRate) {
+  std::string piece;
+  for (const std::string& path : command.musicPaths) piece += " -i \"" + path + "\"";
+  piece += " -filter_complex \"" +
+           musicFilterGraph(command.musicPaths.size(), sampleRate, command.musicFilters) + "\"";
+  return piece + strprintf(" -map 0:v -map [music] -ac 2 -ar %d -ab %dk", sampleRate, bitRate);
+}
+
+}  // namespace
+
 std::string audioInputPiece(const EncoderCommand& command) {
   if (command.musicPaths.empty()) return "";
+  if (command.musicFilters.any())
+    return filteredAudioInputPiece(command, command.sampleRate == -1 ? 44100 : command.sampleRate,
+                                   effectiveAudioBitRate(command.audioBitRate));
   std::string piece = " -i concat:\"" + joined(command.musicPaths, '|') + "\"";
   int bitRate = effectiveAudioBitRate(command.audioBitRate);
   if (command.sampleRate == -1) return piece + strprintf(" -ac 2 -ar 44100 -ab %dk", bitRate);

@@ -10,10 +10,26 @@
 
 namespace pictavo {
 
+// The newer music options, done by ffmpeg's audio filters on their way into the video (the
+// user's files are never rewritten). All off keeps the audio input exactly as before.
+struct MusicFilters {
+  double fadeInSeconds = 0;   // 0: no fade-in
+  double fadeOutSeconds = 0;  // 0: no fade-out
+  double musicEnd = 0;        // seconds: where the music stops, the video's end or its own
+  bool levelTracks = false;   // each track brought to the same loudness (EBU R128)
+
+  bool any() const { return fadeInSeconds > 0 || fadeOutSeconds > 0 || levelTracks; }
+};
+
+// The loudness every track is brought to, in LUFS, with room for peaks below full scale.
+inline constexpr double kLevelLoudness = -16;
+inline constexpr double kLevelTruePeak = -1.5;
+
 // What the command line carries.
 struct EncoderCommand {
   std::vector<std::string> musicPaths;  // full GBK paths; empty: no audio
   int sampleRate = -1;                  // -1: not known, 44100 is asked for
+  MusicFilters musicFilters;
   int audioBitRate = kDefaultAudioBitRate;  // the configured value, kbit/s
   std::string logoName;                 // bare name of the logo copy; empty: no logo
   int logoLocation = 0;
@@ -35,8 +51,14 @@ int effectiveAudioBitRate(int configured);
 // The video length after "-t": seconds with two decimals (frame counts / 25 are exact).
 std::string durationText(float seconds);
 
-// " -i concat:\"a|b\" -ac 2 -ar R -ab Bk", or "" without music.
+// " -i concat:\"a|b\" -ac 2 -ar R -ab Bk", or "" without music. With music filters each
+// track is an input of its own, and one filter graph brings them to one rate and layout,
+// levels them, joins them and fades the result: " -i \"a\" -i \"b\" -filter_complex
+// \"...[music]\" -map 0:v -map [music] -ac 2 -ar R -ab Bk".
 std::string audioInputPiece(const EncoderCommand& command);
+
+// The filter graph of the music filters for `trackCount` inputs numbered from 1.
+std::string musicFilterGraph(size_t trackCount, int sampleRate, const MusicFilters& filters);
 
 // " -vf \"movie='NAME' [watermark]; [in][watermark] overlay=X:Y [out]\"" for the logo
 // location (0 top left, 1 bottom left and any unknown value, 2 top right, 3 bottom right),

@@ -8,6 +8,7 @@
 #include "platform/folders.h"
 #include "platform/local_time.h"
 #include "util/charset.h"
+#include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
 
@@ -57,11 +58,9 @@ bool checkMusic(const Project& project, ProjectCheck* result) {
     result->musicTrack = static_cast<int>(i);
     return false;
   }
-  std::string refusal;
-  if (!resolveSampleRate(s.musicTracks, &result->sampleRate, &refusal)) {
-    *result = refuse(refusal, "提示", CheckFocus::MusicList);
-    return false;
-  }
+  std::string note;
+  resolveSampleRate(s.musicTracks, &result->sampleRate, &note);
+  if (!note.empty()) infoLog(note);
   return true;
 }
 
@@ -100,7 +99,7 @@ ProjectCheck checkProject(const Project& project) {
   return result;
 }
 
-bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::string* refusal) {
+bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::string* note) {
   *rate = -1;
   if (tracks.size() < 2) return true;
   size_t i = 1;
@@ -119,12 +118,13 @@ bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::st
     *rate = remaining.front();
     return true;
   }
-  *refusal = strprintf(
-      gbk("[%s] 采样率: %dHz\n[%s] 采样率: %dHz\n\n提示：添加的所有背景音乐的采样率必须保持一致！\n\n"
-          "可以用 ffmpeg 对背景音乐进行 [采样率] 转换，例如：ffmpeg -i 音乐.mp3 -ar 44100 音乐-44100.mp3").c_str(),
-      baseName(tracks[i - 1].path).c_str(), tracks[0].sampleRate, baseName(tracks[i].path).c_str(),
-      tracks[i].sampleRate);
-  return false;
+  // Every rate of the list is taken: the encoder resamples all tracks to one rate instead.
+  *rate = kResampledRate;
+  *note = strprintf(gbk("背景音乐的采样率各不相同（[%s] %dHz，[%s] %dHz 等），"
+                        "视频中的音乐已统一转换为 %dHz。").c_str(),
+                    baseName(tracks[i - 1].path).c_str(), tracks[0].sampleRate,
+                    baseName(tracks[i].path).c_str(), tracks[i].sampleRate, kResampledRate);
+  return true;
 }
 
 std::string missingCoverToolMessage() {

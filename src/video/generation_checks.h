@@ -25,11 +25,15 @@ struct ProjectCheck {
 // Size, logo, music tracks and their sample rates, cover and cover tool, in this order.
 ProjectCheck checkProject(const Project& project);
 
+// The rate the encoder resamples every track to when no common rate can be chosen.
+inline constexpr int kResampledRate = 44100;
+
 // The common sample rate of the tracks: -1 when all agree; otherwise two tracks where the
 // second is higher take the second's rate, else the first of 44100, 48000, 32000, 24000,
-// 22050 that remains after each track removes its own rate once. False with the refusal
-// text when no rate remains.
-bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::string* refusal);
+// 22050 that remains after each track removes its own rate once. When none remains every
+// track is resampled to kResampledRate and `note` (GBK) says so for the information window.
+// Always true: any mix of rates plays.
+bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::string* note);
 
 // One message naming the pictures whose files no longer exist; empty when all exist.
 std::string missingPicturesMessage(const Project& project);

@@ -1,6 +1,9 @@
 #include "video/generation_run.h"
 
+#include <algorithm>
+
 #include "imaging/raw_frame.h"
+#include "music/music_length.h"
 #include "platform/child_process.h"
 #include "platform/external_tools.h"
 #include "platform/folders.h"
@@ -41,6 +44,15 @@ std::optional<std::string> absolutePath(const std::string& gbkPath) {
 }
 
 }  // namespace
+
+MusicFilters musicFiltersFor(const ProjectSettings& s, float videoSeconds) {
+  MusicFilters filters;
+  filters.fadeInSeconds = s.fadeInMs / 1000.0;
+  filters.fadeOutSeconds = s.fadeOutMs / 1000.0;
+  filters.levelTracks = s.levelTracks;
+  filters.musicEnd = std::min<double>(videoSeconds, totalMusicLength(s.musicTracks));
+  return filters;
+}
 
 GenerationRun::GenerationRun(const Project& project, const Preferences& preferences,
                              std::string outputPath, int sampleRate, ProgressObserver& observer,
@@ -176,6 +188,7 @@ GenerationRun::Outcome GenerationRun::attempt(EncoderTransport transport) {
   if (s.musicOn)
     for (const MusicTrack& track : s.musicTracks) command.musicPaths.push_back(track.path);
   command.sampleRate = sampleRate_;
+  command.musicFilters = musicFiltersFor(s, seconds_);
   command.audioBitRate = preferences_.audioBitRate;
   command.logoName = logo ? logo->name() : "";
   command.logoLocation = s.logoLocation;

@@ -31,6 +31,10 @@ class ProgressObserver {
   virtual void warning(const std::string& message) = 0;
 };
 
+// The music filters the project's options ask for, for a video of `videoSeconds`: the
+// fade-out ends where the video ends, or where the music does when it ends first.
+MusicFilters musicFiltersFor(const ProjectSettings& settings, float videoSeconds);
+
 struct GenerationOptions {
   EncoderModeFlag* mode = &processEncoderMode();
   int cancelGraceMs = 5000;  // how long a cancelled encoder may take to end by itself

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace pictavo::test {
 
@@ -11,6 +12,15 @@ namespace pictavo::test {
 // "" on success.
 std::string makeSineAudio(const std::string& fsPath, double seconds,
                           const std::string& outputOptions);
+
+// Encodes `seconds` of clicks (10 ms bursts of a 2 kHz tone, the first at `offset`) at
+// `bpm` beats per minute into fsPath with the given output options. "" on success.
+std::string makeClickTrack(const std::string& fsPath, double bpm, double seconds,
+                           const std::string& outputOptions, double offset = 0);
+
+// Mono samples of the audio of a media file at `sampleRate`, decoded by ffmpeg; empty when
+// it cannot be decoded.
+std::vector<float> decodeAudio(const std::string& fsPath, int sampleRate);
 
 // The container duration in seconds from ffprobe; -1 when it cannot tell.
 double ffprobeSeconds(const std::string& fsPath);
