@@ -355,6 +355,31 @@ TEST(OpenProject, DefaultsAndCorrections) {
   }
 }
 
+// The newer music options are keys of their own, written only when set: a project that
+// leaves them off is written as before they existed, and set ones come back when opened
+// (fades kept within their limit).
+TEST(OpenProject, MusicOptionsAreExtraKeysOnlyWhenSet) {
+  test::TempDir dir;
+  Project plain;
+  EXPECT_EQ(projectDocument(plain).find("bgsound_beat"), std::string::npos);
+  EXPECT_EQ(projectDocument(plain).find("bgsound_fade"), std::string::npos);
+  EXPECT_EQ(projectDocument(plain).find("bgsound_level"), std::string::npos);
+
+  Project styled;
+  styled.settings.beatChanges = true;
+  styled.settings.fadeInMs = 1500;
+  styled.settings.fadeOutMs = 3000;
+  styled.settings.levelTracks = true;
+  Opened opened = openText(dir, projectDocument(styled));
+  ASSERT_TRUE(opened.ok) << utf8(opened.message.text);
+  EXPECT_EQ(opened.project.settings, styled.settings);
+
+  opened = openText(dir, minimalDocument(",\"bgsound_fade_in_ms\":999999,\"bgsound_fade_out_ms\":-5"));
+  ASSERT_TRUE(opened.ok);
+  EXPECT_EQ(opened.project.settings.fadeInMs, kMaxFadeMs);
+  EXPECT_EQ(opened.project.settings.fadeOutMs, 0);
+}
+
 // A caption longer than the caption field takes keeps the field's limit of bytes, never half
 // a character: a longer one would not be drawn at all.
 TEST(OpenProject, ACaptionLongerThanTheFieldIsCutToItsLimit) {
