@@ -17,8 +17,11 @@ struct MusicFilters {
   double fadeOutSeconds = 0;  // 0: no fade-out
   double musicEnd = 0;        // seconds: where the music stops, the video's end or its own
   bool levelTracks = false;   // each track brought to the same loudness (EBU R128)
+  // Each track decoded on its own and joined where the one before ends, as the beat
+  // tracker decoded it: changes on the beat count on those times.
+  bool trackTimes = false;
 
-  bool any() const { return fadeInSeconds > 0 || fadeOutSeconds > 0 || levelTracks; }
+  bool any() const { return fadeInSeconds > 0 || fadeOutSeconds > 0 || levelTracks || trackTimes; }
 };
 
 // The loudness every track is brought to, in LUFS, with room for peaks below full scale.

@@ -8,8 +8,10 @@
 #include "platform/external_tools.h"
 #include "platform/folders.h"
 #include "util/charset.h"
+#include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "video/beat_stays.h"
 #include "video/cover_art.h"
 #include "video/generation_checks.h"
 #include "video/logo_copy.h"
@@ -50,6 +52,7 @@ MusicFilters musicFiltersFor(const ProjectSettings& s, float videoSeconds) {
   filters.fadeInSeconds = s.fadeInMs / 1000.0;
   filters.fadeOutSeconds = s.fadeOutMs / 1000.0;
   filters.levelTracks = s.levelTracks;
+  filters.trackTimes = beatChangesApply(s);
   filters.musicEnd = std::min<double>(videoSeconds, totalMusicLength(s.musicTracks));
   return filters;
 }
@@ -129,6 +132,13 @@ bool GenerationRun::start(std::string* error) {
 }
 
 void GenerationRun::work() {
+  // With changes on the beat the length follows the beats, which are analysed here, off
+  // the window's thread, when they are not known yet.
+  if (beatChangesApply(project_.settings)) {
+    runPictureTotal(project_, preferences_.loopStartEffect, &seconds_, BeatLookup::AnalyseMissing);
+    std::string note = unclearBeatNote(musicBeats(project_.settings.musicTracks, BeatLookup::CachedOnly));
+    if (!note.empty()) infoLog(note);
+  }
   Outcome outcome = attempt(options_.mode->transport());
   if (outcome == Outcome::RetryThroughStandardInput) {
     options_.mode->setAnonymous();

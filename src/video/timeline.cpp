@@ -65,10 +65,32 @@ bool loopPlayApplies(const Project& project) {
   return s.musicOn && s.loopPictures && totalMusicLength(s.musicTracks) > 0;
 }
 
-int runPictureTotal(const Project& project, int loopStartEffect, float* seconds) {
-  if (loopPlayApplies(project)) return videoLength(project, loopStartEffect, seconds);
-  *seconds = static_cast<float>(countProjectFrames(project)) / kFramesPerSecond;
-  return static_cast<int>(project.pictures.size());
+int runPictureTotal(const Project& project, int loopStartEffect, float* seconds, BeatLookup lookup) {
+  int total = static_cast<int>(project.pictures.size());
+  if (loopPlayApplies(project))
+    total = videoLength(project, loopStartEffect, seconds);
+  else
+    *seconds = static_cast<float>(countProjectFrames(project)) / kFramesPerSecond;
+  RunHolds beat = runHolds(project, loopStartEffect, total, lookup);
+  if (!beat.holds.empty()) *seconds = static_cast<float>(beat.frames) / kFramesPerSecond;
+  return total;
+}
+
+RunHolds runHolds(const Project& project, int loopStartEffect, int total, BeatLookup lookup) {
+  RunHolds run;
+  if (!beatChangesApply(project.settings) || project.pictures.empty()) return run;
+  MusicBeats beats = musicBeats(project.settings.musicTracks, lookup);
+  DispatchContext transitionsOnly = countingContextFor(project);
+  const int pause = transitionsOnly.pauseFrames;
+  transitionsOnly.pauseFrames = 0;
+  std::vector<int> transitions;
+  const int count = static_cast<int>(project.pictures.size());
+  for (int k = 0; k < total; ++k)
+    transitions.push_back(pictureFrames(
+        transitionsOnly, pictureOfPass(project, static_cast<size_t>(k % count), k / count, loopStartEffect)));
+  run.holds = beatHolds(transitions, pause, beats.beats);
+  for (size_t k = 0; k < run.holds.size(); ++k) run.frames += transitions[k] + run.holds[k];
+  return run;
 }
 
 TimelineEnd runTimeline(const Project& project, const DispatchContext& context, int loopStartEffect,
@@ -76,6 +98,8 @@ TimelineEnd runTimeline(const Project& project, const DispatchContext& context, 
   if (project.pictures.empty()) return TimelineEnd::Finished;
   float seconds = 0;
   int total = runPictureTotal(project, loopStartEffect, &seconds);
+  RunHolds beat = runHolds(project, loopStartEffect, total, BeatLookup::AnalyseMissing);
+  DispatchContext pictureContext = context;
   WandPtr previous;
   PicturesAhead ahead(context);
   const size_t count = project.pictures.size();
@@ -87,7 +111,8 @@ TimelineEnd runTimeline(const Project& project, const DispatchContext& context, 
       ImageItem item = pictureOfPass(project, i, pass, loopStartEffect);
       WandPtr picture = ahead.take(item);
       if (k < total) ahead.prepareNext(project.pictures[(i + 1) % count]);
-      previous = dispatchPrepared(context, item, std::move(picture), std::move(previous));
+      if (!beat.holds.empty()) pictureContext.pauseFrames = beat.holds[static_cast<size_t>(k - 1)];
+      previous = dispatchPrepared(pictureContext, item, std::move(picture), std::move(previous));
       if (!previous) return TimelineEnd::SinkFailed;
       if (k >= total) return TimelineEnd::Finished;
     }

@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <functional>
+#include <vector>
 
+#include "video/beat_stays.h"
 #include "video/dispatch.h"
 
 namespace pictavo {
@@ -23,12 +25,23 @@ int videoLength(const Project& project, int loopStartEffect, float* seconds);
 bool loopPlayApplies(const Project& project);
 
 // The picture count and length a run uses: from videoLength when loop play applies, else
-// the pictures once.
-int runPictureTotal(const Project& project, int loopStartEffect, float* seconds);
+// the pictures once; with changes on the beat, the length of the beat holds.
+int runPictureTotal(const Project& project, int loopStartEffect, float* seconds,
+                    BeatLookup lookup = BeatLookup::CachedOnly);
+
+// The holds of the `total` pictures of a run when the changes follow the beat, and the
+// run's frames with them. Empty holds (each picture holds the project's pause) when they do
+// not, or no beat is known.
+struct RunHolds {
+  std::vector<int> holds;
+  int frames = 0;
+};
+RunHolds runHolds(const Project& project, int loopStartEffect, int total, BeatLookup lookup);
 
 enum class TimelineEnd { Finished, Cancelled, SinkFailed };
 
-// Renders every picture into context.sink. `progress` hears the running picture number
+// Renders every picture into context.sink, with the beat holds when the changes follow
+// the beat (analysing tracks not known yet). `progress` hears the running picture number
 // (1-based) before each picture; `cancel` is polled before each picture.
 TimelineEnd runTimeline(const Project& project, const DispatchContext& context, int loopStartEffect,
                         const std::atomic<bool>& cancel, const std::function<void(int)>& progress);
