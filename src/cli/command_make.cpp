@@ -17,7 +17,8 @@ namespace {
 
 const char* kUsage =
     "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random|cycle] "
-    "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3] "
+    "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--beat] [--fade-in 秒] "
+    "[--fade-out 秒] [--level] [--logo PNG --logo-at 0..3] "
     "[--cover 图片] [--save 项目.dat] [--pipe raw|mjpeg] 图片...";
 
 // The internal form of each path argument; nothing when one cannot be carried.
@@ -46,6 +47,7 @@ bool applyMusic(Project& project, const Args& args) {
     return false;
   }
   project.settings.loopPictures = args.has("loop");
+  if (!setMusicStyle(project, args)) return false;
   if (args.has("auto-pause")) {
     project.settings.autoPause = true;
     autoPauseTime(project);

@@ -3,6 +3,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/generate.h"
+#include "cli/project_setup.h"
 #include "music/track_analysis.h"
 #include "project/project_file.h"
 #include "util/charset.h"
@@ -14,7 +15,8 @@ namespace pictavo::cli {
 int runRender(const Args& args) {
   auto out = args.value("out");
   if (!out || out->empty() || args.positional.size() != 1) {
-    complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4 [--pipe raw|mjpeg]"));
+    complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4 [--beat] [--fade-in 秒] [--fade-out 秒] "
+                 "[--level] [--pipe raw|mjpeg]"));
     return 2;
   }
   FramePipe pipe = FramePipe::Raw;
@@ -31,6 +33,7 @@ int runRender(const Args& args) {
     complain(message.caption + ": " + message.text);
     return 1;
   }
+  if (!setMusicStyle(project, args)) return 2;
   const ProjectSettings& s = project.settings;
   // The pause the window would show: computed from the music while automatic pause is on.
   if (autoPauseApplies(s)) autoPauseTime(project);

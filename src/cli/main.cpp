@@ -37,16 +37,18 @@ const Command kCommands[] = {
      "      or added to a new project saved as PROJECT.dat"},
     {"make", pictavo::cli::runMake,
      {{"out", "size", "pause", "effect", "caption", "music", "logo", "logo-at", "cover", "save",
-       "pipe"},
-      {"auto-pause", "loop"}},
+       "pipe", "fade-in", "fade-out"},
+      {"auto-pause", "loop", "beat", "level"}},
      "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random|cycle] [--caption TEXT]\n"
-     "      [--music MP3]... [--auto-pause|--loop] [--logo PNG --logo-at 0..3]\n"
+     "      [--music MP3]... [--auto-pause|--loop] [--beat] [--fade-in S] [--fade-out S]\n"
+     "      [--level] [--logo PNG --logo-at 0..3]\n"
      "      [--cover PICTURE] [--save PROJECT.dat] [--pipe raw|mjpeg] PICTURE...\n"
      "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it;\n"
      "      --pipe mjpeg sends the encoder each frame as JPEG instead of raw pixels"},
-    {"render", pictavo::cli::runRender, {{"out", "pipe"}, {}},
-     "render PROJECT.dat -o OUT.mp4 [--pipe raw|mjpeg]\n"
-     "      the MP4 of a saved project; Ctrl+C stops it"},
+    {"render", pictavo::cli::runRender, {{"out", "pipe", "fade-in", "fade-out"}, {"beat", "level"}},
+     "render PROJECT.dat -o OUT.mp4 [--beat] [--fade-in S] [--fade-out S] [--level]\n"
+     "      [--pipe raw|mjpeg]\n"
+     "      the MP4 of a saved project, with these music options added; Ctrl+C stops it"},
     {"demo", pictavo::cli::runDemo, {{"out", "pipe"}, {}},
      "demo [-o OUT.mp4] [--pipe raw|mjpeg]\n"
      "      a short show of built-in pictures with effects, captions, a logo, music and a\n"

@@ -119,6 +119,36 @@ bool addMusicTrack(Project& project, const std::string& path) {
   return true;
 }
 
+namespace {
+
+// Seconds 0..30 as milliseconds.
+bool parseFade(const std::string& text, int* milliseconds) {
+  char* end = nullptr;
+  double seconds = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !(seconds >= 0 && seconds * 1000 <= kMaxFadeMs)) {
+    complain(gbk("淡入淡出的长度应是 0 到 30 之间的秒数: ") + text);
+    return false;
+  }
+  *milliseconds = static_cast<int>(std::lround(seconds * 1000));
+  return true;
+}
+
+}  // namespace
+
+bool setMusicStyle(Project& project, const Args& args) {
+  ProjectSettings& s = project.settings;
+  bool asked = args.has("beat") || args.has("level") || args.has("fade-in") || args.has("fade-out");
+  if (asked && s.musicTracks.empty()) {
+    complain(gbk("--beat、--fade-in、--fade-out 和 --level 需要背景音乐。"));
+    return false;
+  }
+  if (args.has("beat")) s.beatChanges = true;
+  if (args.has("level")) s.levelTracks = true;
+  if (auto fade = args.value("fade-in"); fade && !parseFade(*fade, &s.fadeInMs)) return false;
+  if (auto fade = args.value("fade-out"); fade && !parseFade(*fade, &s.fadeOutMs)) return false;
+  return true;
+}
+
 bool setLogo(Project& project, const std::string& path, const std::string& locationText) {
   int location = 0;
   if (!parseInt(locationText, 0, 3, &location)) {

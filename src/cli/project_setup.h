@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
 #include "project/project_model.h"
 
 namespace pictavo::cli {
@@ -31,6 +32,11 @@ void setCaptions(Project& project, const std::string& text);
 
 // Measures the MP3 and appends it to the music tracks; music is switched on.
 bool addMusicTrack(Project& project, const std::string& path);
+
+// The music options on top of the project's: --beat (changes on the beat), --fade-in S,
+// --fade-out S (seconds, 0..30) and --level (every track at the same loudness). Each needs
+// music in the project.
+bool setMusicStyle(Project& project, const Args& args);
 
 // Location 0..3 as text.
 bool setLogo(Project& project, const std::string& path, const std::string& locationText);

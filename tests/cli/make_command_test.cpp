@@ -115,6 +115,37 @@ TEST_F(MakeCommand, MakesAnMp4WithProgress) {
   EXPECT_NEAR(info.duration, 3.0, 0.3) << "the automatic pause fills the music";
 }
 
+// The music options: refused without music or with a fade out of range; with music they
+// make the video and are saved with the project, and render adds them to a saved one.
+TEST_F(MakeCommand, MusicOptionsReachTheVideoAndTheProject) {
+  ASSERT_EQ(test::makeClickTrack(dir_.file("m.mp3"), 120, 6, "-c:a libmp3lame"), "");
+  std::string out = " -o " + shellQuote(dir_.file("x.mp4")) + " --size 160x128 ";
+  std::string music = " --music " + shellQuote(dir_.file("m.mp3")) + " ";
+  EXPECT_EQ(cli("make" + out + "--beat " + pictures_).exitCode, 2);
+  auto run = cli("make" + out + music + "--fade-out 31 " + pictures_);
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(says(run, "31"));
+
+  run = cli("make" + out + music + "--auto-pause --beat --fade-in 0.5 --fade-out 1 --level --save " +
+            shellQuote(dir_.file("p.dat")) + " " + pictures_);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_NEAR(test::probeMedia(dir_.file("x.mp4")).duration, 6.0, 0.5);
+  std::string saved = test::readBytes(dir_.file("p.dat"));
+  for (const char* key : {"\"bgsound_beat_changes\":\t1", "\"bgsound_fade_in_ms\":\t500",
+                          "\"bgsound_fade_out_ms\":\t1000", "\"bgsound_level\":\t1"})
+    EXPECT_NE(saved.find(key), std::string::npos) << key;
+
+  run = cli("make" + out + music + "--save " + shellQuote(dir_.file("plain.dat")) + " " + pictures_);
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  std::string plain = test::readBytes(dir_.file("plain.dat"));
+  for (const char* key : {"bgsound_beat", "bgsound_fade", "bgsound_level"})
+    EXPECT_EQ(plain.find(key), std::string::npos) << key;
+  run = cli("render " + shellQuote(dir_.file("plain.dat")) + " -o " + shellQuote(dir_.file("r.mp4")) +
+            " --fade-out 1 --level");
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  EXPECT_TRUE(test::probeMedia(dir_.file("r.mp4")).stream("audio"));
+}
+
 // Raw frames by default: the encoder is asked for raw input and tags the video with the
 // frames' colour range and matrix; --pipe mjpeg keeps the JPEG pipe's command line and
 // frames. Both videos have the same size and frame count, and every sampled frame (the fade
