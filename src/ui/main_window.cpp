@@ -65,6 +65,7 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   pictureControls_ = new PictureListControls(session_, layout_.pictureList, toolbar_, *status_, this);
   music_ = new MusicPanel(session, prompts, *choosers_, layout_.musicGroup);
   preview_->setMusic(music_);
+  connect(music_, &MusicPanel::beatsFound, this, &MainWindow::refresh);
   setCentralWidget(layout_.central);
   panels_ = new OptionPanels(session_, prompts_, *choosers_, layout_,
                              layout_.pictureList->selectionModel(), toolbar_.generate,

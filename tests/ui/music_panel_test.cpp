@@ -1,6 +1,7 @@
 #include "ui/panels/music_panel.h"
 
 #include <QCheckBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QListView>
 #include <QPushButton>
@@ -152,6 +153,42 @@ TEST_F(MusicPanelTest, OptionsInterlockAndMusicOffStopsTheTrial) {
   session.undoStack().undo();
   EXPECT_TRUE(box(QStringLiteral("加背景音乐"))->isChecked());
   EXPECT_TRUE(button(QStringLiteral("添加"))->isEnabled());
+}
+
+// A track's tempo joins its line once its beats are found in the background; changes on
+// the beat, the fades and the levelling are each one undo step.
+TEST_F(MusicPanelTest, TempoInTheLineAndMusicOptionsAreUndoSteps) {
+  QString clicks = file(QStringLiteral("clicks.mp3"));
+  ASSERT_EQ(test::makeClickTrack(clicks.toStdString(), 120, 20, "-c:a libmp3lame"), "");
+  addTracks({clicks});
+  QTRY_VERIFY_WITH_TIMEOUT(!panel().findingBeats(), 20000);
+  EXPECT_TRUE(line(0).endsWith(QStringLiteral("120 BPM"))) << line(0).toStdString();
+
+  const ProjectSettings& s = session.project().settings;
+  QCheckBox* beat = box(QStringLiteral("按节拍切换图片"));
+  EXPECT_EQ(beat->accessibleName(), beat->text());
+  const int steps = session.undoStack().count();
+  beat->click();
+  EXPECT_TRUE(s.beatChanges);
+  EXPECT_EQ(session.undoStack().count(), steps + 1);
+  session.undoStack().undo();
+  EXPECT_FALSE(s.beatChanges);
+  EXPECT_FALSE(beat->isChecked());
+
+  auto* fadeOutLength = panel().findChild<QDoubleSpinBox*>();
+  for (auto* spin : panel().findChildren<QDoubleSpinBox*>())
+    if (spin->accessibleName() == QStringLiteral("淡出长度")) fadeOutLength = spin;
+  fadeOutLength->setValue(3.5);
+  EXPECT_EQ(s.fadeOutMs, 0) << "a fade that is off keeps only its box's length";
+  box(QStringLiteral("结尾淡出"))->click();
+  EXPECT_EQ(s.fadeOutMs, 3500);
+  box(QStringLiteral("统一各首音乐的音量"))->click();
+  EXPECT_TRUE(s.levelTracks);
+  session.undoStack().undo();
+  session.undoStack().undo();
+  EXPECT_EQ(s.fadeOutMs, 0);
+  EXPECT_FALSE(s.levelTracks);
+  EXPECT_FALSE(box(QStringLiteral("结尾淡出"))->isChecked());
 }
 
 // A track that cannot be played here goes to the desktop's program for MP3 files, and the

@@ -1,6 +1,9 @@
 #include "ui/models/music_track_model.h"
 
+#include <cmath>
+
 #include "app/qt_text.h"
+#include "music/beat_cache.h"
 #include "music/music_texts.h"
 #include "project/project_model.h"
 
@@ -16,7 +19,11 @@ int MusicTrackModel::rowCount(const QModelIndex& parent) const {
 QVariant MusicTrackModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) return {};
-  QString line = fromCore(musicListLine(project_.settings.musicTracks[index.row()]));
+  const MusicTrack& track = project_.settings.musicTracks[index.row()];
+  QString line = fromCore(musicListLine(track));
+  if (auto beats = cachedTrackBeats(track.path))
+    line += beats->clear ? tr("     %1 BPM").arg(static_cast<int>(std::lround(beats->bpm)))
+                         : tr("     无明显节拍");
   if (index.row() == triedRow_) line += tr(" 试听中");
   return line;
 }

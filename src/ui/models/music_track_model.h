@@ -1,5 +1,6 @@
 // The project's background-music tracks as a list for the music panel: one line per track,
-// read where the track lives, and the mark on the line being tried out.
+// read where the track lives, its tempo once its beats are known, and the mark on the line
+// being tried out.
 #pragma once
 
 #include <QAbstractListModel>

@@ -7,6 +7,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QShortcut>
+#include <QToolButton>
 
 #include "app/qt_text.h"
 #include "app/session.h"
@@ -14,6 +15,7 @@
 #include "ui/file_choosers.h"
 #include "ui/models/music_track_model.h"
 #include "ui/workers/associated_program.h"
+#include "ui/workers/beat_analysis_task.h"
 #include "ui/workers/music_playback.h"
 #include "ui/workers/task.h"
 #include "ui/workers/track_analysis_worker.h"
@@ -25,7 +27,7 @@ namespace {
 // columns, the rate, the length and the trial mark) fits the list's width.
 QFont trackLineFont(int width) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  const QString longestLine = QString(108 + 26, QLatin1Char('0')) + QStringLiteral("试听中");
+  const QString longestLine = QString(108 + 26 + 12, QLatin1Char('0')) + QStringLiteral("试听中");
   for (int pixels = 13; pixels > 8; --pixels) {
     font.setPixelSize(pixels);
     if (QFontMetrics(font).horizontalAdvance(longestLine) <= width) break;
@@ -75,13 +77,19 @@ MusicPanel::MusicPanel(Session& session, UserPrompts& prompts, FileChoosers& cho
 }
 
 // The player ends with the panel: no music plays on after the window is gone.
-MusicPanel::~MusicPanel() { playback_->close(); }
+MusicPanel::~MusicPanel() {
+  playback_->close();
+  if (beatTask_) beatTask_->cancel();
+}
 
 void MusicPanel::buildControls() {
   musicOn_ = checkBox(tr("加背景音乐"), this, kMargin);
   autoPause_ = checkBox(tr("根据背景音乐自动调整图片停顿时间"), this, musicOn_->geometry().right() + 20);
+  buildMusicStyleControls();
+  beatChanges_->move(autoPause_->geometry().right() + 12, 0);
   looping_ = checkBox(tr("当音频长度 > 视频长度时, 图片循环播放"), this,
-                      autoPause_->geometry().right() + 20);
+                      beatChanges_->geometry().right() + 12);
+  musicStyle_->move(looping_->geometry().right() + 12, 0);
 
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("musicList"));
@@ -102,6 +110,7 @@ void MusicPanel::connectControls() {
   connect(musicOn_, &QCheckBox::toggled, this, &MusicPanel::switchMusic);
   connect(autoPause_, &QCheckBox::toggled, this, &MusicPanel::switchAutoPause);
   connect(looping_, &QCheckBox::toggled, this, &MusicPanel::switchLooping);
+  connectMusicStyleControls();
   connect(add_, &QPushButton::clicked, this, &MusicPanel::addTracks);
   connect(remove_, &QPushButton::clicked, this, &MusicPanel::removeSelectedTrack);
   connect(trial_, &QPushButton::clicked, this, &MusicPanel::toggleTrial);
@@ -133,7 +142,9 @@ void MusicPanel::showProject() {
   model_->reload();
   if (selected >= 0 && selected < model_->rowCount()) selectRow(selected);
   keepTrialMark();
+  showMusicStyle();
   updateEnabling();
+  findMissingBeats();
 }
 
 // With the music off nothing of the list works; "删除" needs a selected line, "试听" one

@@ -7,18 +7,23 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "ui/preview/preview_music.h"
 
 class QCheckBox;
+class QDoubleSpinBox;
 class QListView;
 class QPushButton;
+class QToolButton;
 
 namespace pictavo {
 
 class AssociatedProgram;
+class BeatAnalysisTask;
 class FileChoosers;
 class MusicPlayback;
 class MusicTrackModel;
@@ -53,6 +58,13 @@ class MusicPanel : public QWidget, public PreviewMusic {
   // points at the track it could not use).
   void focusTrack(int row);
 
+  // Until the beats of every track are known (they are found in the background).
+  bool findingBeats() const;
+
+ signals:
+  // The beats of more tracks are known: lengths with changes on the beat may have changed.
+  void beatsFound();
+
  private:
   void buildControls();
   void connectControls();
@@ -63,6 +75,13 @@ class MusicPanel : public QWidget, public PreviewMusic {
   void switchMusic(bool on);
   void switchAutoPause(bool on);
   void switchLooping(bool on);
+  void buildMusicStyleControls();
+  void connectMusicStyleControls();
+  void showMusicStyle();
+  void switchBeatChanges(bool on);
+  void setFade(bool in);
+  void switchLevel(bool on);
+  void findMissingBeats();
   void addTracks();
   void appendTracks(const std::vector<MusicTrack>& tracks);
   void removeSelectedTrack();
@@ -85,6 +104,13 @@ class MusicPanel : public QWidget, public PreviewMusic {
   QCheckBox* musicOn_;
   QCheckBox* autoPause_;
   QCheckBox* looping_;
+  QCheckBox* beatChanges_;
+  QToolButton* musicStyle_;  // opens the fades and the levelling
+  QCheckBox* fadeIn_;
+  QDoubleSpinBox* fadeInSeconds_;
+  QCheckBox* fadeOut_;
+  QDoubleSpinBox* fadeOutSeconds_;
+  QCheckBox* level_;
   QListView* list_;
   MusicTrackModel* model_;
   QPushButton* add_;
@@ -97,6 +123,8 @@ class MusicPanel : public QWidget, public PreviewMusic {
   bool previewRunning_ = false;
   bool previewPlaying_ = false;  // the player plays a preview track, not a trial
   int previewTrack_ = 0;
+  std::unique_ptr<BeatAnalysisTask> beatTask_;
+  std::set<std::string> beatsAsked_;  // tracks whose beats have been looked for
 };
 
 }  // namespace pictavo
