@@ -16,8 +16,11 @@ namespace {
 
 // The player's arguments: no window, end with the file, no status line. Warnings are on
 // because "could not find codec parameters", one of the ways a file fails, is a warning.
-std::vector<std::string> playerArguments(const std::string& fsPath) {
-  return {"-nodisp", "-autoexit", "-nostats", "-loglevel", "warning", fsPath};
+std::vector<std::string> playerArguments(const std::string& fsPath, const std::string& audioFilter) {
+  std::vector<std::string> arguments = {"-nodisp", "-autoexit", "-nostats", "-loglevel", "warning"};
+  if (!audioFilter.empty()) arguments.insert(arguments.end(), {"-af", audioFilter});
+  arguments.push_back(fsPath);
+  return arguments;
 }
 
 // The first lines of the player's error output, for the failure message.
@@ -69,7 +72,7 @@ bool MusicPlayer::open(const std::string& fsPath, std::string* error) {
   return true;
 }
 
-uint64_t MusicPlayer::play(std::string* error) {
+uint64_t MusicPlayer::play(std::string* error, const std::string& audioFilter) {
   close();
   if (path_.empty()) {
     if (error) *error = "no file is open";
@@ -80,7 +83,7 @@ uint64_t MusicPlayer::play(std::string* error) {
     return 0;
   }
   uint64_t serial = ++lastSerial_;
-  SpawnRequest request{program_, playerArguments(path_), {}, false};
+  SpawnRequest request{program_, playerArguments(path_, audioFilter), {}, false};
   auto onEnd = [handler = onEnd_, serial, path = path_](int code, const std::string& output) {
     PlayEnd end = playEndOf(code, output, path);
     std::string message;

@@ -35,9 +35,10 @@ class MusicPlayer {
   // it is not a regular file that can be read.
   bool open(const std::string& fsPath, std::string* error);
 
-  // Plays the open file from its start; the serial its end will carry, or 0 with `error`
-  // when nothing is open or the player cannot be started.
-  uint64_t play(std::string* error);
+  // Plays the open file from its start, through the ffmpeg audio filter `audioFilter` when
+  // it is not empty (fades); the serial its end will carry, or 0 with `error` when nothing
+  // is open or the player cannot be started.
+  uint64_t play(std::string* error, const std::string& audioFilter = "");
 
   void pause();
   void resume();

@@ -47,6 +47,20 @@ std::string musicFilterGraph(size_t trackCount, int sampleRate, const MusicFilte
   return graph + "[music]";
 }
 
+std::string trackFadeFilter(const MusicFilters& filters, size_t track, double trackStart,
+                            double trackSeconds) {
+  std::string filter;
+  if (track == 0 && filters.fadeInSeconds > 0)
+    filter = strprintf("afade=t=in:st=0:d=%.3f", filters.fadeInSeconds);
+  double end = filters.musicEnd - trackStart;  // where the music stops, in this track
+  if (filters.fadeOutSeconds > 0 && end > 0 && end <= trackSeconds + 0.001) {
+    double length = std::min(filters.fadeOutSeconds, end);
+    if (!filter.empty()) filter += ",";
+    filter += strprintf("afade=t=out:st=%.3f:d=%.3f", end - length, length);
+  }
+  return filter;
+}
+
 namespace {
 
 std::string filteredAudioInputPiece(const EncoderCommand& command, int sampleRate, int bitRate) {

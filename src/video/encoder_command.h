@@ -60,6 +60,13 @@ std::string durationText(float seconds);
 // \"...[music]\" -map 0:v -map [music] -ac 2 -ar R -ab Bk".
 std::string audioInputPiece(const EncoderCommand& command);
 
+// The fades of one track played on its own (the preview plays the tracks one after the
+// other): the fade-in on the first track, the fade-out on the track playing where the
+// music stops. `trackStart` and `trackSeconds` place it on the video's time line; "" when
+// neither fade touches it.
+std::string trackFadeFilter(const MusicFilters& filters, size_t track, double trackStart,
+                            double trackSeconds);
+
 // The filter graph of the music filters for `trackCount` inputs numbered from 1.
 std::string musicFilterGraph(size_t trackCount, int sampleRate, const MusicFilters& filters);
 

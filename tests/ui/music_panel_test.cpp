@@ -6,6 +6,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <signal.h>
 
@@ -163,6 +164,11 @@ TEST_F(MusicPanelTest, TempoInTheLineAndMusicOptionsAreUndoSteps) {
   addTracks({clicks});
   QTRY_VERIFY_WITH_TIMEOUT(!panel().findingBeats(), 20000);
   EXPECT_TRUE(line(0).endsWith(QStringLiteral("120 BPM"))) << line(0).toStdString();
+
+  auto* style = panel().findChild<QToolButton*>();
+  ASSERT_TRUE(style);
+  EXPECT_EQ(style->accessibleName(), style->text());
+  EXPECT_LE(style->geometry().right(), panel().width()) << "the new controls fit the panel";
 
   const ProjectSettings& s = session.project().settings;
   QCheckBox* beat = box(QStringLiteral("按节拍切换图片"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/test_files.h"
 #include "util/text_format.h"
 #include "video/encoder_command.h"
@@ -123,6 +125,59 @@ TEST(EncoderCommand, DurationHasTwoDecimals) {
   EXPECT_EQ(durationText(3.0f), "3.00");
   EXPECT_EQ(durationText(10.8f), "10.80");
   EXPECT_EQ(durationText(34 / 25.0f), "1.36");
+}
+
+}  // namespace
+}  // namespace pictavo
+
+namespace pictavo {
+namespace {
+
+// With a music option on, each track is an input of its own and one filter graph, passed
+// as one argument, joins, levels and fades them; the frames stay the first input's video.
+TEST(EncoderCommand, MusicFiltersMakeOneGraphOfPerTrackInputs) {
+  EncoderCommand c = basicCommand();
+  c.musicPaths = {"/m/a b.mp3", "/m/c.mp3"};
+  c.musicFilters.fadeOutSeconds = 2;
+  c.musicFilters.musicEnd = 12;
+  c.musicFilters.levelTracks = true;
+  std::vector<std::string> arguments;
+  std::string error;
+  ASSERT_TRUE(commandArguments(namedPipeCommandLine("v3", c), &arguments, &error));
+  auto at = std::find(arguments.begin(), arguments.end(), "-filter_complex");
+  ASSERT_NE(at, arguments.end());
+  EXPECT_EQ(*(at - 3), "/m/a b.mp3");
+  EXPECT_EQ(*(at - 1), "/m/c.mp3");
+  const std::string& graph = *(at + 1);
+  EXPECT_EQ(graph.find("[1:a]"), 0u);
+  EXPECT_NE(graph.find("[2:a]"), std::string::npos);
+  EXPECT_EQ(std::count(graph.begin(), graph.end(), ';'), 2);
+  EXPECT_NE(graph.find("loudnorm"), std::string::npos);
+  EXPECT_NE(graph.find("concat=n=2:v=0:a=1,afade=t=out:st=10.000:d=2.000[music]"), std::string::npos);
+  EXPECT_EQ(std::vector<std::string>(at + 2, at + 6),
+            (std::vector<std::string>{"-map", "0:v", "-map", "[music]"}));
+}
+
+// The preview plays each track on its own: the fade-in belongs to the first, the fade-out
+// to the track playing where the music stops, cut short when that track started later.
+TEST(EncoderCommand, EachTrackOfThePreviewFadesWhereTheVideoDoes) {
+  MusicFilters f;
+  f.fadeInSeconds = 1;
+  f.fadeOutSeconds = 2;
+  struct Case {
+    double musicEnd;
+    size_t track;
+    double start;
+    const char* filter;
+  };
+  for (Case c : {Case{15, 0, 0, "afade=t=in:st=0:d=1.000"},
+                 Case{15, 1, 10, "afade=t=out:st=3.000:d=2.000"},
+                 Case{10, 0, 0, "afade=t=in:st=0:d=1.000,afade=t=out:st=8.000:d=2.000"},
+                 Case{10, 1, 10, ""},
+                 Case{11, 1, 10, "afade=t=out:st=0.000:d=1.000"}}) {
+    f.musicEnd = c.musicEnd;
+    EXPECT_EQ(trackFadeFilter(f, c.track, c.start, 10), c.filter) << c.musicEnd << " " << c.track;
+  }
 }
 
 }  // namespace

@@ -97,6 +97,7 @@ class MusicPanel : public QWidget, public PreviewMusic {
   void playbackFailed(const QString& reason);
   void logPlayerProblem(const QString& reason);
   void playPreviewTrack();
+  std::string previewFades() const;
 
   Session& session_;
   UserPrompts& prompts_;

@@ -12,6 +12,9 @@
 #include "ui/workers/music_playback.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "video/encoder_command.h"
+#include "video/generation_run.h"
+#include "video/timeline.h"
 
 namespace pictavo {
 
@@ -128,8 +131,19 @@ void MusicPanel::playPreviewTrack() {
   if (!previewRunning_ || !s.musicOn || previewTrack_ >= static_cast<int>(s.musicTracks.size()))
     return;
   QString reason;
-  previewPlaying_ = playback_->play(s.musicTracks[previewTrack_].path, &reason);
+  previewPlaying_ = playback_->play(s.musicTracks[previewTrack_].path, &reason, previewFades());
   if (!previewPlaying_) logPlayerProblem(reason);
+}
+
+// The preview's music fades where the video's does.
+std::string MusicPanel::previewFades() const {
+  const Project& project = session_.project();
+  float videoSeconds = 0;
+  runPictureTotal(project, session_.preferences().loopStartEffect, &videoSeconds);
+  double trackStart = 0;
+  for (int i = 0; i < previewTrack_; ++i) trackStart += project.settings.musicTracks[i].durationMs / 1000.0;
+  return trackFadeFilter(musicFiltersFor(project.settings, videoSeconds), static_cast<size_t>(previewTrack_),
+                         trackStart, project.settings.musicTracks[previewTrack_].durationMs / 1000.0);
 }
 
 void MusicPanel::pausePreviewMusic() {

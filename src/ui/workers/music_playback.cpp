@@ -25,12 +25,12 @@ MusicPlayback::MusicPlayback(const std::string& program, QObject* parent) : QObj
 // The player ends its child and its watching thread before this object goes.
 MusicPlayback::~MusicPlayback() { player_.reset(); }
 
-bool MusicPlayback::play(const std::string& path, QString* error) {
+bool MusicPlayback::play(const std::string& path, QString* error, const std::string& audioFilter) {
   close();
   std::string reason;
   std::optional<std::string> fsPath = toFsName(path);
   if (!fsPath) reason = "the file name cannot be converted";
-  if (fsPath && player_->open(*fsPath, &reason)) current_ = player_->play(&reason);
+  if (fsPath && player_->open(*fsPath, &reason)) current_ = player_->play(&reason, audioFilter);
   if (current_ == 0 && error) *error = QString::fromStdString(reason);
   return current_ != 0;
 }

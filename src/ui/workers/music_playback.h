@@ -25,9 +25,10 @@ class MusicPlayback : public QObject {
   MusicPlayback(const std::string& program, QObject* parent);
   ~MusicPlayback() override;
 
-  // Ends what plays and plays the track at `path` (internal text). False, with the reason
-  // in `error`, when it cannot be opened or the player cannot be started.
-  bool play(const std::string& path, QString* error = nullptr);
+  // Ends what plays and plays the track at `path` (internal text), through the ffmpeg audio
+  // filter `audioFilter` when given. False, with the reason in `error`, when it cannot be
+  // opened or the player cannot be started.
+  bool play(const std::string& path, QString* error = nullptr, const std::string& audioFilter = "");
   void pause();
   void resume();
   void close();
