@@ -13,6 +13,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
   libcairo2-dev libpixman-1-dev libturbojpeg0-dev
+  libopencv-objdetect-dev libopencv-imgproc-dev opencv-data
   ffmpeg atomicparsley
   xdg-utils
   libcurl4-openssl-dev ca-certificates
@@ -22,7 +23,7 @@ PACKAGES=(
 # Making the Debian package.
 PACKAGE_TOOLS=(dpkg-dev file)
 # The tests: GoogleTest, TLS test servers, libFuzzer, the real window under Xvfb, the peers
-# of the benchmarks and the validators of the package's files.
+# of the benchmarks, the validators of the package's files and photos with people in them.
 TEST_PACKAGES=(
   googletest libgtest-dev
   libssl-dev openssl
@@ -30,6 +31,7 @@ TEST_PACKAGES=(
   xvfb xauth x11-utils imagemagick
   melt
   desktop-file-utils appstream man-db
+  opencv-doc
 )
 
 case "$mode" in

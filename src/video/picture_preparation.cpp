@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "imaging/face_finder.h"
 #include "imaging/image.h"
 #include "util/charset.h"
 #include "util/info_log.h"
@@ -13,9 +14,13 @@ namespace {
 ReadyPicture viewedPicture(const DispatchContext& context, const ImageItem& item,
                               const ViewChoice& choice) {
   ReadyPicture prepared;
+  // Faces matter where the view is cut or zooms; pans keep their middle.
+  bool aimed = choice.framing == Framing::Fill || choice.motion == Motion::ZoomIn ||
+               choice.motion == Motion::ZoomOut;
+  std::vector<FaceBox> faces = aimed ? pictureFaces(item.path, item.turnAngle) : std::vector<FaceBox>();
   std::unique_ptr<PictureView> view =
       PictureView::open(item.path, context.width, context.height, context.background,
-                        item.turnAngle, choice, {});
+                        item.turnAngle, choice, faces);
   if (!view) return prepared;
   prepared.first = wandFromSurface(view->frameAt(0).get());
   if (view->moves()) prepared.moving = std::move(view);
