@@ -52,10 +52,10 @@ const Command kCommands[] = {
     {"render", pictavo::cli::runRender, {{"out", "pipe"}, {}},
      "render PROJECT.dat -o OUT.mp4 [--pipe raw|mjpeg]\n"
      "      the MP4 of a saved project; Ctrl+C stops it"},
-    {"demo", pictavo::cli::runDemo, {{"out", "pipe"}, {}},
-     "demo [-o OUT.mp4] [--pipe raw|mjpeg]\n"
-     "      a short show of built-in pictures with effects, captions, a logo, music and a\n"
-     "      cover (default demo.mp4)"},
+    {"demo", pictavo::cli::runDemo, {{"out", "pipe"}, {"tall"}},
+     "demo [-o OUT.mp4] [--pipe raw|mjpeg] [--tall]\n"
+     "      a short show of built-in pictures with effects, captions, moving pictures, a logo,\n"
+     "      music and a cover (default demo.mp4); --tall makes it 720 x 1280 for phones"},
 };
 
 void printUsage(std::FILE* to) {
