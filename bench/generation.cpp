@@ -5,7 +5,7 @@
 // run; then the same frame stream, captured once, is replayed into the same ffmpeg command.
 // Both send raw frames, as generation does by default; --pipe mjpeg makes both send JPEG.
 // --repeat N alternates the two runs N times and prints their medians (for a busy
-// machine). Prints one figure per line; the first five are the headline ones.
+// machine). --motion auto moves every picture over its hold (in and out by turns). Prints one figure per line; the first five are the headline ones.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -212,13 +212,14 @@ double median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
   returnLargeBlocksToTheSystem();  // as the programs do
-  bool full = false, large = false, raw = true;
+  bool full = false, large = false, raw = true, motion = false;
   int repeat = 1;  // on a busy machine, alternate the two runs and take their medians
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--full") == 0) full = true;
     if (std::strcmp(argv[i], "--large") == 0) large = true;
     if (std::strcmp(argv[i], "--pipe") == 0 && i + 1 < argc) raw = std::strcmp(argv[++i], "mjpeg") != 0;
     if (std::strcmp(argv[i], "--repeat") == 0 && i + 1 < argc) repeat = std::max(1, std::atoi(argv[++i]));
+    if (std::strcmp(argv[i], "--motion") == 0 && i + 1 < argc) motion = std::strcmp(argv[++i], "auto") == 0;
   }
   int width = full ? 1920 : 1280, height = full ? 1080 : 720;
   if (!std::getenv("PICTAVO_HOME")) setenv("PICTAVO_HOME", "/tmp/pictavo-bench-home", 1);
@@ -230,6 +231,7 @@ int main(int argc, char** argv) {
   std::vector<std::string> pictures = benchPictures(large);
   std::vector<int> built = builtEffects();
   Project project = standardProject(width, height, pictures, built.empty() ? effectIndices() : built);
+  if (motion) project.settings.motion = Motion::Auto;
   std::string work = programFolders().temp + "/bench";
   std::filesystem::create_directories(work);
   std::string music = work + "/music.mp3";

@@ -27,7 +27,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, atomicparsley, ca-certificates")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ffmpeg, atomicparsley, ca-certificates, opencv-data")
 if(TARGET pictavo)
   # The toolbar icons and the empty list's artwork are SVG, drawn through Qt's SVG plugins,
   # which the automatic library dependencies cannot see.

@@ -13,7 +13,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
   libcairo2-dev libpixman-1-dev libturbojpeg0-dev
-  libaubio-dev
+  libaubio-dev libopencv-objdetect-dev libopencv-imgproc-dev opencv-data
   ffmpeg atomicparsley
   xdg-utils
   libcurl4-openssl-dev ca-certificates
@@ -23,7 +23,8 @@ PACKAGES=(
 # Making the Debian package.
 PACKAGE_TOOLS=(dpkg-dev file)
 # The tests: GoogleTest, TLS test servers, libFuzzer, the real window under Xvfb, the peers
-# of the benchmarks, the validators of the package's files and real music for the beat tracker.
+# of the benchmarks, the validators of the package's files, real music for the beat tracker
+# and photos with people in them.
 TEST_PACKAGES=(
   googletest libgtest-dev
   libssl-dev openssl
@@ -31,7 +32,7 @@ TEST_PACKAGES=(
   xvfb xauth x11-utils imagemagick
   melt
   desktop-file-utils appstream man-db
-  asc-music
+  asc-music opencv-doc
 )
 
 case "$mode" in

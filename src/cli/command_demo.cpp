@@ -36,7 +36,7 @@ class MaterialFolder {
 int runDemo(const Args& args) {
   auto output = pathArg(args.value("out").value_or("demo.mp4"));
   if (!output || !args.positional.empty()) {
-    complain(gbk("用法: pictavo-cli demo [-o 输出.mp4] [--pipe raw|mjpeg]"));
+    complain(gbk("用法: pictavo-cli demo [-o 输出.mp4] [--pipe raw|mjpeg] [--tall]"));
     return 2;
   }
   FramePipe pipe = FramePipe::Raw;
@@ -50,7 +50,8 @@ int runDemo(const Args& args) {
   }
   MaterialFolder folder;
   Project project;
-  if (!buildDemoProject(project, folder.path(), &error)) {
+  if (!buildDemoProject(project, folder.path(), &error,
+                        args.has("tall") ? DemoShape::Tall : DemoShape::Wide)) {
     complain(error);
     return 1;
   }

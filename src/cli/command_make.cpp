@@ -19,7 +19,9 @@ const char* kUsage =
     "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random|cycle] "
     "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--beat] [--fade-in 秒] "
     "[--fade-out 秒] [--level] [--logo PNG --logo-at 0..3] "
-    "[--cover 图片] [--save 项目.dat] [--pipe raw|mjpeg] 图片...";
+    "[--cover 图片] [--save 项目.dat] [--pipe raw|mjpeg] "
+    "[--motion off|auto|in|out|left|right|up|down] [--motion-strength 4..20] [--fit fit|fill|blur] "
+    "图片...";
 
 // The internal form of each path argument; nothing when one cannot be carried.
 std::optional<std::vector<std::string>> pathArgs(const std::vector<std::string>& fsNames) {
@@ -118,6 +120,8 @@ int runMake(const Args& args) {
   if (!pipeOption(args, &pipe)) return 2;
   if (!setVideoSize(project, args.value("size").value_or("1280x720"))) return 2;
   if (auto pause = args.value("pause"); pause && !setPause(project, *pause)) return 2;
+  if (!setMotion(project, args.value("motion"), args.value("motion-strength"), args.value("fit")))
+    return 2;
   if (!startCore()) return 1;
   setInfoSink([](const std::string& text) { complain(text); });
 

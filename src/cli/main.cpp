@@ -37,22 +37,27 @@ const Command kCommands[] = {
      "      or added to a new project saved as PROJECT.dat"},
     {"make", pictavo::cli::runMake,
      {{"out", "size", "pause", "effect", "caption", "music", "logo", "logo-at", "cover", "save",
-       "pipe", "fade-in", "fade-out"},
+       "pipe", "fade-in", "fade-out", "motion", "motion-strength", "fit"},
       {"auto-pause", "loop", "beat", "level"}},
      "make -o OUT.mp4 [--size WxH] [--pause SECONDS] [--effect N|random|cycle] [--caption TEXT]\n"
      "      [--music MP3]... [--auto-pause|--loop] [--beat] [--fade-in S] [--fade-out S]\n"
      "      [--level] [--logo PNG --logo-at 0..3]\n"
-     "      [--cover PICTURE] [--save PROJECT.dat] [--pipe raw|mjpeg] PICTURE...\n"
+     "      [--cover PICTURE] [--save PROJECT.dat] [--pipe raw|mjpeg]\n"
+     "      [--motion off|auto|in|out|left|right|up|down] [--motion-strength 4..20]\n"
+     "      [--fit fit|fill|blur] PICTURE...\n"
      "      an MP4 of the pictures (and the project saved, to open later); Ctrl+C stops it;\n"
-     "      --pipe mjpeg sends the encoder each frame as JPEG instead of raw pixels"},
+     "      --pipe mjpeg sends the encoder each frame as JPEG instead of raw pixels;\n"
+     "      --motion moves each picture over its stay (auto: towards its faces, in and out\n"
+     "      by turns), --fit fill covers the frame and --fit blur fills the bars with a\n"
+     "      blurred copy of the picture"},
     {"render", pictavo::cli::runRender, {{"out", "pipe", "fade-in", "fade-out"}, {"beat", "level"}},
      "render PROJECT.dat -o OUT.mp4 [--beat] [--fade-in S] [--fade-out S] [--level]\n"
      "      [--pipe raw|mjpeg]\n"
      "      the MP4 of a saved project, with these music options added; Ctrl+C stops it"},
-    {"demo", pictavo::cli::runDemo, {{"out", "pipe"}, {}},
-     "demo [-o OUT.mp4] [--pipe raw|mjpeg]\n"
-     "      a short show of built-in pictures with effects, captions, a logo, music and a\n"
-     "      cover (default demo.mp4)"},
+    {"demo", pictavo::cli::runDemo, {{"out", "pipe"}, {"tall"}},
+     "demo [-o OUT.mp4] [--pipe raw|mjpeg] [--tall]\n"
+     "      a short show of built-in pictures with effects, captions, moving pictures, a logo,\n"
+     "      music and a cover (default demo.mp4); --tall makes it 720 x 1280 for phones"},
 };
 
 void printUsage(std::FILE* to) {

@@ -60,6 +60,51 @@ bool setPause(Project& project, const std::string& secondsText) {
   return true;
 }
 
+namespace {
+
+// The position of `word` in `names`, or -1.
+int indexOf(const std::vector<std::string>& names, const std::string& word) {
+  for (size_t i = 0; i < names.size(); ++i)
+    if (names[i] == word) return static_cast<int>(i);
+  return -1;
+}
+
+}  // namespace
+
+bool setMotion(Project& project, const std::optional<std::string>& motion,
+               const std::optional<std::string>& strength, const std::optional<std::string>& framing) {
+  // In the order of the Motion and Framing numbers.
+  static const std::vector<std::string> kMotions = {"off", "auto", "in", "out", "left", "right", "up", "down"};
+  static const std::vector<std::string> kFramings = {"fit", "fill", "blur"};
+  ProjectSettings& s = project.settings;
+  if (motion) {
+    int index = indexOf(kMotions, *motion);
+    if (index < 0) {
+      complain(gbk("--motion 应是 off、auto、in、out、left、right、up 或 down: ") + *motion);
+      return false;
+    }
+    s.motion = static_cast<Motion>(index);
+  }
+  if (strength) {
+    char* end = nullptr;
+    long percent = std::strtol(strength->c_str(), &end, 10);
+    if (strength->empty() || *end != '\0' || percent < kMinMotionStrength || percent > kMaxMotionStrength) {
+      complain(gbk("--motion-strength 应是 4 到 20 之间的百分数: ") + *strength);
+      return false;
+    }
+    s.motionStrength = static_cast<int>(percent);
+  }
+  if (framing) {
+    int index = indexOf(kFramings, *framing);
+    if (index < 0) {
+      complain(gbk("--fit 应是 fit、fill 或 blur: ") + *framing);
+      return false;
+    }
+    s.framing = static_cast<Framing>(index);
+  }
+  return true;
+}
+
 bool addPictures(Project& project, const std::vector<std::string>& paths) {
   for (const std::string& path : paths) {
     if (static_cast<int>(project.pictures.size()) >= project.maxPictures) {

@@ -3,6 +3,7 @@
 // input is unusable.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ bool setVideoSize(Project& project, const std::string& sizeText);
 // Seconds per picture: the pause list's entry when one has exactly this value, else the
 // computed pause of that length. 0 < seconds <= 60.
 bool setPause(Project& project, const std::string& secondsText);
+
+// The motion ("off", "auto", "in", "out", "left", "right", "up", "down"), its strength in
+// percent (4..20) and the framing ("fit", "fill", "blur"); an absent choice keeps the default.
+bool setMotion(Project& project, const std::optional<std::string>& motion,
+               const std::optional<std::string>& strength, const std::optional<std::string>& framing);
 
 // Adds the pictures (GBK paths) with the project's caption defaults; pictures the list
 // refuses are named on the terminal. False when none could be added.

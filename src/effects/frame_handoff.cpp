@@ -1,5 +1,6 @@
 #include "effects/frame_handoff.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "imaging/jpeg_frame.h"
@@ -55,9 +56,52 @@ ImageBlob FrameHandOn::encodeShown(cairo_surface_t* frame) {
 
 WandPtr FrameHandOn::holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr previous) {
   if (!sink_->writeFrame(bytes.data(), bytes.length)) return nullptr;
+  if (moving_ && moving_->moves() && holdFrames_ > 0)
+    return holdMoving(std::move(finalFrame), std::move(previous));
   if (!holdFinalFrame(*sink_, std::move(bytes), holdFrames_, finalFrame, caption_, previous))
     return nullptr;
   return finalFrame;
+}
+
+template <class Opacity>
+WandPtr FrameHandOn::writeMoving(int shift, int span, Opacity&& opacity, WandPtr& finalFrame,
+                                 WandPtr& previous) {
+  SurfacePtr frame = newSurface(moving_->width(), moving_->height());
+  SurfacePtr caption;
+  if (caption_ && caption_->image) caption = surfaceFromWand(caption_->image.get());
+  for (int i = 0; i < holdFrames_; ++i) {
+    moving_->drawAt(static_cast<double>(i + shift) / span, frame.get());
+    if (caption) {
+      CairoPtr cr = drawOn(frame.get());
+      cairo_set_source_surface(cr.get(), caption.get(), std::trunc(caption_->x), std::trunc(caption_->y));
+      cairo_paint_with_alpha(cr.get(), caption_->keepAlpha ? 1.0 : opacity(i));
+    }
+    ImageBlob bytes = encodeShown(frame.get());
+    if (!sink_->writeFrame(bytes.data(), bytes.length)) {
+      destroyFramePair(finalFrame, previous);
+      return nullptr;
+    }
+  }
+  if (caption) moving_->drawAt(1.0, frame.get());
+  destroyFramePair(finalFrame, previous);
+  return wandFromSurface(frame.get());
+}
+
+// Hold frame i of n shows the view at (i + 1) / n: the final transition frame is its start,
+// the last hold frame its end, in equal steps. The caption fades in as over a still hold
+// (0.35, 0.60, then 0.85) and is drawn on every frame, since every frame is new.
+WandPtr FrameHandOn::holdMoving(WandPtr finalFrame, WandPtr previous) {
+  return writeMoving(1, holdFrames_, [](int i) { return 0.35 + 0.25 * std::min(i, 2); },
+                     finalFrame, previous);
+}
+
+WandPtr FrameHandOn::cutToMoving(WandPtr previous) {
+  WandPtr none;
+  if (holdFrames_ <= 0) return wandFromSurface(moving_->frameAt(0).get());
+  // One frame shows where the view ends; more go from its start to its end.
+  const int shift = holdFrames_ == 1 ? 1 : 0;
+  const int span = holdFrames_ == 1 ? 1 : holdFrames_ - 1;
+  return writeMoving(shift, span, [](int) { return 0.85; }, none, previous);
 }
 
 SurfaceSet::SurfaceSet(const TransitionJob& job) {

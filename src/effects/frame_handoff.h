@@ -9,6 +9,7 @@
 #include "effects/frame_sink.h"
 #include "imaging/argb_frame.h"
 #include "imaging/caption.h"
+#include "imaging/picture_view.h"
 
 namespace pictavo {
 
@@ -29,9 +30,12 @@ bool holdFinalFrame(FrameSink& sink, ImageBlob bytes, int holdFrames, WandPtr& f
 
 class FrameHandOn {
  public:
-  // Render mode: frames go to `sink`; the caption (or null) fades in over the hold.
-  FrameHandOn(FrameSink& sink, CaptionOverlay* caption, int holdFrames)
-      : sink_(&sink), caption_(caption), holdFrames_(holdFrames) {}
+  // Render mode: frames go to `sink`; the caption (or null) fades in over the hold. With a
+  // moving view (borrowed; the effect's picture is its first frame) the hold shows the view's
+  // frames up to its last one, which is handed on to the next picture.
+  FrameHandOn(FrameSink& sink, CaptionOverlay* caption, int holdFrames,
+              const PictureView* moving = nullptr)
+      : sink_(&sink), caption_(caption), holdFrames_(holdFrames), moving_(moving) {}
 
   // Counting mode: nothing is composed or written, frames are only counted.
   static FrameHandOn forCounting(int holdFrames) {
@@ -61,6 +65,14 @@ class FrameHandOn {
     return holdBytes(encodeShown(shown), std::forward<Keep>(keep)(shown), std::move(previous));
   }
 
+  // True when the picture moves over its stay (render mode only).
+  bool moving() const { return moving_ && moving_->moves(); }
+
+  // The whole stay of a moving picture that comes in without a transition: holdFrames frames
+  // from the view's first frame to its last, the caption at its full strength on each.
+  // Returns the last frame, or null when a write failed. previous is destroyed.
+  WandPtr cutToMoving(WandPtr previous);
+
   // The frames handed on (or counted) so far plus the hold: once the effect has finished, all
   // the frames its picture takes.
   int frameCount() const { return frames_ + holdFrames_; }
@@ -73,6 +85,11 @@ class FrameHandOn {
   bool writeSurface(cairo_surface_t* frame);
   ImageBlob encodeShown(cairo_surface_t* frame);
   WandPtr holdBytes(ImageBlob bytes, WandPtr finalFrame, WandPtr previous);
+  WandPtr holdMoving(WandPtr finalFrame, WandPtr previous);
+  // Frames i = 0 .. holdFrames - 1 of the view at moment (i + shift) / span, captioned
+  // (when there is a caption) at opacity(i); the last one uncaptioned is returned.
+  template <class Opacity>
+  WandPtr writeMoving(int shift, int span, Opacity&& opacity, WandPtr& finalFrame, WandPtr& previous);
 
   FrameHandOn(FrameSink* sink, CaptionOverlay* caption, int holdFrames)
       : sink_(sink), caption_(caption), holdFrames_(holdFrames) {}
@@ -80,6 +97,7 @@ class FrameHandOn {
   FrameSink* sink_;  // null in counting mode
   CaptionOverlay* caption_;
   int holdFrames_;
+  const PictureView* moving_ = nullptr;
   int frames_ = 0;
 };
 

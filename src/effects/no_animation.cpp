@@ -10,6 +10,7 @@ WandPtr renderNoAnimation(const TransitionJob& job) {
   const int holdFrames = out.holdFrames();
   CaptionOverlay* caption = out.caption();
   FrameSink* sink = out.sink();
+  if (out.moving()) return out.cutToMoving(std::move(job.previous));
   WandPtr frame = cloneWand(job.picture);
   job.previous.reset();
   if (holdFrames <= 0) return frame;  // the picture gets no frame of its own

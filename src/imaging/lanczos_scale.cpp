@@ -9,8 +9,8 @@
 
 namespace pictavo {
 
-void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, int y,
-                       int newWidth, int newHeight) {
+void drawLanczosView(cairo_surface_t* target, cairo_surface_t* source, const ViewRect& view, int x,
+                     int y, int newWidth, int newHeight) {
   const int targetWidth = cairo_image_surface_get_width(target);
   const int targetHeight = cairo_image_surface_get_height(target);
   const int left = std::max(x, 0), top = std::max(y, 0);
@@ -18,10 +18,10 @@ void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, 
   const int bottom = std::min(y + newHeight, targetHeight);
   if (right <= left || bottom <= top) return;
   // Only the visible part is computed: its columns and rows, and the source pixels they read.
-  const AxisWeights columns = lanczosWeights(cairo_image_surface_get_width(source), newWidth,
-                                             left - x, right - x);
-  const AxisWeights rows = lanczosWeights(cairo_image_surface_get_height(source), newHeight,
-                                          top - y, bottom - y);
+  const AxisWeights columns = lanczosWeightsOver(cairo_image_surface_get_width(source), view.x,
+                                                 view.width, newWidth, left - x, right - x);
+  const AxisWeights rows = lanczosWeightsOver(cairo_image_surface_get_height(source), view.y,
+                                              view.height, newHeight, top - y, bottom - y);
   const int firstColumn = columns.lowestSource;
   const int sourcePixels = columns.highestSource - firstColumn + 1;
   // The rows go down and across a strip at a time, so what the first pass writes is still
@@ -44,6 +44,13 @@ void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, 
                    {corner + static_cast<ptrdiff_t>(j) * targetStride, targetStride});
   }
   cairo_surface_mark_dirty(target);
+}
+
+void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, int y,
+                       int newWidth, int newHeight) {
+  const ViewRect whole{0.0, 0.0, static_cast<double>(cairo_image_surface_get_width(source)),
+                       static_cast<double>(cairo_image_surface_get_height(source))};
+  drawLanczosView(target, source, whole, x, y, newWidth, newHeight);
 }
 
 }  // namespace pictavo

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "imaging/argb_frame.h"
+#include "imaging/motion_path.h"
 
 namespace pictavo {
 
@@ -12,5 +13,11 @@ namespace pictavo {
 // `target` and `source` must be different surfaces.
 void drawLanczosScaled(cairo_surface_t* target, cairo_surface_t* source, int x, int y,
                        int newWidth, int newHeight);
+
+// The same for the part `view` of `source` (picture pixels, sub-pixel), so that a view that
+// moves a fraction of a pixel moves the frame by as much; source pixels past the edges count
+// as the edge pixel.
+void drawLanczosView(cairo_surface_t* target, cairo_surface_t* source, const ViewRect& view, int x,
+                     int y, int newWidth, int newHeight);
 
 }  // namespace pictavo

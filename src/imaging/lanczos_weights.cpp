@@ -35,14 +35,20 @@ void appendFixed(const std::vector<double>& run, double sum, std::vector<int16_t
 }  // namespace
 
 AxisWeights lanczosWeights(int sourceSize, int targetSize, int from, int to) {
+  return lanczosWeightsOver(sourceSize, 0.0, sourceSize, targetSize, from, to);
+}
+
+AxisWeights lanczosWeightsOver(int sourceSize, double start, double span, int targetSize, int from,
+                               int to) {
   AxisWeights axis;
-  const double scale = static_cast<double>(sourceSize) / targetSize;
+  const bool whole = start == 0.0 && span == sourceSize;
+  const double scale = span / targetSize;
   const double widen = std::max(scale, 1.0);
   const double support = kLobes * widen;
   axis.lowestSource = sourceSize;
   std::vector<double> run;
   for (int i = from; i < to; ++i) {
-    if (sourceSize == targetSize) {  // an axis that keeps its size keeps its pixels exactly
+    if (whole && sourceSize == targetSize) {  // an axis that keeps its size keeps its pixels exactly
       run.assign(1, 1.0);
       axis.first.push_back(i);
       axis.count.push_back(1);
@@ -52,7 +58,7 @@ AxisWeights lanczosWeights(int sourceSize, int targetSize, int from, int to) {
       axis.highestSource = std::max(axis.highestSource, i);
       continue;
     }
-    const double centre = (i + 0.5) * scale;
+    const double centre = start + (i + 0.5) * scale;
     const int lo = static_cast<int>(std::ceil(centre - support - 0.5));
     const int hi = static_cast<int>(std::floor(centre + support - 0.5));
     const int first = std::clamp(lo, 0, sourceSize - 1);

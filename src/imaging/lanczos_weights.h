@@ -31,4 +31,10 @@ struct AxisWeights {
 // smaller size cannot hold. Each run sums to exactly 1 << kWeightBits.
 AxisWeights lanczosWeights(int sourceSize, int targetSize, int from, int to);
 
+// Weights for output pixels [from, to) of an axis that shows the stretch [start, start +
+// span) of a sourceSize-pixel source (sub-pixel positions) on targetSize pixels: output pixel
+// i is centred on source position start + (i + 0.5) * span / targetSize.
+AxisWeights lanczosWeightsOver(int sourceSize, double start, double span, int targetSize, int from,
+                               int to);
+
 }  // namespace pictavo

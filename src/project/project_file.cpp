@@ -45,6 +45,9 @@ cJSON* pictureObject(const ImageItem& picture) {
   addNumber(object, "watermark_location", picture.caption.location);
   addString(object, "watermark_text", picture.caption.text);
   addNumber(object, "turnAngle", picture.turnAngle);
+  // Keys older files lack are written only when they say something, so such files save again
+  // byte for byte.
+  if (picture.motion != kMotionOfProject) addNumber(object, "motion", picture.motion);
   return object;
 }
 
@@ -87,6 +90,9 @@ JsonPtr documentTree(const Project& project) {
   cJSON* pictures = cJSON_AddArrayToObject(r, "imgs");
   for (const ImageItem& picture : project.pictures)
     cJSON_AddItemToArray(pictures, pictureObject(picture));
+  if (s.motion != Motion::Off) addNumber(r, "motion", static_cast<int>(s.motion));
+  if (s.motionStrength != kDefaultMotionStrength) addNumber(r, "motion_strength", s.motionStrength);
+  if (s.framing != Framing::Fit) addNumber(r, "framing", static_cast<int>(s.framing));
   return root;
 }
 

@@ -29,6 +29,13 @@ void ProjectSettings::applyPauseText(const std::string& text) {
   pauseFrames = pauseFramesForText(text);
 }
 
+Motion shownMotion(const ProjectSettings& settings, const ImageItem& item, int position) {
+  Motion motion = item.motion >= 0 && item.motion < kMotionCount ? static_cast<Motion>(item.motion)
+                                                                 : settings.motion;
+  if (motion != Motion::Auto) return motion;
+  return position % 2 == 0 ? Motion::ZoomIn : Motion::ZoomOut;
+}
+
 std::string Project::title() const { return path.empty() ? gbk("新项目") : baseName(path); }
 
 void Project::clear() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "imaging/motion_path.h"
 #include "project/caption_styles.h"
 #include "project/size_list.h"
 
@@ -30,6 +31,9 @@ struct CaptionSpec {
   bool operator==(const CaptionSpec&) const = default;
 };
 
+// A picture's motion that follows the project's.
+inline constexpr int kMotionOfProject = -1;
+
 struct ImageItem {
   std::string path;
   int animationIndex = 99;
@@ -37,6 +41,8 @@ struct ImageItem {
   std::string fileName;  // base name of path
   CaptionSpec caption;
   int turnAngle = 0;  // clockwise degrees; only values above 0 rotate
+  // The picture's own motion (a Motion number), or kMotionOfProject to follow the project's.
+  int motion = -1;
 
   // Sets the effect and keeps its name in step.
   void setEffect(int index);
@@ -76,6 +82,10 @@ struct ProjectSettings {
   int pauseFrames = 50;
   // While the automatic pause time is on, the pause comes from this text ("%0.2f秒").
   std::string customPauseText;
+  // How pictures are framed and move over their stay (off and fit: still and fitted).
+  Motion motion = Motion::Off;
+  int motionStrength = kDefaultMotionStrength;  // percent
+  Framing framing = Framing::Fit;
 
   // Selects a size list entry and takes its width and height.
   void selectSize(const SizeList& sizes, int index);
@@ -85,6 +95,11 @@ struct ProjectSettings {
   void applyPauseText(const std::string& text);
   bool operator==(const ProjectSettings&) const = default;
 };
+
+// The motion picture number `position` (from 0, counted along the show) makes: its own or
+// the project's, with auto zooming in on even positions and out on odd ones, so that
+// neighbours never repeat the same move.
+Motion shownMotion(const ProjectSettings& settings, const ImageItem& item, int position);
 
 struct Project {
   std::vector<ImageItem> pictures;

@@ -100,6 +100,20 @@ void applyPictureFields(ImageItem& picture, const Fields& stored) {
   if (auto text = stored.text("watermark_text"))
     picture.caption.text = gb18030Prefix(*text, kMaxCaptionTextBytes);
   picture.turnAngle = stored.number("turnAngle").value_or(0);
+  int motion = stored.number("motion").value_or(kMotionOfProject);
+  picture.motion = motion >= 0 && motion < kMotionCount ? motion : kMotionOfProject;
+}
+
+// The framing and motion keys that older files lack; a value out of range reads as the default.
+void applyViewOptions(ProjectSettings& s, const Fields& f) {
+  int motion = f.number("motion").value_or(0);
+  s.motion = motion >= 0 && motion < kMotionCount ? static_cast<Motion>(motion) : Motion::Off;
+  int strength = f.number("motion_strength").value_or(kDefaultMotionStrength);
+  s.motionStrength = strength >= kMinMotionStrength && strength <= kMaxMotionStrength
+                         ? strength
+                         : kDefaultMotionStrength;
+  int framing = f.number("framing").value_or(0);
+  s.framing = framing >= 0 && framing < kFramingCount ? static_cast<Framing>(framing) : Framing::Fit;
 }
 
 void readPictures(Project& project, const cJSON* entries, const ProjectReadHooks& hooks,
@@ -201,6 +215,7 @@ bool applyOptions(Project& project, const Fields& f) {
   applyVideoSize(project, *size);
   if (!(v = f.number("pause_time"))) return false;
   s.selectPause(*v >= 0 && *v < kPauseCount ? *v : kDefaultPauseIndex);
+  applyViewOptions(s, f);
   return true;
 }
 

@@ -27,6 +27,12 @@ SizeList::SizeList() {
       {"  4:3 (1024 x  768)", "1024x768", 1024, 768},
       {" 720p (1280 x  720)", "1280x720", 1280, 720},
       {"1080p (1920 x 1080)", "1920x1080", 1920, 1080},
+      // Shows for phones and social media, after the older entries so that every index and
+      // every label prefix a settings file keeps still names the same size.
+      {" 9:16 ( 720 x 1280)", "720x1280", 720, 1280},
+      {" 9:16 (1080 x 1920)", "1080x1920", 1080, 1920},
+      {"  1:1 (1080 x 1080)", "1080x1080", 1080, 1080},
+      {"  4:5 (1080 x 1350)", "1080x1350", 1080, 1350},
   };
   entries_.assign(std::begin(kPresets), std::end(kPresets));
 }

@@ -18,7 +18,7 @@ struct SizeEntry {
 
 class SizeList {
  public:
-  SizeList();  // the empty entry and the 17 presets
+  SizeList();  // the empty entry and the 21 presets
 
   int count() const { return static_cast<int>(entries_.size()); }
   const SizeEntry& at(int index) const;  // entry 0 for an index out of range
@@ -47,5 +47,6 @@ class SizeList {
 
 // Index of the entry for "1280x720" and friends in a fresh list.
 inline constexpr int kSizeIndex1280x720 = 16;
+inline constexpr int kSizeIndex1080x1920 = 19;
 
 }  // namespace pictavo

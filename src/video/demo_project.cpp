@@ -122,12 +122,16 @@ bool addDemoMusic(Project& project, const std::string& folder, std::string* erro
 
 }  // namespace
 
-bool buildDemoProject(Project& project, const std::string& folder, std::string* error) {
+bool buildDemoProject(Project& project, const std::string& folder, std::string* error,
+                      DemoShape shape) {
   if (!makeFolders(folder)) {
     *error = gbk("无法创建文件夹: ") + folder;
     return false;
   }
-  project.settings.selectSize(project.sizes, project.sizes.findSizeText("1280x720"));
+  const bool tall = shape == DemoShape::Tall;
+  project.settings.selectSize(project.sizes, project.sizes.findSizeText(tall ? "720x1280" : "1280x720"));
+  project.settings.motion = Motion::Auto;
+  if (tall) project.settings.framing = Framing::Fill;
   project.settings.selectPause(kDefaultPauseIndex);
   project.settings.captionsOn = true;
   project.settings.captionColour = 1;  // yellow text on a black band

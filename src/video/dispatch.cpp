@@ -51,6 +51,9 @@ DispatchContext countingContextFor(const Project& project) {
   context.width = project.settings.width;
   context.height = project.settings.height;
   context.pauseFrames = project.settings.pauseFrames;
+  context.motion = project.settings.motion;
+  context.motionStrength = project.settings.motionStrength;
+  context.framing = project.settings.framing;
   return context;
 }
 
@@ -64,11 +67,21 @@ WandPtr dispatchPicture(const DispatchContext& context, const ImageItem& item, W
   return dispatchPrepared(context, item, preparePicture(context, item), std::move(previous));
 }
 
-WandPtr dispatchPrepared(const DispatchContext& context, const ImageItem& item, WandPtr picture,
-                         WandPtr previous) {
+ViewChoice viewChoiceFor(const DispatchContext& context, const ImageItem& item) {
+  ViewChoice choice;
+  choice.motion = item.motion >= 0 && item.motion < kMotionCount ? static_cast<Motion>(item.motion)
+                                                                 : context.motion;
+  if (choice.motion == Motion::Auto) choice.motion = Motion::ZoomIn;
+  choice.strength = context.motionStrength;
+  choice.framing = context.framing;
+  return choice;
+}
+
+WandPtr dispatchPrepared(const DispatchContext& context, const ImageItem& item,
+                         ReadyPicture picture, WandPtr previous) {
   std::unique_ptr<CaptionOverlay> caption = prepareCaption(context, item);
-  FrameHandOn out(*context.sink, caption.get(), context.pauseFrames);
-  return runEffect(item.animationIndex, context.width, context.height, picture.get(),
+  FrameHandOn out(*context.sink, caption.get(), context.pauseFrames, picture.moving.get());
+  return runEffect(item.animationIndex, context.width, context.height, picture.first.get(),
                    std::move(previous), out);
 }
 

@@ -5,6 +5,7 @@
 
 #include "effects/frame_sink.h"
 #include "imaging/caption.h"
+#include "imaging/picture_view.h"
 #include "project/preferences.h"
 #include "project/project_model.h"
 
@@ -19,6 +20,10 @@ struct DispatchContext {
   int captionPointSize = 36;
   CaptionMargins margins;
   FrameSink* sink = nullptr;  // null in counting mode
+  // The project's framing and motion; a picture may have its own motion.
+  Motion motion = Motion::Off;
+  int motionStrength = kDefaultMotionStrength;
+  Framing framing = Framing::Fit;
 };
 
 DispatchContext dispatchContextFor(const Project& project, const Preferences& preferences,
@@ -33,9 +38,20 @@ DispatchContext countingContextFor(const Project& project);
 WandPtr dispatchPicture(const DispatchContext& context, const ImageItem& item, WandPtr previous,
                         int* countOut);
 
+// A picture made ready for its renderer: its frame at the start of its stay, and the view
+// that makes its later frames when it moves (null when it stands still).
+struct ReadyPicture {
+  WandPtr first;
+  std::unique_ptr<PictureView> moving;
+};
+
+// How `item` is framed and moves in this run. Its motion is the picture's own when it has
+// one, else the project's; auto (not resolved by the caller) zooms in.
+ViewChoice viewChoiceFor(const DispatchContext& context, const ImageItem& item);
+
 // Render mode with the picture already prepared (video/picture_preparation.h).
-WandPtr dispatchPrepared(const DispatchContext& context, const ImageItem& item, WandPtr picture,
-                         WandPtr previous);
+WandPtr dispatchPrepared(const DispatchContext& context, const ImageItem& item,
+                         ReadyPicture picture, WandPtr previous);
 
 // The frames one picture takes (counting mode).
 int pictureFrames(const DispatchContext& context, const ImageItem& item);

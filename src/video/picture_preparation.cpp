@@ -2,18 +2,45 @@
 
 #include <system_error>
 
+#include "imaging/face_finder.h"
 #include "imaging/image.h"
 #include "util/charset.h"
 #include "util/info_log.h"
 
 namespace pictavo {
 
-WandPtr preparePicture(const DispatchContext& context, const ImageItem& item) {
-  WandPtr fitted = pictureOnCanvas(item.path, context.width, context.height, context.background,
-                                   item.turnAngle);
-  if (fitted) return fitted;
+namespace {
+
+ReadyPicture viewedPicture(const DispatchContext& context, const ImageItem& item,
+                              const ViewChoice& choice) {
+  ReadyPicture prepared;
+  // Faces matter where the view is cut or zooms; pans keep their middle.
+  bool aimed = choice.framing == Framing::Fill || choice.motion == Motion::ZoomIn ||
+               choice.motion == Motion::ZoomOut;
+  std::vector<FaceBox> faces = aimed ? pictureFaces(item.path, item.turnAngle) : std::vector<FaceBox>();
+  std::unique_ptr<PictureView> view =
+      PictureView::open(item.path, context.width, context.height, context.background,
+                        item.turnAngle, choice, faces);
+  if (!view) return prepared;
+  prepared.first = wandFromSurface(view->frameAt(0).get());
+  if (view->moves()) prepared.moving = std::move(view);
+  return prepared;
+}
+
+}  // namespace
+
+ReadyPicture preparePicture(const DispatchContext& context, const ImageItem& item) {
+  ViewChoice choice = viewChoiceFor(context, item);
+  ReadyPicture prepared;
+  if (choice.plain())
+    prepared.first = pictureOnCanvas(item.path, context.width, context.height, context.background,
+                                     item.turnAngle);
+  else
+    prepared = viewedPicture(context, item, choice);
+  if (prepared.first) return prepared;
   infoLog(gbk("图片读取失败:\r\n") + item.path);
-  return newCanvas(context.width, context.height, context.background);
+  prepared.first = newCanvas(context.width, context.height, context.background);
+  return prepared;
 }
 
 PicturesAhead::~PicturesAhead() {
@@ -27,15 +54,17 @@ void PicturesAhead::prepareNext(const ImageItem& item) {
                         [this, item] { return preparePicture(context_, item); });
     aheadPath_ = item.path;
     aheadTurn_ = item.turnAngle;
+    aheadMotion_ = item.motion;
   } catch (const std::system_error&) {
     ahead_ = {};
   }
 }
 
-WandPtr PicturesAhead::take(const ImageItem& item) {
+ReadyPicture PicturesAhead::take(const ImageItem& item) {
   if (ahead_.valid()) {
-    WandPtr picture = ahead_.get();
-    if (item.path == aheadPath_ && item.turnAngle == aheadTurn_) return picture;
+    ReadyPicture picture = ahead_.get();
+    if (item.path == aheadPath_ && item.turnAngle == aheadTurn_ && item.motion == aheadMotion_)
+      return picture;
   }
   return preparePicture(context_, item);
 }

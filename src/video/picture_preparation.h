@@ -12,9 +12,10 @@
 
 namespace pictavo {
 
-// The picture fitted on the canvas; a canvas of the background colour when the file can no
-// longer be read (the run goes on and the information log names the file).
-WandPtr preparePicture(const DispatchContext& context, const ImageItem& item);
+// The picture fitted on the canvas (or filled, or over its blurred copy, and its view when it
+// moves); a canvas of the background colour when the file can no longer be read (the run
+// goes on and the information log names the file).
+ReadyPicture preparePicture(const DispatchContext& context, const ImageItem& item);
 
 class PicturesAhead {
  public:
@@ -28,15 +29,16 @@ class PicturesAhead {
   // (take then prepares it itself).
   void prepareNext(const ImageItem& item);
 
-  // The picture of `item`: the one prepared ahead when it was for the same file and turn,
-  // else prepared now.
-  WandPtr take(const ImageItem& item);
+  // The picture of `item`: the one prepared ahead when it was for the same file, turn and
+  // motion, else prepared now.
+  ReadyPicture take(const ImageItem& item);
 
  private:
   const DispatchContext& context_;
-  std::future<WandPtr> ahead_;
+  std::future<ReadyPicture> ahead_;
   std::string aheadPath_;
   int aheadTurn_ = 0;
+  int aheadMotion_ = kMotionOfProject;
 };
 
 }  // namespace pictavo

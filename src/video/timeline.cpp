@@ -19,6 +19,14 @@ ImageItem pictureOfPass(const Project& project, size_t index, int pass, int loop
   return item;
 }
 
+// The same with its motion settled for its place `shown` (from 0) in the show.
+ImageItem pictureShown(const Project& project, size_t index, int pass, int loopStartEffect,
+                       int shown) {
+  ImageItem item = pictureOfPass(project, index, pass, loopStartEffect);
+  item.motion = static_cast<int>(shownMotion(project.settings, item, shown));
+  return item;
+}
+
 }  // namespace
 
 int countProjectFrames(const Project& project) {
@@ -108,9 +116,11 @@ TimelineEnd runTimeline(const Project& project, const DispatchContext& context, 
     for (size_t i = 0; i < count; ++i, ++k) {
       if (cancel.load()) return TimelineEnd::Cancelled;
       if (progress) progress(k);
-      ImageItem item = pictureOfPass(project, i, pass, loopStartEffect);
-      WandPtr picture = ahead.take(item);
-      if (k < total) ahead.prepareNext(project.pictures[(i + 1) % count]);
+      ImageItem item = pictureShown(project, i, pass, loopStartEffect, k - 1);
+      ReadyPicture picture = ahead.take(item);
+      if (k < total)
+        ahead.prepareNext(pictureShown(project, (i + 1) % count, i + 1 == count ? pass + 1 : pass,
+                                       loopStartEffect, k));
       if (!beat.holds.empty()) pictureContext.pauseFrames = beat.holds[static_cast<size_t>(k - 1)];
       previous = dispatchPrepared(pictureContext, item, std::move(picture), std::move(previous));
       if (!previous) return TimelineEnd::SinkFailed;

@@ -53,6 +53,31 @@ TEST_F(MakeCommand, BadArgumentsAreRefusedWithAMessage) {
   EXPECT_FALSE(std::filesystem::exists(dir_.file("x.mp4")));
 }
 
+// --motion, --motion-strength and --fit: wrong values are refused with a message; right ones
+// are saved with the project, keep the video's length, and a filled picture leaves no bars.
+TEST_F(MakeCommand, MotionAndFramingFlags) {
+  const std::string out = " -o " + shellQuote(dir_.file("m.mp4")) + " --size 320x160 --pause 1 --effect 99 ";
+  for (const char* wrong : {"--motion spin", "--motion-strength 3", "--motion-strength 10x", "--fit stretch"}) {
+    auto run = cli("make" + out + wrong + " " + pictures_);
+    EXPECT_EQ(run.exitCode, 2) << wrong;
+    EXPECT_TRUE(says(run, std::string(wrong).substr(0, std::string(wrong).find(' ')))) << run.output;
+  }
+  auto still = cli("make" + out + pictures_);
+  ASSERT_EQ(still.exitCode, 0) << still.output;
+  const double stillLength = test::probeMedia(dir_.file("m.mp4")).duration;
+  WandPtr fitted = test::frameAt(dir_.file("m.mp4"), 0.5);
+  auto moving = cli("make" + out + "--motion auto --motion-strength 16 --fit fill --save " +
+                    shellQuote(dir_.file("m.dat")) + " " + pictures_);
+  ASSERT_EQ(moving.exitCode, 0) << moving.output;
+  EXPECT_DOUBLE_EQ(test::probeMedia(dir_.file("m.mp4")).duration, stillLength);
+  WandPtr filled = test::frameAt(dir_.file("m.mp4"), 0.5);
+  EXPECT_FALSE(test::near(test::pixelAt(fitted.get(), 4, 80), {255, 0, 0}, 40)) << "a bar beside the picture";
+  EXPECT_TRUE(test::near(test::pixelAt(filled.get(), 4, 80), {255, 0, 0}, 40)) << "the picture fills the frame";
+  const std::string saved = test::readBytes(dir_.file("m.dat"));
+  for (const char* key : {"\"motion\":\t1", "\"motion_strength\":\t16", "\"framing\":\t1"})
+    EXPECT_NE(saved.find(key), std::string::npos) << key;
+}
+
 TEST_F(MakeCommand, ProjectCheckRefusalIsShown) {
   auto run = cli("make -o " + shellQuote(dir_.file("x.mp4")) + " --size 160x128 --logo " +
                  shellQuote(dir_.file("a.jpg")) + " " + pictures_);
@@ -276,6 +301,16 @@ TEST(DemoCommand, MakesTheShowWithMusicLogoAndCover) {
   EXPECT_TRUE(info.stream("audio"));
   EXPECT_TRUE(info.artwork());
   EXPECT_GT(info.duration, 5.0);
+}
+
+TEST(DemoCommand, TheTallVariantIsForPhones) {
+  test::TempDir dir;
+  auto run = cli("demo --tall -o " + shellQuote(dir.file("tall.mp4")));
+  ASSERT_EQ(run.exitCode, 0) << run.output;
+  test::MediaInfo info = test::probeMedia(dir.file("tall.mp4"));
+  ASSERT_TRUE(info.stream("video"));
+  EXPECT_EQ(info.stream("video")->at("width"), "720");
+  EXPECT_EQ(info.stream("video")->at("height"), "1280");
 }
 
 // --effect cycle gives the pictures the animated effects in index order, passing over the

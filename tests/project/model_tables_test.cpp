@@ -71,15 +71,20 @@ TEST(EffectNames, ChooserEntriesCoverEveryEffectOnce) {
 
 TEST(SizeList, PresetsLookupsAndCustomSizes) {
   SizeList sizes;
-  EXPECT_EQ(sizes.count(), 18);
+  EXPECT_EQ(sizes.count(), 22);
   EXPECT_EQ(sizes.at(0).sizeText, "");
   EXPECT_EQ(sizes.at(kSizeIndex1280x720).sizeText, "1280x720");
   EXPECT_EQ(sizes.findSizeText("480x270"), 2);
   EXPECT_EQ(sizes.findLabelPrefix(std::string(" 16:9 ( 480 x  270)").substr(0, 15)), 2);
   EXPECT_EQ(sizes.findSizeText("1000x600"), -1);
   int custom = sizes.addCustom(1000, 600);
-  EXPECT_EQ(custom, 18);
-  EXPECT_EQ(sizes.addCustom(1000, 600), 18);
+  EXPECT_EQ(custom, 22);
+  EXPECT_EQ(sizes.addCustom(1000, 600), 22);
+  // The sizes for phones come after the older entries, each label prefix a settings file
+  // keeps (15 bytes) naming its own entry.
+  for (int i = 1; i < 22; ++i)
+    EXPECT_EQ(sizes.findLabelPrefix(sizes.at(i).label.substr(0, 15)), i) << sizes.at(i).label;
+  EXPECT_EQ(sizes.at(kSizeIndex1080x1920).sizeText, "1080x1920");
   EXPECT_EQ(sizes.at(custom).width, 1000);
   int w = 0, h = 0;
   EXPECT_TRUE(SizeList::parseSizeText("720x1280", &w, &h));

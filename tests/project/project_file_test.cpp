@@ -258,6 +258,34 @@ std::string minimalDocument(const std::string& extra, const std::string& imgs = 
          extra + ",\"imgs\":" + imgs + "}";
 }
 
+// Framing and motion are keys older files lack: written only away from their defaults, read
+// back as saved, and a value out of range reads as the default.
+TEST(OpenProject, FramingAndMotionKeysRoundTrip) {
+  test::TempDir dir;
+  const std::string red = picture(dir, "red.png", "#ff0000");
+  Opened opened = openText(dir, minimalDocument(",\"motion\":1,\"motion_strength\":15,\"framing\":2",
+                                                "[{\"path\":\"" + red + "\",\"motion\":5}]"));
+  ASSERT_TRUE(opened.ok) << utf8(opened.message.text);
+  const ProjectSettings& s = opened.project.settings;
+  EXPECT_EQ(s.motion, Motion::Auto);
+  EXPECT_EQ(s.motionStrength, 15);
+  EXPECT_EQ(s.framing, Framing::Blur);
+  ASSERT_EQ(opened.project.pictures.size(), 1u);
+  EXPECT_EQ(opened.project.pictures[0].motion, static_cast<int>(Motion::PanRight));
+  std::string saved = projectDocument(opened.project);
+  EXPECT_EQ(projectDocument(openText(dir, saved).project), saved);
+
+  Opened wrong = openText(dir, minimalDocument(",\"motion\":8,\"motion_strength\":30,\"framing\":-1",
+                                               "[{\"path\":\"" + red + "\",\"motion\":99}]"));
+  ASSERT_TRUE(wrong.ok);
+  EXPECT_EQ(wrong.project.settings.motion, Motion::Off);
+  EXPECT_EQ(wrong.project.settings.motionStrength, kDefaultMotionStrength);
+  EXPECT_EQ(wrong.project.settings.framing, Framing::Fit);
+  EXPECT_EQ(wrong.project.pictures[0].motion, kMotionOfProject);
+  for (const char* key : {"motion", "framing"})
+    EXPECT_EQ(projectDocument(wrong.project).find(key), std::string::npos) << key;
+}
+
 TEST(OpenProject, ReadFailuresHaveTheirMessages) {
   test::TempDir dir;
   Project project;

@@ -19,6 +19,7 @@
 #include "ui/panels/caption_sample.h"
 #include "ui/panels/cover_panel.h"
 #include "ui/panels/logo_panel.h"
+#include "ui/panels/motion_controls.h"
 #include "ui/panels/option_panels.h"
 #include "ui/panels/output_panel.h"
 #include "ui/support/window_fixture.h"
@@ -284,6 +285,12 @@ TEST_F(WindowTest, EveryPanelShowsTheProjectAgainAfterUndo) {
        [](const ProjectSettings& s) { return s.captionFontSize; }},
       {"logo corner", panels.logo().locationList(), 0,
        [](const ProjectSettings& s) { return s.logoLocation; }},
+      {"auto motion", panels.output().motion().motionList(), static_cast<int>(Motion::Auto),
+       [](const ProjectSettings& s) { return static_cast<int>(s.motion); }},
+      {"framing", panels.output().motion().framingList(), static_cast<int>(Framing::Blur),
+       [](const ProjectSettings& s) { return static_cast<int>(s.framing); }},
+      {"strength", panels.output().motion().strengthList(), 0,
+       [](const ProjectSettings& s) { return s.motionStrength; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -177,7 +177,7 @@ TEST_F(PictureListControlsTest, MenuAndToolbarFollowTheListAndSelection) {
     QString status;
   };
   const QStringList all = {"移除全部\tCtrl+D", "更换一组动画"};
-  const QStringList selection = {"插入图片", "移除选中", "设置为封面", "预览该图片动画\tF5"};
+  const QStringList selection = {"插入图片", "移除选中", "图片动感", "设置为封面", "预览该图片动画\tF5"};
   const QStringList captions = {"自动贴边对角排列文字", "自动贴边交叉排列文字", "自动不贴边对角排列文字",
                                 "自动不贴边交叉排列文字", "自动中间下方排列文字"};
   const QStringList shuffle = {"随机排列图片"};
@@ -278,6 +278,7 @@ TEST_F(PictureListControlsTest, EachCommandIsOneExactUndoStep) {
       {"inset crossing", {}, trigger(m.insetCrossing), {}},
       {"middle bottom", {}, trigger(m.middleBottom), {}},
       {"cover", {2}, trigger(m.setAsCover), {2}},
+      {"own motion", {1, 3}, trigger(m.motions[1 + static_cast<int>(Motion::ZoomIn)]), {1, 3}},
       {"effect chooser", {1}, [this] { QTest::keyClick(&chooser(), Qt::Key_Home); }, {1}},
       {"remove selected", {0, 2}, key(Qt::Key_Delete), {}},
       {"remove all", {}, key(Qt::Key_D, Qt::ControlModifier), {}},
@@ -300,6 +301,14 @@ TEST_F(PictureListControlsTest, EachCommandIsOneExactUndoStep) {
     EXPECT_EQ(ProjectContent::of(session.project()), after);
     session.undoStack().undo();  // the next command starts from four pictures again
   }
+
+  // A picture with its own motion says so in the list; following the project again drops it.
+  select({1});
+  m.motions[1 + static_cast<int>(Motion::Auto)]->trigger();
+  const QModelIndex second = list()->model()->index(1, 0);
+  EXPECT_TRUE(second.data().toString().endsWith(QStringLiteral(" · 自动"))) << second.data().toString().toStdString();
+  m.motions[0]->trigger();
+  EXPECT_FALSE(second.data().toString().contains(QStringLiteral("·")));
 
   // F5 asks to preview the focused picture's effect.
   QSignalSpy previews(window.get(), &MainWindow::pictureEffectPreviewRequested);

@@ -108,13 +108,13 @@ TEST(PicturePreparation, NextPictureIsPreparedAheadForItsOwnFileAndTurn) {
   PicturesAhead ahead(context);
   ahead.prepareNext(red);
   ahead.prepareNext(blue);  // waits for the first, whose picture is then dropped
-  WandPtr first = ahead.take(red);
+  WandPtr first = ahead.take(red).first;
   EXPECT_TRUE(test::near(test::pixelAt(first.get(), 32, 24), {255, 0, 0}, 16));
   ahead.prepareNext(blue);
-  EXPECT_TRUE(test::near(test::pixelAt(ahead.take(blue).get(), 32, 24), {0, 0, 255}, 16));
+  EXPECT_TRUE(test::near(test::pixelAt(ahead.take(blue).first.get(), 32, 24), {0, 0, 255}, 16));
   ahead.prepareNext(red);
   red.turnAngle = 90;
-  EXPECT_EQ(MagickGetImageWidth(ahead.take(red).get()), 64u) << "the turned one, made now";
+  EXPECT_EQ(MagickGetImageWidth(ahead.take(red).first.get()), 64u) << "the turned one, made now";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "app/qt_text.h"
 #include "project/project_model.h"
 #include "ui/models/thumbnail_cache.h"
+#include "ui/panels/motion_controls.h"
 
 namespace pictavo {
 
@@ -25,6 +26,9 @@ QVariant PictureListModel::data(const QModelIndex& index, int role) const {
   const ImageItem& item = project_.pictures[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
+      // A picture with its own motion says which, so the list shows where it differs.
+      if (item.motion >= 0 && item.motion < kMotionCount)
+        return fromCore(item.animationName) + QStringLiteral(" · ") + MotionControls::motionNames()[item.motion];
       return fromCore(item.animationName);
     case Qt::DecorationRole:
       return thumbnails_->thumbnail(item.path, item.turnAngle);

@@ -14,6 +14,7 @@
 #include "project/pause_table.h"
 #include "ui/commands/project_edit_command.h"
 #include "ui/dialogs/custom_size_dialog.h"
+#include "ui/panels/motion_controls.h"
 #include "ui/panels/panel_controls.h"
 #include "video/auto_pause.h"
 
@@ -50,6 +51,7 @@ OutputPanel::OutputPanel(Session& session, CustomSizeDialog& customSize, QAction
   caption->setBuddy(pauses_);
   row->addWidget(caption);
   row->addWidget(pauseStack_);
+  motion_ = new MotionControls(session, row, this);
   row->addStretch(1);
   generate_ = panelButton(tr("生成视频"), this);
   row->addWidget(generate_);
@@ -109,6 +111,7 @@ void OutputPanel::showProject() {
   pauseText_->setText(fromCore(s.customPauseText));
   pauseStack_->setCurrentWidget(automatic ? static_cast<QWidget*>(pauseText_) : pauses_);
   generate_->setEnabled(!project.pictures.empty());
+  motion_->showProject();
 }
 
 }  // namespace pictavo

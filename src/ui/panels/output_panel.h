@@ -1,5 +1,6 @@
 // The output panel: the video size (with custom sizes), the picture pause, or the computed
-// pause while the automatic pause time is on, and a second "生成视频" button. Every change
+// pause while the automatic pause time is on, the pictures' framing and motion, and a second
+// "生成视频" button. Every change
 // is one step of the undo history.
 #pragma once
 
@@ -14,6 +15,7 @@ class QStackedWidget;
 namespace pictavo {
 
 class CustomSizeDialog;
+class MotionControls;
 class Session;
 
 class OutputPanel : public QWidget {
@@ -29,6 +31,7 @@ class OutputPanel : public QWidget {
   QComboBox* pauseList() const { return pauses_; }
   QLineEdit* pauseText() const { return pauseText_; }
   QPushButton* generateButton() const { return generate_; }
+  MotionControls& motion() const { return *motion_; }
 
  private:
   void chooseSize(int index);
@@ -43,6 +46,7 @@ class OutputPanel : public QWidget {
   QComboBox* pauses_;
   QLineEdit* pauseText_;
   QPushButton* generate_;
+  MotionControls* motion_;
 };
 
 }  // namespace pictavo

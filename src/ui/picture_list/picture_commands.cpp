@@ -65,6 +65,14 @@ void PictureCommands::sameEffectForAll() {
                        [effect](Project& p) { pictavo::sameEffectForAll(p, effect); });
 }
 
+void PictureCommands::setMotion(int motion) {
+  std::vector<int> rows = selectedRows(view_);
+  editKeepingSelection(tr("图片动感"), [rows, motion](Project& p) {
+    for (int row : rows)
+      if (row >= 0 && row < static_cast<int>(p.pictures.size())) p.pictures[static_cast<size_t>(row)].motion = motion;
+  });
+}
+
 void PictureCommands::placeCaptions(CaptionPlacement placement) {
   editKeepingSelection(tr("排列文字"), [placement](Project& p) { pictavo::placeCaptions(p, placement); });
 }

@@ -33,6 +33,8 @@ class PictureCommands : public QObject {
   void removeSelected();
   void removeAll();
   void setAsCover();
+  // The selected pictures' own motion (a Motion number), or kMotionOfProject.
+  void setMotion(int motion);
   void setEffect(int row, int animationIndex);
 
  private:

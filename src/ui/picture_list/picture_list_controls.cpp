@@ -75,6 +75,10 @@ void PictureListControls::connectMenu() {
     connect(placementItems[i], &QAction::triggered, c, [c, placement] { c->placeCaptions(placement); });
   }
   connect(m.setAsCover, &QAction::triggered, c, &PictureCommands::setAsCover);
+  for (int i = 0; i < m.motions.size(); ++i) {
+    const int motion = i == 0 ? kMotionOfProject : i - 1;
+    connect(m.motions[i], &QAction::triggered, c, [c, motion] { c->setMotion(motion); });
+  }
   connect(m.previewEffect, &QAction::triggered, this, &PictureListControls::requestPreview);
   connect(m.undo, &QAction::triggered, &session_.undoStack(), &QUndoStack::undo);
   connect(m.redo, &QAction::triggered, &session_.undoStack(), &QUndoStack::redo);

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "ui/menu_item.h"
+#include "ui/panels/motion_controls.h"
 
 namespace pictavo {
 QList<QAction*> PictureListMenu::captionPlacements() const {
@@ -39,6 +40,12 @@ PictureListMenu buildPictureListMenu(QWidget* parent) {
       {},
       {&M::previewEffect, kCmdPreviewPictureEffect, QT_TRANSLATE_NOOP("QObject", "预览该图片动画\tF5")},
   });
+  m.motionMenu = new QMenu(QObject::tr("图片动感"), m.menu);
+  m.motions.append(m.motionMenu->addAction(QObject::tr("跟随项目设置")));
+  m.motionMenu->addSeparator();
+  for (const QString& name : MotionControls::motionNames()) m.motions.append(m.motionMenu->addAction(name));
+  m.menu->insertMenu(m.setAsCover, m.motionMenu);
+  m.menu->insertSeparator(m.setAsCover);
   // Undo and redo of the window's history, where a right click on the list expects them.
   m.menu->addSeparator();
   m.undo = m.menu->addAction(QObject::tr("撤销"));
@@ -58,6 +65,7 @@ void updatePictureListMenu(const PictureListMenu& m, const MenuState& s) {
   m.sameEffectForAll->setEnabled(any && s.selectedCount == 1);
   for (QAction* placement : m.captionPlacements()) placement->setEnabled(any && s.captionsOn);
   m.setAsCover->setEnabled(selection);
+  m.motionMenu->setEnabled(selection);
   m.previewEffect->setEnabled(selection);
   m.undo->setEnabled(s.canUndo);
   m.redo->setEnabled(s.canRedo);

@@ -25,6 +25,10 @@ struct PictureListMenu {
   QAction* insetCrossing = nullptr;
   QAction* middleBottom = nullptr;
   QAction* setAsCover = nullptr;
+  // The selected pictures' own motion: the first item follows the project's, the others are
+  // the motions in the order of their numbers.
+  QMenu* motionMenu = nullptr;
+  QList<QAction*> motions;
   QAction* previewEffect = nullptr;
   QAction* undo = nullptr;
   QAction* redo = nullptr;

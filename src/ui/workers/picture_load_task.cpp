@@ -6,6 +6,7 @@
 #include <future>
 #include <memory>
 
+#include "imaging/face_finder.h"
 #include "project/project_model.h"
 #include "ui/models/thumbnail_cache.h"
 
@@ -22,7 +23,10 @@ bool ready(const std::future<PictureLoadTask::Result>& result) {
 }  // namespace
 
 PictureLoadTask::PictureLoadTask(Project& project, int position, QObject* parent)
-    : Task(parent), project_(project), position_(position) {}
+    : Task(parent),
+      project_(project),
+      position_(position),
+      lookForFaces_(project.settings.framing == Framing::Fill || project.settings.motion != Motion::Off) {}
 
 PictureLoadTask::~PictureLoadTask() { stopAndWait(); }
 
@@ -45,7 +49,7 @@ void PictureLoadTask::run() {
   while (waitForWindow(limit)) {
     std::string path;
     while (reading.size() < limit && takePath(path, reading.empty()))
-      reading.push_back(startReading(pool, path));
+      reading.push_back(startReading(pool, path, lookForFaces_));
     if (reading.empty()) break;  // every file taken and handed over
     handOver(reading);
   }
@@ -75,13 +79,15 @@ bool PictureLoadTask::takePath(std::string& path, bool closeWhenNone) {
 }
 
 std::future<PictureLoadTask::Result> PictureLoadTask::startReading(QThreadPool& pool,
-                                                                  const std::string& path) {
+                                                                  const std::string& path,
+                                                                  bool lookForFaces) {
   auto promise = std::make_shared<std::promise<Result>>();
   std::future<Result> result = promise->get_future();
-  pool.start([promise, path] {
+  pool.start([promise, path, lookForFaces] {
     Result read;
     read.picture = preparePicture(path);
     if (read.picture.usable) read.image = ThumbnailCache::imageOf(read.picture.icon);
+    if (read.picture.usable && lookForFaces) pictureFaces(path, 0);
     read.picture.icon = {};
     promise->set_value(std::move(read));
   });

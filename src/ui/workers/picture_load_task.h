@@ -3,7 +3,8 @@
 // puts the results into the project strictly in the order the files were given, whatever
 // order the threads finish in (each picture's effect depends on the one before it). Files
 // appended while the task runs join the end of it. Only a few files are read ahead of the
-// next one due, so memory stays flat however many are queued.
+// next one due, so memory stays flat however many are queued. When the project fills or
+// moves its pictures, each picture's faces are found here too.
 #pragma once
 
 #include <QImage>
@@ -59,7 +60,8 @@ class PictureLoadTask : public Task {
  private:
   bool waitForWindow(size_t limit);
   bool takePath(std::string& path, bool closeWhenNone);
-  static std::future<Result> startReading(QThreadPool& pool, const std::string& path);
+  static std::future<Result> startReading(QThreadPool& pool, const std::string& path,
+                                          bool lookForFaces);
   void handOver(std::deque<std::future<Result>>& reading);
   void add(std::vector<Result>& batch);
   bool full() const;
@@ -67,6 +69,9 @@ class PictureLoadTask : public Task {
 
   Project& project_;
   int position_;
+  // The project frames by faces (filled or moving pictures): find each picture's faces while
+  // it is read, so that the preview and the video find them remembered.
+  const bool lookForFaces_;
   size_t done_ = 0;  // files handled on the window's thread
   // Shared with the task's thread:
   mutable std::mutex mutex_;
