@@ -4,6 +4,7 @@
 #include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -29,7 +30,7 @@ void ProjectSettings::applyPauseText(const std::string& text) {
   pauseFrames = pauseFramesForText(text);
 }
 
-std::string Project::title() const { return path.empty() ? gbk("新项目") : baseName(path); }
+std::string Project::title() const { return path.empty() ? localText("新项目") : baseName(path); }
 
 void Project::clear() {
   pictures.clear();

@@ -5,6 +5,7 @@
 #include "imaging/image.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -12,7 +13,7 @@ WandPtr preparePicture(const DispatchContext& context, const ImageItem& item) {
   WandPtr fitted = pictureOnCanvas(item.path, context.width, context.height, context.background,
                                    item.turnAngle);
   if (fitted) return fitted;
-  infoLog(gbk("图片读取失败:\r\n") + item.path);
+  infoLog(localFormat("图片读取失败:\r\n%s", item.path.c_str()));
   return newCanvas(context.width, context.height, context.background);
 }
 

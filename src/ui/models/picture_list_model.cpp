@@ -1,6 +1,7 @@
 #include "ui/models/picture_list_model.h"
 
 #include "app/qt_text.h"
+#include "effects/effect_names.h"
 #include "project/project_model.h"
 #include "ui/models/thumbnail_cache.h"
 
@@ -25,7 +26,7 @@ QVariant PictureListModel::data(const QModelIndex& index, int role) const {
   const ImageItem& item = project_.pictures[static_cast<size_t>(index.row())];
   switch (role) {
     case Qt::DisplayRole:
-      return fromCore(item.animationName);
+      return fromCore(effectShownName(item.animationName));
     case Qt::DecorationRole:
       return thumbnails_->thumbnail(item.path, item.turnAngle);
     case Qt::ToolTipRole:
