@@ -69,7 +69,8 @@ std::optional<StartupFailure> prepareProgramFolder() {
   if (program.empty() && !ensureProgramFolders(&error))
     return failure(StartupTexts::error(), fromCore(error));
   if (!makeFolders(program))
-    return failure(StartupTexts::error(), StartupTexts::tr("无法创建文件夹: %1").arg(fromCore(program)));
+    return failure(StartupTexts::error(),
+                   StartupTexts::tr("无法创建文件夹: %1").arg(fromCore(program)));
   return std::nullopt;
 }
 

@@ -111,7 +111,8 @@ int runFrames(const Args& args) {
 }
 
 int runEffects(const Args&) {
-  for (int index : effectIndices()) say(strprintf("%2d ", index) + effectShownName(effectName(index)));
+  for (int index : effectIndices())
+    say(strprintf("%2d ", index) + effectShownName(effectName(index)));
   say(strprintf("%2d ", 99) + effectShownName(effectName(99)));
   return 0;
 }

@@ -5,21 +5,30 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "app/language_start.h"
 #include "app/session.h"
+#include "project/language_choice.h"
 #include "support/scoped_env.h"
 #include "support/test_files.h"
 #include "ui/information_window.h"
+#include "ui/dialogs/caption_margins_dialog.h"
+#include "ui/dialogs/custom_size_dialog.h"
+#include "ui/dialogs/loop_start_dialog.h"
 #include "ui/main_window.h"
+#include "ui/panels/option_panels.h"
 #include "ui/status_bar.h"
+#include "ui/toolbar.h"
 #include "ui/support/scripted_prompts.h"
 
 namespace pictavo {
@@ -127,6 +136,43 @@ TEST(WindowLanguage, NothingIsClippedInEnglishAtTheWindowSize) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(run.window.get()));
   const QStringList clipped = clippedTexts(run.window.get());
   EXPECT_TRUE(clipped.isEmpty()) << qPrintable(clipped.join(QStringLiteral("; ")));
+
+  // The settings dialogs, each as it opens.
+  OptionPanels& panels = run.window->optionPanels();
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&panels.customSizeDialog(),
+                                                        &panels.captionMarginsDialog(),
+                                                        &panels.loopStartDialog()}) {
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    const QStringList cut = clippedTexts(dialog);
+    EXPECT_TRUE(cut.isEmpty()) << qPrintable(dialog->windowTitle() + QStringLiteral(": ") +
+                                             cut.join(QStringLiteral("; ")));
+    dialog->hide();
+  }
+}
+
+// The choice under 软件设置 is stored only once made, and speaks from the next start on: the
+// window built now keeps its language.
+TEST(WindowLanguage, SettingsChoiceIsStoredForTheNextStart) {
+  WindowInLanguage run("zh_CN.UTF-8");
+  std::string stored;
+  EXPECT_FALSE(run.session.store().readString("interface_language", &stored));
+  QMenu* menu = run.window->toolbarActions().settings->menu();
+  emit menu->aboutToShow();
+  QMenu* languages = nullptr;
+  for (QAction* action : menu->actions())
+    if (action->menu() && action->text().startsWith(QStringLiteral("界面语言")))
+      languages = action->menu();
+  ASSERT_NE(languages, nullptr);
+  EXPECT_TRUE(languages->actions()[0]->isChecked());  // follow the system
+  languages->actions()[3]->trigger();                 // English
+  EXPECT_EQ(storedLanguageChoice(run.session.store()), "en");
+  EXPECT_EQ(run.window->statusParts().pictureCountText(), QStringLiteral("0 张图片"));
+
+  run.window.reset();
+  startLanguage(*qApp);
+  run.window = std::make_unique<MainWindow>(run.session, run.prompts);
+  EXPECT_EQ(run.window->statusParts().pictureCountText(), QStringLiteral("0 pictures"));
 }
 
 }  // namespace

@@ -55,7 +55,8 @@ void EffectChooser::showUnder(const QRect& thumbnail, const QString& effectName)
 // The longest name must fit when the list drops down, even over a narrow thumbnail.
 void EffectChooser::fitDroppedWidth(int thumbnailWidth) {
   int width = 0;
-  for (int i = 0; i < count(); ++i) width = std::max(width, fontMetrics().horizontalAdvance(itemText(i)));
+  for (int i = 0; i < count(); ++i)
+    width = std::max(width, fontMetrics().horizontalAdvance(itemText(i)));
   width += 6;
   if (count() > maxVisibleItems()) width += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   view()->setMinimumWidth(width > thumbnailWidth ? width : 0);
