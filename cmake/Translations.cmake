@@ -8,6 +8,7 @@ set(PICTAVO_TRANSLATION_DIR ${PROJECT_SOURCE_DIR}/translations)
 find_program(MSGFMT_PROGRAM msgfmt REQUIRED)
 find_program(XGETTEXT_PROGRAM xgettext)
 find_program(MSGMERGE_PROGRAM msgmerge)
+find_program(MSGATTRIB_PROGRAM msgattrib)
 if(PICTAVO_WINDOW)
   find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 endif()
@@ -40,7 +41,7 @@ add_custom_target(pictavo_translations ALL DEPENDS ${compiled_catalogs})
 # `cmake --build build --target pictavo_update_translations`: gathers the texts of the
 # sources into the catalogs (new texts arrive untranslated, which the check below reports).
 set(update_commands)
-if(XGETTEXT_PROGRAM AND MSGMERGE_PROGRAM)
+if(XGETTEXT_PROGRAM AND MSGMERGE_PROGRAM AND MSGATTRIB_PROGRAM)
   set(pot ${PICTAVO_TRANSLATION_DIR}/core/pictavo.pot)
   file(GLOB_RECURSE core_sources RELATIVE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/src/*.cpp
        ${PROJECT_SOURCE_DIR}/src/*.h)
@@ -51,8 +52,10 @@ if(XGETTEXT_PROGRAM AND MSGMERGE_PROGRAM)
             --keyword=localFormat --add-location=file --sort-by-file --package-name=pictavo
             -o ${pot} ${core_sources})
   foreach(language ${PICTAVO_LANGUAGES})
+    set(po ${PICTAVO_TRANSLATION_DIR}/core/${language}.po)
     list(APPEND update_commands COMMAND ${MSGMERGE_PROGRAM} --quiet --update --backup=none
-         --no-fuzzy-matching ${PICTAVO_TRANSLATION_DIR}/core/${language}.po ${pot})
+         --no-fuzzy-matching ${po} ${pot}
+         COMMAND ${MSGATTRIB_PROGRAM} --no-obsolete -o ${po} ${po})
   endforeach()
 endif()
 if(PICTAVO_WINDOW)

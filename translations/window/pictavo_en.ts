@@ -231,7 +231,7 @@ Note: the logo cannot be larger than the video.</translation>
     </message>
     <message>
         <location filename="../../src/ui/picture_list/picture_list_menu.cpp" line="+19" />
-        <location filename="../../src/ui/toolbar.cpp" line="+103" />
+        <location filename="../../src/ui/toolbar.cpp" line="+121" />
         <source>添加图片</source>
         <translation>Add pictures</translation>
     </message>
@@ -578,7 +578,7 @@ Click [OK] to see how to unpack it correctly.</translation>
 %1</translation>
     </message>
     <message>
-        <location line="+28" />
+        <location line="+29" />
         <source>无法创建文件夹: %1</source>
         <translation>Cannot create the folder: %1</translation>
     </message>
@@ -896,7 +896,7 @@ Do you want to download these fonts?</translation>
         <translation>Video length: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+3" />
+        <location line="+11" />
         <source>%n 张图片</source>
         <translation><numerusform>%n picture</numerusform><numerusform>%n pictures</numerusform></translation>
     </message>
@@ -904,7 +904,7 @@ Do you want to download these fonts?</translation>
 <context>
     <name>pictavo::MainWindow</name>
     <message>
-        <location filename="../../src/ui/main_window.cpp" line="+58" />
+        <location filename="../../src/ui/main_window.cpp" line="+60" />
         <source>工具栏</source>
         <translation>Toolbar</translation>
     </message>

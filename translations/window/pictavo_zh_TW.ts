@@ -231,7 +231,7 @@
     </message>
     <message>
         <location filename="../../src/ui/picture_list/picture_list_menu.cpp" line="+19" />
-        <location filename="../../src/ui/toolbar.cpp" line="+103" />
+        <location filename="../../src/ui/toolbar.cpp" line="+121" />
         <source>添加图片</source>
         <translation>新增圖片</translation>
     </message>
@@ -578,7 +578,7 @@
 %1</translation>
     </message>
     <message>
-        <location line="+28" />
+        <location line="+29" />
         <source>无法创建文件夹: %1</source>
         <translation>無法建立資料夾: %1</translation>
     </message>
@@ -896,7 +896,7 @@
         <translation>影片長度: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+3" />
+        <location line="+11" />
         <source>%n 张图片</source>
         <translation><numerusform>%n 張圖片</numerusform></translation>
     </message>
@@ -904,7 +904,7 @@
 <context>
     <name>pictavo::MainWindow</name>
     <message>
-        <location filename="../../src/ui/main_window.cpp" line="+58" />
+        <location filename="../../src/ui/main_window.cpp" line="+60" />
         <source>工具栏</source>
         <translation>工具列</translation>
     </message>
