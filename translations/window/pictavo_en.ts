@@ -40,7 +40,7 @@ A problem caused the program to stop working. Please contact support on the Pict
     <message>
         <location filename="../../src/ui/dialogs/progress_dialog.cpp" line="+11" />
         <source>共 %1 张图片，正在处理第 %2 张。</source>
-        <translation>%1 pictures in all, processing picture %2.</translation>
+        <translation>Processing picture %2 of %1.</translation>
     </message>
     <message>
         <location filename="../../src/ui/file_choosers.cpp" line="+25" />
