@@ -112,9 +112,13 @@ int textWidth(const QWidget* widget, const QString& text) {
 }
 
 // A label narrower than its size hint or a button narrower than its text shows it cut; a
-// combo box too narrow for its entries cuts them.
+// combo box too narrow for its entries cuts them; and the window cuts what reaches past it.
 QStringList clippedTexts(QWidget* window) {
   QStringList clipped;
+  for (auto* label : window->findChildren<QLabel*>())
+    if (label->isVisible() && !label->text().isEmpty() &&
+        label->mapTo(window, QPoint(label->width(), 0)).x() > window->width())
+      clipped << label->text() + QStringLiteral(" past the window's edge");
   for (auto* label : window->findChildren<QLabel*>())
     if (label->isVisible() && !label->text().isEmpty() && !label->wordWrap() &&
         label->sizeHint().width() > label->width())
