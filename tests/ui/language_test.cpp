@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QMenu>
 #include <QTest>
 
@@ -17,7 +18,9 @@
 #include <initializer_list>
 
 #include "app/language_start.h"
+#include "app/qt_text.h"
 #include "app/session.h"
+#include "effects/effect_names.h"
 #include "project/language_choice.h"
 #include "support/scoped_env.h"
 #include "support/test_files.h"
@@ -29,6 +32,7 @@
 #include "ui/panels/option_panels.h"
 #include "ui/status_bar.h"
 #include "ui/toolbar.h"
+#include "ui/window_layout.h"
 #include "ui/support/scripted_prompts.h"
 
 namespace pictavo {
@@ -177,6 +181,18 @@ TEST(WindowLanguage, SettingsChoiceIsStoredForTheNextStart) {
   startLanguage(*qApp);
   run.window = std::make_unique<MainWindow>(run.session, run.prompts);
   EXPECT_EQ(run.window->statusParts().pictureCountText(), QStringLiteral("0 pictures"));
+}
+
+// The picture list shows each picture's effect under its thumbnail: every English name fits.
+TEST(WindowLanguage, EveryEnglishEffectNameFitsUnderAThumbnail) {
+  WindowInLanguage run("en_US.UTF-8");
+  QListView* list = run.window->layoutParts().pictureList;
+  const int room = list->gridSize().width() - 6;  // the item's text margins
+  for (int index : effectIndices()) {
+    QString shown = fromCore(effectShownName(effectName(index)));
+    EXPECT_NE(shown, fromCore(effectName(index)));
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(shown), room) << qPrintable(shown);
+  }
 }
 
 }  // namespace

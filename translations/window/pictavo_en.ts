@@ -227,7 +227,7 @@ Note: the logo cannot be larger than the video.</translation>
     <message>
         <location filename="../../src/ui/picture_list/caption_badges.cpp" line="+17" />
         <source>文字</source>
-        <translation>Captions</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <location filename="../../src/ui/picture_list/picture_list_menu.cpp" line="+19" />
