@@ -5,7 +5,9 @@ set(PICTAVO_DATA_DIR share/pictavo)
 set(PICTAVO_DATA_FILES
   magick/policy.xml
   icons/pictavo.svg
-  help/unzip.html)
+  help/unzip.html
+  help/unzip.en.html
+  help/unzip.zh_TW.html)
 
 foreach(file ${PICTAVO_DATA_FILES})
   # configure_file copies again whenever the source changes.

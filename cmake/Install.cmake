@@ -37,7 +37,21 @@ foreach(page ${PICTAVO_MAN_PAGES})
     DEPENDS ${source} VERBATIM)
   list(APPEND compressed_pages ${compressed})
 endforeach()
-add_custom_target(pictavo_man_pages ALL DEPENDS ${compressed_pages})
+# The window program's page in Chinese too, in the man folders of those languages.
+set(translated_pages)
+if(TARGET pictavo)
+  foreach(language zh_CN zh_TW)
+    set(source ${PROJECT_SOURCE_DIR}/resources/man/${language}/pictavo.1)
+    set(compressed ${CMAKE_BINARY_DIR}/man/${language}/pictavo.1.gz)
+    add_custom_command(OUTPUT ${compressed}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man/${language}
+      COMMAND ${GZIP_PROGRAM} -9 -n -c ${source} > ${compressed}
+      DEPENDS ${source} VERBATIM)
+    list(APPEND translated_pages ${compressed})
+    install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+  endforeach()
+endif()
+add_custom_target(pictavo_man_pages ALL DEPENDS ${compressed_pages} ${translated_pages})
 install(FILES ${compressed_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # A menu entry only for a program that exists.

@@ -19,6 +19,7 @@ PACKAGES=(
   libcurl4-openssl-dev ca-certificates
   libqt6svg6
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  gettext qt6-l10n-tools qt6-tools-dev
 )
 # Making the Debian package.
 PACKAGE_TOOLS=(dpkg-dev file)

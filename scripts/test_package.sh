@@ -51,12 +51,17 @@ DEB=$(ls build/pictavo_*.deb)
 CONTENTS=$(dpkg-deb -c "$DEB" | awk '{print $6}')
 expected=(./usr/bin/pictavo-cli ./usr/share/pictavo/magick/policy.xml
           ./usr/share/pictavo/icons/pictavo.svg ./usr/share/man/man1/pictavo-cli.1.gz
-          ./usr/share/icons/hicolor/scalable/apps/pictavo.svg)
+          ./usr/share/icons/hicolor/scalable/apps/pictavo.svg
+          ./usr/share/pictavo/locale/en/LC_MESSAGES/pictavo.mo
+          ./usr/share/pictavo/locale/zh_TW/LC_MESSAGES/pictavo.mo)
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/pictavo.png")
 done
 window_files=(./usr/bin/pictavo ./usr/share/applications/pictavo.desktop
-              ./usr/share/metainfo/org.pictavo.Pictavo.metainfo.xml ./usr/share/man/man1/pictavo.1.gz)
+              ./usr/share/metainfo/org.pictavo.Pictavo.metainfo.xml ./usr/share/man/man1/pictavo.1.gz
+              ./usr/share/pictavo/translations/pictavo_en.qm
+              ./usr/share/pictavo/translations/pictavo_zh_TW.qm
+              ./usr/share/man/zh_CN/man1/pictavo.1.gz ./usr/share/man/zh_TW/man1/pictavo.1.gz)
 if [ -x build/bin/pictavo ]; then
   expected+=("${window_files[@]}")
 else
@@ -85,7 +90,7 @@ echo "package: $DEB, $(du -k "$DEB" | cut -f1) KiB, Depends: $(field Depends)"
 # --- desktop entry, metainfo and manual pages ---
 desktop-file-validate resources/desktop/pictavo.desktop
 appstreamcli validate --no-net resources/desktop/org.pictavo.Pictavo.metainfo.xml
-for page in resources/man/*.1; do
+for page in resources/man/*.1 resources/man/*/*.1; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$page: $warnings"
 done

@@ -19,6 +19,7 @@
 #include "platform/work_folder.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -68,7 +69,8 @@ std::optional<StartupFailure> prepareProgramFolder() {
   if (program.empty() && !ensureProgramFolders(&error))
     return failure(StartupTexts::error(), fromCore(error));
   if (!makeFolders(program))
-    return failure(StartupTexts::error(), fromCore(gbk("无法创建文件夹: ") + program));
+    return failure(StartupTexts::error(),
+                   StartupTexts::tr("无法创建文件夹: %1").arg(fromCore(program)));
   return std::nullopt;
 }
 
@@ -109,6 +111,12 @@ void tellStartupFailure(const StartupFailure& failure, UserPrompts& prompts) {
   prompts.message(nullptr, failure.icon, failure.caption, failure.text);
   if (!failure.opensUnpackHelp) return;
   QString localCopy = QFile::decodeName(resourceFolder().c_str()) + QStringLiteral("/help/unzip.html");
+  // The page in the program's language, when there is one.
+  if (currentLanguage() != Language::SimplifiedChinese) {
+    QString translated = localCopy.chopped(4) + QLatin1String(languageCode(currentLanguage())) +
+                         QStringLiteral(".html");
+    if (QFileInfo::exists(translated)) localCopy = translated;
+  }
   QUrl fallback = QFileInfo::exists(localCopy) ? QUrl::fromLocalFile(localCopy) : QUrl();
   openInBrowser(vendorPage(kUnpackHelpPagePath, QString(), fallback));
 }

@@ -7,6 +7,7 @@
 #include "project/size_list.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo::cli {
 
@@ -44,7 +45,7 @@ int countFailedFiles(const Args& args, const std::function<bool(const std::strin
 
 bool parseCanvasSize(const std::string& text, int* width, int* height) {
   if (SizeList::parseSizeText(text, width, height) && *width % 2 == 0 && *height % 2 == 0) return true;
-  complain(gbk("视频尺寸应写成 宽x高，两者都是偶数，例如 1280x720: ") + text);
+  complain(localFormat("视频尺寸应写成 宽x高，两者都是偶数，例如 1280x720: %s", text.c_str()));
   return false;
 }
 

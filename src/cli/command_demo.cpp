@@ -10,6 +10,7 @@
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
+#include "util/translate.h"
 #include "video/demo_project.h"
 #include "video/temp_names.h"
 
@@ -36,7 +37,7 @@ class MaterialFolder {
 int runDemo(const Args& args) {
   auto output = pathArg(args.value("out").value_or("demo.mp4"));
   if (!output || !args.positional.empty()) {
-    complain(gbk("用法: pictavo-cli demo [-o 输出.mp4] [--pipe raw|mjpeg] [--tall]"));
+    complain(localText("用法: pictavo-cli demo [-o 输出.mp4] [--pipe raw|mjpeg] [--tall]"));
     return 2;
   }
   FramePipe pipe = FramePipe::Raw;

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo::cli {
 namespace {
@@ -24,14 +25,14 @@ WandPtr frameOf(const std::optional<std::string>& input, int width, int height,
 
 int runFrame(const Args& args) {
   if (args.positional.size() != 0 && args.positional.size() != 2) {
-    complain(gbk("用法: pictavo-cli frame [输入图片 输出.jpg] [--size 宽x高] [--background black|white] [--turn 角度]"));
+    complain(localText("用法: pictavo-cli frame [输入图片 输出.jpg] [--size 宽x高] [--background black|white] [--turn 角度]"));
     return 2;
   }
   int width = 1280, height = 720;
   if (!parseCanvasSize(args.value("size").value_or("1280x720"), &width, &height)) return 2;
   std::string backgroundName = args.value("background").value_or("black");
   if (backgroundName != "black" && backgroundName != "white") {
-    complain(gbk("背景只能是 black 或 white: ") + backgroundName);
+    complain(localFormat("背景只能是 black 或 white: %s", backgroundName.c_str()));
     return 2;
   }
   const char* background = backgroundName == "black" ? "#000000" : "#ffffff";
@@ -48,13 +49,13 @@ int runFrame(const Args& args) {
   std::string error;
   WandPtr frame = frameOf(input, width, height, background, turn, &error);
   if (!frame) {
-    complain(error.empty() ? gbk("图片读取失败") : error);
+    complain(error.empty() ? localText("图片读取失败") : error);
     return 1;
   }
   ImageBlob jpeg = encodeFrame(frame.get());
   if (jpeg.empty() ||
       !writeWholeFile(*output, std::string_view(reinterpret_cast<const char*>(jpeg.data()), jpeg.length))) {
-    complain(gbk("写入文件时出错: ") + *output);
+    complain(localFormat("写入文件时出错: %s", output->c_str()));
     return 1;
   }
   say(strprintf("%s: %dx%d, %zu bytes", output->c_str(), width, height, jpeg.length));

@@ -15,6 +15,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo::cli {
 namespace {
@@ -64,7 +65,7 @@ std::unique_ptr<CaptionOverlay> captionFor(const std::string& text, int width, i
 int runFrames(const Args& args) {
   auto effect = args.value("effect");
   if (!effect) {
-    complain(gbk("用法: pictavo-cli frames --effect N [--size 宽x高] [--hold H] [--caption 文字] [--out 文件夹] [--count] [--time]"));
+    complain(localText("用法: pictavo-cli frames --effect N [--size 宽x高] [--hold H] [--caption 文字] [--out 文件夹] [--count] [--time]"));
     return 2;
   }
   int index = std::atoi(effect->c_str());
@@ -83,7 +84,7 @@ int runFrames(const Args& args) {
     if (!out) return 2;
     folder = *out;
     if (!makeFolders(folder)) {
-      complain(gbk("无法创建文件夹: ") + folder);
+      complain(localFormat("无法创建文件夹: %s", folder.c_str()));
       return 1;
     }
   }
@@ -97,7 +98,7 @@ int runFrames(const Args& args) {
   WandPtr last = runEffect(index, width, height, picture.get(), std::move(previous), out);
   double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
   if (!last) {
-    complain(gbk("写入帧时出错"));
+    complain(localText("写入帧时出错"));
     return 1;
   }
   say(strprintf("effect %d ", index) + effectName(index) +
@@ -110,8 +111,9 @@ int runFrames(const Args& args) {
 }
 
 int runEffects(const Args&) {
-  for (int index : effectIndices()) say(strprintf("%2d ", index) + effectName(index));
-  say(strprintf("%2d ", 99) + effectName(99));
+  for (int index : effectIndices())
+    say(strprintf("%2d ", index) + effectShownName(effectName(index)));
+  say(strprintf("%2d ", 99) + effectShownName(effectName(99)));
   return 0;
 }
 

@@ -18,6 +18,7 @@
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo::cli {
 namespace {
@@ -29,7 +30,7 @@ class FolderSink : public ImportSink {
   std::string folder() const override { return folder_; }
   bool full() const override { return count_ >= kMaxPictures; }
   std::string fullMessage() const override {
-    return strprintf(gbk("最多可以添加 %d 张图片").c_str(), kMaxPictures);
+    return localFormat("最多可以添加 %d 张图片", kMaxPictures);
   }
   bool add(const std::string& path) override {
     ++count_;
@@ -63,26 +64,26 @@ std::string trimmed(const std::string& text) {
 
 int usageError() {
   complain(
-      gbk("用法: pictavo-cli import [--type 0|1|2] (--out 文件夹 | --save 项目.dat) "
-          "宝贝地址或图片地址"));
+      localText("用法: pictavo-cli import [--type 0|1|2] (--out 文件夹 | --save 项目.dat) "
+                "宝贝地址或图片地址"));
   return 2;
 }
 
 // Shows the messages; true when one of them is an error.
 bool showNotices(const ImportResult& result) {
   bool error = false;
-  if (result.cancelled) complain(gbk("已停止。"));
+  if (result.cancelled) complain(localText("已停止。"));
   for (const UserMessage& notice : result.notices) {
     complain(notice.caption + ": " + notice.text);
-    error = error || notice.caption == gbk("错误");
+    error = error || notice.caption == localText("错误");
   }
-  say(strprintf(gbk("已下载 %d / %zu 张图片").c_str(), result.added, result.addresses.size()));
+  say(localFormat("已下载 %d / %zu 张图片", result.added, result.addresses.size()));
   return error;
 }
 
 int importIntoFolder(const ProductQuery& query, const std::string& folder) {
   if (!makeFolders(folder)) {
-    complain(gbk("无法创建文件夹: ") + folder);
+    complain(localFormat("无法创建文件夹: %s", folder.c_str()));
     return 1;
   }
   FolderSink sink(folder);
@@ -117,7 +118,7 @@ int importIntoProject(const ProductQuery& query, const std::string& projectPath)
     complain(failure.caption + ": " + failure.text);
     return 1;
   }
-  say(gbk("已保存项目: ") + projectPath);
+  say(localFormat("已保存项目: %s", projectPath.c_str()));
   return result.cancelled ? kInterrupted : 0;
 }
 

@@ -8,6 +8,7 @@
 #include "project/project_file.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "util/translate.h"
 #include "video/auto_pause.h"
 #include "video/generation_checks.h"
 #include "video/output_file.h"
@@ -15,13 +16,13 @@
 namespace pictavo::cli {
 namespace {
 
-const char* kUsage =
+const char* kUsage = translatable(
     "用法: pictavo-cli make -o 输出.mp4 [--size 宽x高] [--pause 秒] [--effect N|random|cycle] "
     "[--caption 文字] [--music MP3]... [--auto-pause|--loop] [--beat] [--fade-in 秒] "
     "[--fade-out 秒] [--level] [--logo PNG --logo-at 0..3] "
     "[--cover 图片] [--save 项目.dat] [--pipe raw|mjpeg] "
     "[--motion off|auto|in|out|left|right|up|down] [--motion-strength 4..20] [--fit fit|fill|blur] "
-    "图片...";
+    "图片...");
 
 // The internal form of each path argument; nothing when one cannot be carried.
 std::optional<std::vector<std::string>> pathArgs(const std::vector<std::string>& fsNames) {
@@ -41,11 +42,11 @@ bool applyMusic(Project& project, const Args& args) {
     if (!addMusicTrack(project, track)) return false;
   }
   if (args.has("auto-pause") && args.has("loop")) {
-    complain(gbk("--auto-pause 和 --loop 只能选一个。"));
+    complain(localText("--auto-pause 和 --loop 只能选一个。"));
     return false;
   }
   if ((args.has("auto-pause") || args.has("loop")) && tracks->empty()) {
-    complain(gbk("--auto-pause 和 --loop 需要背景音乐 (--music)。"));
+    complain(localText("--auto-pause 和 --loop 需要背景音乐 (--music)。"));
     return false;
   }
   project.settings.loopPictures = args.has("loop");
@@ -62,7 +63,7 @@ bool applyLogoAndCover(Project& project, const Args& args) {
     auto path = pathArg(*logo);
     if (!path || !setLogo(project, *path, args.value("logo-at").value_or("2"))) return false;
   } else if (args.has("logo-at")) {
-    complain(gbk("--logo-at 需要 --logo。"));
+    complain(localText("--logo-at 需要 --logo。"));
     return false;
   }
   if (auto cover = args.value("cover")) {
@@ -81,7 +82,7 @@ bool outputsClear(const Project& project, const Args& args, const std::string& v
   if (auto save = args.value("save"); clash.empty() && save) {
     auto savePath = pathArg(*save);
     if (savePath && sameFile(*savePath, videoPath))
-      clash = gbk("项目文件和视频文件不能是同一个文件: ") + videoPath;
+      clash = localFormat("项目文件和视频文件不能是同一个文件: %s", videoPath.c_str());
   }
   if (!clash.empty()) complain(clash);
   return clash.empty();
@@ -100,7 +101,7 @@ bool saveIfAsked(Project& project, const Args& args) {
     complain(error.caption + ": " + error.text + (named ? "" : " " + *path));
     return false;
   }
-  say(gbk("项目已保存: ") + *path);
+  say(localFormat("项目已保存: %s", path->c_str()));
   return true;
 }
 
@@ -109,7 +110,7 @@ bool saveIfAsked(Project& project, const Args& args) {
 int runMake(const Args& args) {
   auto out = args.value("out");
   if (!out || out->empty() || args.positional.empty()) {
-    complain(gbk(kUsage));
+    complain(localText(kUsage));
     return 2;
   }
   auto output = pathArg(*out);
@@ -130,7 +131,7 @@ int runMake(const Args& args) {
   if (caption) {
     captionText = utf8ToGb18030(*caption);
     if (!captionText) {
-      complain(gbk("文字中有无法转换的字符。"));
+      complain(localText("文字中有无法转换的字符。"));
       return 2;
     }
     project.settings.captionsOn = true;

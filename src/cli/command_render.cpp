@@ -8,6 +8,7 @@
 #include "project/project_file.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "util/translate.h"
 #include "video/auto_pause.h"
 
 namespace pictavo::cli {
@@ -15,8 +16,8 @@ namespace pictavo::cli {
 int runRender(const Args& args) {
   auto out = args.value("out");
   if (!out || out->empty() || args.positional.size() != 1) {
-    complain(gbk("用法: pictavo-cli render 项目.dat -o 输出.mp4 [--beat] [--fade-in 秒] [--fade-out 秒] "
-                 "[--level] [--pipe raw|mjpeg]"));
+    complain(localText("用法: pictavo-cli render 项目.dat -o 输出.mp4 [--beat] [--fade-in 秒] [--fade-out 秒] "
+                       "[--level] [--pipe raw|mjpeg]"));
     return 2;
   }
   FramePipe pipe = FramePipe::Raw;

@@ -9,6 +9,7 @@
 #include "net/error_report.h"
 #include "platform/interrupts.h"
 #include "util/charset.h"
+#include "util/translate.h"
 #include "video/generation_checks.h"
 #include "video/generation_run.h"
 
@@ -17,7 +18,7 @@ namespace pictavo::cli {
 bool pipeOption(const Args& args, FramePipe* pipe) {
   std::string value = args.value("pipe").value_or("raw");
   if (value != "mjpeg" && value != "raw") {
-    complain(gbk("--pipe 只能是 raw 或 mjpeg。"));
+    complain(localText("--pipe 只能是 raw 或 mjpeg。"));
     return false;
   }
   *pipe = value == "mjpeg" ? FramePipe::Mjpeg : FramePipe::Raw;
@@ -53,7 +54,7 @@ int generateVideo(const Project& project, const std::string& outputPath, FramePi
   }
   run.wait();
   switch (progress.end()) {
-    case RunEnd::Finished: say(gbk("视频已生成: ") + run.outputPath()); return 0;
+    case RunEnd::Finished: say(localFormat("视频已生成: %s", run.outputPath().c_str())); return 0;
     case RunEnd::Cancelled: return 128 + (interruptSignal() ? interruptSignal() : SIGINT);
     default: return 1;
   }

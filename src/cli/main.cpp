@@ -6,7 +6,10 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "platform/folders.h"
 #include "platform/large_blocks.h"
+#include "project/language_choice.h"
+#include "util/paths.h"
 
 namespace {
 
@@ -90,6 +93,9 @@ const Command* findCommand(const char* name) {
 
 int main(int argc, char** argv) {
   pictavo::returnLargeBlocksToTheSystem();
+  // Messages in the user's language (the window's stored choice, else the locale).
+  pictavo::useLanguage(pictavo::languageOfThisRun(pictavo::PreferencesStore::user()),
+                       pictavo::joinPath(pictavo::resourceFolder(), "locale"));
   if (argc < 2) return usageError("no command given", nullptr);
   std::string first = argv[1];
   if (first == "--help" || first == "-h") {

@@ -14,6 +14,7 @@
 #include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo::cli {
 namespace {
@@ -34,7 +35,7 @@ bool setVideoSize(Project& project, const std::string& sizeText) {
   int width = 0, height = 0;
   if (!parseCanvasSize(sizeText, &width, &height)) return false;
   if (!SizeList::customSizeAllowed(width, height)) {
-    complain(gbk("视频尺寸应在 128x128 到 3840x2160 之间: ") + sizeText);
+    complain(localFormat("视频尺寸应在 128x128 到 3840x2160 之间: %s", sizeText.c_str()));
     return false;
   }
   int index = project.sizes.findSizeText(sizeText);
@@ -47,7 +48,7 @@ bool setPause(Project& project, const std::string& secondsText) {
   char* end = nullptr;
   double seconds = std::strtod(secondsText.c_str(), &end);
   if (secondsText.empty() || *end != '\0' || !(seconds > 0 && seconds <= 60)) {
-    complain(gbk("停留时间应是 0 到 60 之间的秒数: ") + secondsText);
+    complain(localFormat("停留时间应是 0 到 60 之间的秒数: %s", secondsText.c_str()));
     return false;
   }
   for (int i = 0; i < kPauseCount; ++i) {
@@ -114,7 +115,7 @@ bool addPictures(Project& project, const std::vector<std::string>& paths) {
     addPicture(project, path);
   }
   if (!project.pictures.empty()) return true;
-  complain(gbk("没有可用的图片。"));
+  complain(localText("没有可用的图片。"));
   return false;
 }
 
@@ -134,7 +135,7 @@ bool setEffects(Project& project, const std::string& choice) {
   }
   int index = 0;
   if (!parseInt(choice, 0, kNoAnimation, &index)) {
-    complain(gbk("效果应是 0 到 99 的编号、random 或 cycle: ") + choice);
+    complain(localFormat("效果应是 0 到 99 的编号、random 或 cycle: %s", choice.c_str()));
     return false;
   }
   for (ImageItem& item : project.pictures) item.setEffect(index);
@@ -144,7 +145,7 @@ bool setEffects(Project& project, const std::string& choice) {
 void setCaptions(Project& project, const std::string& text) {
   std::string kept = gb18030Prefix(text, kMaxCaptionTextBytes);
   if (kept.size() < text.size())
-    complain(strprintf(gbk("文字太长，只使用前 %zu 个字节: ").c_str(), kMaxCaptionTextBytes) + kept);
+    complain(localFormat("文字太长，只使用前 %zu 个字节: %s", kMaxCaptionTextBytes, kept.c_str()));
   project.settings.captionsOn = true;
   for (ImageItem& item : project.pictures) {
     item.caption.mode = 1;
@@ -156,7 +157,7 @@ bool addMusicTrack(Project& project, const std::string& path) {
   int rate = 0;
   float milliseconds = analyseMp3(path, &rate);
   if (milliseconds <= 0) {
-    complain(gbk("无法读取背景音乐(不是有效的 MP3 文件): ") + path);
+    complain(localFormat("无法读取背景音乐(不是有效的 MP3 文件): %s", path.c_str()));
     return false;
   }
   project.settings.musicTracks.push_back({path, milliseconds, rate});
@@ -197,7 +198,7 @@ bool setMusicStyle(Project& project, const Args& args) {
 bool setLogo(Project& project, const std::string& path, const std::string& locationText) {
   int location = 0;
   if (!parseInt(locationText, 0, 3, &location)) {
-    complain(gbk("图标位置应是 0(左上) 1(左下) 2(右上) 3(右下): ") + locationText);
+    complain(localFormat("图标位置应是 0(左上) 1(左下) 2(右上) 3(右下): %s", locationText.c_str()));
     return false;
   }
   project.settings.logoOn = true;

@@ -6,6 +6,7 @@
 #include "util/charset.h"
 #include "util/text_format.h"
 #include "util/time_text.h"
+#include "util/translate.h"
 
 namespace pictavo::cli {
 
@@ -16,7 +17,7 @@ std::string progressLine(int done, int total, double elapsedSeconds) {
   std::string bar = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '-') + "]";
   std::string left = "--:--:--";
   if (done > 0 && total >= done) left = timeText(elapsedSeconds / done * (total - done));
-  return strprintf("%s %3d%%  %d/%d  ", bar.c_str(), percent, done, total) + gbk("剩余 ") + left;
+  return localFormat("%s %3d%%  %d/%d  剩余 %s", bar.c_str(), percent, done, total, left.c_str());
 }
 
 void TerminalProgress::draw(int done, int total) {
@@ -55,14 +56,14 @@ void TerminalProgress::finished() {
   end_ = RunEnd::Finished;
 }
 
-void TerminalProgress::cancelled() { report(gbk("已停止。"), RunEnd::Cancelled); }
+void TerminalProgress::cancelled() { report(localText("已停止。"), RunEnd::Cancelled); }
 
 void TerminalProgress::failed(const std::string& message) {
-  report(gbk("错误: ") + message, RunEnd::Failed);
+  report(localFormat("错误: %s", message.c_str()), RunEnd::Failed);
 }
 
 void TerminalProgress::warning(const std::string& message) {
-  report(gbk("提示: ") + message, std::nullopt);
+  report(localFormat("提示: %s", message.c_str()), std::nullopt);
 }
 
 RunEnd TerminalProgress::end() const {

@@ -4,6 +4,7 @@
 
 #include "effects/effect_table.h"
 #include "util/charset.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -25,6 +26,11 @@ bool hasEffect(int animationIndex) { return findEffectRow(animationIndex) != nul
 
 const std::string& effectName(int animationIndex) {
   return gbkNames()[hasEffect(animationIndex) ? animationIndex : kNoAnimation];
+}
+
+std::string effectShownName(const std::string& gbkName) {
+  if (currentLanguage() == Language::SimplifiedChinese) return gbkName;
+  return localText(utf8(gbkName).c_str());
 }
 
 int effectIndexByName(const std::string& gbkName) {

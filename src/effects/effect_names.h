@@ -16,6 +16,10 @@ bool hasEffect(int animationIndex);
 // The effect's name (GBK); "无动画" for any index without an effect.
 const std::string& effectName(int animationIndex);
 
+// The name as shown to the user, in the program's language, of a stored name (GBK); the
+// stored name stays the project's.
+std::string effectShownName(const std::string& gbkName);
+
 // The index whose name is `gbkName`, or kNoAnimation when no effect has it.
 int effectIndexByName(const std::string& gbkName);
 

@@ -8,6 +8,7 @@
 #include "imaging/caption_layout.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -56,7 +57,7 @@ bool measureText(DrawingWand* draw, const std::string& text, TextBox* box) {
 void sayNoUsableFont() {
   static std::once_flag said;
   std::call_once(said, [] {
-    infoLog(gbk("没有找到可用的字幕字体，字幕不会显示。请安装中文字体（例如 fonts-wqy-microhei）后再试。"));
+    infoLog(localText("没有找到可用的字幕字体，字幕不会显示。请安装中文字体（例如 fonts-wqy-microhei）后再试。"));
   });
 }
 

@@ -8,6 +8,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -28,9 +29,9 @@ std::string freshFrameName(const std::string& folder, bool alpha) {
 }  // namespace
 
 std::string importingFramesText(int number, int total) {
-  const char* format = total > 99 ? "导入图片: %3d / %d" : total >= 10 ? "导入图片: %2d / %d"
-                                                                        : "导入图片: %d / %d";
-  return strprintf(gbk(format).c_str(), number, total);
+  if (total > 99) return localFormat("导入图片: %3d / %d", number, total);
+  if (total >= 10) return localFormat("导入图片: %2d / %d", number, total);
+  return localFormat("导入图片: %d / %d", number, total);
 }
 
 GifFramesResult writeGifFrames(const std::string& gifPath, const std::string& folder,

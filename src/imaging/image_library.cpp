@@ -8,6 +8,7 @@
 #include "platform/folders.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -66,7 +67,7 @@ bool validateImageLibrary(std::string* error) {
                        MagickGetImageBlob(icon.get(), &length)),
                    length};
     if (blob.empty()) {
-      if (error) *error = gbk("图像库无法生成 ICO 图片: ") + takeWandError(icon.get());
+      if (error) *error = localFormat("图像库无法生成 ICO 图片: %s", takeWandError(icon.get()).c_str());
       return false;
     }
   }
@@ -75,7 +76,7 @@ bool validateImageLibrary(std::string* error) {
   if (decodes(kProbePng, sizeof kProbePng, &why) && decodes(kProbeJpeg, sizeof kProbeJpeg, &why) &&
       decodes(kProbeGif, sizeof kProbeGif, &why) && decodes(kProbeBmp, sizeof kProbeBmp, &why))
     return true;
-  if (error) *error = gbk("图像库无法正常启动: ") + why;
+  if (error) *error = localFormat("图像库无法正常启动: %s", why.c_str());
   return false;
 }
 

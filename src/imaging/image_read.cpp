@@ -6,21 +6,21 @@
 #include "imaging/image_library.h"
 #include "platform/files.h"
 #include "platform/user_file.h"
-#include "util/info_log.h"
 #include "util/charset.h"
+#include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
 
-std::string conversionError() { return gbk("iconvStr() 字符转码时发生错误"); }
+std::string conversionError() { return localText("iconvStr() 字符转码时发生错误"); }
 
 bool sizeAcceptable(long long w, long long h, std::string* error) {
   if (w <= kMaxPictureSide && h <= kMaxPictureSide && w * h <= kMaxPicturePixels) return true;
   if (error)
-    *error = gbk("图片尺寸过大(") + std::to_string(w) + " x " + std::to_string(h) +
-             gbk(")，无法处理。");
+    *error = localFormat("图片尺寸过大(%lld x %lld)，无法处理。", w, h);
   return false;
 }
 
@@ -28,7 +28,7 @@ bool sizeAcceptable(long long w, long long h, std::string* error) {
 // without giving any.
 std::string readFailureText(MagickWand* wand) {
   std::string why = takeWandError(wand);
-  return why.empty() ? gbk("无法识别的图片格式，或图片已损坏、不完整。") : why;
+  return why.empty() ? localText("无法识别的图片格式，或图片已损坏、不完整。") : why;
 }
 
 // Reads only the headers of the open file (the image library's ping), after our own probe
@@ -136,7 +136,7 @@ bool writeImageFile(MagickWand* wand, const std::string& path, std::string* erro
   FilePtr file = openFile(path, "wb");
   bool ok = file && MagickWriteImageFile(wand, file.get()) != MagickFalse;
   if (file) ok = std::fflush(file.get()) == 0 && ok;
-  if (!ok && error) *error = gbk("写入图片文件时出错: ") + path + " " + takeWandError(wand);
+  if (!ok && error) *error = localFormat("写入图片文件时出错: %s %s", path.c_str(), takeWandError(wand).c_str());
   return ok;
 }
 
@@ -144,7 +144,7 @@ WandPtr readPicture(const std::string& path, const char* background, std::string
   WandPtr wand(NewMagickWand());
   std::string why;
   if (!readImageFile(wand.get(), path, &why)) {
-    if (error) *error = gbk("MagickReadImage() 发生错误：\n\n") + "image.cpp unknown 185 " + why;
+    if (error) *error = localText("MagickReadImage() 发生错误：\n\n") + "image.cpp unknown 185 " + why;
     return nullptr;
   }
   reportDamagedPicture(wand.get(), path);
@@ -165,7 +165,7 @@ WandPtr readPictureForCanvas(const std::string& path, const char* background, in
     MagickSetOption(wand.get(), "jpeg:size", strprintf("%dx%d", canvasWidth, canvasHeight).c_str());
     std::string why;
     if (!readImageFile(wand.get(), path, &why)) {
-      if (error) *error = gbk("MagickReadImage() 发生错误：\n\n") + "image.cpp unknown 185 " + why;
+      if (error) *error = localText("MagickReadImage() 发生错误：\n\n") + "image.cpp unknown 185 " + why;
       return nullptr;
     }
     reportDamagedPicture(wand.get(), path);
@@ -187,7 +187,7 @@ bool reportDamagedPicture(MagickWand* wand, const std::string& path) {
   bool damaged = found->severity == CorruptImageWarning;
   DestroyExceptionInfo(found);
   if (!damaged) return false;
-  infoLog(gbk("图片数据不完整，缺失的部分将显示为灰色:\r\n") + path);
+  infoLog(localFormat("图片数据不完整，缺失的部分将显示为灰色:\r\n%s", path.c_str()));
   return true;
 }
 
@@ -225,7 +225,7 @@ PictureKind classifyPicture(const std::string& path, std::string* error) {
   if (!fileExists(path)) {
     // A FIFO or a device is there, not nothing: say so, as opening it would.
     std::string notRegular = notRegularSourceMessage(path);
-    if (error) *error = notRegular.empty() ? gbk("文件不存在: ") + path : notRegular;
+    if (error) *error = notRegular.empty() ? localFormat("文件不存在: %s", path.c_str()) : notRegular;
     return PictureKind::Unreadable;
   }
   if (!hasKnownSignature(path)) return PictureKind::Unknown;

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -49,7 +50,7 @@ bool hintReducedDecode(MagickWand* wand, const std::string& path, long boxSide, 
 }
 
 std::string sizeText(int64_t size, bool singlePrecisionMb) {
-  if (size < 1024) return strprintf(" %lld %s", static_cast<long long>(size), gbk("字节").c_str());
+  if (size < 1024) return localFormat(" %lld 字节", static_cast<long long>(size));
   if (size < 1048576) return strprintf(" %0.1f KB", static_cast<double>(size) / 1024.0);
   double mb = static_cast<double>(size) / 1024.0 / 1024.0;
   if (singlePrecisionMb) mb = static_cast<float>(mb);
@@ -57,8 +58,8 @@ std::string sizeText(int64_t size, bool singlePrecisionMb) {
 }
 
 std::string infoLine(int width, int height, const std::string& type, int64_t size, bool singleMb) {
-  return gbk("尺寸: ") + strprintf("%d x %d", width, height) + gbk(", 类型: ") + type +
-         gbk(" 图片, 大小:") + sizeText(size, singleMb);
+  return localFormat("尺寸: %d x %d, 类型: %s 图片, 大小:%s", width, height, type.c_str(),
+                     sizeText(size, singleMb).c_str());
 }
 
 }  // namespace
@@ -106,7 +107,7 @@ int makeListIcon(const std::string& path, int iconWidth, int iconHeight, int rot
 int describePicture(const std::string& path, std::string* text) {
   WandPtr wand(NewMagickWand());
   if (!readImageFile(wand.get(), path)) {
-    *text = gbk("注意: 这不是一个有效的图片");
+    *text = localText("注意: 这不是一个有效的图片");
     return 0;
   }
   MagickResetIterator(wand.get());

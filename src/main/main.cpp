@@ -12,6 +12,7 @@
 
 #include "app/background_tasks.h"
 #include "app/crash_report.h"
+#include "app/language_start.h"
 #include "app/program_options.h"
 #include "app/prompt_recording.h"
 #include "app/qt_text.h"
@@ -147,6 +148,7 @@ int main(int argc, char* argv[]) {
 
   // Takes the toolkit's own options out of argv.
   std::unique_ptr<QApplication> app = startToolkit(argc, argv);
+  startLanguage(*app);
   ProgramOptions options = parseProgramOptions(argumentsOf(argc, argv));
   if (options.mode != ProgramOptions::Mode::Window &&
       options.mode != ProgramOptions::Mode::CrashReport)

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -61,7 +62,7 @@ float analyseMp3(const std::string& path, int* sampleRate) {
   auto size = fileSize(path);
   if (!size) return 0;
   if (*size > kMaxMp3FileBytes) {
-    infoLog(gbk("音乐文件太大, 无法分析:\r\n") + path);
+    infoLog(localFormat("音乐文件太大, 无法分析:\r\n%s", path.c_str()));
     return 0;
   }
   auto bytes = readWholeFile(path);

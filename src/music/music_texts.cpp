@@ -5,6 +5,7 @@
 #include "util/paths.h"
 #include "util/text_format.h"
 #include "util/time_text.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -14,7 +15,7 @@ std::string musicListLine(const MusicTrack& track) {
 }
 
 std::string audioLengthText(const std::vector<MusicTrack>& tracks) {
-  return strprintf(gbk("音频长度: %s").c_str(), timeText(totalMusicLength(tracks)).c_str());
+  return localFormat("音频长度: %s", timeText(totalMusicLength(tracks)).c_str());
 }
 
 }  // namespace pictavo

@@ -15,6 +15,7 @@
 #include "project/service_config.h"
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -192,14 +193,14 @@ Slist fallbackAddress(const RequestTarget& target) {
 Exchange outcomeOf(const Run& run, CURL* easy, const RequestTarget& target,
                    const ResponseCapture& capture, BodyTarget& body, const Options& o) {
   if (run.halt == Halt::Cancelled) {
-    Exchange e = failedExchange(kHttpCancelled, gbk("已取消。"));
+    Exchange e = failedExchange(kHttpCancelled, localText("已取消。"));
     e.final = true;
     return e;
   }
   if (run.halt == Halt::Deadline) {
     Exchange e = failedExchange(
         capture.headerBytes() ? kHttpProtocolFailed : kHttpConnectFailed,
-        strprintf(gbk("请求超过 %d 秒仍未完成, 已放弃。").c_str(), netTimeouts().totalMs / 1000));
+        localFormat("请求超过 %d 秒仍未完成, 已放弃。", netTimeouts().totalMs / 1000));
     e.final = true;
     return e;
   }
@@ -264,12 +265,12 @@ Exchange exchangeOnce(const HttpRequest& request, BodyTarget& body) {
   initCurl();
   std::optional<RequestTarget> target = requestTarget(request.url);
   if (!target) {
-    Exchange e = failedExchange(kHttpConnectFailed, gbk("网址不符合规范"));
+    Exchange e = failedExchange(kHttpConnectFailed, localText("网址不符合规范"));
     e.invalidUrl = true;
     return e;
   }
   if (request.cancelled && request.cancelled()) {
-    Exchange e = failedExchange(kHttpCancelled, gbk("已取消。"));
+    Exchange e = failedExchange(kHttpCancelled, localText("已取消。"));
     e.final = true;
     return e;
   }

@@ -6,6 +6,7 @@
 #include "net/http_url.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -23,10 +24,10 @@ Exchange perform(const HttpRequest& request, BodyTarget& target);
 // as it is: that request already had its own retry.
 Exchange follow(const HttpRequest& request, std::string location, BodyTarget& target) {
   if (request.redirectDepth >= kHttpRedirectLimit)
-    return failedExchange(kHttpProtocolFailed, gbk("HTTP连继跳转已超过允许的次数。"));
+    return failedExchange(kHttpProtocolFailed, localText("HTTP连继跳转已超过允许的次数。"));
   if (target.isDownload()) location = downloadTarget(std::move(location));
   if (request.httpsOnly && !startsWithNoCase(location, "https:"))
-    return failedExchange(kHttpProtocolFailed, gbk("拒绝跳转到不加密的地址: ") + location);
+    return failedExchange(kHttpProtocolFailed, localFormat("拒绝跳转到不加密的地址: %s", location.c_str()));
   HttpRequest next;
   next.url = std::move(location);
   next.cookie = request.cookie;

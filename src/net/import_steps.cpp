@@ -3,16 +3,17 @@
 #include "net/item_id.h"
 #include "net/picture_list_download.h"
 #include "util/charset.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
-std::string fetchingListText() { return gbk("获取宝贝图片列表..."); }
+std::string fetchingListText() { return localText("获取宝贝图片列表..."); }
 
 namespace {
 
 // The error box of a failed item data request: its header text and error message.
 UserMessage itemRequestFailure(const HttpResponse& response) {
-  return errorMessage(gbk("获取宝贝图片列表时出错:\n\n") + response.headerText + "\n\n" +
+  return errorMessage(localText("获取宝贝图片列表时出错:\n\n") + response.headerText + "\n\n" +
                       response.error.substr(0, 256));
 }
 
@@ -34,7 +35,7 @@ void importItem(const ProductQuery& query, ItemLayout layout, const ItemDataRequ
                 ImportSink& sink, ImportResult* result) {
   std::string id;
   if (!extractItemId(query.text, &id)) {
-    result->notices.push_back(noticeMessage(gbk("输入的宝贝地址不符合规范！")));
+    result->notices.push_back(noticeMessage(localText("输入的宝贝地址不符合规范！")));
     return;
   }
   sink.status(fetchingListText());

@@ -6,6 +6,7 @@
 
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -103,12 +104,12 @@ ItemJson readItemJson(std::string_view utf8Body, ItemLayout layout, int pictureT
 
 std::optional<UserMessage> itemJsonNotice(const ItemJson& item, std::string_view utf8Body) {
   auto warning = [](const std::string& text) { return noticeMessage(text); };
-  if (!item.parsed) return warning(gbk("无法解析宝贝的JSON数据，请检查宝贝地址输入是否正确。"));
+  if (!item.parsed) return warning(localText("无法解析宝贝的JSON数据，请检查宝贝地址输入是否正确。"));
   if (item.success)
-    return item.addresses.empty() ? std::optional(warning(gbk("宝贝图片列表为空"))) : std::nullopt;
+    return item.addresses.empty() ? std::optional(warning(localText("宝贝图片列表为空"))) : std::nullopt;
   const std::string& ret = item.retText;
   for (const char* gone : {"宝贝不存在", "已被删除", "没有找到宝贝"}) {
-    if (ret.find(gbk(gone)) != std::string::npos) return warning(gbk("宝贝不存在或已被删除！"));
+    if (ret.find(gbk(gone)) != std::string::npos) return warning(localText("宝贝不存在或已被删除！"));
   }
   if (ret.empty()) return warning(utf8ToGb18030(utf8Body).value_or(std::string()));
   return warning(ret);

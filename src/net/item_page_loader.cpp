@@ -8,6 +8,7 @@
 #include "net/product_import.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -59,7 +60,7 @@ ImportResult loadProductImagesFromItemPage(const ProductQuery& query,
     return result;
   }
   if (settings.serviceMode == 6) {
-    result.notices.push_back(noticeMessage(gbk("输入的图片地址不符合规范！")));
+    result.notices.push_back(noticeMessage(localText("输入的图片地址不符合规范！")));
     return result;
   }
   importItem(

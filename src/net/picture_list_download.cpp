@@ -11,6 +11,7 @@
 #include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -29,14 +30,14 @@ void downloadOne(const std::string& address, int i, int n, ImportSink& sink, Imp
     return;
   }
   if (!response.ok) {
-    infoLog(gbk("下载宝贝图片失败:\r\n") + address + gbk("\r\n返回的错误信息:\r\n") +
-            response.error + "\r\n");
+    infoLog(localFormat("下载宝贝图片失败:\r\n%s\r\n返回的错误信息:\r\n%s\r\n", address.c_str(),
+                        response.error.c_str()));
     return;
   }
   if (response.body.empty()) return;
   if (!writeWholeFile(path, response.body)) {
     removeFile(path);
-    infoLog(gbk("文件写入数据失败:\r\n") + path + gbk("\r\n可能是磁盘可用空间不足。"));
+    infoLog(localFormat("文件写入数据失败:\r\n%s\r\n可能是磁盘可用空间不足。", path.c_str()));
     return;
   }
   sink.status(importProgressText(i, n));
@@ -49,7 +50,7 @@ void downloadOne(const std::string& address, int i, int n, ImportSink& sink, Imp
 }  // namespace
 
 std::string importProgressText(int i, int n) {
-  std::string text = strprintf(gbk("加载宝贝图片: %d / %d").c_str(), i, n);
+  std::string text = localFormat("加载宝贝图片: %d / %d", i, n);
   int room = (84 - static_cast<int>(text.size())) * i / (n > 0 ? n : 1);
   text += ' ';
   if (room > 1) {

@@ -7,6 +7,7 @@
 #include "net/http_url.h"
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -55,7 +56,7 @@ bool ResponseCapture::headerLine(std::string_view line) {
   }
   raw_.append(line);
   if (raw_.size() > kHttpBufferSize)
-    return stop(2, gbk("读取 HTTP_BUFFER_SIZE 字节, 还没有读取完整个 HTTP Head."));
+    return stop(2, localText("读取 HTTP_BUFFER_SIZE 字节, 还没有读取完整个 HTTP Head."));
   if (line == "\r\n" || line == "\n") return headerEnd();
   return true;
 }
@@ -85,12 +86,12 @@ bool ResponseCapture::headerEnd() {
       return false;
   }
   if (!header_.contentEncoding.empty())
-    return stop(2, gbk("暂不支持处理 header.contentEncoding:") + header_.contentEncoding);
+    return stop(2, localFormat("暂不支持处理 header.contentEncoding:%s", header_.contentEncoding.c_str()));
   if (header_.contentLength > rules_.bodyLimit) {
     return stop(2, rules_.download
-                       ? strprintf(gbk("header.contentLength: %lld, >允许的最大值: %lld").c_str(),
+                       ? localFormat("header.contentLength: %lld, >允许的最大值: %lld",
                                    header_.contentLength, rules_.bodyLimit)
-                       : strprintf(gbk("header.contentLength: %lld, 大于10M").c_str(),
+                       : localFormat("header.contentLength: %lld, 大于10M",
                                    header_.contentLength));
   }
   sink_.expect(header_.contentLength);
@@ -115,9 +116,9 @@ bool ResponseCapture::body(const char* data, size_t length) {
   if (next > rules_.bodyLimit) {
     if (header_.isChunked && header_.contentLength < 0)
       return stop(2,
-                  strprintf(gbk("chunk 数据总大小超过10M: readTotal:%lld, chunksize:%zu").c_str(),
+                  localFormat("chunk 数据总大小超过10M: readTotal:%lld, chunksize:%zu",
                             delivered_, length));
-    return stop(2, strprintf(gbk("header.contentLength: %lld, readTotal:%lld > 10M").c_str(),
+    return stop(2, localFormat("header.contentLength: %lld, readTotal:%lld > 10M",
                              header_.contentLength, next));
   }
   if (!sink_.write(data, length)) return stop(4, "fwrite() fail");
@@ -128,7 +129,7 @@ bool ResponseCapture::body(const char* data, size_t length) {
 std::string ResponseCapture::statusMessage() const {
   std::string received = statusBytes_.substr(0, kStatusQuoteBytes);
   received.resize(std::min<size_t>(std::strlen(received.c_str()), 512));
-  return gbk("返回错误的http状态码:\n") + received;
+  return localFormat("返回错误的http状态码:\n%s", received.c_str());
 }
 
 // Success rules: with keep-alive the body must be exactly delimited (a length or the last
@@ -148,20 +149,20 @@ CaptureOutcome ResponseCapture::bodyOutcome(const TransferEnd& end) const {
   int chunkDone = h.isChunked && end.complete ? 1 : 0;
   if (h.isChunked && h.contentLength < 0 && !end.complete) {
     out.error = strprintf(
-        gbk("读取失败3: body大小:未定义, 实际接收到的body大小:%lld, ret:%ld, errno:%d").c_str(),
+        localText("读取失败3: body大小:未定义, 实际接收到的body大小:%lld, ret:%ld, errno:%d").c_str(),
         delivered_, lastRet(end), lastErrno(end));
   } else if (rules_.keepAlive && h.contentLength >= 0) {
     out.error = strprintf(
         "(fileSize:%lld, readTotal:%lld), (header.isChunked:%d, isChunkReceiveCompleted:%d)",
         h.contentLength, delivered_, h.isChunked ? 1 : 0, chunkDone);
   } else if (rules_.keepAlive) {
-    out.error = strprintf(gbk("(fileSize:未定义, readTotal:%lld), (header.isChunked:%d, "
+    out.error = strprintf(localText("(fileSize:未定义, readTotal:%lld), (header.isChunked:%d, "
                               "isChunkReceiveCompleted:%d)")
                               .c_str(),
                           delivered_, h.isChunked ? 1 : 0, chunkDone);
   } else {
     out.error =
-        strprintf(gbk("文件大小:%lld, 实际接收到的文件大小:%lld, ret:%ld, errno:%d").c_str(),
+        localFormat("文件大小:%lld, 实际接收到的文件大小:%lld, ret:%ld, errno:%d",
                   h.contentLength, delivered_, lastRet(end), lastErrno(end));
   }
   return out;
@@ -177,11 +178,11 @@ CaptureOutcome ResponseCapture::finish(const TransferEnd& end) const {
     return out;
   }
   if (!complete_ && end.headerTooLong) {
-    out.error = gbk("读取 HTTP_BUFFER_SIZE 字节, 还没有读取完整个 HTTP Head.");
+    out.error = localText("读取 HTTP_BUFFER_SIZE 字节, 还没有读取完整个 HTTP Head.");
     return out;
   }
   if (!complete_) {
-    out.error = strprintf(gbk("读取 HTTP Head 失败: 已接收:%zu, ret:%ld, errno:%d").c_str(),
+    out.error = localFormat("读取 HTTP Head 失败: 已接收:%zu, ret:%ld, errno:%d",
                           raw_.size(), lastRet(end), lastErrno(end));
     return out;
   }
@@ -194,7 +195,7 @@ CaptureOutcome ResponseCapture::finish(const TransferEnd& end) const {
       out.location = header_.location;
       return out;
     case ResponseStatus::NotFound:
-      out.error = gbk("404 Not Found - 文件不存在");
+      out.error = localText("404 Not Found - 文件不存在");
       return out;
     default:
       out.error = statusMessage();

@@ -2,6 +2,7 @@
 
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -35,20 +36,20 @@ std::optional<std::string> connectionFailure(CURLcode code, const std::string& h
                                              const std::string& detail) {
   switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-      return gbk("无法解析域名: ") + host;
+      return localFormat("无法解析域名: %s", host.c_str());
     case CURLE_COULDNT_CONNECT:
-      return strprintf(gbk("使用非阻塞方式连接发生错误，错误码:%d").c_str(),
+      return localFormat("使用非阻塞方式连接发生错误，错误码:%d",
                        static_cast<int>(osError));
     case CURLE_PEER_FAILED_VERIFICATION:
-      return gbk("HTTPS 服务器证书验证失败: ") + detail;
+      return localFormat("HTTPS 服务器证书验证失败: %s", detail.c_str());
     case CURLE_SEND_ERROR:
       return std::string("socket send() failed");
     case CURLE_OPERATION_TIMEDOUT:
-      if (!state.tcpConnected) return gbk("使用非阻塞方式连接超时。");
-      if (!state.tlsDone) return gbk("HTTPS 安全连接超时: 服务器没有完成 TLS 握手。");
+      if (!state.tcpConnected) return localText("使用非阻塞方式连接超时。");
+      if (!state.tlsDone) return localText("HTTPS 安全连接超时: 服务器没有完成 TLS 握手。");
       return std::nullopt;
     default:
-      if (isTlsFailure(code)) return gbk("HTTPS 安全连接失败: ") + detail;
+      if (isTlsFailure(code)) return localFormat("HTTPS 安全连接失败: %s", detail.c_str());
       return std::nullopt;
   }
 }

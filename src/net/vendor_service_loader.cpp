@@ -8,6 +8,7 @@
 #include "net/service_paths.h"
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -38,7 +39,7 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
   ImportResult result;
   if (query.text.empty()) return result;
   UserMessage failed =
-      errorMessage(gbk("获取宝贝图片列表时出错，可以重试一次，或进入官网联系我们的客服。"));
+      errorMessage(localText("获取宝贝图片列表时出错，可以重试一次，或进入官网联系我们的客服。"));
   std::string base = serviceAddress(settings, kProductImagesPath);
   if (base.empty()) {
     result.notices.push_back(failed);
@@ -58,7 +59,7 @@ ImportResult loadProductImagesFromService(const ProductQuery& query,
     result.addresses = addressLines(response.body);
     downloadPictureList(result.addresses, sink, &result);
   } else if (response.body.empty() || response.body[0] == '\n') {
-    result.notices.push_back(noticeMessage(gbk("宝贝图片列表为空")));
+    result.notices.push_back(noticeMessage(localText("宝贝图片列表为空")));
   } else {
     result.notices.push_back(noticeMessage(utf8ToGb18030(response.body).value_or(std::string())));
   }

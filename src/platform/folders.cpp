@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -149,7 +150,7 @@ bool ensureProgramFolders(std::string* error) {
   }
   for (const std::string* folder : {&f.program, &f.sharedTemp, &f.temp, &f.pics}) {
     if (!makeFolders(*folder)) {
-      if (error) *error = gbk("无法创建文件夹: ") + *folder;
+      if (error) *error = localFormat("无法创建文件夹: %s", folder->c_str());
       return false;
     }
   }
@@ -183,20 +184,20 @@ bool checkResourceFolder(std::string* error) {
   std::string folder = resourceFolder();
   std::string problem;
   if (folder.empty())
-    problem = gbk("无法确定程序所在的文件夹 (/proc/self/exe 不可读)");
+    problem = localText("无法确定程序所在的文件夹 (/proc/self/exe 不可读)");
   else if (access(folder.c_str(), F_OK) != 0)
-    problem = gbk("找不到程序的数据文件夹: ");
+    problem = localText("找不到程序的数据文件夹: ");
   else if (access(folder.c_str(), R_OK | X_OK) != 0)
-    problem = gbk("无法读取程序的数据文件夹: ");
+    problem = localText("无法读取程序的数据文件夹: ");
   else if (access((folder + "/" + kPolicyFile).c_str(), R_OK) != 0)
-    problem = gbk("程序的数据文件夹中缺少可读的 ") + kPolicyFile + ": ";
+    problem = localFormat("程序的数据文件夹中缺少可读的 %s: ", kPolicyFile);
   if (problem.empty()) return true;
   if (error) {
     std::string shown = fromFsName(folder).value_or(std::string());
     if (shown.empty())  // a name that is not valid UTF-8: its ASCII letters, the rest as '?'
       for (unsigned char c : folder) shown += c < 0x80 ? static_cast<char>(c) : '?';
     *error = problem + shown;
-    if (!folder.empty()) *error += gbk("。请重新安装本软件。");
+    if (!folder.empty()) *error += localText("。请重新安装本软件。");
   }
   return false;
 }

@@ -8,11 +8,12 @@
 
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
 
-constexpr const char* kNotRegularSource = "这不是一个普通文件 (可能是设备或管道)，不能读取: ";
+constexpr const char* kNotRegularSource = translatable("这不是一个普通文件 (可能是设备或管道)，不能读取: %s");
 
 // True when the path names something (symbolic links followed) that is not a regular file.
 bool namesOtherThanRegularFile(std::string_view gbkPath) {
@@ -24,7 +25,7 @@ bool namesOtherThanRegularFile(std::string_view gbkPath) {
 UserFileOpening refused(UserFileRefusal why, const char* text, std::string_view gbkPath) {
   UserFileOpening opening;
   opening.refusal = why;
-  opening.error = gbk(text) + std::string(gbkPath);
+  opening.error = localFormat(text, std::string(gbkPath).c_str());
   return opening;
 }
 
@@ -43,7 +44,7 @@ int openWithoutWaiting(const std::string& fsName) {
 UserFileOpening openUserFile(std::string_view gbkPath, uint64_t maxBytes) {
   auto fsName = toFsName(gbkPath);
   int fd = fsName ? openWithoutWaiting(*fsName) : -1;
-  if (fd < 0) return refused(UserFileRefusal::CannotOpen, "无法打开文件: ", gbkPath);
+  if (fd < 0) return refused(UserFileRefusal::CannotOpen, translatable("无法打开文件: %s"), gbkPath);
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
@@ -51,7 +52,7 @@ UserFileOpening openUserFile(std::string_view gbkPath, uint64_t maxBytes) {
   }
   if (static_cast<uint64_t>(info.st_size) > maxBytes) {
     ::close(fd);
-    return refused(UserFileRefusal::TooLarge, "文件太大，不能读取: ", gbkPath);
+    return refused(UserFileRefusal::TooLarge, translatable("文件太大，不能读取: %s"), gbkPath);
   }
   // A regular file never blocks; the flag only mattered for the open itself.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -59,7 +60,7 @@ UserFileOpening openUserFile(std::string_view gbkPath, uint64_t maxBytes) {
   opening.file.reset(::fdopen(fd, "rb"));
   if (!opening.file) {
     ::close(fd);
-    return refused(UserFileRefusal::CannotOpen, "无法打开文件: ", gbkPath);
+    return refused(UserFileRefusal::CannotOpen, translatable("无法打开文件: %s"), gbkPath);
   }
   opening.size = static_cast<uint64_t>(info.st_size);
   return opening;
@@ -80,7 +81,7 @@ std::optional<std::string> readUserFile(std::string_view gbkPath, uint64_t maxBy
   while (data.size() <= maxBytes && (n = std::fread(buffer, 1, sizeof buffer, opening.file.get())) > 0)
     data.append(buffer, n);
   if (std::ferror(opening.file.get()) || data.size() > maxBytes) {
-    if (error) *error = gbk("读取文件时出错: ") + std::string(gbkPath);
+    if (error) *error = localFormat("读取文件时出错: %s", std::string(gbkPath).c_str());
     return std::nullopt;
   }
   return data;
@@ -88,12 +89,13 @@ std::optional<std::string> readUserFile(std::string_view gbkPath, uint64_t maxBy
 
 std::string notRegularSourceMessage(std::string_view gbkPath) {
   if (!namesOtherThanRegularFile(gbkPath)) return "";
-  return gbk(kNotRegularSource) + std::string(gbkPath);
+  return localFormat(kNotRegularSource, std::string(gbkPath).c_str());
 }
 
 std::string notRegularTargetMessage(std::string_view gbkPath) {
   if (!namesOtherThanRegularFile(gbkPath)) return "";
-  return gbk("这不是一个普通文件 (可能是文件夹、设备或管道)，不能写入: ") + std::string(gbkPath);
+  return localFormat("这不是一个普通文件 (可能是文件夹、设备或管道)，不能写入: %s",
+                     std::string(gbkPath).c_str());
 }
 
 }  // namespace pictavo

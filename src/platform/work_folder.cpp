@@ -17,6 +17,7 @@
 #include "platform/folders.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -97,7 +98,7 @@ bool claimOwnWorkFolder(std::string* error) {
   const std::string shared = programFolders().sharedTemp;
   auto sharedFs = toFsName(shared);
   if (!sharedFs || !makeFolders(shared)) {
-    if (error) *error = gbk("无法创建文件夹: ") + shared;
+    if (error) *error = localFormat("无法创建文件夹: %s", shared.c_str());
     return false;
   }
   removeAbandonedWorkFolders(shared);
@@ -111,7 +112,7 @@ bool claimOwnWorkFolder(std::string* error) {
     errno = why;
   }
   if (fd < 0) {
-    if (error) *error = gbk("无法创建工作文件夹: ") + shared + " (" + std::strerror(errno) + ")";
+    if (error) *error = localFormat("无法创建工作文件夹: %s (%s)", shared.c_str(), std::strerror(errno));
     return false;
   }
   gOwnFd = fd;

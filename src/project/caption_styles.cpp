@@ -2,42 +2,46 @@
 
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
 
 const char* const kLocationLabels[kCaptionLocationCount] = {
-    "贴边   - 左侧上方", "贴边   - 左侧下方", "贴边   - 右侧上方",
-    "贴边   - 右侧下方", "中间下方",          "不贴边 - 左侧上方",
-    "不贴边 - 左侧下方", "不贴边 - 右侧上方", "不贴边 - 右侧下方",
+    translatable("贴边   - 左侧上方"), translatable("贴边   - 左侧下方"),
+    translatable("贴边   - 右侧上方"), translatable("贴边   - 右侧下方"),
+    translatable("中间下方"),          translatable("不贴边 - 左侧上方"),
+    translatable("不贴边 - 左侧下方"), translatable("不贴边 - 右侧上方"),
+    translatable("不贴边 - 右侧下方"),
 };
 
 constexpr WindowsColour rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); }
 
 const ColourScheme kSchemes[kColourSchemeCount] = {
-    {"黑底白字", rgb(0x00, 0x00, 0x00), rgb(0xff, 0xff, 0xff)},
-    {"黑底黄字", rgb(0x00, 0x00, 0x00), rgb(0xff, 0xff, 0x00)},
-    {"黑底蓝字", rgb(0x00, 0x00, 0x00), rgb(0x00, 0x80, 0xff)},
-    {"黑底绿字", rgb(0x00, 0x00, 0x00), rgb(0x00, 0xff, 0x00)},
-    {"白底黑字", rgb(0xff, 0xff, 0xff), rgb(0x00, 0x00, 0x00)},
-    {"白底蓝字", rgb(0xff, 0xff, 0xff), rgb(0x00, 0x00, 0xff)},
-    {"白底绿字", rgb(0xff, 0xff, 0xff), rgb(0x00, 0x40, 0x00)},
-    {"粉底白字", rgb(0xff, 0x61, 0x9d), rgb(0xff, 0xff, 0xff)},
-    {"白色", rgb(0xff, 0xff, 0xff), rgb(0xff, 0xff, 0xff)},
-    {"黑色", rgb(0x00, 0x00, 0x00), rgb(0x00, 0x00, 0x00)},
-    {"粉色", rgb(0xff, 0x61, 0x9d), rgb(0xff, 0x61, 0x9d)},
-    {"蓝色", rgb(0x00, 0x80, 0xff), rgb(0x00, 0x80, 0xff)},
-    {"黄色", rgb(0xff, 0x80, 0x00), rgb(0xff, 0x80, 0x00)},
-    {"绿色", rgb(0x00, 0x80, 0x00), rgb(0x00, 0x80, 0x00)},
+    {translatable("黑底白字"), rgb(0x00, 0x00, 0x00), rgb(0xff, 0xff, 0xff)},
+    {translatable("黑底黄字"), rgb(0x00, 0x00, 0x00), rgb(0xff, 0xff, 0x00)},
+    {translatable("黑底蓝字"), rgb(0x00, 0x00, 0x00), rgb(0x00, 0x80, 0xff)},
+    {translatable("黑底绿字"), rgb(0x00, 0x00, 0x00), rgb(0x00, 0xff, 0x00)},
+    {translatable("白底黑字"), rgb(0xff, 0xff, 0xff), rgb(0x00, 0x00, 0x00)},
+    {translatable("白底蓝字"), rgb(0xff, 0xff, 0xff), rgb(0x00, 0x00, 0xff)},
+    {translatable("白底绿字"), rgb(0xff, 0xff, 0xff), rgb(0x00, 0x40, 0x00)},
+    {translatable("粉底白字"), rgb(0xff, 0x61, 0x9d), rgb(0xff, 0xff, 0xff)},
+    {translatable("白色"), rgb(0xff, 0xff, 0xff), rgb(0xff, 0xff, 0xff)},
+    {translatable("黑色"), rgb(0x00, 0x00, 0x00), rgb(0x00, 0x00, 0x00)},
+    {translatable("粉色"), rgb(0xff, 0x61, 0x9d), rgb(0xff, 0x61, 0x9d)},
+    {translatable("蓝色"), rgb(0x00, 0x80, 0xff), rgb(0x00, 0x80, 0xff)},
+    {translatable("黄色"), rgb(0xff, 0x80, 0x00), rgb(0xff, 0x80, 0x00)},
+    {translatable("绿色"), rgb(0x00, 0x80, 0x00), rgb(0x00, 0x80, 0x00)},
 };
 
-const char* const kLogoLabels[kLogoLocationCount] = {"左侧上方", "左侧下方", "右侧上方", "右侧下方"};
+const char* const kLogoLabels[kLogoLocationCount] = {translatable("左侧上方"), translatable("左侧下方"),
+                                                       translatable("右侧上方"), translatable("右侧下方")};
 
 }  // namespace
 
 std::string captionLocationLabel(int location) {
   if (location < 0 || location >= kCaptionLocationCount) return std::string();
-  return gbk(kLocationLabels[location]);
+  return localText(kLocationLabels[location]);
 }
 
 const ColourScheme& colourScheme(int index) {
@@ -55,7 +59,7 @@ int captionPointSize(int index) {
 
 std::string logoLocationLabel(int location) {
   if (location < 0 || location >= kLogoLocationCount) return std::string();
-  return gbk(kLogoLabels[location]);
+  return localText(kLogoLabels[location]);
 }
 
 }  // namespace pictavo

@@ -4,6 +4,7 @@
 
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -30,6 +31,11 @@ bool inRange(int index) { return index >= 0 && index < kPauseCount; }
 std::string pauseLabel(int index) {
   if (!inRange(index)) return std::string();
   return std::string(kPauses[index].label) + gbk("秒");
+}
+
+std::string pauseShownLabel(int index) {
+  if (!inRange(index)) return std::string();
+  return localFormat("%s秒", kPauses[index].label);
 }
 
 double pauseSeconds(int index) { return inRange(index) ? kPauses[index].seconds : 0.0; }

@@ -12,6 +12,8 @@ inline constexpr int kDefaultPauseIndex = 21;  // "2.0秒", 50 frames
 
 // The list label of entry `index` (GBK, e.g. "2.0秒"); empty when out of range.
 std::string pauseLabel(int index);
+// The same label as shown to the user, in the program's language ("2.0 s" in English).
+std::string pauseShownLabel(int index);
 
 // The seconds entry `index` stores (0.13 for the entry labelled 0.12, ...); 0 out of range.
 double pauseSeconds(int index);

@@ -8,6 +8,7 @@
 #include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -16,9 +17,9 @@ namespace {
 bool acceptable(const std::string& path, std::string* problem) {
   switch (classifyPicture(path)) {
     case PictureKind::Still: return true;
-    case PictureKind::Animated: *problem = gbk("不支持gif动画图片:\r\n") + path; return false;
-    case PictureKind::Unknown: *problem = gbk("无法识别的图片:\r\n") + path; return false;
-    case PictureKind::Unreadable: *problem = gbk("图片读取失败:\r\n") + path; return false;
+    case PictureKind::Animated: *problem = localFormat("不支持gif动画图片:\r\n%s", path.c_str()); return false;
+    case PictureKind::Unknown: *problem = localFormat("无法识别的图片:\r\n%s", path.c_str()); return false;
+    case PictureKind::Unreadable: *problem = localFormat("图片读取失败:\r\n%s", path.c_str()); return false;
   }
   return false;
 }
@@ -28,10 +29,10 @@ bool thumbnail(const std::string& path, const AddPictureOptions& options, ListIc
   int made = makeListIcon(path, options.iconWidth, options.iconHeight, 0, icon);
   if (made == kIconMade) return true;
   if (made == kIconAnimated)
-    *problem = gbk("不支持gif动画图片:\r\n") + path;
+    *problem = localFormat("不支持gif动画图片:\r\n%s", path.c_str());
   else
-    *problem = gbk("图片读取失败@生成缩略图:\r\n") + path + gbk("\r\n- - -> 请进入官方网站(") +
-               serviceSettings().baseUrl + gbk(")联系我们的客服。\r\n");
+    *problem = localFormat("图片读取失败@生成缩略图:\r\n%s\r\n- - -> 请进入官方网站(%s)联系我们的客服。\r\n",
+                           path.c_str(), serviceSettings().baseUrl.c_str());
   return false;
 }
 
@@ -57,7 +58,7 @@ ImageItem newPicture(const Project& project, const std::string& path) {
 }  // namespace
 
 std::string pictureLimitMessage(const Project& project) {
-  return strprintf(gbk("最多可以添加 %d 张图片").c_str(), project.maxPictures);
+  return localFormat("最多可以添加 %d 张图片", project.maxPictures);
 }
 
 PreparedPicture preparePicture(const std::string& path, const AddPictureOptions& options) {

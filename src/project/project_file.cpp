@@ -14,6 +14,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -125,9 +126,9 @@ bool copyIntoPics(ImageItem& picture, UserMessage* error) {
   bool copied = data && makeFolders(programFolders().pics) && !fileExists(copy) &&
                 replaceFileAtomically(copy, *data);
   if (!copied) {
-    std::string format = gbk("图片 '%s' 复制到 pics 文件夹 '%s' 发生错误, 请联系客服。");
     if (error)
-      *error = errorMessage(strprintf(format.c_str(), picture.path.c_str(), copy.c_str()));
+      *error = errorMessage(localFormat("图片 '%s' 复制到 pics 文件夹 '%s' 发生错误, 请联系客服。",
+                                       picture.path.c_str(), copy.c_str()));
     return false;
   }
   picture.path = copy;
@@ -155,7 +156,7 @@ std::optional<std::string> serialiseProject(Project& project, bool copyTemporary
 bool saveProject(Project& project, const std::string& path, UserMessage* error) {
   // Refused before anything is written: a FIFO, device or folder at the path, or one of
   // the project's own pictures, cover, logo or music tracks.
-  if (std::string refusal = saveTargetRefusal(project, path, gbk("项目"), false); !refusal.empty()) {
+  if (std::string refusal = saveTargetRefusal(project, path, localText("项目"), false); !refusal.empty()) {
     if (error) *error = noticeMessage(refusal);
     return false;
   }
@@ -165,8 +166,8 @@ bool saveProject(Project& project, const std::string& path, UserMessage* error) 
   if (!replaceFileAtomically(path, *document, &failure)) {
     if (error)
       *error = errorMessage(failure == ReplaceFailure::NotCreated
-                                ? gbk("写入文件时出错，文件句柄打开出错")
-                                : gbk("写入文件时出错"));
+                                ? localText("写入文件时出错，文件句柄打开出错")
+                                : localText("写入文件时出错"));
     return false;
   }
   project.path = path;
@@ -201,7 +202,7 @@ bool projectChanged(const Project& project) {
 }
 
 std::string loadingPicturesText(int number, int total) {
-  return strprintf(gbk("加载图片: %d / %d").c_str(), number, total);
+  return localFormat("加载图片: %d / %d", number, total);
 }
 
 }  // namespace pictavo

@@ -4,6 +4,7 @@
 #include "platform/user_file.h"
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -33,7 +34,7 @@ std::string saveTargetRefusal(const Project& project, const std::string& gbkPath
   if (!input && notOnProjectFile && !project.path.empty() && sameFile(project.path, gbkPath))
     input = project.path;
   if (!input) return "";
-  return strprintf(gbk("不能把%s保存到 %s：它就是项目中使用的文件 %s，保存会覆盖它。请换一个文件名。").c_str(),
+  return localFormat("不能把%s保存到 %s：它就是项目中使用的文件 %s，保存会覆盖它。请换一个文件名。",
                    kind.c_str(), gbkPath.c_str(), input->c_str());
 }
 

@@ -4,6 +4,7 @@
 #include "project/pause_table.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -36,7 +37,7 @@ Motion shownMotion(const ProjectSettings& settings, const ImageItem& item, int p
   return position % 2 == 0 ? Motion::ZoomIn : Motion::ZoomOut;
 }
 
-std::string Project::title() const { return path.empty() ? gbk("新项目") : baseName(path); }
+std::string Project::title() const { return path.empty() ? localText("新项目") : baseName(path); }
 
 void Project::clear() {
   pictures.clear();

@@ -13,6 +13,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -26,7 +27,7 @@ struct JsonDeleter {
 };
 using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
 
-UserMessage formatError() { return noticeMessage(gbk("文件格式不对！")); }
+UserMessage formatError() { return noticeMessage(localText("文件格式不对！")); }
 
 // Typed access to one object of the document. A key this program writes with one JSON type
 // but finds with another reads as absent and marks the document as malformed.
@@ -226,7 +227,7 @@ std::optional<std::string> readProjectText(const std::string& path, UserMessage*
   if (!file) {
     // A folder, FIFO or device opens but cannot be read as a file.
     bool opened = opening.refusal != UserFileRefusal::CannotOpen;
-    *message = noticeMessage(gbk(opened ? "读取文件时出错" : "读取文件时出错, 无法打开文件句柄"));
+    *message = noticeMessage(opened ? localText("读取文件时出错") : localText("读取文件时出错, 无法打开文件句柄"));
     return std::nullopt;
   }
   std::string text;
@@ -236,11 +237,11 @@ std::optional<std::string> readProjectText(const std::string& path, UserMessage*
          (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
     text.append(buffer, n);
   if (std::ferror(file.get()) || text.size() > kMaxProjectFileBytes) {
-    *message = noticeMessage(gbk("读取文件时出错"));
+    *message = noticeMessage(localText("读取文件时出错"));
     return std::nullopt;
   }
   if (text.empty()) {
-    *message = noticeMessage(gbk("读取文件时出错，这是一个空白文件。"));
+    *message = noticeMessage(localText("读取文件时出错，这是一个空白文件。"));
     return std::nullopt;
   }
   return text;

@@ -28,6 +28,7 @@ inline constexpr char kMarginBottom[] = "watermark_margin_bottom";
 inline constexpr char kLoopStartEffect[] = "image_loop_play_animation";
 inline constexpr char kCloseButton[] = "click_close_button_status";
 inline constexpr char kFramePipe[] = "video_frame_pipe";
+inline constexpr char kLanguage[] = "interface_language";
 }  // namespace preference_names
 
 // The folders the defaults name (GBK).

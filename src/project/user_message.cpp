@@ -1,11 +1,12 @@
 #include "project/user_message.h"
 
 #include "util/charset.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
-UserMessage noticeMessage(const std::string& gbkText) { return {gbk("提示"), gbkText}; }
+UserMessage noticeMessage(const std::string& gbkText) { return {localText("提示"), gbkText}; }
 
-UserMessage errorMessage(const std::string& gbkText) { return {gbk("错误"), gbkText}; }
+UserMessage errorMessage(const std::string& gbkText) { return {localText("错误"), gbkText}; }
 
 }  // namespace pictavo

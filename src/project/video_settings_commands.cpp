@@ -7,6 +7,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -104,7 +105,7 @@ AppliedVideoSettings appliedState(const Project& project, const std::string& bgs
 
 bool ensureSettingsFolder(UserMessage* error) {
   if (makeFolders(programFolders().settings)) return true;
-  if (error) *error = errorMessage(gbk("无法创建[sz]文件夹"));
+  if (error) *error = errorMessage(localText("无法创建[sz]文件夹"));
   return false;
 }
 
@@ -134,12 +135,12 @@ VideoSettingsRecord gatherVideoSettings(const Project& project) {
 bool saveVideoSettings(const Project& project, const std::string& path, UserMessage* error) {
   // Like a project file, a settings file never lands on a FIFO, a device, a folder, one of
   // the project's inputs or the project file.
-  if (std::string refusal = saveTargetRefusal(project, path, gbk("视频设置"), true); !refusal.empty()) {
+  if (std::string refusal = saveTargetRefusal(project, path, localText("视频设置"), true); !refusal.empty()) {
     if (error) *error = noticeMessage(refusal);
     return false;
   }
   if (writeVideoSettings(path, gatherVideoSettings(project))) return true;
-  if (error) *error = errorMessage(gbk("视频设置相关数据写入文件时出错"));
+  if (error) *error = errorMessage(localText("视频设置相关数据写入文件时出错"));
   return false;
 }
 
@@ -168,7 +169,7 @@ bool applyVideoSettings(Project& project, const std::string& path,
                         AppliedVideoSettings* applied, UserMessage* error) {
   VideoSettingsRecord record;
   if (!readVideoSettings(path, &record)) {
-    if (error) *error = errorMessage(gbk("加载视频设置文件出现错误"));
+    if (error) *error = errorMessage(localText("加载视频设置文件出现错误"));
     return false;
   }
   if (isInsideFolder(path, programFolders().settings)) touchFile(path);
@@ -182,8 +183,7 @@ bool applyNumberedVideoSettings(Project& project, const std::string& menuText,
   std::string name = menuText.size() > kMenuPrefixBytes ? menuText.substr(kMenuPrefixBytes) : "";
   std::string path = joinPath(programFolders().settings, name);
   if (name.empty() || !fileExists(path)) {
-    std::string format = gbk("视频设置文件:[%s]不存在");
-    if (error) *error = errorMessage(strprintf(format.c_str(), path.c_str()));
+    if (error) *error = errorMessage(localFormat("视频设置文件:[%s]不存在", path.c_str()));
     return false;
   }
   return applyVideoSettings(project, path, applied, error);

@@ -21,6 +21,10 @@ enum CommandId : int {
   kCmdLoopPlaySettings = 35713,
   kCmdFramePipeRaw = 35714,
   kCmdFramePipeMjpeg = 35715,
+  kCmdLanguageSystem = 35716,
+  kCmdLanguageSimplified = 35717,
+  kCmdLanguageTraditional = 35718,
+  kCmdLanguageEnglish = 35719,
 
   kCmdAddPictures = 35100,
   kCmdLoadProduct = 35101,

@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QToolBar>
 
+#include <algorithm>
+
 #include "app/qt_text.h"
 #include "app/session.h"
 #include "app/user_prompts.h"
@@ -59,8 +61,17 @@ MainWindow::MainWindow(Session& session, UserPrompts& prompts, QWidget* parent)
   bar->setFixedHeight(kToolbarHeight);
   addToolBar(bar);
   toolbar_ = buildToolbar(bar, projectMenu_.menu, settingsMenu_->menu());
+  // A longer language puts some labels on two lines: the toolbar, and the window with it,
+  // grow by that line rather than cut it.
+  const QList<QAction*> buttons = toolbar_.all();
+  const bool twoLines = std::any_of(buttons.begin(), buttons.end(), [](const QAction* action) {
+    return action->iconText().contains(QLatin1Char('\n'));
+  });
+  const int toolbarHeight = kToolbarHeight + (twoLines ? bar->fontMetrics().lineSpacing() : 0);
+  bar->setFixedHeight(toolbarHeight);
+  setFixedSize(width(), height() + toolbarHeight - kToolbarHeight);
   preview_ = new PreviewCommand(session, prompts, this, toolbar_.preview);
-  layout_ = buildWindowLayout(this, kToolbarHeight);
+  layout_ = buildWindowLayout(this, toolbarHeight);
   layout_.pictureList->setModel(model_);
   pictureControls_ = new PictureListControls(session_, layout_.pictureList, toolbar_, *status_, this);
   music_ = new MusicPanel(session, prompts, *choosers_, layout_.musicGroup);

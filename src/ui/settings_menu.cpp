@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "app/session.h"
+#include "project/language_choice.h"
 #include "project/stored_preferences.h"
 #include "ui/command_ids.h"
 
@@ -70,12 +71,29 @@ void SettingsMenu::rebuild() {
              {{kCmdCloseExits, tr("退出程序"), 0}, {kCmdCloseHidesToTray, hideLabel, 1}},
              prefs.closeButtonHides != 0 ? 1 : 0,
              [&prefs, &store](int v) { setCloseButtonHides(prefs, store, v); });
+  addLanguageChoices(store);
   menu_->addSeparator();
   menu_->addAction(tr("使用指南"), this, &SettingsMenu::userGuideRequested)
       ->setData(static_cast<int>(kCmdUserGuideMenu));
   // The log of problems with the user's own material; F2 shows and hides it too.
   menu_->addAction(tr("信息窗口") + QStringLiteral("\tF2"), this,
                    &SettingsMenu::informationWindowRequested);
+}
+
+// Each language under its own name, so that a reader finds it in any language; the choice
+// is stored at once and read at the next start.
+void SettingsMenu::addLanguageChoices(PreferencesStore& store) {
+  static const char* const kCodes[] = {"", "zh_CN", "zh_TW", "en"};
+  std::string stored = storedLanguageChoice(store);
+  int checked = 0;
+  for (int i = 1; i < 4; ++i)
+    if (stored == kCodes[i]) checked = i;
+  addChoices(menu_, tr("界面语言 (重新启动软件后生效)"),
+             {{kCmdLanguageSystem, tr("跟随系统"), 0},
+              {kCmdLanguageSimplified, QStringLiteral("简体中文"), 1},
+              {kCmdLanguageTraditional, QStringLiteral("繁體中文"), 2},
+              {kCmdLanguageEnglish, QStringLiteral("English"), 3}},
+             checked, [&store](int v) { storeLanguageChoice(store, kCodes[v]); });
 }
 
 }  // namespace pictavo

@@ -9,6 +9,7 @@ class QWidget;
 
 namespace pictavo {
 
+class PreferencesStore;
 class Session;
 
 class SettingsMenu : public QObject {
@@ -28,6 +29,7 @@ class SettingsMenu : public QObject {
 
  private:
   void rebuild();
+  void addLanguageChoices(PreferencesStore& store);
 
   Session& session_;
   bool trayAvailable_;

@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <cstdlib>
 #include <initializer_list>
 
 #include "ui/command_ids.h"
@@ -32,10 +33,27 @@ class OwnTooltipsOnly : public QObject {
   }
 };
 
+// A label wider than a button's least width goes on two lines, split at the space nearest
+// its middle, so that a longer language still fits the toolbar; the spoken name keeps the
+// label whole. Labels without a space (Chinese ones) stay as they are.
+QString buttonFace(const QString& label, const QFontMetrics& metrics) {
+  constexpr int kOneLineWidth = 56;
+  if (metrics.horizontalAdvance(label) <= kOneLineWidth) return label;
+  const int middle = static_cast<int>(label.size() / 2);
+  int split = -1;
+  for (int i = 0; i < label.size(); ++i)
+    if (label[i] == QLatin1Char(' ') && (split < 0 || std::abs(i - middle) < std::abs(split - middle)))
+      split = i;
+  QString face = label;
+  if (split >= 0) face[split] = QLatin1Char('\n');
+  return face;
+}
+
 QAction* addButton(QToolBar* bar, CommandId id, const QString& label, const char* icon,
                    const QString& tooltip = QString()) {
   auto* action = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))),
                                 label);
+  action->setIconText(buttonFace(label, bar->fontMetrics()));
   action->setData(static_cast<int>(id));
   action->setObjectName(QStringLiteral("command%1").arg(static_cast<int>(id)));
   action->setToolTip(tooltip);

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "util/charset.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -13,7 +14,7 @@ std::optional<std::string> fromFsName(std::string_view fsName) { return utf8ToGb
 std::string unsupportedNameMessage(std::string_view fsName) {
   std::string shown;
   for (unsigned char c : fsName) shown += c < 0x80 ? static_cast<char>(c) : '?';
-  return gbk("文件名含有本软件无法处理的字符，请改名后再试: ") + shown;
+  return localFormat("文件名含有本软件无法处理的字符，请改名后再试: %s", shown.c_str());
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {

@@ -3,10 +3,12 @@
 // for byte.
 #pragma once
 
+#include <cstdarg>
 #include <string>
 
 namespace pictavo {
 
 std::string strprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string vstrprintf(const char* format, va_list args);
 
 }  // namespace pictavo

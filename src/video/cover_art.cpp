@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "imaging/image.h"
-#include "platform/disk_space.h"
 #include "platform/child_process.h"
+#include "platform/disk_space.h"
 #include "platform/external_tools.h"
 #include "platform/files.h"
 #include "platform/folders.h"
@@ -12,6 +12,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 #include "video/encoder_command.h"
 #include "video/generation_checks.h"
 #include "video/mp4_check.h"
@@ -19,7 +20,7 @@
 namespace pictavo {
 namespace {
 
-const char* kCoverFailed = "设置封面没有成功：\n";
+const char* kCoverFailed = translatable("设置封面没有成功：\n");
 
 // The turn of the first picture of the project with exactly this path (0 when none).
 int turnOfPicture(const Project& project, const std::string& path) {
@@ -39,14 +40,14 @@ bool runCoverTool(const std::string& program, const std::string& commandLine,
   std::string error;
   if (!commandArguments(commandLine, &request.arguments, &error)) {
     reportError(kReportCover, error);
-    warn(gbk(kCoverFailed) + error);
+    warn(localText(kCoverFailed) + error);
     return false;
   }
   auto child = ChildProcess::spawn(request, &error);
   if (!child) {
     reportError(kReportCover, error);
     // A pipe that cannot be made is shown; a tool that cannot be started is only reported.
-    if (error.rfind("pipe()", 0) == 0) warn(gbk(kCoverFailed) + error);
+    if (error.rfind("pipe()", 0) == 0) warn(localText(kCoverFailed) + error);
     return false;
   }
   int code = child->waitUnlessCancelled(cancel, cancelGraceMs);
@@ -55,13 +56,13 @@ bool runCoverTool(const std::string& program, const std::string& commandLine,
   std::string output = child->errorOutput();
   if (output.empty()) {
     reportError(kReportCover, strprintf("AtomicParsley exitCode:%d", code));
-    warn(gbk(kCoverFailed) +
-         strprintf(gbk("AtomicParsley 没有给出错误信息就结束了（退出码 %d）。").c_str(), code));
+    warn(localText(kCoverFailed) +
+         localFormat("AtomicParsley 没有给出错误信息就结束了（退出码 %d）。", code));
     return false;
   }
   std::string text = utf8ToGb18030(output).value_or(output);
   reportError(kReportCover, text);
-  warn(gbk(kCoverFailed) + text);
+  warn(localText(kCoverFailed) + text);
   return false;
 }
 
@@ -74,8 +75,8 @@ bool taggedCopyComplete(const std::string& copyPath, const std::string& videoPat
   std::string problem = mp4Problem(copyPath, fileSize(videoPath).value_or(0));
   if (problem.empty()) return true;
   reportError(kReportCover, problem);
-  warn(gbk(kCoverFailed) + gbk("AtomicParsley 写出的带封面的视频不完整（") + problem +
-       gbk("），可能是磁盘空间不足。视频保持原样，没有封面。"));
+  warn(localText(kCoverFailed) + localFormat("AtomicParsley 写出的带封面的视频不完整（%s），可能是磁盘空间不足。视频保持原样，没有封面。",
+                   problem.c_str()));
   return false;
 }
 
@@ -92,12 +93,12 @@ bool roomForTaggedCopy(const std::string& videoPath, const std::string& artworkP
                     kCopyMarginBytes;
   std::optional<uint64_t> free = freeBytesIn(folderOf(videoPath));
   if (!free || *free >= needed) return true;
-  std::string text = strprintf(gbk("磁盘空间不足：带封面的视频需要 %llu 字节，只剩 %llu 字节。"
-                                   "视频保持原样，没有封面。").c_str(),
+  std::string text = localFormat("磁盘空间不足：带封面的视频需要 %llu 字节，只剩 %llu 字节。"
+                                   "视频保持原样，没有封面。",
                                static_cast<unsigned long long>(needed),
                                static_cast<unsigned long long>(*free));
   reportError(kReportCover, text);
-  warn(gbk(kCoverFailed) + text);
+  warn(localText(kCoverFailed) + text);
   return false;
 }
 
@@ -171,7 +172,7 @@ void attachCover(const Project& project, const std::string& videoPath,
 
   auto tool = findTool(kCoverTool);
   if (!tool) {
-    warn(gbk(kCoverFailed) + missingCoverToolMessage());
+    warn(localText(kCoverFailed) + missingCoverToolMessage());
   } else if (roomForTaggedCopy(videoPath, artwork, warn, report)) {
     std::string copy = taggedCopyPath(videoPath, std::time(nullptr));
     UnfinishedFile unfinished(toFsName(copy).value_or(std::string()));

@@ -13,6 +13,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 #include "video/timeline.h"
 
 namespace pictavo {
@@ -54,7 +55,7 @@ bool writeDemoMusic(const std::string& path, double seconds, std::string* error)
   auto ffmpeg = findTool(kEncoderTool);
   auto target = toFsName(path);
   if (!ffmpeg || !target) {
-    *error = gbk("找不到 ffmpeg，无法生成背景音乐。");
+    *error = localText("找不到 ffmpeg，无法生成背景音乐。");
     return false;
   }
   SpawnRequest request;
@@ -66,7 +67,8 @@ bool writeDemoMusic(const std::string& path, double seconds, std::string* error)
   auto child = ChildProcess::spawn(request, error);
   if (!child) return false;
   if (child->wait() == 0) return true;
-  *error = gbk("生成背景音乐时出错: ") + utf8ToGb18030(child->errorOutput()).value_or("");
+  *error = localFormat("生成背景音乐时出错: %s",
+                       utf8ToGb18030(child->errorOutput()).value_or("").c_str());
   return false;
 }
 
@@ -74,7 +76,7 @@ bool addDemoPictures(Project& project, const std::string& folder, std::string* e
   for (const DemoPicture& p : kPictures) {
     std::string path = joinPath(folder, p.file);
     if (!writeDemoPicture(p.builtin, path)) {
-      *error = gbk("无法生成演示图片: ") + path;
+      *error = localFormat("无法生成演示图片: %s", path.c_str());
       return false;
     }
     if (!addPicture(project, path)) continue;
@@ -84,7 +86,7 @@ bool addDemoPictures(Project& project, const std::string& folder, std::string* e
     item.caption.text = gbk(p.caption);
   }
   if (!project.pictures.empty()) return true;
-  *error = gbk("没有可用的图片。");
+  *error = localText("没有可用的图片。");
   return false;
 }
 
@@ -94,7 +96,7 @@ bool addLogoAndCover(Project& project, const std::string& folder, std::string* e
   WandPtr wizard = readBuiltinPicture("wizard:", "#ffffff");
   if (badge) MagickResizeImage(badge.get(), 160, 120, LanczosFilter, 1.0);
   if (!badge || !wizard || !writeImageFile(badge.get(), logo) || !writeImageFile(wizard.get(), cover)) {
-    *error = gbk("无法生成演示图标或封面。");
+    *error = localText("无法生成演示图标或封面。");
     return false;
   }
   project.settings.logoOn = true;
@@ -112,7 +114,7 @@ bool addDemoMusic(Project& project, const std::string& folder, std::string* erro
   int rate = 0;
   float milliseconds = analyseMp3(music, &rate);
   if (milliseconds <= 0) {
-    *error = gbk("无法读取背景音乐(不是有效的 MP3 文件): ") + music;
+    *error = localFormat("无法读取背景音乐(不是有效的 MP3 文件): %s", music.c_str());
     return false;
   }
   project.settings.musicTracks.push_back({music, milliseconds, rate});
@@ -125,7 +127,7 @@ bool addDemoMusic(Project& project, const std::string& folder, std::string* erro
 bool buildDemoProject(Project& project, const std::string& folder, std::string* error,
                       DemoShape shape) {
   if (!makeFolders(folder)) {
-    *error = gbk("无法创建文件夹: ") + folder;
+    *error = localFormat("无法创建文件夹: %s", folder.c_str());
     return false;
   }
   const bool tall = shape == DemoShape::Tall;

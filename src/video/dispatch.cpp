@@ -9,6 +9,7 @@
 #include "imaging/caption_fonts.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "util/translate.h"
 #include "video/picture_preparation.h"
 
 namespace pictavo {
@@ -19,7 +20,7 @@ std::unique_ptr<CaptionOverlay> prepareCaption(const DispatchContext& context, c
   if (!wanted.shown()) return nullptr;
   std::string fontFile = captionFontFile(wanted.fontName);
   if (fontFile.empty()) {
-    infoLog(gbk("没有找到可用的字体，这张图片的文字没有加上:\r\n") + item.path);
+    infoLog(localFormat("没有找到可用的字体，这张图片的文字没有加上:\r\n%s", item.path.c_str()));
     return nullptr;
   }
   CaptionRequest request;

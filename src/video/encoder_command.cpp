@@ -7,6 +7,7 @@
 #include "util/command_line.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -145,7 +146,7 @@ bool commandArguments(const std::string& gbkCommandLine, std::vector<std::string
                       std::string* error) {
   auto text = gb18030ToUtf8Strict(gbkCommandLine);
   if (!text) {
-    if (error) *error = gbk("命令行中有无法转换的字符：") + gbkCommandLine;
+    if (error) *error = localFormat("命令行中有无法转换的字符：%s", gbkCommandLine.c_str());
     return false;
   }
   *arguments = splitCommandLine(*text);
@@ -160,16 +161,17 @@ bool carriesQuotedPath(const std::string& gbkPath) {
 bool checkCommandPaths(const EncoderCommand& command, std::string* error) {
   if (!carriesQuotedPath(command.outputPath)) {
     if (error)
-      *error = gbk("视频文件的路径中有命令行无法传递的字符（双引号，或紧挨在末尾的反斜杠），"
-                   "请换一个文件名或文件夹：\n") + command.outputPath;
+      *error = localFormat("视频文件的路径中有命令行无法传递的字符（双引号，或紧挨在末尾的反斜杠），"
+                           "请换一个文件名或文件夹：\n%s",
+                           command.outputPath.c_str());
     return false;
   }
   for (const std::string& path : command.musicPaths) {
     auto text = gb18030ToUtf8Strict(path);
     if (!carriesQuotedPath(path) || !text || text->find('|') != std::string::npos) {
       if (error)
-        *error = strprintf(gbk("背景音乐 [%s] 的路径中有命令行无法传递的字符（双引号、竖线 |，"
-                               "或紧挨在末尾的反斜杠），请换一个文件名或文件夹。").c_str(),
+        *error = localFormat("背景音乐 [%s] 的路径中有命令行无法传递的字符（双引号、竖线 |，"
+                               "或紧挨在末尾的反斜杠），请换一个文件名或文件夹。",
                            baseName(path).c_str());
       return false;
     }

@@ -6,6 +6,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 #include "video/temp_names.h"
 
 namespace pictavo {
@@ -43,7 +44,7 @@ std::unique_ptr<EncoderProcess> EncoderProcess::start(const EncoderLaunch& launc
   bool named = launch.transport == EncoderTransport::NamedPipe;
   auto fsTemp = toFsName(launch.tempFolder);
   if (!fsTemp || !makeFolders(launch.tempFolder)) {
-    *failure = {kReportMakeVideo, gbk("无法创建临时文件夹: ") + launch.tempFolder};
+    *failure = {kReportMakeVideo, localFormat("无法创建临时文件夹: %s", launch.tempFolder.c_str())};
     return nullptr;
   }
   std::string error;

@@ -11,6 +11,7 @@
 #include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -19,7 +20,7 @@ ProjectCheck refuse(std::string message, const char* captionUtf8, CheckFocus foc
   ProjectCheck check;
   check.ok = false;
   check.message = std::move(message);
-  check.caption = gbk(captionUtf8);
+  check.caption = localText(captionUtf8);
   check.focus = focus;
   return check;
 }
@@ -28,19 +29,19 @@ bool checkLogo(const Project& project, ProjectCheck* refusal) {
   const ProjectSettings& s = project.settings;
   if (!s.logoOn || s.logoPath.empty()) return true;
   if (!fileExists(s.logoPath)) {
-    *refusal = refuse(gbk("选择的图标文件不存在，请重新选择"), "提示", CheckFocus::LogoPanel);
+    *refusal = refuse(localText("选择的图标文件不存在，请重新选择"), translatable("提示"), CheckFocus::LogoPanel);
     return false;
   }
   PictureHeader header;
   if (!probePictureHeader(s.logoPath, &header) || (header.type != "PNG" && header.type != "JPEG")) {
-    *refusal = refuse(gbk("选中的文件格式不受支持，请选择 PNG 或 JPG 格式的图片。"), "错误",
+    *refusal = refuse(localText("选中的文件格式不受支持，请选择 PNG 或 JPG 格式的图片。"), translatable("错误"),
                       CheckFocus::LogoPanel);
     return false;
   }
   if (header.width > s.width || header.height > s.height) {
-    *refusal = refuse(strprintf(gbk("选择的图标尺寸过大(%d x %d)，请选择一个不大于 %d x %d 的图标。").c_str(),
+    *refusal = refuse(localFormat("选择的图标尺寸过大(%d x %d)，请选择一个不大于 %d x %d 的图标。",
                                 header.width, header.height, s.width, s.height),
-                      "提示", CheckFocus::LogoPanel);
+                      translatable("提示"), CheckFocus::LogoPanel);
     return false;
   }
   return true;
@@ -52,9 +53,9 @@ bool checkMusic(const Project& project, ProjectCheck* result) {
   for (size_t i = 0; i < s.musicTracks.size(); ++i) {
     const MusicTrack& track = s.musicTracks[i];
     if (fileExists(track.path)) continue;
-    *result = refuse(strprintf(gbk("背景音乐 [%s] 已不存在，请重新选择。").c_str(),
+    *result = refuse(localFormat("背景音乐 [%s] 已不存在，请重新选择。",
                                baseName(track.path).c_str()),
-                     "提示", CheckFocus::MusicList);
+                     translatable("提示"), CheckFocus::MusicList);
     result->musicTrack = static_cast<int>(i);
     return false;
   }
@@ -67,14 +68,14 @@ bool checkMusic(const Project& project, ProjectCheck* result) {
 bool checkCover(const Project& project, ProjectCheck* refusal) {
   const ProjectSettings& s = project.settings;
   if (!s.coverOn || s.coverPath.empty()) return true;
-  const char* caption = "提示 - 设置封面";
+  const char* caption = translatable("提示 - 设置封面");
   if (!fileExists(s.coverPath)) {
-    *refusal = refuse(strprintf(gbk("封面图片 %s 不存在，请重新选择。").c_str(), s.coverPath.c_str()),
+    *refusal = refuse(localFormat("封面图片 %s 不存在，请重新选择。", s.coverPath.c_str()),
                       caption, CheckFocus::CoverPanel);
     return false;
   }
   if (!readPicture(s.coverPath, "#ffffff")) {
-    *refusal = refuse(strprintf(gbk("封面图片 %s 不是一个有效的图片，请重新选择。").c_str(),
+    *refusal = refuse(localFormat("封面图片 %s 不是一个有效的图片，请重新选择。",
                                 s.coverPath.c_str()),
                       caption, CheckFocus::CoverPanel);
     return false;
@@ -90,7 +91,7 @@ bool checkCover(const Project& project, ProjectCheck* refusal) {
 
 ProjectCheck checkProject(const Project& project) {
   if (project.settings.videoSize == 0)
-    return refuse(gbk("请选择视频尺寸"), "提示", CheckFocus::SizeList);
+    return refuse(localText("请选择视频尺寸"), translatable("提示"), CheckFocus::SizeList);
   ProjectCheck result;
   if (!checkLogo(project, &result)) return result;
   result.sampleRate = -1;
@@ -120,15 +121,14 @@ bool resolveSampleRate(const std::vector<MusicTrack>& tracks, int* rate, std::st
   }
   // Every rate of the list is taken: the encoder resamples all tracks to one rate instead.
   *rate = kResampledRate;
-  *note = strprintf(gbk("背景音乐的采样率各不相同（[%s] %dHz，[%s] %dHz 等），"
-                        "视频中的音乐已统一转换为 %dHz。").c_str(),
-                    baseName(tracks[i - 1].path).c_str(), tracks[0].sampleRate,
-                    baseName(tracks[i].path).c_str(), tracks[i].sampleRate, kResampledRate);
+  *note = localFormat("背景音乐的采样率各不相同（[%s] %dHz，[%s] %dHz 等），视频中的音乐已统一转换为 %dHz。",
+                      baseName(tracks[i - 1].path).c_str(), tracks[0].sampleRate,
+                      baseName(tracks[i].path).c_str(), tracks[i].sampleRate, kResampledRate);
   return true;
 }
 
 std::string missingCoverToolMessage() {
-  return strprintf(gbk("没有找到 AtomicParsley，请安装 AtomicParsley，或把它放进 %s 文件夹。").c_str(),
+  return localFormat("没有找到 AtomicParsley，请安装 AtomicParsley，或把它放进 %s 文件夹。",
                    programFolders().tool.c_str());
 }
 
@@ -139,10 +139,10 @@ std::string missingPicturesMessage(const Project& project) {
     if (!fileExists(item.path)) missing.push_back(item.path);
   }
   if (missing.empty()) return "";
-  std::string text = gbk("下列图片文件已不存在，请把它们从列表中删除或重新添加：");
+  std::string text = localText("下列图片文件已不存在，请把它们从列表中删除或重新添加：");
   for (size_t i = 0; i < missing.size() && i < kNamed; ++i) text += "\n" + missing[i];
   if (missing.size() > kNamed)
-    text += strprintf(gbk("\n…… 共 %d 个文件").c_str(), static_cast<int>(missing.size()));
+    text += localFormat("\n…… 共 %d 个文件", static_cast<int>(missing.size()));
   return text;
 }
 

@@ -11,6 +11,7 @@
 #include "util/info_log.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 #include "video/beat_stays.h"
 #include "video/cover_art.h"
 #include "video/generation_checks.h"
@@ -23,18 +24,18 @@
 namespace pictavo {
 namespace {
 
-const char* kUnknownError = "未知错误";
+const char* kUnknownError = translatable("未知错误");
 
 std::string failureWithText(const std::string& text) {
-  return strprintf(gbk("生成视频时发生错误：\n\n%s\n\n解决方案有：\n\n1. 点击【生成视频】按钮时，"
+  return localFormat("生成视频时发生错误：\n\n%s\n\n解决方案有：\n\n1. 点击【生成视频】按钮时，"
                        "将视频保存到一个你有写入权限的文件夹（例如主目录下的文件夹）。\n"
                        "2. 检查保存视频的磁盘是否还有足够的可用空间。\n\n"
-                       "如果问题依然存在，请进入官网联系我们的客服。").c_str(),
+                       "如果问题依然存在，请进入官网联系我们的客服。",
                    text.c_str());
 }
 
 std::string failureWithoutText() {
-  return gbk("生成视频时发生错误，可能是电脑当前可用内存不足造成的。\n\n"
+  return localText("生成视频时发生错误，可能是电脑当前可用内存不足造成的。\n\n"
              "可以通过关闭部分其他软件窗口释放内存来解决这个问题，也可以进入官网联系我们的客服。");
 }
 
@@ -79,7 +80,7 @@ void GenerationRun::wait() {
 bool GenerationRun::makePathsAbsolute(std::string* error) {
   auto output = absolutePath(outputPath_);
   if (!output) {
-    *error = gbk("视频文件的路径无法转换: ") + outputPath_;
+    *error = localFormat("视频文件的路径无法转换: %s", outputPath_.c_str());
     return false;
   }
   outputPath_ = *output;
@@ -96,7 +97,7 @@ bool GenerationRun::start(std::string* error) {
   }
   auto program = findTool(kEncoderTool);
   if (!program) {
-    *error = strprintf(gbk("找不到 ffmpeg，请安装 ffmpeg，或把它放进 %s 文件夹。").c_str(),
+    *error = localFormat("找不到 ffmpeg，请安装 ffmpeg，或把它放进 %s 文件夹。",
                        programFolders().tool.c_str());
     return false;
   }
@@ -124,7 +125,7 @@ bool GenerationRun::start(std::string* error) {
   try {
     worker_ = std::thread([this] { work(); });
   } catch (const std::system_error&) {
-    *error = gbk("启动线程失败");
+    *error = localText("启动线程失败");
     encoding_.discard();
     return false;
   }
@@ -254,7 +255,7 @@ GenerationRun::Outcome GenerationRun::renderInto(EncoderProcess& encoder, bool n
 GenerationRun::Outcome GenerationRun::unmadeFrame(EncoderProcess& encoder) {
   cancel_.store(true);
   encoder.finish();
-  options_.reportError(kReportMakeVideo, gbk("有一帧画面没能生成，生成已中止。"));
+  options_.reportError(kReportMakeVideo, localText("有一帧画面没能生成，生成已中止。"));
   return fail(failureWithoutText());
 }
 
@@ -263,7 +264,7 @@ GenerationRun::Outcome GenerationRun::unmadeFrame(EncoderProcess& encoder) {
 GenerationRun::Outcome GenerationRun::stalledEncoder(EncoderProcess& encoder) {
   cancel_.store(true);
   encoder.finish();
-  std::string text = strprintf(gbk("ffmpeg 已有 %g 秒没有读取视频画面，可能已停止响应，生成已中止。").c_str(),
+  std::string text = localFormat("ffmpeg 已有 %g 秒没有读取视频画面，可能已停止响应，生成已中止。",
                                options_.pipeOpenTimeoutMs / 1000.0);
   options_.reportError(kReportMakeVideo, text);
   return fail(failureWithText(text));
@@ -279,10 +280,10 @@ GenerationRun::Outcome GenerationRun::afterEncoder(EncoderProcess& encoder, bool
   std::string output = encoder.errorText();
   std::string text = utf8ToGb18030(output).value_or(output);
   if (named) {
-    options_.reportError(kReportNamedPipe, text.empty() ? gbk(kUnknownError) : text);
+    options_.reportError(kReportNamedPipe, text.empty() ? localText(kUnknownError) : text);
     return Outcome::RetryThroughStandardInput;
   }
-  options_.reportError(kReportAnonymousPipe, text.empty() ? gbk(kUnknownError) : text);
+  options_.reportError(kReportAnonymousPipe, text.empty() ? localText(kUnknownError) : text);
   return fail(text.empty() ? failureWithoutText() : failureWithText(text));
 }
 
@@ -293,7 +294,7 @@ GenerationRun::Outcome GenerationRun::checkOutput() {
   // The user knows the video by the name they chose, not by the hidden one.
   if (size_t at = problem.rfind(encoding_.path()); at != std::string::npos)
     problem.replace(at, encoding_.path().size(), outputPath_);
-  std::string text = gbk("ffmpeg 已结束，但没有留下完整的 MP4 视频：") + problem;
+  std::string text = localFormat("ffmpeg 已结束，但没有留下完整的 MP4 视频：%s", problem.c_str());
   options_.reportError(kReportMakeVideo, text);
   return fail(failureWithText(text));
 }

@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 #include "video/temp_names.h"
 
 namespace pictavo {
@@ -22,7 +23,7 @@ std::unique_ptr<LogoCopy> LogoCopy::make(const std::string& logoPath, const std:
   std::string path = joinPath(tempFolder, name);
   if (name.empty() || !makeFolders(tempFolder) || !copyFile(logoPath, path)) {
     if (!name.empty()) removeFile(path);
-    if (error) *error = gbk("无法创建图标文件的副本");
+    if (error) *error = localText("无法创建图标文件的副本");
     return nullptr;
   }
   return std::unique_ptr<LogoCopy>(new LogoCopy(name, path));

@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -23,7 +24,7 @@ bool printableType(const unsigned char* type) {
 }
 
 std::string atByte(const char* text, uint64_t offset) {
-  return strprintf(gbk(text).c_str(), static_cast<unsigned long long>(offset));
+  return localFormat(text, static_cast<unsigned long long>(offset));
 }
 
 // Walks the top-level boxes of a file of `fileBytes` bytes. A box's 32-bit size may be 1
@@ -34,39 +35,39 @@ std::string boxProblem(std::FILE* file, uint64_t fileBytes) {
     unsigned char header[16];
     if (fileBytes - offset < 8 || std::fseek(file, static_cast<long>(offset), SEEK_SET) != 0 ||
         std::fread(header, 1, 8, file) != 8)
-      return atByte("文件在第 %llu 字节处被截断", offset);
-    if (!printableType(header + 4)) return atByte("文件在第 %llu 字节处不是 MP4 的结构", offset);
+      return atByte(translatable("文件在第 %llu 字节处被截断"), offset);
+    if (!printableType(header + 4)) return atByte(translatable("文件在第 %llu 字节处不是 MP4 的结构"), offset);
     uint64_t size = bigEndian(header, 4);
     uint64_t headerBytes = 8;
     if (size == 1) {
       if (fileBytes - offset < 16 || std::fread(header + 8, 1, 8, file) != 8)
-        return atByte("文件在第 %llu 字节处被截断", offset);
+        return atByte(translatable("文件在第 %llu 字节处被截断"), offset);
       size = bigEndian(header + 8, 8);
       headerBytes = 16;
     } else if (size == 0) {
       size = fileBytes - offset;
     }
-    if (size < headerBytes) return atByte("文件在第 %llu 字节处不是 MP4 的结构", offset);
-    if (size > fileBytes - offset) return atByte("文件在第 %llu 字节处被截断", offset);
+    if (size < headerBytes) return atByte(translatable("文件在第 %llu 字节处不是 MP4 的结构"), offset);
+    if (size > fileBytes - offset) return atByte(translatable("文件在第 %llu 字节处被截断"), offset);
     movieIndex = movieIndex || std::memcmp(header + 4, "moov", 4) == 0;
     offset += size;
   }
-  return movieIndex ? "" : gbk("文件里没有视频索引 (moov)");
+  return movieIndex ? "" : localText("文件里没有视频索引 (moov)");
 }
 
 }  // namespace
 
 std::string mp4Problem(const std::string& gbkPath, uint64_t minimumBytes) {
   std::optional<uint64_t> bytes = fileSize(gbkPath);
-  if (!bytes) return gbk("文件不存在: ") + gbkPath;
-  if (*bytes == 0) return gbk("文件是空的: ") + gbkPath;
+  if (!bytes) return localFormat("文件不存在: %s", gbkPath.c_str());
+  if (*bytes == 0) return localFormat("文件是空的: %s", gbkPath.c_str());
   if (*bytes < minimumBytes)
-    return strprintf(gbk("文件只有 %llu 字节，比应有的 %llu 字节少: ").c_str(),
+    return localFormat("文件只有 %llu 字节，比应有的 %llu 字节少: ",
                      static_cast<unsigned long long>(*bytes),
                      static_cast<unsigned long long>(minimumBytes)) +
            gbkPath;
   FilePtr file = openFile(gbkPath, "rb");
-  if (!file) return gbk("无法打开文件: ") + gbkPath;
+  if (!file) return localFormat("无法打开文件: %s", gbkPath.c_str());
   std::string problem = boxProblem(file.get(), *bytes);
   return problem.empty() ? problem : problem + ": " + gbkPath;
 }

@@ -10,6 +10,7 @@
 #include "util/charset.h"
 #include "util/paths.h"
 #include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -17,8 +18,8 @@ std::string outputOverInputMessage(const Project& project, const std::string& ou
   std::optional<std::string> input = inputAtPath(project, outputPath);
   if (!input && !project.path.empty() && sameFile(project.path, outputPath)) input = project.path;
   if (!input) return "";
-  return strprintf(gbk("不能把视频保存到 %s：它就是项目中使用的文件 %s，"
-                       "生成视频会覆盖它。请换一个文件名。").c_str(),
+  return localFormat("不能把视频保存到 %s：它就是项目中使用的文件 %s，"
+                       "生成视频会覆盖它。请换一个文件名。",
                    outputPath.c_str(), input->c_str());
 }
 
@@ -34,7 +35,7 @@ bool EncodingOutput::create(const std::string& outputPath, std::string* error) {
   std::optional<ReplacementFile> file = createReplacementFile(outputPath, ".mp4");
   if (!file) {
     int why = errno;
-    *error = strprintf(gbk("无法在文件夹 %s 中写入视频文件：%s。请换一个文件夹。").c_str(),
+    *error = localFormat("无法在文件夹 %s 中写入视频文件：%s。请换一个文件夹。",
                        folderOf(outputPath).c_str(), std::strerror(why));
     return false;
   }
@@ -46,7 +47,7 @@ bool EncodingOutput::create(const std::string& outputPath, std::string* error) {
 
 bool EncodingOutput::commit(std::string* error) {
   if (path_.empty() || !renameFile(path_, target_)) {
-    *error = strprintf(gbk("生成的视频无法保存为 %s：%s").c_str(), target_.c_str(),
+    *error = localFormat("生成的视频无法保存为 %s：%s", target_.c_str(),
                        std::strerror(errno));
     return false;
   }

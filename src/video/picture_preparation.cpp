@@ -6,6 +6,7 @@
 #include "imaging/image.h"
 #include "util/charset.h"
 #include "util/info_log.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -38,7 +39,7 @@ ReadyPicture preparePicture(const DispatchContext& context, const ImageItem& ite
   else
     prepared = viewedPicture(context, item, choice);
   if (prepared.first) return prepared;
-  infoLog(gbk("图片读取失败:\r\n") + item.path);
+  infoLog(localFormat("图片读取失败:\r\n%s", item.path.c_str()));
   prepared.first = newCanvas(context.width, context.height, context.background);
   return prepared;
 }

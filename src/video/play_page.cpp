@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "util/charset.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 
@@ -58,12 +59,14 @@ std::string playPageText(const std::string& videoPath, const std::string& player
       "<select name='bgc' style='float:right; margin-right:32px;' onchange=\"if(this."
       "selectedIndex == 0){document.body.style.backgroundColor='#000000';}else{document.body."
       "style.backgroundColor='#FFFFFF';}\"><option>" +
-      gbk("黑色背景") + "</option><option>" + gbk("白色背景") + "</option></select>";
+      localText("黑色背景") + "</option><option>" + localText("白色背景") + "</option></select>";
   page += "<video controls autoplay src='" + htmlEscape(fileUrl(videoPath)) + "'>";
-  page += gbk("<font color=red>当前浏览器不支持播放mp4视频，支持的浏览器有360极速浏览器、"
-              "搜狗浏览器、QQ浏览器等。<br><br>您也可以下载 ");
-  page += "<a target='_blank' style='color:red' href='" + htmlEscape(playerAddress) + "'>" +
-          gbk("射手影音") + "</a>" + gbk(" 来播放视频。") + "</font></video></body></html>";
+  std::string player = "<a target='_blank' style='color:red' href='" + htmlEscape(playerAddress) +
+                       "'>" + localText("射手影音") + "</a>";
+  page += localFormat("<font color=red>当前浏览器不支持播放mp4视频，支持的浏览器有360极速浏览器、"
+                      "搜狗浏览器、QQ浏览器等。<br><br>您也可以下载 %s 来播放视频。",
+                      player.c_str());
+  page += "</font></video></body></html>";
   return page;
 }
 

@@ -80,5 +80,29 @@ TEST(CliUsage, EqualsFormAndOptionEndAreAccepted) {
   EXPECT_NE(info.out.find("12 x 7"), std::string::npos) << info.out;
 }
 
+// Help and errors follow the locale, also one this machine never generated; with none set
+// they read as they always have (the help in English, errors in Simplified Chinese).
+TEST(CliUsage, SpeaksTheLanguageOfTheLocale) {
+  const struct {
+    const char* lang;
+    const char* help;
+    const char* error;
+  } cases[] = {
+      {"en_US.UTF-8", "usage: pictavo-cli COMMAND",
+       "Write the video size as WIDTHxHEIGHT, both even, for example 1280x720: big"},
+      {"zh_TW.UTF-8", "usage: pictavo-cli COMMAND", "影片尺寸應寫成 寬x高，兩者都是偶數，例如 1280x720: big"},
+      {"", "usage: pictavo-cli COMMAND", "视频尺寸应写成 宽x高，两者都是偶数，例如 1280x720: big"},
+  };
+  for (const auto& c : cases) {
+    std::string locale = std::string("env LC_ALL= LC_MESSAGES= LANGUAGE= LANG=") + c.lang + " ";
+    std::string cli = test::shellQuote(PICTAVO_CLI_PATH);
+    auto help = test::runCommand(locale + cli + " --help");
+    EXPECT_EQ(help.output.rfind(c.help, 0), 0u) << c.lang << ": " << help.output;
+    auto run = test::runCommand(locale + cli + " frame --size big 2>&1");
+    EXPECT_NE(run.exitCode, 0) << c.lang;
+    EXPECT_NE(run.output.find(c.error), std::string::npos) << c.lang << ": " << run.output;
+  }
+}
+
 }  // namespace
 }  // namespace pictavo

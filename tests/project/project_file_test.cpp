@@ -10,6 +10,7 @@
 #include <functional>
 #include <regex>
 
+#include "effects/effect_names.h"
 #include "music/track_analysis.h"
 #include "platform/folders.h"
 #include "project/picture_list.h"
@@ -19,6 +20,7 @@
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -92,6 +94,32 @@ TEST(ProjectFile, SavedProjectReopensToTheSameBytes) {
   ASSERT_EQ(reopened.settings.musicTracks.size(), 1u);
   EXPECT_EQ(reopened.settings.musicTracks[0].sampleRate, 44100);
   EXPECT_GT(reopened.settings.musicTracks[0].durationMs, 900);
+}
+
+// The file keeps the Chinese effect names and every other byte whatever language the
+// program speaks: a project saved under one opens and saves identically under another.
+TEST(ProjectFile, LanguageChangesNoStoredByte) {
+  test::TempDir dir;
+  std::string locales = joinPath(resourceFolder(), "locale");
+  Project project = sampleProject(dir);
+  std::string path = gbkPath(dir.file("album.dat"));
+  UserMessage error;
+  ASSERT_TRUE(saveProject(project, path, &error)) << utf8(error.text);
+  std::string bytes = test::readBytes(dir.file("album.dat"));
+  EXPECT_NE(bytes.find(effectName(57)), std::string::npos);
+
+  for (Language language : {Language::English, Language::TraditionalChinese}) {
+    useLanguage(language, locales);
+    ASSERT_NE(effectShownName(effectName(57)), effectName(57)) << "the catalog is not loaded";
+    Project reopened;
+    UserMessage message;
+    ASSERT_TRUE(openProject(reopened, path, &message, withMp3Analysis())) << utf8(message.text);
+    EXPECT_FALSE(projectChanged(reopened));
+    std::string again = gbkPath(dir.file("again.dat"));
+    ASSERT_TRUE(saveProject(reopened, again, &error)) << utf8(error.text);
+    EXPECT_EQ(test::readBytes(dir.file("again.dat")), bytes);
+  }
+  useLanguage(Language::SimplifiedChinese, locales);
 }
 
 TEST(ProjectFile, DocumentLayout) {

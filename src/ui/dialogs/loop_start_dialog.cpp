@@ -21,10 +21,11 @@ LoopStartDialog::LoopStartDialog(Session& session, QWidget* parent)
   const QString listName = tr("第一张图片在循环播放时的过渡动画设置为：");
   effects_->setAccessibleName(listName);
   effects_->setMaxVisibleItems(40);
-  for (const std::string& entry : effectChooserEntries()) effects_->addItem(fromCore(entry));
+  for (const std::string& entry : effectChooserEntries())
+    effects_->addItem(fromCore(effectShownName(entry)), fromCore(entry));
   // A dash line only separates groups; choosing one falls back to "无动画".
   connect(effects_, &QComboBox::activated, this, [this](int index) {
-    if (isChooserSeparator(toCore(effects_->itemText(index)))) effects_->setCurrentIndex(0);
+    if (isChooserSeparator(toCore(effects_->itemData(index).toString()))) effects_->setCurrentIndex(0);
   });
 
   auto* column = new QVBoxLayout(this);
@@ -40,7 +41,7 @@ LoopStartDialog::LoopStartDialog(Session& session, QWidget* parent)
 }
 
 void LoopStartDialog::prepare() {
-  int index = effects_->findText(fromCore(effectName(session_.preferences().loopStartEffect)));
+  int index = effects_->findData(fromCore(effectName(session_.preferences().loopStartEffect)));
   effects_->setCurrentIndex(index < 0 ? 0 : index);
   effects_->setFocus();
 }
@@ -52,7 +53,7 @@ void LoopStartDialog::run() {
 
 // A dash line, or a name the effect table does not know, keeps "无动画" (99).
 void LoopStartDialog::accept() {
-  std::string text = gb18030Prefix(toCore(effects_->currentText()), 31);
+  std::string text = gb18030Prefix(toCore(effects_->currentData().toString()), 31);
   int effect = isChooserSeparator(text) ? kNoAnimation : effectIndexByName(text);
   setLoopStartEffect(session_.preferences(), session_.store(), effect);
   QDialog::accept();

@@ -1,6 +1,7 @@
 #include "ui/models/picture_list_model.h"
 
 #include "app/qt_text.h"
+#include "effects/effect_names.h"
 #include "project/project_model.h"
 #include "ui/models/thumbnail_cache.h"
 #include "ui/panels/motion_controls.h"
@@ -28,8 +29,9 @@ QVariant PictureListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
       // A picture with its own motion says which, so the list shows where it differs.
       if (item.motion >= 0 && item.motion < kMotionCount)
-        return fromCore(item.animationName) + QStringLiteral(" · ") + MotionControls::motionNames()[item.motion];
-      return fromCore(item.animationName);
+        return fromCore(effectShownName(item.animationName)) + QStringLiteral(" · ") +
+               MotionControls::motionNames()[item.motion];
+      return fromCore(effectShownName(item.animationName));
     case Qt::DecorationRole:
       return thumbnails_->thumbnail(item.path, item.turnAngle);
     case Qt::ToolTipRole:

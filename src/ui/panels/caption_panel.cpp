@@ -20,6 +20,7 @@
 #include "ui/panels/panel_controls.h"
 #include "ui/web_pages.h"
 #include "util/charset.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -71,7 +72,7 @@ void CaptionPanel::build() {
   size_ = labelledList(tr("字号："), row, this);
   for (int points : kCaptionPointSizes) size_->addItem(QString::number(points));
   colour_ = labelledList(tr("颜色："), row, this);
-  for (int i = 0; i < kColourSchemeCount; ++i) colour_->addItem(fromCore(gbk(colourScheme(i).label)));
+  for (int i = 0; i < kColourSchemeCount; ++i) colour_->addItem(fromCore(localText(colourScheme(i).label)));
 
   sample_ = new QLabel(tr("文字示例"), this);
   sample_->setAccessibleName(sample_->text());

@@ -27,7 +27,7 @@ namespace {
 // columns, the rate, the length and the trial mark) fits the list's width.
 QFont trackLineFont(int width) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  const QString longestLine = QString(108 + 26 + 12, QLatin1Char('0')) + QStringLiteral("试听中");
+  const QString longestLine = QString(108 + 26 + 12, QLatin1Char('0')) + QObject::tr(" 试听中");
   for (int pixels = 13; pixels > 8; --pixels) {
     font.setPixelSize(pixels);
     if (QFontMetrics(font).horizontalAdvance(longestLine) <= width) break;

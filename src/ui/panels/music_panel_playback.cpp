@@ -101,7 +101,7 @@ void MusicPanel::playbackFinished() {
 
 // The player's reason for not playing a track, kept in the information window.
 void MusicPanel::logPlayerProblem(const QString& reason) {
-  if (!reason.isEmpty()) infoLog(gbk("音乐播放失败:\r\n") + toCore(reason));
+  if (!reason.isEmpty()) infoLog(toCore(tr("音乐播放失败:") + QStringLiteral("\r\n") + reason));
 }
 
 // A track the player could not play: the information window keeps the player's reason; a

@@ -40,7 +40,7 @@ OutputPanel::OutputPanel(Session& session, CustomSizeDialog& customSize, QAction
   pauses_ = new QComboBox(pauseStack_);
   pauses_->setAccessibleName(pauseLabel);
   pauses_->setMaxVisibleItems(kPauseListVisible);
-  for (int i = 0; i < kPauseCount; ++i) pauses_->addItem(fromCore(pictavo::pauseLabel(i)));
+  for (int i = 0; i < kPauseCount; ++i) pauses_->addItem(fromCore(pictavo::pauseShownLabel(i)));
   pauseText_ = new QLineEdit(pauseStack_);
   pauseText_->setObjectName(QStringLiteral("pauseText"));
   pauseText_->setAccessibleName(pauseLabel);

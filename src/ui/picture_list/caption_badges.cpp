@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QListView>
 
+#include <algorithm>
+
 #include "project/picture_edits.h"
 #include "project/project_model.h"
 #include "ui/picture_list/list_geometry.h"
@@ -18,7 +20,9 @@ QLabel* makeBadge(QWidget* parent) {
   badge->setObjectName(QStringLiteral("captionBadge"));
   badge->setAccessibleName(badge->text());
   badge->setAlignment(Qt::AlignCenter);
-  badge->setFixedSize(kBadgeWidth, kBadgeHeight);
+  // As wide as its word needs in a longer language.
+  const int width = std::max(kBadgeWidth, badge->fontMetrics().horizontalAdvance(badge->text()) + 4);
+  badge->setFixedSize(width, kBadgeHeight);
   badge->setStyleSheet(QStringLiteral("QLabel { color: white; background: black; }"));
   badge->setAttribute(Qt::WA_TransparentForMouseEvents);
   badge->hide();

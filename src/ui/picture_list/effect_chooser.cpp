@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 #include "app/qt_text.h"
 #include "effects/effect_chooser_entries.h"
 #include "effects/effect_names.h"
@@ -34,7 +36,8 @@ int chooserVisibleEntries(int screenHeight) {
 EffectChooser::EffectChooser(QWidget* parent) : QComboBox(parent) {
   setObjectName(QStringLiteral("effectChooser"));
   setAccessibleName(tr("图片动画"));
-  for (const std::string& entry : effectChooserEntries()) addItem(fromCore(entry));
+  for (const std::string& entry : effectChooserEntries())
+    addItem(fromCore(effectShownName(entry)), fromCore(entry));
   QScreen* screen = this->screen();
   setMaxVisibleItems(chooserVisibleEntries(screen ? screen->geometry().height() : 768));
   connect(this, &QComboBox::activated, this, &EffectChooser::choose);
@@ -44,22 +47,25 @@ EffectChooser::EffectChooser(QWidget* parent) : QComboBox(parent) {
 void EffectChooser::showUnder(const QRect& thumbnail, const QString& effectName) {
   setGeometry(thumbnail.left(), thumbnail.bottom() + 1, thumbnail.width(), kChooserHeight);
   fitDroppedWidth(thumbnail.width());
-  setCurrentIndex(findText(effectName));
+  setCurrentIndex(findData(effectName));
   show();
   raise();
 }
 
 // The longest name must fit when the list drops down, even over a narrow thumbnail.
 void EffectChooser::fitDroppedWidth(int thumbnailWidth) {
-  int width = fontMetrics().horizontalAdvance(tr("从左右两侧向中间展开")) + 6;
+  int width = 0;
+  for (int i = 0; i < count(); ++i)
+    width = std::max(width, fontMetrics().horizontalAdvance(itemText(i)));
+  width += 6;
   if (count() > maxVisibleItems()) width += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   view()->setMinimumWidth(width > thumbnailWidth ? width : 0);
 }
 
 void EffectChooser::choose(int entry) {
-  QString text = itemText(entry);
-  if (isDashLine(text)) return;
-  emit effectChosen(effectIndexByName(toCore(text)));
+  QString name = itemData(entry).toString();
+  if (isDashLine(name)) return;
+  emit effectChosen(effectIndexByName(toCore(name)));
 }
 
 void EffectChooser::hidePopup() {

@@ -1,5 +1,7 @@
 #include "ui/picture_list/selection_information.h"
 
+#include <QCoreApplication>
+
 #include "app/qt_text.h"
 #include "imaging/image.h"
 #include "project/project_model.h"
@@ -30,7 +32,9 @@ QString SelectionInformation::statusLine(const Project& project,
   if (item.path != describedPath_) {
     describedPath_ = item.path;
     description_ = pictureInformation(item.path);
-    if (description_.empty()) infoLog(gbk("无法识别的图片:\r\n") + item.path);
+    if (description_.empty())
+      infoLog(toCore(QCoreApplication::translate("SelectionInformation", "无法识别的图片:")) +
+              "\r\n" + item.path);
   }
   if (description_.empty()) return QString();
   return fromCore(description_ + effectLengthText(project, item));
