@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <utility>
 
 #include "imaging/fit_geometry.h"
 #include "imaging/image.h"
+#include "imaging/jpeg_decode.h"
+#include "imaging/jpeg_on_canvas.h"
 #include "imaging/lanczos_scale.h"
+#include "platform/user_file.h"
 
 namespace pictavo {
 namespace {
@@ -18,6 +22,8 @@ constexpr int kBlurReduction = 24;
 constexpr double kBlurDarkening = 0.45;
 // A picture kept larger than this share of what the closest view needs is reduced once.
 constexpr double kKeepHeadroom = 1.05;
+// Larger JPEG files go the image library's way, which streams them instead of holding them.
+constexpr uint64_t kMaxQuickJpegBytes = uint64_t{128} << 20;
 
 double fraction(int percent) {
   return std::clamp(percent, kMinMotionStrength, kMaxMotionStrength) / 100.0;
@@ -88,6 +94,20 @@ SurfacePtr blurredBackdrop(cairo_surface_t* picture, int width, int height) {
   return backdrop;
 }
 
+// A JPEG decoded by libjpeg-turbo at the smallest of its scales that keeps it at least
+// minWidth x minHeight; nothing when the image library must read it (not a JPEG, CMYK,
+// damaged data), which then also says why.
+std::optional<DecodedJpeg> quickJpeg(const std::string& path, int minWidth, int minHeight) {
+  PictureHeader header;
+  if (!probePictureHeader(path, &header) || header.type != "JPEG") return std::nullopt;
+  auto bytes = readUserFile(path, kMaxQuickJpegBytes);
+  if (!bytes) return std::nullopt;
+  DecodedJpeg jpeg = decodeJpeg(*bytes, minWidth, minHeight);
+  if (!jpeg.pixels || jpeg.fullWidth != header.width || jpeg.fullHeight != header.height)
+    return std::nullopt;
+  return jpeg;
+}
+
 }  // namespace
 
 std::unique_ptr<PictureView> PictureView::open(const std::string& path, int width, int height,
@@ -102,6 +122,14 @@ std::unique_ptr<PictureView> PictureView::open(const std::string& path, int widt
   const double zoom = 1 / (1 - fraction(choice.strength));
   const int needWidth = static_cast<int>(std::ceil(width * zoom));
   const int needHeight = static_cast<int>(std::ceil(height * zoom));
+  if (scalable) {
+    if (auto quick = quickJpeg(path, quarter ? needHeight : needWidth, quarter ? needWidth : needHeight)) {
+      long fullWidth = quick->fullWidth, fullHeight = quick->fullHeight;
+      if (quarter) std::swap(fullWidth, fullHeight);
+      return fromSurface(turnedByQuarters(std::move(quick->pixels), turn / 90), fullWidth, fullHeight,
+                         width, height, background, choice, faces);
+    }
+  }
   long fullWidth = 0, fullHeight = 0;
   WandPtr read = readPictureForCanvas(path, background, !scalable ? 0 : quarter ? needHeight : needWidth,
                                       !scalable ? 0 : quarter ? needWidth : needHeight, &fullWidth,
