@@ -28,6 +28,8 @@
 #include "ui/dialogs/caption_margins_dialog.h"
 #include "ui/dialogs/custom_size_dialog.h"
 #include "ui/dialogs/loop_start_dialog.h"
+#include "ui/dialogs/product_import_dialog.h"
+#include "ui/dialogs/progress_dialog.h"
 #include "ui/main_window.h"
 #include "ui/panels/option_panels.h"
 #include "ui/status_bar.h"
@@ -133,8 +135,8 @@ QStringList clippedTexts(QWidget* window) {
   for (auto* group : window->findChildren<QGroupBox*>())
     if (group->isVisible() && group->minimumSizeHint().width() > group->width()) clipped << group->title();
   for (auto* combo : window->findChildren<QComboBox*>())
-    if (combo->isVisible() && combo->minimumSizeHint().width() > combo->width())
-      clipped << combo->currentText();
+    if (combo->isVisible() && textWidth(combo, combo->currentText()) + 24 > combo->width())
+      clipped << combo->currentText() + QStringLiteral(" in its list");
   return clipped;
 }
 
@@ -145,11 +147,15 @@ TEST(WindowLanguage, NothingIsClippedInEnglishAtTheWindowSize) {
   const QStringList clipped = clippedTexts(run.window.get());
   EXPECT_TRUE(clipped.isEmpty()) << qPrintable(clipped.join(QStringLiteral("; ")));
 
-  // The settings dialogs, each as it opens.
+  // The settings dialogs, the product import and the progress window, each as it opens.
   OptionPanels& panels = run.window->optionPanels();
+  ProductImportDialog import(run.prompts, run.session.project(), [](const QStringList&) {},
+                             run.window.get());
+  ProgressDialog progress(run.window.get());
   for (QDialog* dialog : std::initializer_list<QDialog*>{&panels.customSizeDialog(),
                                                         &panels.captionMarginsDialog(),
-                                                        &panels.loopStartDialog()}) {
+                                                        &panels.loopStartDialog(), &import,
+                                                        &progress}) {
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     const QStringList cut = clippedTexts(dialog);

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "app/qt_text.h"
 #include "app/user_prompts.h"
 #include "net/item_id.h"
@@ -80,11 +82,16 @@ ProductImportDialog::ProductImportDialog(UserPrompts& prompts, const Project& pr
 ProductImportDialog::~ProductImportDialog() = default;
 
 void ProductImportDialog::buildControls() {
-  typeLabel_->setGeometry(16, 23, 60, 19);
-  type_->setGeometry(76, 19, 136, 21);
+  // The label as wide as a longer language needs; the list follows it.
+  const int typeWidth = std::max(60, typeLabel_->sizeHint().width());
+  typeLabel_->setGeometry(16, 23, typeWidth, 19);
   type_->addItem(tr("主图"));
   if (settings_.pictureTypes == kPictureTypesWithColours)
     type_->addItems({tr("颜色分类图"), tr("主图 + 颜色分类图")});
+  int listWidth = 136;  // or the longest entry and the arrow, when that is wider
+  for (int i = 0; i < type_->count(); ++i)
+    listWidth = std::max(listWidth, type_->fontMetrics().horizontalAdvance(type_->itemText(i)) + 30);
+  type_->setGeometry(16 + typeWidth, 19, listWidth, 21);
   type_->setAccessibleName(typeLabel_->text());
   typeLabel_->setBuddy(type_);
 
