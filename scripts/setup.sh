@@ -13,7 +13,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
   libcairo2-dev libpixman-1-dev libturbojpeg0-dev
-  libaubio-dev
+  libaubio-dev libebur128-dev
   ffmpeg atomicparsley
   xdg-utils
   libcurl4-openssl-dev ca-certificates

@@ -142,7 +142,7 @@ std::string MusicPanel::previewFades() const {
   runPictureTotal(project, session_.preferences().loopStartEffect, &videoSeconds);
   double trackStart = 0;
   for (int i = 0; i < previewTrack_; ++i) trackStart += project.settings.musicTracks[i].durationMs / 1000.0;
-  return trackFadeFilter(musicFiltersFor(project.settings, videoSeconds), static_cast<size_t>(previewTrack_),
+  return trackFadeFilter(musicFiltersFor(project.settings, videoSeconds, false), static_cast<size_t>(previewTrack_),
                          trackStart, project.settings.musicTracks[previewTrack_].durationMs / 1000.0);
 }
 
