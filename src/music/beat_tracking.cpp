@@ -149,9 +149,11 @@ TrackBeats trackBeats(const std::vector<float>& samples, int sampleRate) {
 }
 
 void measureLoudness(const std::vector<float>& stereo, int sampleRate, TrackBeats* beats) {
+  const int mode = EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK;
   std::unique_ptr<ebur128_state, LoudnessDeleter> state(
-      ebur128_init(2, static_cast<unsigned long>(sampleRate), EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK));
-  if (!state || ebur128_add_frames_float(state.get(), stereo.data(), stereo.size() / 2) != EBUR128_SUCCESS)
+      ebur128_init(2, static_cast<unsigned long>(sampleRate), mode));
+  if (!state ||
+      ebur128_add_frames_float(state.get(), stereo.data(), stereo.size() / 2) != EBUR128_SUCCESS)
     return;
   double loudness = 0, left = 0, right = 0;
   if (ebur128_loudness_global(state.get(), &loudness) == EBUR128_SUCCESS && std::isfinite(loudness))

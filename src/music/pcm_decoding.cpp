@@ -51,8 +51,9 @@ std::optional<DecodedSound> decodeSound(const std::string& path, int sampleRate,
   ScratchFile scratch(scratchPath->path);
   auto output = toFsName(scratch.path());
   if (!output) return std::nullopt;
-  SpawnRequest request{*program, decoderArguments(absoluteFsName(*input), sampleRate, channels, *output), "",
-                       false};
+  SpawnRequest request{*program,
+                       decoderArguments(absoluteFsName(*input), sampleRate, channels, *output),
+                       "", false};
   std::string spawnError;
   auto child = ChildProcess::spawn(request, &spawnError);
   if (!child) {
