@@ -13,7 +13,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libmagickwand-6.q16-dev libcjson-dev libfontconfig-dev fonts-wqy-microhei
   libcairo2-dev libpixman-1-dev libturbojpeg0-dev
-  libaubio-dev libopencv-objdetect-dev libopencv-imgproc-dev opencv-data
+  libaubio-dev libebur128-dev libopencv-objdetect-dev libopencv-imgproc-dev opencv-data
   ffmpeg atomicparsley
   xdg-utils
   libcurl4-openssl-dev ca-certificates

@@ -1,6 +1,7 @@
 #include "music/beat_tracking.h"
 
 #include <aubio/aubio.h>
+#include <ebur128.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +28,9 @@ constexpr size_t kEdgeBeats = 16;
 
 struct TempoDeleter {
   void operator()(aubio_tempo_t* t) const { del_aubio_tempo(t); }
+};
+struct LoudnessDeleter {
+  void operator()(ebur128_state* s) const { ebur128_destroy(&s); }
 };
 struct VectorDeleter {
   void operator()(fvec_t* v) const { del_fvec(v); }
@@ -144,10 +148,30 @@ TrackBeats trackBeats(const std::vector<float>& samples, int sampleRate) {
   return result;
 }
 
+void measureLoudness(const std::vector<float>& stereo, int sampleRate, TrackBeats* beats) {
+  const int mode = EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK;
+  std::unique_ptr<ebur128_state, LoudnessDeleter> state(
+      ebur128_init(2, static_cast<unsigned long>(sampleRate), mode));
+  if (!state ||
+      ebur128_add_frames_float(state.get(), stereo.data(), stereo.size() / 2) != EBUR128_SUCCESS)
+    return;
+  double loudness = 0, left = 0, right = 0;
+  if (ebur128_loudness_global(state.get(), &loudness) == EBUR128_SUCCESS && std::isfinite(loudness))
+    beats->loudness = loudness;
+  if (ebur128_sample_peak(state.get(), 0, &left) == EBUR128_SUCCESS &&
+      ebur128_sample_peak(state.get(), 1, &right) == EBUR128_SUCCESS && std::max(left, right) > 0)
+    beats->peak = 20 * std::log10(std::max(left, right));
+}
+
 TrackBeats analyseTrackBeats(const std::string& path, std::string* error) {
-  auto sound = decodeMono(path, kBeatSampleRate, error);
+  auto sound = decodeSound(path, kBeatSampleRate, 2, error);
   if (!sound) return {};
-  return trackBeats(sound->samples, sound->sampleRate);
+  std::vector<float> mono(sound->samples.size() / 2);
+  for (size_t i = 0; i < mono.size(); ++i)
+    mono[i] = 0.5f * (sound->samples[2 * i] + sound->samples[2 * i + 1]);
+  TrackBeats beats = trackBeats(mono, sound->sampleRate);
+  measureLoudness(sound->samples, sound->sampleRate, &beats);
+  return beats;
 }
 
 }  // namespace pictavo

@@ -27,15 +27,16 @@ class ScratchFile {
   std::string path_;
 };
 
-std::vector<std::string> decoderArguments(const std::string& input, int sampleRate,
+std::vector<std::string> decoderArguments(const std::string& input, int sampleRate, int channels,
                                           const std::string& output) {
-  return {"-nostdin", "-v", "error", "-y", "-i", input, "-map", "0:a:0", "-vn", "-ac", "1",
-          "-ar", std::to_string(sampleRate), "-f", "f32le", output};
+  return {"-nostdin", "-v", "error", "-y", "-i", input, "-map", "0:a:0", "-vn", "-ac",
+          std::to_string(channels), "-ar", std::to_string(sampleRate), "-f", "f32le", output};
 }
 
 }  // namespace
 
-std::optional<DecodedSound> decodeMono(const std::string& path, int sampleRate, std::string* error) {
+std::optional<DecodedSound> decodeSound(const std::string& path, int sampleRate, int channels,
+                                        std::string* error) {
   auto program = findTool(kEncoderTool);
   if (!program) {
     *error = gbk("找不到 ffmpeg，无法分析音乐。");
@@ -50,8 +51,9 @@ std::optional<DecodedSound> decodeMono(const std::string& path, int sampleRate, 
   ScratchFile scratch(scratchPath->path);
   auto output = toFsName(scratch.path());
   if (!output) return std::nullopt;
-  SpawnRequest request{*program, decoderArguments(absoluteFsName(*input), sampleRate, *output), "",
-                       false};
+  SpawnRequest request{*program,
+                       decoderArguments(absoluteFsName(*input), sampleRate, channels, *output),
+                       "", false};
   std::string spawnError;
   auto child = ChildProcess::spawn(request, &spawnError);
   if (!child) {
@@ -71,6 +73,7 @@ std::optional<DecodedSound> decodeMono(const std::string& path, int sampleRate, 
   }
   DecodedSound sound;
   sound.sampleRate = sampleRate;
+  sound.channels = channels;
   sound.samples.resize(bytes->size() / sizeof(float));
   std::memcpy(sound.samples.data(), bytes->data(), sound.samples.size() * sizeof(float));
   return sound;

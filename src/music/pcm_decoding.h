@@ -9,12 +9,15 @@
 namespace pictavo {
 
 struct DecodedSound {
-  std::vector<float> samples;  // mono, -1..1
+  std::vector<float> samples;  // interleaved channels, -1..1
+  int channels = 0;
   int sampleRate = 0;
 };
 
-// Decodes the first audio stream of the GBK `path`, mixed down to mono and resampled to
-// `sampleRate`. Nothing, with `error` (GBK) saying why, when ffmpeg is missing or fails.
-std::optional<DecodedSound> decodeMono(const std::string& path, int sampleRate, std::string* error);
+// Decodes the first audio stream of the GBK `path` as `channels` channels (1 mixes down,
+// 2 is what the video plays) at `sampleRate`. Nothing, with `error` (GBK) saying why,
+// when ffmpeg is missing or fails.
+std::optional<DecodedSound> decodeSound(const std::string& path, int sampleRate, int channels,
+                                        std::string* error);
 
 }  // namespace pictavo

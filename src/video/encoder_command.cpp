@@ -29,13 +29,19 @@ int effectiveAudioBitRate(int configured) {
 
 std::string durationText(float seconds) { return strprintf("%.2f", static_cast<double>(seconds)); }
 
+double levelGainDb(double loudness, double peak) {
+  if (loudness == 0) return 0;
+  double gain = std::min(kLevelLoudness - loudness, kLevelPeakRoom - peak);
+  return std::clamp(gain, -kMaxLevelGainDb, kMaxLevelGainDb);
+}
+
 std::string musicFilterGraph(size_t trackCount, int sampleRate, const MusicFilters& filters) {
   std::string graph;
   std::string joinedInputs;
   for (size_t i = 0; i < trackCount; ++i) {
     graph += strprintf("[%d:a]aformat=sample_fmts=fltp:channel_layouts=stereo", static_cast<int>(i + 1));
-    if (filters.levelTracks)
-      graph += strprintf(",loudnorm=I=%g:TP=%g:LRA=11", kLevelLoudness, kLevelTruePeak);
+    if (i < filters.trackGainsDb.size())
+      graph += strprintf(",volume=%.2fdB", filters.trackGainsDb[i]);
     graph += strprintf(",aresample=%d[t%d];", sampleRate, static_cast<int>(i));
     joinedInputs += strprintf("[t%d]", static_cast<int>(i));
   }

@@ -16,17 +16,27 @@ struct MusicFilters {
   double fadeInSeconds = 0;   // 0: no fade-in
   double fadeOutSeconds = 0;  // 0: no fade-out
   double musicEnd = 0;        // seconds: where the music stops, the video's end or its own
-  bool levelTracks = false;   // each track brought to the same loudness (EBU R128)
+  // Each track's gain in dB that brings it to the same loudness (EBU R128); empty: the
+  // tracks are not levelled.
+  std::vector<double> trackGainsDb;
   // Each track decoded on its own and joined where the one before ends, as the beat
   // tracker decoded it: changes on the beat count on those times.
   bool trackTimes = false;
 
-  bool any() const { return fadeInSeconds > 0 || fadeOutSeconds > 0 || levelTracks || trackTimes; }
+  bool any() const {
+    return fadeInSeconds > 0 || fadeOutSeconds > 0 || !trackGainsDb.empty() || trackTimes;
+  }
 };
 
-// The loudness every track is brought to, in LUFS, with room for peaks below full scale.
+// The loudness every track is brought to, in LUFS; a track is raised at most until its
+// highest sample reaches kLevelPeakRoom dBFS, so that levelling never clips.
 inline constexpr double kLevelLoudness = -16;
-inline constexpr double kLevelTruePeak = -1.5;
+inline constexpr double kLevelPeakRoom = -1;
+inline constexpr double kMaxLevelGainDb = 30;
+
+// The gain (dB) that brings a track of `loudness` LUFS with samples up to `peak` dBFS to
+// kLevelLoudness; 0 for a track without a measured loudness (silence).
+double levelGainDb(double loudness, double peak);
 
 // What the command line carries.
 struct EncoderCommand {

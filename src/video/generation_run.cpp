@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "imaging/raw_frame.h"
+#include "music/beat_cache.h"
 #include "music/music_length.h"
 #include "platform/child_process.h"
 #include "platform/external_tools.h"
@@ -48,11 +49,15 @@ std::optional<std::string> absolutePath(const std::string& gbkPath) {
 
 }  // namespace
 
-MusicFilters musicFiltersFor(const ProjectSettings& s, float videoSeconds) {
+MusicFilters musicFiltersFor(const ProjectSettings& s, float videoSeconds, bool measureLevels) {
   MusicFilters filters;
   filters.fadeInSeconds = s.fadeInMs / 1000.0;
   filters.fadeOutSeconds = s.fadeOutMs / 1000.0;
-  filters.levelTracks = s.levelTracks;
+  if (s.levelTracks && measureLevels)
+    for (const MusicTrack& track : s.musicTracks) {
+      TrackBeats measured = trackBeatsOf(track.path);
+      filters.trackGainsDb.push_back(levelGainDb(measured.loudness, measured.peak));
+    }
   filters.trackTimes = beatChangesApply(s);
   filters.musicEnd = std::min<double>(videoSeconds, totalMusicLength(s.musicTracks));
   return filters;
@@ -199,7 +204,7 @@ GenerationRun::Outcome GenerationRun::attempt(EncoderTransport transport) {
   if (s.musicOn)
     for (const MusicTrack& track : s.musicTracks) command.musicPaths.push_back(track.path);
   command.sampleRate = sampleRate_;
-  command.musicFilters = musicFiltersFor(s, seconds_);
+  command.musicFilters = musicFiltersFor(s, seconds_, true);
   command.audioBitRate = preferences_.audioBitRate;
   command.logoName = logo ? logo->name() : "";
   command.logoLocation = s.logoLocation;

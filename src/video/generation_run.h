@@ -32,8 +32,9 @@ class ProgressObserver {
 };
 
 // The music filters the project's options ask for, for a video of `videoSeconds`: the
-// fade-out ends where the video ends, or where the music does when it ends first.
-MusicFilters musicFiltersFor(const ProjectSettings& settings, float videoSeconds);
+// fade-out ends where the video ends, or where the music does when it ends first. With
+// `measureLevels` the tracks' loudness is measured (on a worker) when levelling is on.
+MusicFilters musicFiltersFor(const ProjectSettings& settings, float videoSeconds, bool measureLevels);
 
 struct GenerationOptions {
   EncoderModeFlag* mode = &processEncoderMode();

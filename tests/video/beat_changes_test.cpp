@@ -2,6 +2,7 @@
 // decoded frames, against the clicks of a click track, found in the decoded sound.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>

@@ -140,7 +140,7 @@ TEST(EncoderCommand, MusicFiltersMakeOneGraphOfPerTrackInputs) {
   c.musicPaths = {"/m/a b.mp3", "/m/c.mp3"};
   c.musicFilters.fadeOutSeconds = 2;
   c.musicFilters.musicEnd = 12;
-  c.musicFilters.levelTracks = true;
+  c.musicFilters.trackGainsDb = {-3.5, 12};
   std::vector<std::string> arguments;
   std::string error;
   ASSERT_TRUE(commandArguments(namedPipeCommandLine("v3", c), &arguments, &error));
@@ -152,7 +152,8 @@ TEST(EncoderCommand, MusicFiltersMakeOneGraphOfPerTrackInputs) {
   EXPECT_EQ(graph.find("[1:a]"), 0u);
   EXPECT_NE(graph.find("[2:a]"), std::string::npos);
   EXPECT_EQ(std::count(graph.begin(), graph.end(), ';'), 2);
-  EXPECT_NE(graph.find("loudnorm"), std::string::npos);
+  EXPECT_NE(graph.find("volume=-3.50dB"), std::string::npos);
+  EXPECT_NE(graph.find("volume=12.00dB"), std::string::npos);
   EXPECT_NE(graph.find("concat=n=2:v=0:a=1,afade=t=out:st=10.000:d=2.000[music]"), std::string::npos);
   EXPECT_EQ(std::vector<std::string>(at + 2, at + 6),
             (std::vector<std::string>{"-map", "0:v", "-map", "[music]"}));
@@ -177,6 +178,24 @@ TEST(EncoderCommand, EachTrackOfThePreviewFadesWhereTheVideoDoes) {
                  Case{11, 1, 10, "afade=t=out:st=0.000:d=1.000"}}) {
     f.musicEnd = c.musicEnd;
     EXPECT_EQ(trackFadeFilter(f, c.track, c.start, 10), c.filter) << c.musicEnd << " " << c.track;
+  }
+}
+
+}  // namespace
+}  // namespace pictavo
+
+namespace pictavo {
+namespace {
+
+// Levelling aims every track at one loudness, never raising one past the room its peaks
+// leave, and leaves a track without a measured loudness (silence) as it is.
+TEST(EncoderCommand, LevelGainAimsAtOneLoudnessWithinThePeaksRoom) {
+  struct Case {
+    double loudness, peak, gain;
+  };
+  for (Case c : {Case{-28, -20, 12}, Case{-10, -1, -6}, Case{-28, -4, 3}, Case{0, -90, 0},
+                 Case{-70, -60, kMaxLevelGainDb}}) {
+    EXPECT_DOUBLE_EQ(levelGainDb(c.loudness, c.peak), c.gain) << c.loudness << " " << c.peak;
   }
 }
 

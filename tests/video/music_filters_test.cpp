@@ -1,6 +1,7 @@
 // The music options at work in real videos: the sound is decoded from the MP4 and measured.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 

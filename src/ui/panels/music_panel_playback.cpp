@@ -140,10 +140,12 @@ std::string MusicPanel::previewFades() const {
   const Project& project = session_.project();
   float videoSeconds = 0;
   runPictureTotal(project, session_.preferences().loopStartEffect, &videoSeconds);
+  const auto& tracks = project.settings.musicTracks;
   double trackStart = 0;
-  for (int i = 0; i < previewTrack_; ++i) trackStart += project.settings.musicTracks[i].durationMs / 1000.0;
-  return trackFadeFilter(musicFiltersFor(project.settings, videoSeconds), static_cast<size_t>(previewTrack_),
-                         trackStart, project.settings.musicTracks[previewTrack_].durationMs / 1000.0);
+  for (int i = 0; i < previewTrack_; ++i) trackStart += tracks[i].durationMs / 1000.0;
+  return trackFadeFilter(musicFiltersFor(project.settings, videoSeconds, false),
+                         static_cast<size_t>(previewTrack_), trackStart,
+                         tracks[previewTrack_].durationMs / 1000.0);
 }
 
 void MusicPanel::pausePreviewMusic() {
