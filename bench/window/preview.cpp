@@ -6,7 +6,9 @@
 // achieved, the times the frames ran out after the first buffering, where the display
 // thread's and the window's time went, and the peak memory.
 // Usage: bench_preview [--size 720|1080] [--runs N] [--pause INDEX] [--producer-only]
+//                      [--motion auto]
 //   --producer-only: the producer alone, frames thrown away, as fast as it can go.
+//   --motion auto: every picture moves over its hold (in and out by turns).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -62,6 +64,9 @@ std::vector<std::string> benchPictures() {
   return paths;
 }
 
+// Every picture moves over its hold (--motion auto).
+bool gMoving = false;
+
 // Run `run` of the cycle: picture i gets effect (20 run + i) of the 97.
 Project runProject(int width, int height, int pause, const std::vector<std::string>& pictures, int run) {
   Project project;
@@ -70,6 +75,7 @@ Project runProject(int width, int height, int pause, const std::vector<std::stri
   project.settings.selectPause(pause);
   project.settings.captionsOn = true;
   project.settings.musicOn = false;
+  if (gMoving) project.settings.motion = Motion::Auto;
   const std::vector<int>& effects = effectIndices();
   for (size_t i = 0; i < pictures.size(); ++i) {
     ImageItem item;
@@ -188,6 +194,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) runs = std::max(1, std::atoi(argv[++i]));
     if (std::strcmp(argv[i], "--pause") == 0 && i + 1 < argc) pause = std::atoi(argv[++i]);
     if (std::strcmp(argv[i], "--producer-only") == 0) producer = true;
+    if (std::strcmp(argv[i], "--motion") == 0 && i + 1 < argc) gMoving = std::strcmp(argv[++i], "auto") == 0;
   }
   QApplication app(argc, argv);
   std::string error;

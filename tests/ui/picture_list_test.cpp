@@ -14,6 +14,7 @@
 #include <filesystem>
 
 #include "app/qt_text.h"
+#include "imaging/face_finder.h"
 #include "ui/commands/project_edit_command.h"
 #include "ui/information_window.h"
 #include "ui/models/picture_list_model.h"
@@ -216,6 +217,19 @@ TEST_F(PictureLoadTest, UndoTakesAWholeLoadAwayAndRedoBringsItBack) {
   session.undoStack().undo();
   EXPECT_EQ(pictureCount(), 0);
   EXPECT_EQ(list()->model()->rowCount(), 0);
+}
+
+// In a show that fills or moves its pictures, each picture's faces are looked for while it
+// is read (never on the window's thread), so the preview and the video find them remembered;
+// a still, fitted show does not spend the time.
+TEST_F(PictureLoadTest, FacesAreLookedForWhilePicturesAreAddedToAMovingShow) {
+  QStringList still = mixedPictures(2, QStringLiteral("s"));
+  addPictures(still);
+  editProject(session, QStringLiteral("动感"), [](Project& p) { p.settings.motion = Motion::Auto; });
+  QStringList moving = mixedPictures(2, QStringLiteral("m"));
+  addPictures(moving);
+  for (const QString& path : still) EXPECT_FALSE(facesRemembered(toCore(path), 0)) << path.toStdString();
+  for (const QString& path : moving) EXPECT_TRUE(facesRemembered(toCore(path), 0)) << path.toStdString();
 }
 
 // A command that keeps the number of pictures keeps the selection; one that changes it
