@@ -1,10 +1,56 @@
 # cmake -DMSGFMT=... -DTRANSLATIONS=dir -DLANGUAGES="en;zh_TW" -DWORK=dir
-#       [-DLRELEASE=... -DLCONVERT=...] -P CheckTranslations.cmake
-# Fails when a text of a catalog is untranslated or unfinished, or when a translation drops
-# or changes a placeholder; prints each catalog's coverage.
+#       [-DSOURCES=dir -DXGETTEXT=... -DMSGMERGE=...] [-DLRELEASE=... -DLCONVERT=... -DLUPDATE=...]
+#       -P CheckTranslations.cmake
+# Fails when a text of the sources or of a catalog is untranslated or unfinished, or when a
+# translation drops or changes a placeholder; prints each catalog's coverage. With SOURCES,
+# the texts are gathered from the sources afresh into copies of the catalogs in WORK, so a
+# text added to the code without its translations fails here.
 file(MAKE_DIRECTORY ${WORK})
 set(failed FALSE)
 string(REPLACE "," ";" LANGUAGES "${LANGUAGES}")
+
+if(SOURCES AND XGETTEXT AND MSGMERGE)
+  file(GLOB_RECURSE core_sources RELATIVE ${SOURCES} ${SOURCES}/src/*.cpp ${SOURCES}/src/*.h)
+  list(FILTER core_sources EXCLUDE REGEX "^src/(ui|app|main)/")
+  execute_process(COMMAND ${XGETTEXT} --from-code=UTF-8 --language=C++ --keyword=translate
+                          --keyword=translatable --keyword=localText --keyword=localFormat
+                          -o ${WORK}/pictavo.pot ${core_sources}
+                  WORKING_DIRECTORY ${SOURCES} RESULT_VARIABLE result ERROR_QUIET)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "xgettext could not gather the core's texts")
+  endif()
+endif()
+
+# The catalog to check for `language`: the committed one, or its copy brought up to the
+# sources' texts.
+function(core_catalog language out)
+  set(po ${TRANSLATIONS}/core/${language}.po)
+  if(EXISTS ${WORK}/pictavo.pot)
+    execute_process(COMMAND ${MSGMERGE} --quiet --no-fuzzy-matching -o ${WORK}/core_${language}.po
+                            ${po} ${WORK}/pictavo.pot RESULT_VARIABLE result)
+    if(NOT result EQUAL 0)
+      message(FATAL_ERROR "msgmerge failed on ${po}")
+    endif()
+    set(po ${WORK}/core_${language}.po)
+  endif()
+  set(${out} ${po} PARENT_SCOPE)
+endfunction()
+
+function(window_catalog language out)
+  set(ts ${TRANSLATIONS}/window/pictavo_${language}.ts)
+  if(SOURCES AND LUPDATE)
+    configure_file(${ts} ${WORK}/window_${language}.ts COPYONLY)
+    execute_process(COMMAND ${LUPDATE} -silent -no-obsolete -I src -source-language zh_CN
+                            -target-language ${language} src/ui src/app src/main
+                            -ts ${WORK}/window_${language}.ts
+                    WORKING_DIRECTORY ${SOURCES} RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+    if(NOT result EQUAL 0)
+      message(FATAL_ERROR "lupdate could not gather the window's texts")
+    endif()
+    set(ts ${WORK}/window_${language}.ts)
+  endif()
+  set(${out} ${ts} PARENT_SCOPE)
+endfunction()
 
 # msgfmt --check --statistics on `po`: counts, and placeholder errors as a failure.
 function(check_po po label)
@@ -35,9 +81,10 @@ function(check_po po label)
 endfunction()
 
 foreach(language ${LANGUAGES})
-  check_po(${TRANSLATIONS}/core/${language}.po "core and pictavo-cli, ${language}")
+  core_catalog(${language} po)
+  check_po(${po} "core and pictavo-cli, ${language}")
   if(LRELEASE)
-    set(ts ${TRANSLATIONS}/window/pictavo_${language}.ts)
+    window_catalog(${language} ts)
     execute_process(COMMAND ${LRELEASE} ${ts} -qm ${WORK}/pictavo_${language}.qm
                     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
     string(STRIP "${out}${err}" lrelease_report)

@@ -69,16 +69,18 @@ endif()
 add_custom_target(pictavo_update_translations ${update_commands}
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR} VERBATIM)
 
-# The build check: every text of the window and the core translated in every language,
-# with the same placeholders (gettext's --check compares printf placeholders of the core's
-# texts and, through lconvert, Qt's %1 and %n of the window's). Prints the coverage.
+# The build check: every text of the window and the core, gathered from the sources afresh,
+# translated in every language, with the same placeholders (gettext's --check compares printf
+# placeholders of the core's texts and, through lconvert, Qt's %1 and %n of the window's).
+# Prints the coverage.
 if(PICTAVO_TESTS)
   string(REPLACE ";" "," languages_with_commas "${PICTAVO_LANGUAGES}")
   set(check_arguments -DMSGFMT=${MSGFMT_PROGRAM} -DTRANSLATIONS=${PICTAVO_TRANSLATION_DIR}
-      "-DLANGUAGES=${languages_with_commas}" -DWORK=${CMAKE_BINARY_DIR}/translation_check)
+      "-DLANGUAGES=${languages_with_commas}" -DWORK=${CMAKE_BINARY_DIR}/translation_check
+      -DSOURCES=${PROJECT_SOURCE_DIR} -DXGETTEXT=${XGETTEXT_PROGRAM} -DMSGMERGE=${MSGMERGE_PROGRAM})
   if(PICTAVO_WINDOW)
     list(APPEND check_arguments -DLRELEASE=$<TARGET_FILE:Qt6::lrelease>
-         -DLCONVERT=$<TARGET_FILE:Qt6::lconvert>)
+         -DLCONVERT=$<TARGET_FILE:Qt6::lconvert> -DLUPDATE=$<TARGET_FILE:Qt6::lupdate>)
   endif()
   add_test(NAME translation_coverage
            COMMAND ${CMAKE_COMMAND} ${check_arguments} -P ${PROJECT_SOURCE_DIR}/cmake/CheckTranslations.cmake)

@@ -13,7 +13,6 @@
 #include "util/charset.h"
 #include "util/info_log.h"
 #include "util/paths.h"
-#include "util/text_format.h"
 #include "util/translate.h"
 
 namespace pictavo::cli {
@@ -81,7 +80,7 @@ bool setMotion(Project& project, const std::optional<std::string>& motion,
   if (motion) {
     int index = indexOf(kMotions, *motion);
     if (index < 0) {
-      complain(gbk("--motion 应是 off、auto、in、out、left、right、up 或 down: ") + *motion);
+      complain(localFormat("--motion 应是 off、auto、in、out、left、right、up 或 down: %s", motion->c_str()));
       return false;
     }
     s.motion = static_cast<Motion>(index);
@@ -90,7 +89,7 @@ bool setMotion(Project& project, const std::optional<std::string>& motion,
     char* end = nullptr;
     long percent = std::strtol(strength->c_str(), &end, 10);
     if (strength->empty() || *end != '\0' || percent < kMinMotionStrength || percent > kMaxMotionStrength) {
-      complain(gbk("--motion-strength 应是 4 到 20 之间的百分数: ") + *strength);
+      complain(localFormat("--motion-strength 应是 4 到 20 之间的百分数: %s", strength->c_str()));
       return false;
     }
     s.motionStrength = static_cast<int>(percent);
@@ -98,7 +97,7 @@ bool setMotion(Project& project, const std::optional<std::string>& motion,
   if (framing) {
     int index = indexOf(kFramings, *framing);
     if (index < 0) {
-      complain(gbk("--fit 应是 fit、fill 或 blur: ") + *framing);
+      complain(localFormat("--fit 应是 fit、fill 或 blur: %s", framing->c_str()));
       return false;
     }
     s.framing = static_cast<Framing>(index);
@@ -172,7 +171,7 @@ bool parseFade(const std::string& text, int* milliseconds) {
   char* end = nullptr;
   double seconds = std::strtod(text.c_str(), &end);
   if (text.empty() || *end != '\0' || !(seconds >= 0 && seconds * 1000 <= kMaxFadeMs)) {
-    complain(gbk("淡入淡出的长度应是 0 到 30 之间的秒数: ") + text);
+    complain(localFormat("淡入淡出的长度应是 0 到 30 之间的秒数: %s", text.c_str()));
     return false;
   }
   *milliseconds = static_cast<int>(std::lround(seconds * 1000));
@@ -185,7 +184,7 @@ bool setMusicStyle(Project& project, const Args& args) {
   ProjectSettings& s = project.settings;
   bool asked = args.has("beat") || args.has("level") || args.has("fade-in") || args.has("fade-out");
   if (asked && s.musicTracks.empty()) {
-    complain(gbk("--beat、--fade-in、--fade-out 和 --level 需要背景音乐。"));
+    complain(localText("--beat、--fade-in、--fade-out 和 --level 需要背景音乐。"));
     return false;
   }
   if (args.has("beat")) s.beatChanges = true;

@@ -8,7 +8,7 @@
 #include "platform/folders.h"
 #include "util/charset.h"
 #include "util/paths.h"
-#include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -39,13 +39,13 @@ std::optional<DecodedSound> decodeSound(const std::string& path, int sampleRate,
                                         std::string* error) {
   auto program = findTool(kEncoderTool);
   if (!program) {
-    *error = gbk("找不到 ffmpeg，无法分析音乐。");
+    *error = localText("找不到 ffmpeg，无法分析音乐。");
     return std::nullopt;
   }
   auto input = toFsName(path);
   auto scratchPath = createReplacementFile(joinPath(programFolders().temp, "decoded"), ".f32");
   if (!input || !scratchPath) {
-    *error = gbk("无法为音乐分析准备临时文件：") + path;
+    *error = localFormat("无法为音乐分析准备临时文件：%s", path.c_str());
     return std::nullopt;
   }
   ScratchFile scratch(scratchPath->path);
@@ -62,13 +62,13 @@ std::optional<DecodedSound> decodeSound(const std::string& path, int sampleRate,
   }
   if (child->wait() != 0) {
     std::string text = child->errorOutput();
-    *error = strprintf(gbk("ffmpeg 无法解码音乐 [%s]：%s").c_str(), baseName(path).c_str(),
-                       utf8ToGb18030(text).value_or(text).c_str());
+    *error = localFormat("ffmpeg 无法解码音乐 [%s]：%s", baseName(path).c_str(),
+                         utf8ToGb18030(text).value_or(text).c_str());
     return std::nullopt;
   }
   auto bytes = readWholeFile(scratch.path());
   if (!bytes) {
-    *error = gbk("无法读取解码后的音乐：") + path;
+    *error = localFormat("无法读取解码后的音乐：%s", path.c_str());
     return std::nullopt;
   }
   DecodedSound sound;

@@ -5,9 +5,8 @@
 
 #include "music/beat_cache.h"
 #include "project/pause_table.h"
-#include "util/charset.h"
 #include "util/paths.h"
-#include "util/text_format.h"
+#include "util/translate.h"
 
 namespace pictavo {
 namespace {
@@ -71,8 +70,7 @@ std::string unclearBeatNote(const MusicBeats& beats) {
   if (beats.unclearTracks.empty()) return "";
   std::string names;
   for (const std::string& name : beats.unclearTracks) names += "[" + name + "] ";
-  return strprintf(gbk("背景音乐 %s没有清晰的节拍，播放这些音乐时图片按平均停顿时间切换。").c_str(),
-                   names.c_str());
+  return localFormat("背景音乐 %s没有清晰的节拍，播放这些音乐时图片按平均停顿时间切换。", names.c_str());
 }
 
 }  // namespace pictavo
