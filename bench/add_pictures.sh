@@ -5,10 +5,12 @@
 # runs reuse them.
 # Prints the number of pictures added, the wall time, the peak memory and the longest
 # stall of the window's thread.
-# Usage: bench/add_pictures.sh [COUNT]   (PICTURES_DIR chooses where the pictures are kept)
+# Usage: bench/add_pictures.sh [COUNT] [--moving]   (PICTURES_DIR chooses where the pictures
+# are kept; --moving adds them to a show with auto motion, which looks for their faces too)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 COUNT=${1:-1000}
+MOVING=${2:-}
 BUILD_DIR=${BUILD_DIR:-build}
 PICTURES_DIR=${PICTURES_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/pictavo-bench/add-pictures-4000x3000}
 BATCH=50
@@ -53,4 +55,4 @@ cmake --build "$BUILD_DIR" -j2 --target bench_add_pictures >&2
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 PICTAVO_HOME="$home" XDG_CONFIG_HOME="$home/config" QT_QPA_PLATFORM=offscreen \
-  "$BUILD_DIR/bin/bench_add_pictures" "$PICTURES_DIR" "$COUNT"
+  "$BUILD_DIR/bin/bench_add_pictures" "$PICTURES_DIR" "$COUNT" $MOVING

@@ -1,7 +1,8 @@
 // Adding many large pictures through the real main window (offscreen): how long the load
 // takes, how much memory the process peaks at, and the longest time the window's thread
 // went without running its 1 ms timer, which is how long the window looked frozen.
-// Usage: bench_add_pictures FOLDER [COUNT]   (the first COUNT .jpg files of FOLDER by name)
+// Usage: bench_add_pictures FOLDER [COUNT] [--moving]   (the first COUNT .jpg files of FOLDER
+// by name; --moving adds them to a show with auto motion, so their faces are looked for too)
 #include <sys/resource.h>
 #include <sys/time.h>
 
@@ -13,18 +14,22 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/session.h"
 #include "app/user_prompts.h"
 #include "imaging/image_library.h"
+#include "imaging/motion_path.h"
 #include "platform/folders.h"
 #include "ui/main_window.h"
 
 using namespace pictavo;
 
 int main(int argc, char** argv) {
+  const bool moving = argc > 2 && std::string(argv[argc - 1]) == "--moving";
+  if (moving) --argc;
   if (argc != 2 && argc != 3) {
-    std::fprintf(stderr, "usage: %s FOLDER [COUNT]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s FOLDER [COUNT] [--moving]\n", argv[0]);
     return 2;
   }
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -41,6 +46,7 @@ int main(int argc, char** argv) {
   if (argc == 3) files = files.mid(0, std::atoi(argv[2]));
 
   Session session;
+  if (moving) session.project().settings.motion = Motion::Auto;
   QtUserPrompts prompts;
   MainWindow window(session, prompts);
   window.show();
