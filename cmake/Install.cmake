@@ -37,12 +37,12 @@ foreach(page ${PICTAVO_MAN_PAGES})
     DEPENDS ${source} VERBATIM)
   list(APPEND compressed_pages ${compressed})
 endforeach()
-# The window program's page in Chinese too, in the man folders of those languages.
+# Every page in Chinese too, in the man folders of those languages.
 set(translated_pages)
-if(TARGET pictavo)
-  foreach(language zh_CN zh_TW)
-    set(source ${PROJECT_SOURCE_DIR}/resources/man/${language}/pictavo.1)
-    set(compressed ${CMAKE_BINARY_DIR}/man/${language}/pictavo.1.gz)
+foreach(language zh_CN zh_TW)
+  foreach(page ${PICTAVO_MAN_PAGES})
+    set(source ${PROJECT_SOURCE_DIR}/resources/man/${language}/${page})
+    set(compressed ${CMAKE_BINARY_DIR}/man/${language}/${page}.gz)
     add_custom_command(OUTPUT ${compressed}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man/${language}
       COMMAND ${GZIP_PROGRAM} -9 -n -c ${source} > ${compressed}
@@ -50,7 +50,7 @@ if(TARGET pictavo)
     list(APPEND translated_pages ${compressed})
     install(FILES ${compressed} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
   endforeach()
-endif()
+endforeach()
 add_custom_target(pictavo_man_pages ALL DEPENDS ${compressed_pages} ${translated_pages})
 install(FILES ${compressed_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

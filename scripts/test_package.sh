@@ -51,6 +51,7 @@ DEB=$(ls build/pictavo_*.deb)
 CONTENTS=$(dpkg-deb -c "$DEB" | awk '{print $6}')
 expected=(./usr/bin/pictavo-cli ./usr/share/pictavo/magick/policy.xml
           ./usr/share/pictavo/icons/pictavo.svg ./usr/share/man/man1/pictavo-cli.1.gz
+          ./usr/share/man/zh_CN/man1/pictavo-cli.1.gz ./usr/share/man/zh_TW/man1/pictavo-cli.1.gz
           ./usr/share/icons/hicolor/scalable/apps/pictavo.svg
           ./usr/share/pictavo/locale/en/LC_MESSAGES/pictavo.mo
           ./usr/share/pictavo/locale/zh_TW/LC_MESSAGES/pictavo.mo)
