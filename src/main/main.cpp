@@ -102,23 +102,25 @@ int runWindow(QApplication& app, const ProgramOptions& options, UserPrompts& pro
   session.project().settings.selectPause(kDefaultPauseIndex);
   if (options.demo) loadDemo(session, prompts);
 
-  MainWindow window(session, prompts);
-  attachInformationWindow(window);
-  window.show();
-  if (!options.projectPath.empty()) openProjectArgument(window, prompts, options.projectPath);
-
-  InterruptExit interrupts(window);  // SIGTERM, SIGINT, SIGHUP: stop what runs, then leave
-
   BackgroundTasks tasks;
-  bool started = tasks.start([&session](int kbitPerSecond) {
-    session.preferences().audioBitRate = kbitPerSecond;
-  });
   int code = -1;
-  if (started)
-    code = app.exec();
-  else
-    prompts.message(&window, QMessageBox::Critical, QApplication::translate("main", "错误"),
-                    QApplication::translate("main", "无法启动后台任务，软件即将退出。"));
+  {
+    MainWindow window(session, prompts);
+    attachInformationWindow(window);
+    window.show();
+    if (!options.projectPath.empty()) openProjectArgument(window, prompts, options.projectPath);
+
+    InterruptExit interrupts(window);  // SIGTERM, SIGINT, SIGHUP: stop what runs, then leave
+
+    bool started = tasks.start([&session](int kbitPerSecond) {
+      session.preferences().audioBitRate = kbitPerSecond;
+    });
+    if (started)
+      code = app.exec();
+    else
+      prompts.message(&window, QMessageBox::Critical, QApplication::translate("main", "错误"),
+                      QApplication::translate("main", "无法启动后台任务，软件即将退出。"));
+  }  // the window's own tasks (finding beats, say) end with it, before their files go
   releaseOwnWorkFolder();  // also when the program ends without the exit sequence
   // A task still waiting on the network must not outlive the objects it uses.
   if (!tasks.waitUntilDone(std::chrono::milliseconds(500))) {
