@@ -4,16 +4,14 @@
 #include <map>
 #include <mutex>
 #include <optional>
-#include <tuple>
+#include <utility>
 
 #include <opencv2/imgproc.hpp>
 #include <opencv2/objdetect.hpp>
 
 #include "imaging/image.h"
-#include "imaging/jpeg_decode.h"
 #include "imaging/jpeg_on_canvas.h"
 #include "platform/file_identity.h"
-#include "platform/user_file.h"
 
 namespace pictavo {
 namespace {
@@ -27,12 +25,10 @@ constexpr double kScaleStep = 1.2;
 constexpr int kNeighbours = 4;
 // Faces smaller than this (in the copy's pixels) are too small to frame for.
 constexpr int kSmallestFace = 20;
-// Larger files are not worth reading for faces.
-constexpr uint64_t kMaxFaceFileBytes = uint64_t{128} << 20;
 // Remembered answers; beyond this many the memory starts again.
 constexpr size_t kMaxRemembered = 4096;
 
-using Key = std::tuple<uint64_t, uint64_t, uint64_t, int64_t, int>;
+using Key = std::pair<FileIdentity, int>;  // the file and its turn
 
 struct Memory {
   std::mutex lock;
@@ -47,7 +43,7 @@ Memory& memory() {
 std::optional<Key> keyOf(const std::string& path, int turnAngle) {
   std::optional<FileIdentity> id = fileIdentity(path);
   if (!id) return std::nullopt;
-  return Key{id->device, id->inode, id->size, id->modifiedNs, turnAngle > 0 ? turnAngle % 360 : 0};
+  return Key{*id, turnAngle > 0 ? turnAngle % 360 : 0};
 }
 
 // The detector, loaded once; it is used by one thread at a time.
@@ -75,14 +71,12 @@ Detector& detector() {
 SurfacePtr reducedPicture(const std::string& path, int turnAngle) {
   const int turn = turnAngle > 0 ? turnAngle % 360 : 0;
   PictureHeader header;
-  if (turn % 90 == 0 && probePictureHeader(path, &header) && header.type == "JPEG") {
-    if (auto bytes = readUserFile(path, kMaxFaceFileBytes)) {
-      int side = std::max(header.width, header.height);
-      double scale = std::min(1.0, static_cast<double>(kFaceSearchSide) / std::max(side, 1));
-      DecodedJpeg jpeg = decodeJpeg(*bytes, static_cast<int>(header.width * scale),
-                                    static_cast<int>(header.height * scale));
-      if (jpeg.pixels) return turnedByQuarters(std::move(jpeg.pixels), turn / 90);
-    }
+  if (turn % 90 == 0 && probePictureHeader(path, &header)) {
+    int side = std::max(header.width, header.height);
+    double scale = std::min(1.0, static_cast<double>(kFaceSearchSide) / std::max(side, 1));
+    if (auto jpeg = quickJpeg(path, header, static_cast<int>(header.width * scale),
+                              static_cast<int>(header.height * scale)))
+      return turnedByQuarters(std::move(jpeg->pixels), turn / 90);
   }
   long fullWidth = 0, fullHeight = 0;
   WandPtr read = readPictureForCanvas(path, "#ffffff", kFaceSearchSide, kFaceSearchSide, &fullWidth,

@@ -1,11 +1,10 @@
 #include "imaging/jpeg_on_canvas.h"
 
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "imaging/fit_geometry.h"
-#include "imaging/image.h"
-#include "imaging/jpeg_decode.h"
 #include "imaging/lanczos_scale.h"
 #include "platform/user_file.h"
 
@@ -14,15 +13,6 @@ namespace {
 
 // Larger files go the image library's way, which streams them instead of holding them.
 constexpr uint64_t kMaxQuickJpegBytes = uint64_t{128} << 20;
-
-SurfacePtr filledSurface(int width, int height, const char* colour) {
-  SurfacePtr surface = newSurface(width, height);
-  CairoPtr cr = drawOn(surface.get());
-  double level = std::string(colour) == "#000000" ? 0.0 : 1.0;
-  cairo_set_source_rgb(cr.get(), level, level, level);
-  cairo_paint(cr.get());
-  return surface;
-}
 
 // Source pixel of turned pixel (x, y), for a source of width x height.
 inline void sourceOf(int quarters, int x, int y, int width, int height, int* sx, int* sy) {
@@ -61,23 +51,39 @@ SurfacePtr turnedByQuarters(SurfacePtr surface, int quarters) {
   return turned;
 }
 
+std::optional<DecodedJpeg> quickJpeg(const std::string& path, const PictureHeader& header,
+                                     int minWidth, int minHeight) {
+  if (header.type != "JPEG") return std::nullopt;
+  auto bytes = readUserFile(path, kMaxQuickJpegBytes);
+  if (!bytes) return std::nullopt;
+  DecodedJpeg jpeg = decodeJpeg(*bytes, minWidth, minHeight);
+  if (!jpeg.pixels || jpeg.fullWidth != header.width || jpeg.fullHeight != header.height)
+    return std::nullopt;
+  return jpeg;
+}
+
+SurfacePtr filledSurface(int width, int height, const char* colour) {
+  SurfacePtr surface = newSurface(width, height);
+  CairoPtr cr = drawOn(surface.get());
+  double level = std::strcmp(colour, "#000000") == 0 ? 0.0 : 1.0;
+  cairo_set_source_rgb(cr.get(), level, level, level);
+  cairo_paint(cr.get());
+  return surface;
+}
+
 SurfacePtr jpegOnCanvas(const std::string& path, int width, int height, const char* background,
                         int turnAngle) {
   PictureHeader header;
-  if (turnAngle % 90 != 0 || !probePictureHeader(path, &header) || header.type != "JPEG")
-    return nullptr;
-  auto bytes = readUserFile(path, kMaxQuickJpegBytes);
-  if (!bytes) return nullptr;
+  if (turnAngle % 90 != 0 || !probePictureHeader(path, &header)) return nullptr;
   int quarters = (turnAngle / 90) % 4;
   bool swapped = quarters % 2 == 1;
   FitPlacement place = fitPlacement(width, height, swapped ? header.height : header.width,
                                     swapped ? header.width : header.height);
   int shownWidth = static_cast<int>(swapped ? place.height : place.width);
   int shownHeight = static_cast<int>(swapped ? place.width : place.height);
-  DecodedJpeg jpeg = decodeJpeg(*bytes, shownWidth, shownHeight);
-  if (!jpeg.pixels || jpeg.fullWidth != header.width || jpeg.fullHeight != header.height)
-    return nullptr;
-  SurfacePtr picture = turnedByQuarters(std::move(jpeg.pixels), quarters);
+  std::optional<DecodedJpeg> jpeg = quickJpeg(path, header, shownWidth, shownHeight);
+  if (!jpeg) return nullptr;
+  SurfacePtr picture = turnedByQuarters(std::move(jpeg->pixels), quarters);
   SurfacePtr canvas = filledSurface(width, height, background);
   int w = static_cast<int>(place.width), h = static_cast<int>(place.height);
   if (cairo_image_surface_get_width(picture.get()) == w &&

@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <optional>
 #include <utility>
 
 #include "imaging/fit_geometry.h"
 #include "imaging/image.h"
-#include "imaging/jpeg_decode.h"
 #include "imaging/jpeg_on_canvas.h"
 #include "imaging/lanczos_scale.h"
-#include "platform/user_file.h"
 
 namespace pictavo {
 namespace {
@@ -22,8 +19,6 @@ constexpr int kBlurReduction = 24;
 constexpr double kBlurDarkening = 0.45;
 // A picture kept larger than this share of what the closest view needs is reduced once.
 constexpr double kKeepHeadroom = 1.05;
-// Larger JPEG files go the image library's way, which streams them instead of holding them.
-constexpr uint64_t kMaxQuickJpegBytes = uint64_t{128} << 20;
 
 double fraction(int percent) {
   return std::clamp(percent, kMinMotionStrength, kMaxMotionStrength) / 100.0;
@@ -31,15 +26,6 @@ double fraction(int percent) {
 
 ViewRect scaled(const ViewRect& r, double sx, double sy) {
   return {r.x * sx, r.y * sy, r.width * sx, r.height * sy};
-}
-
-SurfacePtr filledSurface(int width, int height, const char* colour) {
-  SurfacePtr surface = newSurface(width, height);
-  CairoPtr cr = drawOn(surface.get());
-  double level = std::strcmp(colour, "#000000") == 0 ? 0.0 : 1.0;
-  cairo_set_source_rgb(cr.get(), level, level, level);
-  cairo_paint(cr.get());
-  return surface;
 }
 
 // Three passes of a 3-pixel box across and down: close to a Gaussian, enough on a small copy.
@@ -94,20 +80,6 @@ SurfacePtr blurredBackdrop(cairo_surface_t* picture, int width, int height) {
   return backdrop;
 }
 
-// A JPEG decoded by libjpeg-turbo at the smallest of its scales that keeps it at least
-// minWidth x minHeight; nothing when the image library must read it (not a JPEG, CMYK,
-// damaged data), which then also says why.
-std::optional<DecodedJpeg> quickJpeg(const std::string& path, int minWidth, int minHeight) {
-  PictureHeader header;
-  if (!probePictureHeader(path, &header) || header.type != "JPEG") return std::nullopt;
-  auto bytes = readUserFile(path, kMaxQuickJpegBytes);
-  if (!bytes) return std::nullopt;
-  DecodedJpeg jpeg = decodeJpeg(*bytes, minWidth, minHeight);
-  if (!jpeg.pixels || jpeg.fullWidth != header.width || jpeg.fullHeight != header.height)
-    return std::nullopt;
-  return jpeg;
-}
-
 }  // namespace
 
 std::unique_ptr<PictureView> PictureView::open(const std::string& path, int width, int height,
@@ -122,8 +94,10 @@ std::unique_ptr<PictureView> PictureView::open(const std::string& path, int widt
   const double zoom = 1 / (1 - fraction(choice.strength));
   const int needWidth = static_cast<int>(std::ceil(width * zoom));
   const int needHeight = static_cast<int>(std::ceil(height * zoom));
-  if (scalable) {
-    if (auto quick = quickJpeg(path, quarter ? needHeight : needWidth, quarter ? needWidth : needHeight)) {
+  PictureHeader header;
+  if (scalable && probePictureHeader(path, &header)) {
+    if (auto quick = quickJpeg(path, header, quarter ? needHeight : needWidth,
+                               quarter ? needWidth : needHeight)) {
       long fullWidth = quick->fullWidth, fullHeight = quick->fullHeight;
       if (quarter) std::swap(fullWidth, fullHeight);
       return fromSurface(turnedByQuarters(std::move(quick->pixels), turn / 90), fullWidth, fullHeight,

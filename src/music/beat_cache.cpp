@@ -2,18 +2,15 @@
 
 #include <map>
 #include <mutex>
-#include <tuple>
 
 #include "platform/file_identity.h"
 
 namespace pictavo {
 namespace {
 
-using CacheKey = std::tuple<uint64_t, uint64_t, uint64_t, int64_t>;
-
 struct BeatCache {
   std::mutex mutex;
-  std::map<CacheKey, TrackBeats> entries;
+  std::map<FileIdentity, TrackBeats> entries;
 };
 
 BeatCache& beatCache() {
@@ -21,16 +18,7 @@ BeatCache& beatCache() {
   return cache;
 }
 
-std::optional<CacheKey> keyOf(const std::string& path) {
-  auto identity = fileIdentity(path);
-  if (!identity) return std::nullopt;
-  return CacheKey{identity->device, identity->inode, identity->size, identity->modifiedNs};
-}
-
-}  // namespace
-
-std::optional<TrackBeats> cachedTrackBeats(const std::string& path) {
-  auto key = keyOf(path);
+std::optional<TrackBeats> knownBeats(const std::optional<FileIdentity>& key) {
   if (!key) return std::nullopt;
   BeatCache& cache = beatCache();
   std::lock_guard<std::mutex> lock(cache.mutex);
@@ -39,9 +27,15 @@ std::optional<TrackBeats> cachedTrackBeats(const std::string& path) {
   return found->second;
 }
 
+}  // namespace
+
+std::optional<TrackBeats> cachedTrackBeats(const std::string& path) {
+  return knownBeats(fileIdentity(path));
+}
+
 TrackBeats trackBeatsOf(const std::string& path, std::string* error) {
-  auto key = keyOf(path);
-  if (auto known = cachedTrackBeats(path)) return *known;
+  std::optional<FileIdentity> key = fileIdentity(path);
+  if (auto known = knownBeats(key)) return *known;
   std::string why;
   TrackBeats beats = analyseTrackBeats(path, &why);
   if (error) *error = why;

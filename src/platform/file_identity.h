@@ -3,6 +3,7 @@
 // the same file after someone wrote it.
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -18,7 +19,8 @@ struct FileIdentity {
   bool sameFileAs(const FileIdentity& other) const {
     return device == other.device && inode == other.inode;
   }
-  bool operator==(const FileIdentity&) const = default;
+  // Ordered, so that an identity can key a map of what is known about a file.
+  auto operator<=>(const FileIdentity&) const = default;
 };
 
 // The identity of what the GBK path names now (symbolic links followed); nothing when it
