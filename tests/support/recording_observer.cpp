@@ -1,6 +1,23 @@
 #include "support/recording_observer.h"
 
+#include <gtest/gtest.h>
+
+#include "util/charset.h"
+#include "video/generation_checks.h"
+
 namespace pictavo::test {
+
+std::string generateVideo(const Project& project, const std::string& path) {
+  ProjectCheck check = checkProject(project);
+  EXPECT_TRUE(check.ok);
+  RecordingObserver observer;
+  GenerationRun run(project, Preferences(), path, check.sampleRate, observer);
+  std::string error;
+  EXPECT_TRUE(run.start(&error)) << utf8(error);
+  run.wait();
+  EXPECT_EQ(observer.ends(), std::vector<std::string>{"finished"});
+  return path;
+}
 
 void RecordingObserver::picture(int number, int total) {
   if (onPicture) onPicture(number);

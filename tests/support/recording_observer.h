@@ -39,4 +39,8 @@ class RecordingObserver : public ProgressObserver {
   std::vector<std::string> warnings_;
 };
 
+// Checks the project, makes its video at `path` with the default preferences and expects
+// the run to start and finish (a test failure otherwise). Returns `path`.
+std::string generateVideo(const Project& project, const std::string& path);
+
 }  // namespace pictavo::test

@@ -21,8 +21,6 @@
 #include "util/text_format.h"
 #include "video/auto_pause.h"
 #include "video/beat_stays.h"
-#include "video/generation_checks.h"
-#include "video/generation_run.h"
 #include "video/timeline.h"
 
 namespace pictavo {
@@ -101,17 +99,7 @@ class BeatChanges : public testing::Test {
     project_.settings.musicOn = true;
   }
 
-  std::string generate() {
-    ProjectCheck check = checkProject(project_);
-    EXPECT_TRUE(check.ok);
-    test::RecordingObserver observer;
-    GenerationRun run(project_, Preferences(), dir_.file("out.mp4"), check.sampleRate, observer);
-    std::string error;
-    EXPECT_TRUE(run.start(&error)) << utf8(error);
-    run.wait();
-    EXPECT_EQ(observer.ends(), std::vector<std::string>{"finished"});
-    return dir_.file("out.mp4");
-  }
+  std::string generate() { return test::generateVideo(project_, dir_.file("out.mp4")); }
 
   test::TempDir dir_;
   Project project_;

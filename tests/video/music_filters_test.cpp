@@ -12,10 +12,7 @@
 #include "support/recording_observer.h"
 #include "support/run_command.h"
 #include "support/test_files.h"
-#include "util/charset.h"
 #include "util/text_format.h"
-#include "video/generation_checks.h"
-#include "video/generation_run.h"
 
 namespace pictavo {
 namespace {
@@ -81,17 +78,7 @@ class MusicFilters : public testing::Test {
     project_.settings.musicOn = true;
   }
 
-  std::string generate() {
-    ProjectCheck check = checkProject(project_);
-    EXPECT_TRUE(check.ok);
-    test::RecordingObserver observer;
-    GenerationRun run(project_, Preferences(), dir_.file("out.mp4"), check.sampleRate, observer);
-    std::string error;
-    EXPECT_TRUE(run.start(&error)) << utf8(error);
-    run.wait();
-    EXPECT_EQ(observer.ends(), std::vector<std::string>{"finished"});
-    return dir_.file("out.mp4");
-  }
+  std::string generate() { return test::generateVideo(project_, dir_.file("out.mp4")); }
 
   test::TempDir dir_;
   Project project_;
