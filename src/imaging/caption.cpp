@@ -1,6 +1,7 @@
 // Caption rendering: measuring the text, the caption image, its outline and band.
 #include "imaging/caption.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
@@ -22,6 +23,9 @@ constexpr int kOriginX = 11;
 
 // Anything larger than the library's own side limit cannot be drawn anyway.
 constexpr double kMaxSide = 16384;
+
+// A caption is not shrunk below this size to fit the frame: smaller is unreadable anyway.
+constexpr int kSmallestFittedFontSize = 8;
 
 struct TextBox {
   int width = 0;
@@ -64,15 +68,33 @@ void sayNoUsableFont() {
 // Measures with the requested font; a font file the library cannot use (missing, empty,
 // not a font) gives way to the fallback font fontconfig finds. The library's own default
 // font is never used: it needs Ghostscript fonts that a stock machine lacks.
-DrawingPtr measureWithUsableFont(const CaptionRequest& request, const std::string& text,
-                                 TextBox* box) {
+DrawingPtr measureWithUsableFont(const CaptionRequest& request, int fontSize,
+                                 const std::string& text, TextBox* box) {
   for (const std::string& font : {request.fontFile, fallbackCaptionFontFile()}) {
     if (font.empty()) continue;
-    DrawingPtr draw = newTextDrawing(font, request.fontSize);
+    DrawingPtr draw = newTextDrawing(font, fontSize);
     if (measureText(draw.get(), text, box)) return draw;
   }
   sayNoUsableFont();
   return nullptr;
+}
+
+// The drawing for the caption at the requested size, or smaller when the caption (its text
+// and the `extra` pixels around it) would be wider than the room between the side margins:
+// a long text, or a narrow show for phones, then stays whole inside the frame instead of
+// being cut at its edges. Captions that fit are measured once, as they always were.
+DrawingPtr measureFitting(const CaptionRequest& request, const CaptionMargins& margins,
+                          const std::string& text, int extra, TextBox* box) {
+  const int W = request.canvasWidth;
+  const double room = W - marginPixels(margins.left, W) - marginPixels(margins.right, W);
+  int size = request.fontSize;
+  DrawingPtr draw = measureWithUsableFont(request, size, text, box);
+  while (draw && room > 0 && box->width + extra > room && size > kSmallestFittedFontSize) {
+    int smaller = static_cast<int>(size * room / (box->width + extra));
+    size = std::max(kSmallestFittedFontSize, std::min(smaller, size - 1));
+    draw = measureWithUsableFont(request, size, text, box);
+  }
+  return draw;
 }
 
 void annotate(MagickWand* caption, DrawingWand* draw, const char* colour, double x, double y,
@@ -99,11 +121,11 @@ std::unique_ptr<CaptionOverlay> renderCaption(const CaptionRequest& request,
   const bool band = request.bandColour != request.textColour;
   const std::string text = utf8(request.text);
 
+  const int padding = band ? 6 : 0;
   TextBox box;
-  DrawingPtr draw = measureWithUsableFont(request, text, &box);
+  DrawingPtr draw = measureFitting(request, margins, text, band ? 1 + 2 * padding : 3, &box);
   if (!draw) return nullptr;
 
-  const int padding = band ? 6 : 0;
   const int w = band ? box.width + 1 + 2 * padding : box.width + 3;
   const int h = band ? box.height + 1 + 2 * padding : box.height + 3;
   CaptionPlacement place = placeCaption(request.location, request.canvasWidth,

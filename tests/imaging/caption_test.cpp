@@ -129,6 +129,36 @@ TEST(CaptionPlace, FlushLocationsTouchTheEdge) {
             width(*caption("Hello", "#ffffff", "#ffffff", 4)));
 }
 
+// In a tall show for phones a caption keeps its margins: one that fits keeps its size, one
+// too long for the width is drawn smaller and stays between the side margins, wherever it is.
+TEST(CaptionPlace, ATallFrameShrinksOnlyTheCaptionThatWouldRunPastItsSides) {
+  const CaptionMargins margins;
+  const double left = 720 * 24 / 400.0, right = 720 - left;
+  auto inTallFrame = [&](const char* text, const char* band, int location) {
+    CaptionRequest request{720, 1280, g(text), band, "#ffffff", wqyFont(), 36, location};
+    auto overlay = renderCaption(request, margins);
+    EXPECT_TRUE(overlay);
+    return overlay;
+  };
+  auto shortOne = inTallFrame("Hello 中文", "#000000", 4);
+  EXPECT_EQ(height(*shortOne), height(*caption("Hello 中文", "#000000", "#ffffff")));
+  EXPECT_NEAR(shortOne->y + height(*shortOne), 1280 - 1280 * 60 / 400.0, 1e-4);
+
+  const char* longText = "我们全家去海边度假的第一天，天气很好，大家都很开心";
+  const int wide = width(*caption(longText, "#000000", "#ffffff"));
+  ASSERT_GT(wide, 720) << "the text must be too long for the tall frame";
+  for (const char* band : {"#000000", "#ffffff"}) {
+    for (int location : {4, 5, 8, 0, 3}) {
+      SCOPED_TRACE(std::string(band) + " at " + std::to_string(location));
+      auto c = inTallFrame(longText, band, location);
+      const bool flush = location < 4;
+      EXPECT_LT(height(*c), height(*inTallFrame("Hello 中文", band, location)));
+      EXPECT_GE(c->x, flush ? 0 : left - 1e-4);
+      EXPECT_LE(c->x + width(*c), flush ? 720 : right + 1e-4);
+    }
+  }
+}
+
 TEST(CaptionLook, BandIsOpaqueWithTheTextOnIt) {
   auto c = caption("Hello 中文", "#000000", "#ffff00");
   EXPECT_EQ(c->keepAlpha, 0);

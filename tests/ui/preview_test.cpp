@@ -7,7 +7,14 @@
 #include <QListView>
 #include <QTest>
 
+#include <cstring>
+#include <fstream>
+#include <mutex>
+
+#include "project/pause_table.h"
 #include "project/service_config.h"
+#include "support/recording_observer.h"
+#include "support/run_command.h"
 #include "ui/panels/option_panels.h"
 #include "ui/panels/output_panel.h"
 #include "ui/preview/preview_command.h"
@@ -88,6 +95,78 @@ TEST_F(PreviewTest, ANarrowShowRunsToTheEndFrameForFrameAndAClickOnEndStartsAgai
   QTest::keyClick(&shown(), Qt::Key_Escape);
   EXPECT_FALSE(shown().isVisible());
   EXPECT_TRUE(window->isEnabled());
+}
+
+// The mean difference of two RGB frames of the same size, in levels.
+double meanDifference(const QImage& a, const QImage& b) {
+  long long sum = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    const uchar* p = a.constScanLine(y);
+    const uchar* q = b.constScanLine(y);
+    for (int x = 0; x < a.width() * 3; ++x) sum += std::abs(p[x] - q[x]);
+  }
+  return static_cast<double>(sum) / (a.width() * a.height() * 3);
+}
+
+// Every frame of the video, decoded by ffmpeg.
+std::vector<QImage> decodedFrames(const std::string& video, const std::string& raw, QSize size) {
+  test::CommandResult run = test::runCommand("ffmpeg -nostdin -v error -y -i " + test::shellQuote(video) +
+                                             " -f rawvideo -pix_fmt rgb24 " + test::shellQuote(raw));
+  EXPECT_EQ(run.exitCode, 0) << run.output;
+  std::ifstream in(raw, std::ios::binary);
+  const qsizetype frameBytes = size.width() * size.height() * 3;
+  std::vector<QImage> frames;
+  QByteArray bytes(frameBytes, Qt::Uninitialized);
+  while (in.read(bytes.data(), frameBytes)) {
+    QImage frame(size, QImage::Format_RGB888);
+    for (int y = 0; y < size.height(); ++y)
+      std::memcpy(frame.scanLine(y), bytes.constData() + y * size.width() * 3, size.width() * 3);
+    frames.push_back(frame);
+  }
+  return frames;
+}
+
+// The preview of a moving show plays the frames its video holds: as many, each one closest
+// to the video's frame of the same number and not to one a few frames before or after it.
+TEST_F(PreviewTest, AMovingShowPreviewsTheFramesOfItsVideo) {
+  const QString samples = QStringLiteral("/usr/share/doc/opencv-doc/examples/data/");
+  addPictures({samples + "messi5.jpg", samples + "basketball1.png", samples + "fruits.jpg"});
+  ASSERT_EQ(pictureCount(), 3) << "opencv-doc is not installed (scripts/setup.sh --tests)";
+  chooseSize(240, 136, kDefaultPauseIndex);
+  ProjectSettings& settings = session.project().settings;
+  settings.motion = Motion::Auto;
+  settings.motionStrength = kMaxMotionStrength;
+  settings.framing = Framing::Fill;
+
+  std::mutex lock;
+  std::vector<QImage> previewed;
+  QObject::connect(&shown(), &PreviewWindow::frameShown, &shown(), [&](const QImage& frame) {
+    std::lock_guard hold(lock);
+    previewed.push_back(frame.convertToFormat(QImage::Format_RGB888));
+  }, Qt::DirectConnection);
+  window->toolbarActions().preview->trigger();
+  ASSERT_TRUE(waitForEnd());
+  shown().close();
+
+  const std::string video = test::generateVideo(session.project(), dir.file("show.mp4"));
+  std::vector<QImage> made = decodedFrames(video, dir.file("frames.rgb"), QSize(240, 136));
+  std::lock_guard hold(lock);
+  ASSERT_EQ(previewed.size(), made.size());
+  const int reach = 3;
+  int moving = 0;
+  for (int i = reach; i + reach < static_cast<int>(made.size()); ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_EQ(previewed[i].size(), made[i].size());
+    const double same = meanDifference(previewed[i], made[i]);
+    EXPECT_LT(same, 6.0);
+    const double before = meanDifference(previewed[i], made[i - reach]);
+    const double after = meanDifference(previewed[i], made[i + reach]);
+    if (meanDifference(made[i - reach], made[i + reach]) < 2 * same) continue;  // hardly moves here
+    ++moving;
+    EXPECT_LT(same, before);
+    EXPECT_LT(same, after);
+  }
+  EXPECT_GT(moving, static_cast<int>(made.size()) / 2);
 }
 
 TEST_F(PreviewTest, ClosingWhileFramesAreProducedStopsBothThreadsAndShowsNoEnd) {

@@ -40,6 +40,7 @@ void PreviewWindow::showPicture(const QImage& image, PreviewPicture kind) {
     if (kind != kind_ || history_.isEmpty()) history_ << kind;
     kind_ = kind;
   }
+  if (kind == PreviewPicture::Frame) emit frameShown(image);
   QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
 }
 

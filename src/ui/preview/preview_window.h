@@ -46,6 +46,9 @@ class PreviewWindow : public QWidget {
   void closeRequested();
   // A click on the "end" picture.
   void restartRequested();
+  // Each video frame as it is shown, in order, from the preview's display thread (connect
+  // queued to touch widgets).
+  void frameShown(const QImage& frame);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
