@@ -20,9 +20,10 @@ namespace {
 // it found the faces the LBP cascades missed, and the "alt2" one missed a face it found.
 constexpr const char* kCascadeFile = "/usr/share/opencv4/haarcascades/haarcascade_frontalface_default.xml";
 // How the detector searches: the step between window sizes and how many overlapping hits
-// make a face. A coarse step keeps a 400-pixel copy to a few tens of milliseconds.
-constexpr double kScaleStep = 1.2;
-constexpr int kNeighbours = 4;
+// make a face. On those samples, at 400 pixels a side, a step of 1.25 with 2 hits found both
+// men of each basketball photo where 1.2 with 4 found one or none, and took a fifth less time.
+constexpr double kScaleStep = 1.25;
+constexpr int kNeighbours = 2;
 // Faces smaller than this (in the copy's pixels) are too small to frame for.
 constexpr int kSmallestFace = 20;
 // Remembered answers; beyond this many the memory starts again.

@@ -21,7 +21,32 @@ ViewRect centredOn(double cx, double cy, double width, double height) {
   return {cx - width / 2, cy - height / 2, width, height};
 }
 
+// The box around two boxes.
+FaceBox joined(const FaceBox& a, const FaceBox& b) {
+  const double left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+  const double right = std::max(a.x + a.width, b.x + b.width);
+  const double bottom = std::max(a.y + a.height, b.y + b.height);
+  return {left, top, right - left, bottom - top};
+}
+
 }  // namespace
+
+std::vector<FaceBox> facesThatFit(const std::vector<FaceBox>& faces, double width, double height) {
+  std::vector<FaceBox> byArea = faces;
+  std::stable_sort(byArea.begin(), byArea.end(), [](const FaceBox& a, const FaceBox& b) {
+    return a.width * a.height > b.width * b.height;
+  });
+  std::vector<FaceBox> kept;
+  FaceBox box{};
+  for (const FaceBox& f : byArea) {
+    FaceBox grown = kept.empty() ? f : joined(box, f);
+    const bool fits = grown.width * (1 + kFaceMargin) <= width && grown.height * (1 + kFaceMargin) <= height;
+    if (!kept.empty() && !fits) continue;
+    kept.push_back(f);
+    box = grown;
+  }
+  return kept;
+}
 
 void focusPoint(const std::vector<FaceBox>& faces, double pictureWidth, double pictureHeight,
                 double* x, double* y) {

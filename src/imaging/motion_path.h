@@ -39,6 +39,12 @@ struct FaceBox {
 ViewRect restView(Framing framing, double pictureWidth, double pictureHeight, double viewWidth,
                   double viewHeight, const std::vector<FaceBox>& faces);
 
+// The faces a view of `width` x `height` (fractions of the picture) can hold together: the
+// largest, then each next one, largest first, whose box with those kept, margin included,
+// still fits. People too far apart for a tall cut then keep the largest face whole rather
+// than the gap between them.
+std::vector<FaceBox> facesThatFit(const std::vector<FaceBox>& faces, double width, double height);
+
 // The middle of the faces' bounding box in picture pixels, or the picture's centre.
 void focusPoint(const std::vector<FaceBox>& faces, double pictureWidth, double pictureHeight,
                 double* x, double* y);

@@ -144,7 +144,11 @@ std::unique_ptr<PictureView> PictureView::fromSurface(SurfacePtr picture, long f
   double pw = cairo_image_surface_get_width(picture.get());
   double ph = cairo_image_surface_get_height(picture.get());
   const double strength = choice.motion == Motion::Off ? 0.0 : fraction(choice.strength);
-  ViewRect rest = restView(choice.framing, pw, ph, view->w_, view->h_, faces);
+  // Frame the faces the closest view can hold together.
+  const ViewRect cut = restView(choice.framing, pw, ph, view->w_, view->h_, {});
+  const std::vector<FaceBox> framed =
+      facesThatFit(faces, cut.width * (1 - strength) / pw, cut.height * (1 - strength) / ph);
+  ViewRect rest = restView(choice.framing, pw, ph, view->w_, view->h_, framed);
   // Keep only the pixels the closest view shows at full size.
   const double needed = view->w_ / (rest.width * (1 - strength)) * kKeepHeadroom;
   if (needed < 1 / kKeepHeadroom) {
@@ -158,7 +162,7 @@ std::unique_ptr<PictureView> PictureView::fromSurface(SurfacePtr picture, long f
     ph = keptH;
   }
   double fx = 0, fy = 0;
-  focusPoint(faces, pw, ph, &fx, &fy);
+  focusPoint(framed, pw, ph, &fx, &fy);
   view->path_ = motionPath(choice.motion, strength, rest, pw, ph, fx, fy);
   if (choice.framing == Framing::Blur)
     view->backdrop_ = blurredBackdrop(picture.get(), width, height);

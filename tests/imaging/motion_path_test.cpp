@@ -104,5 +104,27 @@ TEST(RestView, FillCutsToTheAreaAndKeepsTheFacesInside) {
   EXPECT_EQ(restView(Framing::Blur, 4000, 3000, 1080, 1920, people), (ViewRect{0, 0, 4000, 3000}));
 }
 
+// Which faces a view frames together: all that fit with their margin, else the largest and
+// those near enough to it.
+TEST(RestView, AViewTooNarrowForEveryFaceKeepsTheLargestAndItsNeighbours) {
+  const FaceBox big{0.10, 0.30, 0.12, 0.16}, near{0.25, 0.32, 0.08, 0.10}, far{0.80, 0.30, 0.07, 0.09};
+  struct Case {
+    const char* name;
+    std::vector<FaceBox> faces;
+    double width, height;
+    std::vector<FaceBox> framed;
+  } cases[] = {
+      {"none", {}, 0.5, 0.5, {}},
+      {"all fit", {far, near, big}, 1.0, 1.0, {big, near, far}},
+      {"the far one left out", {far, near, big}, 0.4, 1.0, {big, near}},
+      {"only the largest", {near, big}, 0.15, 1.0, {big}},
+      {"the largest even when too big", {big}, 0.05, 0.05, {big}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(facesThatFit(c.faces, c.width, c.height), c.framed);
+  }
+}
+
 }  // namespace
 }  // namespace pictavo
