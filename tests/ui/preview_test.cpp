@@ -157,8 +157,10 @@ TEST_F(PreviewTest, AMovingShowPreviewsTheFramesOfItsVideo) {
   for (int i = reach; i + reach < static_cast<int>(made.size()); ++i) {
     SCOPED_TRACE(i);
     ASSERT_EQ(previewed[i].size(), made[i].size());
+    // The preview's JPEG frames and the video's x264 ones differ by a few levels of noise;
+    // a frame of another moment or picture differs by well over ten.
     const double same = meanDifference(previewed[i], made[i]);
-    EXPECT_LT(same, 6.0);
+    EXPECT_LT(same, 10.0);
     const double before = meanDifference(previewed[i], made[i - reach]);
     const double after = meanDifference(previewed[i], made[i + reach]);
     if (meanDifference(made[i - reach], made[i + reach]) < 2 * same) continue;  // hardly moves here
