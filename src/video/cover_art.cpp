@@ -16,6 +16,7 @@
 #include "video/encoder_command.h"
 #include "video/generation_checks.h"
 #include "video/mp4_check.h"
+#include "video/temp_names.h"
 
 namespace pictavo {
 namespace {
@@ -165,8 +166,12 @@ void attachCover(const Project& project, const std::string& videoPath,
   if (!s.coverOn || s.coverPath.empty() || !fileExists(s.coverPath)) return;
   WandPtr cover = coverImage(project, s.coverPath);
   if (!cover) return;
-  std::string prepared = joinPath(programFolders().temp, "cover.jpg");
-  bool made = writeCoverImage(cover.get(), prepared);
+  // A name of this run's own: pictavo-cli runs share one temporary folder, and a fixed name
+  // let one run attach, or remove, the cover another had just prepared.
+  const std::string folder = programFolders().temp;
+  const std::string name = freeTempName(folder, "cover_%d.jpg", 10000, 30000);
+  std::string prepared = joinPath(folder, name);
+  bool made = !name.empty() && writeCoverImage(cover.get(), prepared);
   cover.reset();
   std::string artwork = made ? prepared : s.coverPath;
 

@@ -25,7 +25,7 @@ void coverSize(int width, int height, int* newWidth, int* newHeight);
 // same path, shrunk to coverSize, set to JPEG quality 91. Null when it cannot be read.
 WandPtr coverImage(const Project& project, const std::string& coverPath);
 
-// Writes the prepared cover ("cover.jpg" in the temporary folder); false when it cannot.
+// Writes the prepared cover as JPEG at `jpegPath`; false when it cannot.
 bool writeCoverImage(MagickWand* cover, const std::string& jpegPath);
 
 // The copy's name: the video path with its extension replaced by "-SECONDS.mp4", the
@@ -36,7 +36,8 @@ std::string taggedCopyPath(const std::string& videoPath, std::time_t now);
 std::string coverToolCommandLine(const std::string& videoPath, const std::string& artworkPath,
                                  const std::string& copyPath);
 
-// Attaches the project's cover to the video when the cover is on. Failures go to `report`
+// Attaches the project's cover to the video when the cover is on, through a prepared cover of
+// the run's own ("cover_N.jpg" in the temporary folder, removed after). Failures go to `report`
 // under "setVideoCover"; the texts the user should see go to `warn`. Once `*cancel` is set
 // the cover tool is stopped like a cancelled encoder (after `cancelGraceMs`) and the video
 // stays without cover.

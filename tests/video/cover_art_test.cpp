@@ -3,11 +3,13 @@
 #include <filesystem>
 
 #include "imaging/image.h"
+#include "platform/folders.h"
 #include "support/fake_tools.h"
 #include "support/make_audio.h"
 #include "support/run_command.h"
 #include "support/test_files.h"
 #include "util/charset.h"
+#include "util/paths.h"
 #include "video/cover_art.h"
 
 namespace pictavo {
@@ -88,6 +90,31 @@ TEST(CoverArt, NothingHappensWithoutAReadableCover) {
   EXPECT_TRUE(tool.invocations().empty());
   EXPECT_TRUE(warnings.empty());
   EXPECT_EQ(test::readBytes(dir.file("video.mp4")), "video");
+}
+
+// Command-line runs share one temporary folder: a run prepares its cover under a name of its
+// own, gives that to the tool, removes it after, and leaves another run's cover alone.
+TEST(CoverArt, ARunPreparesItsCoverUnderItsOwnName) {
+  test::TempDir dir;
+  const std::string others = joinPath(programFolders().temp, "cover.jpg");
+  test::writeBytes(others, "another run's cover");
+  test::FakeTool tool("AtomicParsley", "cp \"$1\" \"$OUT\"");
+  std::string video = dir.file("video.mp4");
+  ASSERT_EQ(test::makeSineAudio(video, 0.5, "-c:a aac"), "");
+  test::writeSolidPicture(dir.file("cover.png"), 20, 20, "#ffcc00", "PNG");
+  Project project;
+  project.settings.coverOn = true;
+  project.settings.coverPath = dir.file("cover.png");
+  attachCover(project, video, [](const std::string&) {});
+  ASSERT_EQ(tool.invocations().size(), 1u);
+  const std::string call = tool.invocations()[0];
+  const size_t from = call.find("--artwork ") + 10;
+  const std::string artwork = call.substr(from, call.find(" --output") - from);
+  EXPECT_NE(artwork, others);
+  EXPECT_EQ(artwork.rfind(programFolders().temp, 0), 0u) << artwork;
+  EXPECT_FALSE(std::filesystem::exists(artwork));
+  EXPECT_EQ(test::readBytes(others), "another run's cover");
+  std::filesystem::remove(others);
 }
 
 // Whatever the tool does short of a complete tagged copy, the video stays exactly as it
