@@ -22,6 +22,7 @@
 #include "imaging/motion_path.h"
 #include "platform/folders.h"
 #include "ui/main_window.h"
+#include "stall_watch.h"
 
 using namespace pictavo;
 
@@ -51,19 +52,14 @@ int main(int argc, char** argv) {
   MainWindow window(session, prompts);
   window.show();
 
-  QElapsedTimer clock, sinceTick;
-  qint64 longestStall = 0;
-  QTimer ticker;
-  ticker.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&ticker, &QTimer::timeout,
-                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
+  QElapsedTimer clock;
+  StallWatch stalls;
   // A loop of its own: quitting the application would close the window, which asks to save.
   QEventLoop loop;
   QObject::connect(&window, &MainWindow::picturesLoaded, &loop, &QEventLoop::quit);
   QTimer::singleShot(0, [&] {
     clock.start();
-    sinceTick.start();
-    ticker.start(1);
+    stalls.start();
     window.addPictureFiles(files);
   });
   loop.exec();
@@ -76,7 +72,7 @@ int main(int argc, char** argv) {
               static_cast<long long>(files.size()));
   std::printf("wall_seconds: %.2f\n", seconds);
   std::printf("peak_rss_mb: %.1f\n", static_cast<double>(usage.ru_maxrss) / 1024.0);
-  std::printf("longest_main_thread_stall_ms: %lld\n", static_cast<long long>(longestStall));
+  std::printf("longest_main_thread_stall_ms: %lld\n", static_cast<long long>(stalls.longestMs()));
   auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
   std::printf("main_thread_cpu_seconds: %.2f\n",
               cpu(mainThread.ru_utime) + cpu(mainThread.ru_stime));

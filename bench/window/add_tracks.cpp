@@ -20,6 +20,7 @@
 #include "platform/folders.h"
 #include "ui/main_window.h"
 #include "ui/panels/music_panel.h"
+#include "stall_watch.h"
 
 using namespace pictavo;
 
@@ -50,12 +51,8 @@ int main(int argc, char** argv) {
   window.show();
   MusicPanel& panel = window.musicPanel();
 
-  QElapsedTimer clock, sinceTick;
-  qint64 longestStall = 0;
-  QTimer ticker;
-  ticker.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&ticker, &QTimer::timeout,
-                   [&] { longestStall = std::max(longestStall, sinceTick.restart()); });
+  QElapsedTimer clock;
+  StallWatch stalls;
   QEventLoop loop;
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -63,14 +60,13 @@ int main(int argc, char** argv) {
   });
   QTimer::singleShot(0, [&] {
     clock.start();
-    sinceTick.start();
-    ticker.start(1);
+    stalls.start();
     for (const std::string& track : tracks) panel.selectOrAddTrack(track);
     watch.start(10);
   });
   loop.exec();
   std::printf("tracks: %zu\n", session.project().settings.musicTracks.size());
   std::printf("seconds_until_every_tempo_is_known: %.2f\n", static_cast<double>(clock.elapsed()) / 1000.0);
-  std::printf("longest_main_thread_stall_ms: %lld\n", static_cast<long long>(longestStall));
+  std::printf("longest_main_thread_stall_ms: %lld\n", static_cast<long long>(stalls.longestMs()));
   return 0;
 }
