@@ -1,7 +1,12 @@
 #include "video/output_file.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <regex>
 
 #include "platform/file_identity.h"
 #include "platform/files.h"
@@ -28,6 +33,22 @@ std::string outputRefusal(const Project& project, const std::string& outputPath)
   return notRegular.empty() ? outputOverInputMessage(project, outputPath) : notRegular;
 }
 
+int removeAbandonedHiddenVideos(const std::string& fsFolder) {
+  static const std::regex hidden(R"(\.pictavo-[A-Za-z0-9]{6}(-[0-9]+)?\.mp4)");
+  const std::time_t now = std::time(nullptr);
+  int removed = 0;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(fsFolder, error)) {
+    const std::string path = entry.path().string();
+    struct stat st;
+    if (!std::regex_match(entry.path().filename().string(), hidden) ||
+        ::lstat(path.c_str(), &st) != 0 || now - st.st_mtime < kAbandonedVideoSeconds)
+      continue;
+    if (fileLockIsFree(path) && ::unlink(path.c_str()) == 0) ++removed;
+  }
+  return removed;
+}
+
 EncodingOutput::~EncodingOutput() { discard(); }
 
 bool EncodingOutput::create(const std::string& outputPath, std::string* error) {
@@ -41,7 +62,10 @@ bool EncodingOutput::create(const std::string& outputPath, std::string* error) {
   }
   path_ = file->path;
   target_ = file->target;
-  unfinished_ = std::make_unique<UnfinishedFile>(toFsName(path_).value_or(std::string()));
+  const std::string fsPath = toFsName(path_).value_or(std::string());
+  unfinished_ = std::make_unique<UnfinishedFile>(fsPath);
+  lock_ = FileLock(fsPath);
+  removeAbandonedHiddenVideos(std::filesystem::path(fsPath).parent_path().string());
   return true;
 }
 
@@ -53,6 +77,7 @@ bool EncodingOutput::commit(std::string* error) {
   }
   path_.clear();
   unfinished_.reset();
+  lock_ = FileLock();
   return true;
 }
 
@@ -60,6 +85,7 @@ void EncodingOutput::discard() {
   if (!path_.empty()) removeFile(path_);
   path_.clear();
   unfinished_.reset();
+  lock_ = FileLock();
 }
 
 }  // namespace pictavo

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/file_lock.h"
 #include "platform/unfinished_files.h"
 #include "project/project_model.h"
 
@@ -20,10 +21,22 @@ std::string outputOverInputMessage(const Project& project, const std::string& ou
 // the project's files (outputOverInputMessage). Empty when the video may be written there.
 std::string outputRefusal(const Project& project, const std::string& outputPath);
 
+// How long a hidden video must have gone unwritten before another run may take it for one
+// left behind: well past the short moments in which a live run's file is not locked (between
+// its creation and its lock, and after the cover tool has put a copy in its place).
+inline constexpr int kAbandonedVideoSeconds = 600;
+
+// Removes the hidden videos in `fsFolder` (file-system name) that runs ended by a kill or a
+// power cut left behind: names a run gives its video, and the cover tool its copy, whose lock
+// is free and that nobody wrote to for kAbandonedVideoSeconds. Returns how many went.
+int removeAbandonedHiddenVideos(const std::string& fsFolder);
+
 // Where the encoder writes: a hidden file beside the chosen video (beside the file a symbolic
 // link leads to), which takes the video's place only once it is complete and checked. A run
 // that does not finish leaves an earlier video untouched and nothing under the chosen name;
-// a crash or a second interrupt removes the hidden file from the signal handler.
+// a crash or a second interrupt removes the hidden file from the signal handler, and a run
+// ended in a way no handler sees leaves it locked only while it lived, so that a later run
+// into the same folder removes it.
 class EncodingOutput {
  public:
   EncodingOutput() = default;
@@ -45,6 +58,7 @@ class EncodingOutput {
   std::string path_;
   std::string target_;
   std::unique_ptr<UnfinishedFile> unfinished_;
+  FileLock lock_;
 };
 
 }  // namespace pictavo

@@ -2,6 +2,7 @@
 // finishes only with a complete MP4, and removes what it wrote when it fails or is stopped.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <set>
@@ -15,6 +16,7 @@
 #include "util/charset.h"
 #include "video/generation_run.h"
 #include "video/mp4_check.h"
+#include "video/output_file.h"
 
 namespace pictavo {
 namespace {
@@ -209,6 +211,35 @@ TEST_F(OutputSafety, TheVideoBeingWrittenIsRemovedByAnAbruptEnd) {
     EXPECT_FALSE(std::filesystem::exists(hidden));
   });
   EXPECT_EQ(observer.ends(), std::vector<std::string>{"cancelled"});
+}
+
+// A hidden video outlives its run only when no handler saw the end (a kill, a power cut). The
+// next run into the folder removes such files once nobody has written to them for a while and
+// nobody holds them; a run still writing holds its own, and other files stay.
+TEST_F(OutputSafety, HiddenVideosLeftByKilledRunsGoWithTheNextRunIntoTheirFolder) {
+  FakeTool ffmpeg("ffmpeg", std::string(test::kStartMp4) + "\ncat >> \"$OUT\"");
+  auto age = [](const std::string& path) {
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() -
+                                               std::chrono::seconds(kAbandonedVideoSeconds + 60));
+  };
+  const std::vector<std::string> abandoned = {".pictavo-Ab3dE9.mp4", ".pictavo-Ab3dE9-1765300000.mp4"};
+  const std::vector<std::string> kept = {".pictavo-fresh1.mp4", "holiday.mp4", ".pictavo-notes.txt"};
+  for (const std::string& name : abandoned) test::writeBytes(dir_.file(name), "left by a kill");
+  for (const std::string& name : kept) test::writeBytes(dir_.file(name), "kept");
+  for (const std::string& name : abandoned) age(dir_.file(name));
+  age(dir_.file("holiday.mp4"));
+  age(dir_.file(".pictavo-notes.txt"));
+  EncodingOutput live;
+  std::string error;
+  ASSERT_TRUE(live.create(dir_.file("live.mp4"), &error)) << utf8(error);
+  age(live.path());
+
+  test::RecordingObserver observer;
+  generate(observer);
+  EXPECT_EQ(observer.ends(), std::vector<std::string>{"finished"});
+  for (const std::string& name : abandoned) EXPECT_FALSE(std::filesystem::exists(dir_.file(name))) << name;
+  for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(dir_.file(name))) << name;
+  EXPECT_TRUE(std::filesystem::exists(live.path())) << "a live run's video is held";
 }
 
 // The video takes the place of the file a symbolic link at the chosen name leads to; the
